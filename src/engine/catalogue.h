@@ -1,0 +1,40 @@
+#pragma once
+// The constant catalogue of built-in games. The index is a game's identity in
+// every file and list of the program.
+
+#include <array>
+#include <string_view>
+
+namespace quillo {
+
+constexpr int CatalogueSize = 55;
+
+struct CatalogueEntry {
+    std::string_view Name;
+    char Level;  // E, M, H, V or L
+    std::string_view HelpTopic;
+};
+
+const std::array<CatalogueEntry, CatalogueSize>& Catalogue();
+// Level 1..5 of a level letter, 0 for an unknown letter.
+int LevelOf(char letter);
+std::string_view LevelName(int level);
+
+// Catalogue indexes the engine refers to by name.
+namespace games {
+constexpr int Klondike = 0;
+constexpr int Chinese = 5;
+constexpr int Canfield = 13;
+constexpr int Aribert = 14;
+constexpr int DogsToTheBasket = 16;
+constexpr int Scorpion = 17;
+constexpr int Pyramid = 18;
+constexpr int FreeCell = 19;
+constexpr int Star = 20;
+constexpr int Braid = 22;
+constexpr int NapoleonsTomb = 23;
+constexpr int MonteCarlo = 41;
+constexpr int RoyalMarriage = 50;
+}  // namespace games
+
+}  // namespace quillo

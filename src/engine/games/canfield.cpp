@@ -1,0 +1,61 @@
+// Canfield.
+//
+//   [0] [1]     [2] [3] [4] [5]      stock, waste, four foundations
+//   [6]         [7] [8] [9] [10]     reserve of 13, four tableau piles
+//
+// The first card dealt goes to the first foundation and sets the starting
+// rank of all four.
+
+#include "../deal_ops.h"
+#include "../game.h"
+#include "../placement.h"
+#include "games.h"
+
+namespace quillo::games {
+
+void CanfieldLayout(Game& g)
+{
+    TableState& t = g.T;
+    GameRules& r = t.Rules;
+    r.Decks = 1;
+    r.PileCount = 11;
+    r.FaceDownFan = DownFanHalf;
+    r.StockPile = 0;
+    r.WasteFirst = r.WasteLast = 1;
+    r.FoundFirst = 2;
+    r.FoundLast = 5;
+    r.ReserveFirst = r.ReserveLast = 6;
+    r.TableFirst = 7;
+    r.TableLast = 10;
+
+    const int lowerRow = r.CardHeight() + 35;
+    PlacePileRow(t, 0, 1, 0, 0, -1, 15, 1, 7);
+    PlacePileRow(t, 2, 5, 3, 0, -1, 15, 1, 7);
+    PlacePile(t, 6, 0, 7, -1, lowerRow);
+    PlacePileRow(t, 7, 10, 3, 0, -1, lowerRow, 1, 7);
+    SetFans(t, 1);
+
+    r.TableConsVal = ConsDescending;
+    r.TableConsSuit = SuitAlternate;
+    r.FoundConsVal = ConsAscending;
+    r.FoundConsSuit = SuitSame;
+    r.FillFreeTable = FillGameRule6;
+    r.MoveUnit = MoveLegalRun;
+    r.StockRedeals = 4;
+    r.GetDeckCardNum = 3;
+    r.StartRankFromDeal = true;
+    r.AutoplayAllowed = true;
+    r.FoundTakeCards = true;
+    r.EditTableConsVal = r.EditFoundConsVal = r.EditFoundTakeCards = true;
+}
+
+void CanfieldDeal(Game& g)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    DealEach(t, r.TableFirst, r.TableLast, 1, FaceMode::AllUp);
+    DealEach(t, r.ReserveFirst, r.ReserveLast, 13, FaceMode::TopUp);
+    GatherIntoStock(t);
+}
+
+}  // namespace quillo::games

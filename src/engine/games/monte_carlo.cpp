@@ -1,0 +1,53 @@
+// Monte Carlo: pairs of neighbours are removed; the Deal button closes gaps.
+//
+//   [1]  [2]  [3]  [4]  [5]        [0]   stock, Deal button below it
+//   [6]  [7]  [8]  [9]  [10]
+//   [11] [12] [13] [14] [15]
+//   [16] [17] [18] [19] [20]
+//   [21] [22] [23] [24] [25]
+//
+// The discard pile 26 lies outside the field and is never seen.
+
+#include "../deal_ops.h"
+#include "../game.h"
+#include "../placement.h"
+#include "../setup.h"
+#include "games.h"
+
+namespace quillo::games {
+
+void MonteCarloLayout(Game& g)
+{
+    TableState& t = g.T;
+    GameRules& r = t.Rules;
+    r.Decks = 1;
+    r.PileCount = 27;
+    r.FaceDownFan = DownFanNone;
+    r.StockPile = 0;
+    r.TableFirst = 1;
+    r.TableLast = 25;
+    r.FoundFirst = r.FoundLast = 26;
+
+    r.MinFieldHeight = 5 * r.CardHeight() + 40;
+    ComputeFieldSize(g);
+    PlacePile(t, 0, 6, 7, 5, 0);
+    if (!t.PreviewMode) g.View().MoveDealButton(t.PileAt(0).X, t.PileAt(0).Y + r.CardHeight() + 30);
+    for (int row = 0; row < 5; ++row) PlacePileRow(t, 5 * row + 1, 5 * row + 5, 0, 0, 5, row, 1, 7);
+    PlacePile(t, 26, 20, 7, 5, 3);
+    SetFans(t, 0);
+
+    r.StockRedeals = 1;
+    r.GetDeckCardNum = 1;
+    r.TableRedeals = RedealsShowStockPasses;
+    r.DealToTableau = true;
+    r.StockClickMode = StockDealIntoEmpty;
+}
+
+void MonteCarloDeal(Game& g)
+{
+    TableState& t = g.T;
+    DealEach(t, t.Rules.TableFirst, t.Rules.TableLast, 1, FaceMode::AllUp);
+    GatherIntoStock(t);
+}
+
+}  // namespace quillo::games

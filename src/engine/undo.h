@@ -1,0 +1,34 @@
+#pragma once
+// Undo history: up to 20 snapshots of the table, each stored in its byte
+// layout (cards, piles, the two redeal counters) so that a saved game can
+// write the history as it stands.
+
+#include <array>
+#include <cstdint>
+
+#include "table_state.h"
+
+namespace quillo {
+
+constexpr int UndoSlots = 20;
+constexpr size_t UndoSnapshotSize = 7080;
+constexpr size_t SnapshotPilesOffset = 4160;
+constexpr size_t SnapshotStockPassOffset = 7072;
+constexpr size_t SnapshotTableRedealsOffset = 7076;
+
+using UndoSnapshot = std::array<uint8_t, UndoSnapshotSize>;
+
+struct UndoHistory {
+    std::array<UndoSnapshot, UndoSlots> Slots{};
+    int Count = 0;
+};
+
+// Writes the table into a snapshot. Only the first TotalCards cards and
+// PileCount piles are written; the rest of the slot keeps what it held.
+void WriteSnapshot(const TableState& t, UndoSnapshot& s);
+// Puts a snapshot back on the table (cards, piles and both counters).
+void ReadSnapshot(const UndoSnapshot& s, TableState& t);
+// Appends a snapshot; a full history drops its oldest one.
+void PushSnapshot(UndoHistory& h, const TableState& t);
+
+}  // namespace quillo

@@ -1,0 +1,251 @@
+// Setup: card sizes, placement, the worked layouts and the computed rules.
+
+#include <gtest/gtest.h>
+
+#include "engine/card_sizes.h"
+#include "engine/placement.h"
+#include "test_support.h"
+
+namespace quillo {
+namespace {
+
+class FieldView : public TableView {
+public:
+    int Width = 792, Height = 526;
+    ScreenSize ScreenArea{1920, 1080};
+    int NormalFieldWidth() const override { return Width; }
+    int NormalFieldHeight() const override { return Height; }
+    ScreenSize Screen() const override { return ScreenArea; }
+    bool DealButton = false;
+    int DealX = -1, DealY = -1;
+    void SetDealButtonVisible(bool v) override { DealButton = v; }
+    void MoveDealButton(int x, int y) override
+    {
+        DealX = x;
+        DealY = y;
+    }
+};
+
+Game LaidOut(int game, FieldView& view)
+{
+    Game g(view);
+    g.T.CurrentGame = game;
+    EXPECT_TRUE(SetupGame(g, SetupForm::Full));
+    return g;
+}
+
+TEST(CardSizes, DefaultSetIsTheUprightCardTurned)
+{
+    const CardSizeTable& s = DefaultCardSizes();
+    EXPECT_EQ(s[3], (CardSize{71, 96, {16, 0}, {0, 20}, {}}));
+    // 45 degrees: a square box, steps along the diagonal.
+    EXPECT_EQ(s[1].Width, 118);
+    EXPECT_EQ(s[1].Height, 118);
+    EXPECT_EQ(s[1].VertStep, (Step{-14, 14}));
+    // Class 7 is the upright card on its side; 4..6 are 0..2 turned.
+    EXPECT_EQ(s[7], (CardSize{96, 71, {0, -16}, {20, 0}, {}}));
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(s[k + 4], QuarterTurn(s[k]));
+    EXPECT_EQ(MakeCardSizes(71, 96), s);
+}
+
+TEST(Placement, EvenColumnsAndAbsoluteCoordinates)
+{
+    FieldView view;
+    Game g = LaidOut(games::Klondike, view);
+    TableState& t = g.T;
+    PlacePile(t, 0, 3, 7, -1, 44);
+    EXPECT_EQ(t.PileAt(0).X, 36 + 3 * 107);
+    EXPECT_EQ(t.PileAt(0).Y, 44);
+    PlacePile(t, 0, 123, -1, 4, 1);
+    EXPECT_EQ(t.PileAt(0).X, 123);
+    EXPECT_EQ(t.PileAt(0).Y, (526 - 4 * 96) / 5 + 96 + (526 - 4 * 96) / 5);
+}
+
+TEST(Setup, KlondikeOnTheReferenceField)
+{
+    FieldView view;
+    Game g = LaidOut(games::Klondike, view);
+    const TableState& t = g.T;
+    EXPECT_EQ(t.Rules.FieldWidth, 792);
+    EXPECT_EQ(t.Rules.FieldHeight, 526);
+    EXPECT_EQ(t.PileAt(6).X, 36);
+    EXPECT_EQ(t.PileAt(12).X, 678);
+    for (int p = 6; p <= 12; ++p) EXPECT_EQ(t.PileAt(p).Y, 131);
+    EXPECT_EQ(t.PileAt(1).X, t.PileAt(0).X + 71 + 10);
+    EXPECT_EQ(t.PileAt(0).FanDir, FanStockStack);
+    EXPECT_EQ(t.PileAt(6).FanY, 20);
+    EXPECT_EQ(t.PileAt(6).DownFanY, 10);
+    EXPECT_EQ(t.PileAt(2).Kind, KindFoundation);
+    EXPECT_EQ(t.PileAt(2).BaseRank, RankAce);
+    EXPECT_EQ(t.PileAt(2).BaseColor, BaseColorAny);
+    EXPECT_EQ(t.PileAt(7).ConsSuit, SuitAlternate);
+    EXPECT_TRUE(t.Rules.EditMoveUnit);
+    EXPECT_TRUE(t.Rules.EditTableConsSuit);
+    EXPECT_TRUE(t.Rules.EditStockRedeals);
+    EXPECT_TRUE(t.Rules.FullFoundations);
+    EXPECT_EQ(t.GameName, "Klondike");
+    EXPECT_EQ(t.HelpTopic, "H_klondike");
+}
+
+TEST(Setup, GamesWithoutAStockHaveNoStockRules)
+{
+    for (int game : {games::FreeCell, games::Star}) {
+        FieldView view;
+        Game g = LaidOut(game, view);
+        EXPECT_EQ(g.T.Rules.StockRedeals, 0) << game;
+        EXPECT_FALSE(g.T.Rules.EditGetDeckCardNum) << game;
+        EXPECT_FALSE(g.T.Rules.EditStockRedeals) << game;
+    }
+}
+
+TEST(Setup, FullFoundationsCountsFoundationsPerDeck)
+{
+    FieldView view;
+    EXPECT_FALSE(LaidOut(games::NapoleonsTomb, view).T.Rules.FullFoundations);
+    EXPECT_TRUE(LaidOut(games::Braid, view).T.Rules.FullFoundations);
+    EXPECT_FALSE(LaidOut(games::MonteCarlo, view).T.Rules.FullFoundations);
+    EXPECT_TRUE(LaidOut(games::FreeCell, view).T.Rules.FullFoundations);
+}
+
+TEST(Setup, StarAndBraidNeedTallerFields)
+{
+    FieldView view;
+    Game star = LaidOut(games::Star, view);
+    EXPECT_EQ(star.T.Rules.MinFieldHeight, 5 * 96 + 4 + 24);
+    EXPECT_EQ(star.T.Rules.FieldHeight, 526);
+    EXPECT_DOUBLE_EQ(star.T.Rules.ScaleY, 526.0 / 580.0);
+    Game braid = LaidOut(games::Braid, view);
+    EXPECT_EQ(braid.T.Rules.FieldHeight, 6 * 96 + 2);
+    EXPECT_DOUBLE_EQ(braid.T.Rules.ScaleY, 578.0 / 658.0);
+    view.Height = 300;
+    EXPECT_EQ(LaidOut(games::Star, view).T.Rules.FieldHeight, 508);
+    // The screen caps the field: 1080 - 32 tool bar - 42.
+    view.Height = 2000;
+    EXPECT_EQ(LaidOut(games::Braid, view).T.Rules.FieldHeight, 1006);
+}
+
+TEST(Setup, StarPilesFanAwayFromTheCentre)
+{
+    FieldView view;
+    Game g = LaidOut(games::Star, view);
+    const TableState& t = g.T;
+    const int cx = t.Rules.FieldWidth / 2, cy = t.Rules.FieldHeight / 2;
+    EXPECT_EQ(t.PileAt(0).X, cx - 71 - 4);
+    EXPECT_EQ(t.PileAt(3).Y, cy + 4);
+    for (int p = 4; p <= 15; ++p) {
+        const Pile& pile = t.PileAt(p);
+        const CardSize& s = t.Rules.CardSizes[static_cast<size_t>(pile.Orientation)];
+        const int px = pile.X + s.Width / 2 - cx, py = pile.Y + s.Height / 2 - cy;
+        EXPECT_GT(px * pile.FanX + py * pile.FanY, 0) << "pile " << p << " fans towards the centre";
+    }
+    EXPECT_EQ(t.PileAt(10).Orientation, 7);
+    EXPECT_EQ(t.PileAt(11).Orientation, 6);  // mirror of class 0
+    EXPECT_EQ(t.PileAt(13).FanDir, FanDown);
+}
+
+TEST(Setup, BraidLayout)
+{
+    FieldView view;
+    Game g = LaidOut(games::Braid, view);
+    const TableState& t = g.T;
+    EXPECT_EQ(t.PileAt(21).X, (792 - t.Rules.CardSizes[1].Width) / 2);
+    EXPECT_EQ(t.PileAt(21).Y, 2);
+    EXPECT_EQ(t.PileAt(9).Orientation, Sideways);
+    EXPECT_EQ(t.PileAt(13).X, 792 - 96 - t.PileAt(9).X);
+    EXPECT_EQ(t.PileAt(5).X, 792 - 71 - t.PileAt(1).X);
+    EXPECT_EQ(t.PileAt(17).X + 71 / 3, t.PileAt(18).X);
+    for (int p = 0; p < 23; ++p) EXPECT_EQ(t.PileAt(p).FanDir, p == 0 ? FanStockStack : FanNone) << p;
+}
+
+TEST(Setup, NapoleonsTombScalesItsPointsHalfToEven)
+{
+    FieldView view;
+    view.Width = 396;
+    view.Height = 263;
+    Game g = LaidOut(games::NapoleonsTomb, view);
+    const TableState& t = g.T;
+    EXPECT_EQ(t.PileAt(1).X, 260);  // 259.5
+    EXPECT_EQ(t.PileAt(3).X, 350);  // 350.5
+    EXPECT_EQ(t.PileAt(0).Y, 182);  // 181.5
+    EXPECT_EQ(t.PileAt(4).Y, 72);   // 72.5
+    EXPECT_EQ(t.PileAt(6).Orientation, 5);
+    EXPECT_EQ(t.PileAt(11).Orientation, 7);
+}
+
+TEST(Setup, HiddenDiscardPilesAndTheDealButton)
+{
+    FieldView view;
+    Game mc = LaidOut(games::MonteCarlo, view);
+    EXPECT_GT(mc.T.PileAt(26).X, mc.T.Rules.FieldWidth);
+    EXPECT_TRUE(view.DealButton);
+    EXPECT_EQ(view.DealX, mc.T.PileAt(0).X);
+    EXPECT_EQ(view.DealY, mc.T.PileAt(0).Y + 96 + 30);
+    Game rm = LaidOut(games::RoyalMarriage, view);
+    EXPECT_GT(rm.T.PileAt(31).X, rm.T.Rules.FieldWidth);
+    EXPECT_FALSE(view.DealButton);
+}
+
+TEST(Setup, ApplyRulesRespectsKeepCodes)
+{
+    FieldView view;
+    Game g = LaidOut(games::Klondike, view);
+    TableState& t = g.T;
+    t.PileAt(7).ConsVal = ConsEither;
+    t.Rules.TableConsVal = ConsKeepPile;
+    t.Rules.TableConsSuit = SuitSameColour;
+    ApplyRules(t);
+    EXPECT_EQ(t.PileAt(7).ConsVal, ConsEither);
+    EXPECT_EQ(t.PileAt(6).ConsVal, ConsDescending);
+    EXPECT_EQ(t.PileAt(7).ConsSuit, SuitSameColour);
+}
+
+TEST(Setup, FillRankFollowsTheStartingRank)
+{
+    GameRules r;
+    r.FillFreeTable = FillKing;
+    r.StartRank = RankAce;
+    ComputeFillRank(r);
+    EXPECT_EQ(r.FillRank, RankKing);
+    r.StartRank = RankKing;
+    ComputeFillRank(r);
+    EXPECT_EQ(r.FillRank, RankQueen);
+    r.StartRank = -1;
+    ComputeFillRank(r);
+    EXPECT_EQ(r.FillRank, -2);
+    r.FillFreeTable = FillStartRank;
+    r.StartRank = 4;
+    ComputeFillRank(r);
+    EXPECT_EQ(r.FillRank, 4);
+    // Other codes fill by no rank, whatever an earlier deal left behind.
+    r.FillFreeTable = FillNever;
+    ComputeFillRank(r);
+    EXPECT_EQ(r.FillRank, -1);
+}
+
+TEST(Setup, RelayoutKeepsTheDealtStartingRank)
+{
+    FieldView view;
+    Game g(view);
+    test::SetUpAndDeal(g, games::Canfield, 99);
+    const int32_t rank = g.T.Rules.StartRank;
+    const auto cards = g.T.Cards;
+    g.T.Rules.FieldWidth = 1000;
+    ASSERT_TRUE(SetupGame(g, SetupForm::Relayout));
+    EXPECT_EQ(g.T.Rules.StartRank, rank);
+    for (int p = 2; p <= 5; ++p) EXPECT_EQ(g.T.PileAt(p).BaseRank, rank);
+    EXPECT_TRUE(g.T.Cards == cards);
+    EXPECT_EQ(g.T.PileAt(6).X, (1000 - 7 * 71) / 8);
+}
+
+TEST(Setup, GamesWithoutALayoutAreRefused)
+{
+    Game g;
+    g.T.CurrentGame = 1;
+    const TableState before = g.T;
+    EXPECT_FALSE(SetupGame(g, SetupForm::Full));
+    EXPECT_TRUE(g.T.Piles == before.Piles);
+    EXPECT_EQ(test::LaidOutGames().size(), 11u);
+}
+
+}  // namespace
+}  // namespace quillo

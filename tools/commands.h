@@ -1,0 +1,15 @@
+#pragma once
+// quillo-tool's commands. Each takes the arguments after its name and returns
+// the exit status; a UsageError becomes a one-line message and status 2.
+
+#include <string>
+#include <vector>
+
+namespace quillo {
+
+using Args = std::vector<std::string>;
+
+int CatalogueCommand(const Args& args);
+int DealCommand(const Args& args);
+
+}  // namespace quillo

@@ -1,0 +1,49 @@
+#include <iostream>
+
+#include "args.h"
+#include "commands.h"
+#include "engine/catalogue.h"
+#include "engine/deal.h"
+#include "engine/game.h"
+#include "engine/game_table.h"
+#include "engine/setup.h"
+#include "table_json.h"
+#include "tool_view.h"
+
+namespace quillo {
+
+int DealCommand(const Args& args)
+{
+    auto opts = ParseOptions(args, {"game", "number", "width", "height", "screen", "toolbar", "cardset"});
+    if (!opts.count("game")) throw UsageError("deal needs --game N");
+    if (!opts.count("number")) throw UsageError("deal needs --number X");
+    const int game = static_cast<int>(ParseInteger(opts["game"], 0, CatalogueSize - 1, "--game"));
+    const auto number = static_cast<uint32_t>(ParseInteger(opts["number"], 0, UINT32_MAX, "--number"));
+    if (!IsPlayable(game)) throw UsageError("game " + std::to_string(game) + " has no layout yet");
+
+    ToolView view;
+    if (opts.count("width")) view.FieldWidth = static_cast<int>(ParseInteger(opts["width"], 1, 100000, "--width"));
+    if (opts.count("height"))
+        view.FieldHeight = static_cast<int>(ParseInteger(opts["height"], 1, 100000, "--height"));
+    if (opts.count("screen")) {
+        auto [w, h] = ParseSize(opts["screen"], 1, 100000, "--screen");
+        view.ScreenArea = {w, h};
+    }
+    if (opts.count("toolbar")) view.ToolBar = static_cast<int>(ParseInteger(opts["toolbar"], 0, 1000, "--toolbar"));
+    if (opts.count("cardset")) throw UsageError("--cardset: this build cannot read card sets yet");
+
+    Game g(view);
+    g.T.CurrentGame = game;
+    SetupGame(g, SetupForm::Full);
+    g.T.Rules.GameNumber = number;
+    NewDeal(g, DealKind::Restart);
+
+    JsonWriter j;
+    j.BeginObject();
+    WriteTableMembers(j, g.T, {view.Caption, view.Label(StatusLabel::StartRank)});
+    j.EndObject();
+    std::cout << j.Text() << '\n';
+    return 0;
+}
+
+}  // namespace quillo
