@@ -24,6 +24,7 @@ std::string_view LevelName(int level);
 namespace games {
 constexpr int Klondike = 0;
 constexpr int Chinese = 5;
+constexpr int Icebreaker = 8;
 constexpr int Canfield = 13;
 constexpr int Aribert = 14;
 constexpr int DogsToTheBasket = 16;
@@ -33,8 +34,17 @@ constexpr int FreeCell = 19;
 constexpr int Star = 20;
 constexpr int Braid = 22;
 constexpr int NapoleonsTomb = 23;
+constexpr int FirstAndLast = 33;
+constexpr int WomensKingdom = 36;
+constexpr int FourPackages = 38;
+constexpr int KingsCorners = 39;
+constexpr int Octagon = 40;
 constexpr int MonteCarlo = 41;
+constexpr int EagleWing = 45;
+constexpr int AcesUp = 48;
 constexpr int RoyalMarriage = 50;
+constexpr int Chameleon = 51;
+constexpr int Gaps = 54;
 }  // namespace games
 
 }  // namespace quillo

@@ -11,18 +11,20 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
     // clang-format off
     static const std::array<GameHooks, CatalogueSize> table = [] {
         std::array<GameHooks, CatalogueSize> t{};
-        //  index                 layout                 deal                after the deal
-        t[Klondike]        = {KlondikeLayout,      KlondikeDeal};
-        t[Chinese]         = {ChineseLayout,       ChineseDeal};
-        t[Canfield]        = {CanfieldLayout,      CanfieldDeal};
-        t[Aribert]         = {AribertLayout,       AribertDeal};
-        t[Scorpion]        = {ScorpionLayout,      ScorpionDeal};
-        t[FreeCell]        = {FreeCellLayout,      FreeCellDeal};
-        t[Star]            = {StarLayout,          StarDeal};
-        t[Braid]           = {BraidLayout,         BraidDeal,          BraidLeanCards};
-        t[NapoleonsTomb]   = {NapoleonsTombLayout, NapoleonsTombDeal};
-        t[MonteCarlo]      = {MonteCarloLayout,    MonteCarloDeal};
-        t[RoyalMarriage]   = {RoyalMarriageLayout, RoyalMarriageDeal};
+        constexpr auto none = nullptr;
+        //  index                layout               deal               after the deal  drop  click  follow-up  win   traits
+        t[Klondike]        = {KlondikeLayout,      KlondikeDeal,      none,           none, none,  none,      none};
+        t[Chinese]         = {ChineseLayout,       ChineseDeal,       none,           none, none,  none,      none};
+        t[Canfield]        = {CanfieldLayout,      CanfieldDeal,      none,           none, none,  none,      none};
+        t[Aribert]         = {AribertLayout,       AribertDeal,       none,           none, none,  none,      none, TraitAlwaysTurnUp};
+        t[Scorpion]        = {ScorpionLayout,      ScorpionDeal,      none,           none, none,  none,      none};
+        t[FreeCell]        = {FreeCellLayout,      FreeCellDeal,      none,           none, none,  none,      none};
+        t[Star]            = {StarLayout,          StarDeal,          none,           none, none,  none,      none};
+        t[Braid]           = {BraidLayout,         BraidDeal,         BraidLeanCards, none, none,  none,      none, TraitPutBackOneCard};
+        t[NapoleonsTomb]   = {NapoleonsTombLayout, NapoleonsTombDeal, none,           none, none,  none,      none, TraitShrinkingWastes | TraitRegroupsDrag};
+        t[MonteCarlo]      = {MonteCarloLayout,    MonteCarloDeal,    none,           none, none,  none,      none};
+        t[RoyalMarriage]   = {RoyalMarriageLayout, RoyalMarriageDeal, none,           none, none,  none,      none};
+        t[DogsToTheBasket] = {none,                none,              none,           none, none,  none,      none, TraitGatherTableauOnRedeal};
         return t;
     }();
     // clang-format on
