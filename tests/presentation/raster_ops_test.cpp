@@ -1,0 +1,272 @@
+// Pixel buffers and the raster operations, checked against a per-pixel model.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "presentation/raster_ops.h"
+
+namespace quillo {
+namespace {
+
+// Every pixel gets a distinct-ish colour so misplaced copies show.
+PixelBuffer Pattern(int w, int h, int seed)
+{
+    PixelBuffer b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.SetPixel(x, y, {static_cast<uint8_t>(x * 7 + seed), static_cast<uint8_t>(y * 13 + seed),
+                              static_cast<uint8_t>((x ^ y) + 3 * seed)});
+    return b;
+}
+
+uint8_t Apply(RasterOp op, uint8_t d, uint8_t s)
+{
+    switch (op) {
+    case RasterOp::Copy: return s;
+    case RasterOp::And: return d & s;
+    case RasterOp::Or: return d | s;
+    case RasterOp::NotCopy: return static_cast<uint8_t>(~s);
+    }
+    return d;
+}
+
+// The transfer as the definition reads: a destination pixel changes exactly
+// when both it and its source pixel lie inside their buffers.
+PixelBuffer ModelBlit(PixelBuffer dst, int dx, int dy, const PixelBuffer& src, int sx, int sy, int w, int h,
+                      RasterOp op)
+{
+    PixelBuffer out = dst;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!dst.Contains(dx + x, dy + y) || !src.Contains(sx + x, sy + y)) continue;
+            for (int k = 0; k < 3; ++k)
+                out.PixelAt(dx + x, dy + y)[k] = Apply(op, dst.PixelAt(dx + x, dy + y)[k], src.PixelAt(sx + x, sy + y)[k]);
+        }
+    return out;
+}
+
+TEST(PixelBuffer, CreateIsWhiteBottomUpWithPaddedRows)
+{
+    for (int w : {1, 2, 3, 4, 5, 71}) {
+        PixelBuffer b(w, 3);
+        EXPECT_EQ(b.Stride() % 4, 0) << w;
+        EXPECT_GE(b.Stride(), 3 * w);
+        EXPECT_LT(b.Stride(), 3 * w + 4);
+        EXPECT_EQ(b.SizeBytes(), static_cast<size_t>(b.Stride()) * 3);
+        for (size_t i = 0; i < b.SizeBytes(); ++i) ASSERT_EQ(b.Bits()[i], 0xFF);
+        // Row 0 is the last row in memory.
+        EXPECT_EQ(b.Row(0), b.Bits() + 2 * b.Stride());
+        EXPECT_EQ(b.Row(2), b.Bits());
+    }
+    PixelBuffer b(4, 4);
+    b.SetPixel(1, 0, {1, 2, 3});
+    EXPECT_EQ(b.Bits()[3 * b.Stride() + 3], 1);  // blue first
+    EXPECT_EQ(b.Bits()[3 * b.Stride() + 5], 3);
+}
+
+TEST(PixelBuffer, FreeAndDegenerateSizesLeaveAnEmptyBuffer)
+{
+    PixelBuffer b(10, 10);
+    b.Free();
+    EXPECT_TRUE(b.Empty());
+    EXPECT_EQ(b.Width(), 0);
+    EXPECT_EQ(b.SizeBytes(), 0u);
+    b.Free();
+    for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-1, 5}}) {
+        PixelBuffer e(w, h);
+        EXPECT_TRUE(e.Empty());
+        EXPECT_EQ(e.Stride(), 0);
+    }
+}
+
+TEST(Blit, ClipsBothRectanglesLikeThePerPixelModel)
+{
+    struct Row {
+        int dx, dy, sx, sy, w, h;
+    };
+    const Row rows[] = {
+        {0, 0, 0, 0, 8, 6},      // whole source
+        {3, 2, 1, 1, 4, 3},      // inside both
+        {-3, -2, 0, 0, 8, 6},    // off the destination's top-left
+        {5, 4, 0, 0, 8, 6},      // off its bottom-right
+        {0, 0, -4, -1, 8, 6},    // off the source's top-left
+        {2, 2, 5, 3, 10, 10},    // source too small
+        {0, 0, 8, 0, 3, 3},      // source rectangle wholly outside
+        {20, 0, 0, 0, 3, 3},     // destination rectangle wholly outside
+        {1, 1, 1, 1, 0, 5},      // zero width
+        {1, 1, 1, 1, 5, -2},     // negative height
+        {-100, -100, -100, -100, 104, 103},
+    };
+    const PixelBuffer src = Pattern(8, 6, 1);
+    const PixelBuffer base = Pattern(9, 7, 40);
+    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Or, RasterOp::NotCopy}) {
+        for (const Row& r : rows) {
+            PixelBuffer d = base;
+            Blit(d, r.dx, r.dy, src, r.sx, r.sy, r.w, r.h, op);
+            EXPECT_TRUE(d.SamePixels(ModelBlit(base, r.dx, r.dy, src, r.sx, r.sy, r.w, r.h, op)))
+                << "op " << static_cast<int>(op) << " at " << r.dx << "," << r.dy << " from " << r.sx << "," << r.sy;
+        }
+    }
+}
+
+TEST(Blit, RandomTransfersMatchTheModel)
+{
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> pos(-12, 12), size(-2, 14), opd(0, 3);
+    const PixelBuffer src = Pattern(11, 9, 5);
+    for (int i = 0; i < 400; ++i) {
+        PixelBuffer d = Pattern(10, 8, i);
+        const PixelBuffer before = d;
+        const int dx = pos(rng), dy = pos(rng), sx = pos(rng), sy = pos(rng), w = size(rng), h = size(rng);
+        const auto op = static_cast<RasterOp>(opd(rng));
+        Blit(d, dx, dy, src, sx, sy, w, h, op);
+        ASSERT_TRUE(d.SamePixels(ModelBlit(before, dx, dy, src, sx, sy, w, h, op))) << i;
+    }
+}
+
+TEST(Blit, OverlappingCopyWithinOneBufferReadsTheOldPixels)
+{
+    for (auto [dx, dy] : {std::pair{1, 0}, {0, 1}, {-1, -1}, {2, 3}}) {
+        PixelBuffer b = Pattern(12, 10, 9);
+        const PixelBuffer before = b;
+        Blit(b, 3 + dx, 3 + dy, b, 3, 3, 6, 5);
+        EXPECT_TRUE(b.SamePixels(ModelBlit(before, 3 + dx, 3 + dy, before, 3, 3, 6, 5, RasterOp::Copy)));
+    }
+}
+
+TEST(DrawMasked, EqualsAndThenOr)
+{
+    const PixelBuffer mask = Pattern(9, 9, 77), pic = Pattern(9, 9, 3);
+    for (auto [dx, dy] : {std::pair{0, 0}, {-4, 2}, {5, 6}, {-20, 0}}) {
+        PixelBuffer one = Pattern(10, 10, 1), two = one;
+        DrawMasked(one, dx, dy, mask, 0, 0, pic, 0, 0, 9, 9);
+        Blit(two, dx, dy, mask, 0, 0, 9, 9, RasterOp::And);
+        Blit(two, dx, dy, pic, 0, 0, 9, 9, RasterOp::Or);
+        EXPECT_TRUE(one.SamePixels(two)) << dx << "," << dy;
+    }
+}
+
+TEST(FillAndInvert, TouchOnlyTheClippedRectangle)
+{
+    PixelBuffer b(6, 5);
+    FillRect(b, -2, 1, 4, 2, Bgr{10, 20, 30});
+    InvertRect(b, 1, 2, 10, 10);
+    FillRect(b, 5, 0, 1, 1, uint8_t{7});
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x) {
+            Bgr want{255, 255, 255};
+            if (x < 2 && y >= 1 && y < 3) want = {10, 20, 30};
+            if (x >= 1 && y >= 2) want = {uint8_t(~want.B), uint8_t(~want.G), uint8_t(~want.R)};
+            if (x == 5 && y == 0) want = {7, 7, 7};
+            EXPECT_EQ(b.GetPixel(x, y), want) << x << "," << y;
+        }
+}
+
+TEST(TurnCell, MovesPixelXYToYWMinus1MinusXAndFourTurnsAreIdentity)
+{
+    const PixelBuffer src = Pattern(5, 3, 2);
+    PixelBuffer t(3, 5);
+    TurnCellAnticlockwise(src, 0, 0, 5, 3, t, 0, 0);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(t.GetPixel(y, 4 - x), src.GetPixel(x, y));
+
+    PixelBuffer a = Pattern(7, 7, 4), b(7, 7);
+    const PixelBuffer start = a;
+    for (int i = 0; i < 4; ++i) {
+        TurnCellAnticlockwise(a, 0, 0, 7, 7, b, 0, 0);
+        std::swap(a, b);
+    }
+    EXPECT_TRUE(a.SamePixels(start));
+    // A cell hanging over the source edge turns only what exists.
+    PixelBuffer edge(4, 4);
+    TurnCellAnticlockwise(src, 3, 1, 4, 4, edge, 0, 0);
+    EXPECT_EQ(edge.GetPixel(0, 3), src.GetPixel(3, 1));
+}
+
+TEST(RoundHalfEven, TiesGoToEven)
+{
+    const std::pair<double, double> rows[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2},
+                                              {2.4999, 2}, {2.5001, 3}, {254.5, 254}, {255.5, 256}};
+    for (auto [v, want] : rows) EXPECT_EQ(RoundHalfEven(v), want) << v;
+}
+
+TEST(RotateBilinear, RightAnglesAndZeroAreExactPixelMoves)
+{
+    const PixelBuffer src = Pattern(4, 4, 11);
+    PixelBuffer same(4, 4);
+    RotateBilinear(same, src, 2, 2, 0.0);
+    EXPECT_TRUE(same.SamePixels(src));
+
+    // 90 degrees clockwise about the centre of an even square: three
+    // anticlockwise quarter turns.
+    PixelBuffer turned(4, 4), a(4, 4), b(4, 4), c(4, 4);
+    RotateBilinear(turned, src, 2, 2, 90.0);
+    TurnCellAnticlockwise(src, 0, 0, 4, 4, a, 0, 0);
+    TurnCellAnticlockwise(a, 0, 0, 4, 4, b, 0, 0);
+    TurnCellAnticlockwise(b, 0, 0, 4, 4, c, 0, 0);
+    EXPECT_TRUE(turned.SamePixels(c));
+}
+
+TEST(RotateBilinear, LeavesPixelsOutsideTheSourceAndRegionsMatchTheWhole)
+{
+    const PixelBuffer src = Pattern(20, 30, 6);
+    PixelBuffer whole(50, 50);
+    Fill(whole, Bgr{0, 0, 0});
+    RotateBilinear(whole, src, 25, 25, 37.0);
+    EXPECT_EQ(whole.GetPixel(0, 0), (Bgr{0, 0, 0}));
+    EXPECT_EQ(whole.GetPixel(49, 49), (Bgr{0, 0, 0}));
+    EXPECT_NE(whole.GetPixel(25, 25), (Bgr{0, 0, 0}));
+
+    PixelBuffer part(50, 50);
+    Fill(part, Bgr{0, 0, 0});
+    RotateBilinearRegion(part, src, 25, 25, 37.0, 10, 12, 20, 17);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x) {
+            const bool inside = x >= 10 && x < 30 && y >= 12 && y < 29;
+            ASSERT_EQ(part.GetPixel(x, y), inside ? whole.GetPixel(x, y) : (Bgr{0, 0, 0})) << x << "," << y;
+        }
+    PixelBuffer empty;
+    RotateBilinear(part, empty, 0, 0, 10.0);  // no source: nothing happens
+    RotateBilinear(empty, src, 0, 0, 10.0);
+}
+
+TEST(Stretch, FixedPointWeights)
+{
+    PixelBuffer src(2, 1);
+    src.SetPixel(0, 0, {0, 0, 0});
+    src.SetPixel(1, 0, {255, 100, 8});
+    PixelBuffer dst(4, 1);
+    Stretch(dst, src);
+    const uint8_t blue[] = {0, 63, 127, 191};
+    const uint8_t green[] = {0, 25, 50, 75};
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_EQ(dst.GetPixel(x, 0).B, blue[x]) << x;
+        EXPECT_EQ(dst.GetPixel(x, 0).G, green[x]) << x;
+    }
+    // Vertical weights follow the same rule.
+    PixelBuffer col(1, 2);
+    col.SetPixel(0, 0, {0, 0, 0});
+    col.SetPixel(0, 1, {200, 200, 200});
+    PixelBuffer tall(1, 4);
+    Stretch(tall, col);
+    EXPECT_EQ(tall.GetPixel(0, 1).B, 50);
+    EXPECT_EQ(tall.GetPixel(0, 3).B, 150);
+}
+
+TEST(Stretch, OnePixelAndEmptyBuffersAreSafe)
+{
+    PixelBuffer one(1, 1);
+    one.SetPixel(0, 0, {9, 8, 7});
+    PixelBuffer big(5, 4);
+    Stretch(big, one);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(big.GetPixel(x, y), (Bgr{9, 8, 7}));
+    PixelBuffer empty;
+    Stretch(big, empty);
+    Stretch(empty, big);
+    EXPECT_EQ(big.GetPixel(0, 0), (Bgr{9, 8, 7}));
+}
+
+}  // namespace
+}  // namespace quillo
