@@ -181,7 +181,9 @@ TEST(Deal, StartingRankFromTheFirstCard)
         const TableState& t = g.T;
         const auto found = CardsOf(t, t.Rules.FoundFirst);
         ASSERT_EQ(found.size(), 1u);
-        if (game == games::Canfield) EXPECT_EQ(found[0], t.DealOrder[0].CardIndex);
+        if (game == games::Canfield) {
+            EXPECT_EQ(found[0], t.DealOrder[0].CardIndex);
+        }
         const Card& first = t.CardAt(found[0]);
         EXPECT_TRUE(first.FaceUp);
         EXPECT_EQ(t.Rules.StartRank, first.Rank);
