@@ -1,0 +1,14 @@
+// Quillotaire: start-up. The main window does the rest.
+
+#include <QApplication>
+
+#include "main_window.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quillotaire");
+    quillo::F_Main window(QApplication::applicationDirPath());
+    window.StartUp();
+    return QApplication::exec();
+}

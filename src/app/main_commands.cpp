@@ -1,0 +1,213 @@
+// Start-up and the commands of the main window's menu and tool bar.
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "about_dialog.h"
+#include "engine/deal.h"
+#include "engine/labels.h"
+#include "engine/random.h"
+#include "engine/setup.h"
+#include "field_widget.h"
+#include "loading_dialog.h"
+#include "main_window.h"
+#include "shuffle_dialog.h"
+#include "window_placement.h"
+
+namespace quillo {
+
+namespace {
+
+void CloseAtOnce(QDialog* d)
+{
+    QTimer::singleShot(0, d, [d] { d->done(QDialog::Accepted); });
+}
+
+}  // namespace
+
+void F_Main::StartUp(bool closeDialogsAtOnce)
+{
+    ResizeArmed = false;
+    Game_.T.LayoutReady = false;
+
+    QScreen* screen = this->screen();
+    const QRect whole = screen->geometry();
+    const QRect work = screen->availableGeometry();
+    const WindowPlacement place = PlaceMainWindow(whole.width(), whole.height(), work.bottom() + 1);
+    move(place.Left, place.Top);
+    resize(place.Width, place.Height);
+
+    const QTime utc = QDateTime::currentDateTimeUtc().time();
+    Game_.T.RandSeed = SeedFromTimeOfDay(utc.hour(), utc.minute(), utc.second(), utc.msec());
+
+    FitFieldToWindow();
+
+    F_About->setWindowTitle("Welcome");
+    if (closeDialogsAtOnce) CloseAtOnce(F_About);
+    F_About->exec();
+
+    LoadCards();
+
+    PaintBackgrounds();
+
+    Game_.UndoEnabled = true;
+    MI_GameUndo->setEnabled(true);
+    show();
+
+    SetupGame(Game_, SetupForm::Full);
+    NewDeal(Game_, DealKind::New);
+
+    ResizeArmed = true;
+}
+
+bool F_Main::Celebrating() const
+{
+    return Celebrating_;
+}
+
+void F_Main::MI_GameChooseClick()
+{
+    if (Celebrating()) return;
+    NotAvailableYet("Choose");
+}
+
+void F_Main::MI_GameNewClick()
+{
+    if (Celebrating()) return;
+    NewDeal(Game_, DealKind::New);
+}
+
+void F_Main::MI_GameRestartClick()
+{
+    if (Celebrating()) return;
+    NewDeal(Game_, DealKind::Restart);
+}
+
+void F_Main::MI_GameShuffleClick()
+{
+    if (Celebrating()) return;
+    TF_Shuffle dialog(Game_.T.Rules.GameNumber, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    Game_.T.Rules.GameNumber = dialog.Number();
+    NewDeal(Game_, DealKind::Restart);
+}
+
+void F_Main::MI_GameExitClick()
+{
+    ResizeArmed = false;
+    close();
+}
+
+void F_Main::MI_HelpContentsClick()
+{
+    OpenHelpTopic("Contents");
+}
+
+void F_Main::MI_HelpRulesClick()
+{
+    OpenHelpTopic(QString::fromStdString(Game_.T.HelpTopic));
+}
+
+void F_Main::MI_HelpShortRulesClick()
+{
+    QString topic = QString::fromStdString(Game_.T.HelpTopic);
+    if (!topic.isEmpty()) topic[0] = 'B';
+    OpenHelpTopic(topic);
+}
+
+void F_Main::MI_HelpAboutClick()
+{
+    F_About->setWindowTitle("About");
+    F_About->exec();
+}
+
+void F_Main::NotAvailableYet(const QString& command)
+{
+    ShowMessage("Quillotaire", QString("\"%1\" is not available yet.").arg(command));
+}
+
+void F_Main::OpenHelpTopic(const QString& topic)
+{
+    ShowMessage("Quillotaire", QString("The help viewer is not available yet.\nIt would open: %1").arg(topic));
+}
+
+double CurrentTimeOfDay()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
+}
+
+void F_Main::Timer1Timer()
+{
+    GameRules& r = Game_.T.Rules;
+    r.NowTime = CurrentTimeOfDay();
+    double elapsed = r.NowTime - r.StartTime;
+    // A game played across midnight keeps counting.
+    if (elapsed < 0) elapsed += 1.0;
+    L_Time->setText(QString::fromStdString("Time: " + ElapsedText(elapsed)));
+}
+
+void F_Main::StartClock()
+{
+    Timer1.start();
+}
+
+void F_Main::StopClock()
+{
+    Timer1.stop();
+}
+
+void F_Main::SetDealButtonVisible(bool visible)
+{
+    B_Deal->setVisible(visible);
+}
+
+bool F_Main::DealButtonVisible() const
+{
+    return !B_Deal->isHidden();
+}
+
+void F_Main::MoveDealButton(int x, int y)
+{
+    B_Deal->move(x, y);
+}
+
+void F_Main::PlaySound(const char* fileName)
+{
+    if (Game_.T.Opt.Sound) Sound_.Play(fileName);
+}
+
+}  // namespace quillo
+
+namespace quillo {
+
+void F_Main::SetUndoEnabled(bool enabled)
+{
+    MI_GameUndo->setEnabled(enabled);
+}
+
+void F_Main::LoadCards()
+{
+    if (F_Loading->exec() != QDialog::Accepted) {
+        // The default deck sizes stay; the table is drawn without pictures.
+    }
+}
+
+void F_Main::PaintBackgrounds() {}
+
+void F_Main::RelayoutCards() {}
+
+void F_Main::RedrawField()
+{
+    I_Field->update();
+}
+
+void F_Main::MI_GameUndoClick() {}
+
+void F_Main::B_DealClick() {}
+
+}  // namespace quillo

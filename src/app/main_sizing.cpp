@@ -1,0 +1,88 @@
+// The window around the field: fitting the field to the window, the window to
+// the field, and laying the table out again after a resize.
+
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolBar>
+
+#include "engine/setup.h"
+#include "field_widget.h"
+#include "main_window.h"
+
+namespace quillo {
+
+int F_Main::ClientWidth() const
+{
+    return width();
+}
+
+int F_Main::ClientHeight() const
+{
+    const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+    return height() - menu;
+}
+
+int F_Main::ToolBarHeight() const
+{
+    return TB_Bar->isVisible() ? TB_Bar->height() : TB_Bar->sizeHint().height();
+}
+
+void F_Main::FitFieldToWindow()
+{
+    GameRules& r = Game_.T.Rules;
+    r.FieldWidth = ClientWidth();
+    r.FieldHeight = ClientHeight() - ToolBarHeight();
+    ResizeField(r.FieldWidth, r.FieldHeight);
+}
+
+void F_Main::ResizeField(int width, int height)
+{
+    I_Field->setFixedSize(std::max(width, 1), std::max(height, 1));
+}
+
+void F_Main::FitWindow(const WindowFit& fit)
+{
+    const bool armed = ResizeArmed;
+    ResizeArmed = false;
+    const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+    resize(fit.ClientWidth, fit.ClientHeight + menu);
+    const QRect screen = this->screen()->geometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const int outerW = fit.ClientWidth + frame.width();
+    const int outerH = fit.ClientHeight + menu + frame.height();
+    move(fit.CentreHorizontally ? (screen.width() - outerW) / 2 : 0,
+         fit.CentreVertically ? (screen.height() - outerH) / 2 : 0);
+    ResizeArmed = armed;
+}
+
+void F_Main::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    FormResize();
+}
+
+void F_Main::FormResize()
+{
+    TableState& t = Game_.T;
+    if (!t.LayoutReady) return;
+    if (!ResizeArmed) {
+        ResizeArmed = true;
+        return;
+    }
+    // Setup's own window fit arrives here late on some window systems; a
+    // field that already has the window's size needs no new layout.
+    if (t.Rules.FieldWidth == ClientWidth() && t.Rules.FieldHeight == ClientHeight() - ToolBarHeight()) return;
+
+    SB_Field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SB_Field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FitFieldToWindow();
+    PaintBackgrounds();
+    SetupGame(Game_, SetupForm::Relayout);
+    RelayoutCards();
+    SB_Field->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    SB_Field->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+}  // namespace quillo

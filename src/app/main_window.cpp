@@ -1,0 +1,246 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "about_dialog.h"
+#include "app_icons.h"
+#include "field_widget.h"
+#include "loading_dialog.h"
+
+namespace quillo {
+
+F_Main::F_Main(const QString& programDir, QWidget* parent)
+    : QMainWindow(parent), Files_(MakeFileNames(programDir.toStdString())), View_(*this), Game_(View_),
+      Sound_(QString::fromStdString(Files_.ProgramDir))
+{
+    setObjectName("F_Main");
+    setWindowIcon(QIcon(ProgramIcon(32)));
+    ShowMessage = [this](const QString& title, const QString& text) { QMessageBox::information(this, title, text); };
+
+    CreateMenu();
+    CreateToolBar();
+
+    SB_Field = new QScrollArea(this);
+    SB_Field->setObjectName("SB_Field");
+    SB_Field->setFrameShape(QFrame::NoFrame);
+    SB_Field->setWidgetResizable(false);
+    I_Field = new FieldWidget(SB_Field);
+    I_Field->setObjectName("I_Field");
+    SB_Field->setWidget(I_Field);
+    setCentralWidget(SB_Field);
+
+    B_Deal = new QPushButton("Deal", I_Field);
+    B_Deal->setObjectName("B_Deal");
+    B_Deal->hide();
+    connect(B_Deal, &QPushButton::clicked, this, &F_Main::B_DealClick);
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &F_Main::Timer1Timer);
+
+    F_About = new TF_About(this);
+    F_About->OpenHelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    F_Loading = new TF_Loading(Game_.T.RandSeed, this);
+}
+
+F_Main::~F_Main() = default;
+
+namespace {
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption, QKeySequence key = {}, int image = -1)
+{
+    auto* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    if (image >= 0) a->setIcon(MenuIcon(image));
+    return a;
+}
+
+}  // namespace
+
+void F_Main::CreateMenu()
+{
+    QMenu* game = menuBar()->addMenu("&Game");
+    MI_GameChoose = Item(game, "MI_GameChoose", "&Choose...", Qt::Key_F3, 0);
+    game->addSeparator();
+    MI_GameNew = Item(game, "MI_GameNew", "&New", Qt::Key_F2, 1);
+    MI_GameRestart = Item(game, "MI_GameRestart", "&Restart", {}, 2);
+    MI_GameShuffle = Item(game, "MI_GameShuffle", "&Select Shuffle...");
+    game->addSeparator();
+    MI_GameUndo = Item(game, "MI_GameUndo", "&Undo", Qt::Key_F4, 3);
+    game->addSeparator();
+    MI_GameSave = Item(game, "MI_GameSave", "S&ave...");
+    MI_GameLoad = Item(game, "MI_GameLoad", "&Load...");
+    game->addSeparator();
+    MI_GameCustomize = Item(game, "MI_GameCustomize", "Customi&ze...", {}, 8);
+    game->addSeparator();
+    MI_GameExit = Item(game, "MI_GameExit", "&Exit", QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    MI_OptionsBkgColor = Item(options, "MI_OptionsBkgColor", "Background &Color...", {}, 4);
+    MI_OptionsBkgTexture = Item(options, "MI_OptionsBkgTexture", "Background &Texture...", {}, 5);
+    options->addSeparator();
+    MI_OptionsDeck = Item(options, "MI_OptionsDeck", "&Deck...", {}, 6);
+    MI_OptionsBack = Item(options, "MI_OptionsBack", "&Back...", {}, 7);
+    options->addSeparator();
+    MI_OptionsSound = Item(options, "MI_OptionsSound", "Sound");
+    MI_OptionsAnimation = Item(options, "MI_OptionsAnimation", "Animation");
+    MI_OptionsAutoplay = Item(options, "MI_OptionsAutoplay", "Autoplay");
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    MI_HelpContents = Item(help, "MI_HelpContents", "&Contents");
+    help->addSeparator();
+    MI_HelpRules = Item(help, "MI_HelpRules", "&Game Rules", Qt::Key_F1, 11);
+    MI_HelpShortRules = Item(help, "MI_HelpShortRules", "&Short Rules", QKeySequence(Qt::CTRL | Qt::Key_F1));
+    help->addSeparator();
+    MI_HelpAbout = Item(help, "MI_HelpAbout", "&About...");
+
+    // The options are the engine's; the check marks show and set them.
+    const Options& opt = Game_.T.Opt;
+    const std::pair<QAction*, bool Options::*> checks[] = {
+        {MI_OptionsSound, &Options::Sound},
+        {MI_OptionsAnimation, &Options::Animation},
+        {MI_OptionsAutoplay, &Options::Autoplay},
+    };
+    for (const auto& [action, field] : checks) {
+        action->setCheckable(true);
+        action->setChecked(opt.*field);
+        connect(action, &QAction::toggled, this, [this, f = field](bool on) { Game_.T.Opt.*f = on; });
+    }
+
+    connect(MI_GameChoose, &QAction::triggered, this, &F_Main::MI_GameChooseClick);
+    connect(MI_GameNew, &QAction::triggered, this, &F_Main::MI_GameNewClick);
+    connect(MI_GameRestart, &QAction::triggered, this, &F_Main::MI_GameRestartClick);
+    connect(MI_GameShuffle, &QAction::triggered, this, &F_Main::MI_GameShuffleClick);
+    connect(MI_GameUndo, &QAction::triggered, this, &F_Main::MI_GameUndoClick);
+    connect(MI_GameExit, &QAction::triggered, this, &F_Main::MI_GameExitClick);
+    connect(MI_HelpContents, &QAction::triggered, this, &F_Main::MI_HelpContentsClick);
+    connect(MI_HelpRules, &QAction::triggered, this, &F_Main::MI_HelpRulesClick);
+    connect(MI_HelpShortRules, &QAction::triggered, this, &F_Main::MI_HelpShortRulesClick);
+    connect(MI_HelpAbout, &QAction::triggered, this, &F_Main::MI_HelpAboutClick);
+    const std::pair<QAction*, const char*> later[] = {
+        {MI_GameSave, "Save"},
+        {MI_GameLoad, "Load"},
+        {MI_GameCustomize, "Customize"},
+        {MI_OptionsBkgColor, "Background Color"},
+        {MI_OptionsBkgTexture, "Background Texture"},
+        {MI_OptionsDeck, "Deck"},
+        {MI_OptionsBack, "Back"},
+    };
+    for (const auto& [action, name] : later)
+        connect(action, &QAction::triggered, this, [this, n = QString(name)] {
+            if (!Celebrating() || (n != "Save" && n != "Load" && n != "Customize")) NotAvailableYet(n);
+        });
+}
+
+QLabel* F_Main::StatusPanel(const char* panelName, const char* labelName, int width)
+{
+    auto* panel = new QFrame(TB_Bar);
+    panel->setObjectName(panelName);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setFixedWidth(width);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(4, 0, 4, 0);
+    auto* label = new QLabel(panel);
+    label->setObjectName(labelName);
+    layout->addWidget(label);
+    TB_Bar->addWidget(panel);
+    return label;
+}
+
+void F_Main::CreateToolBar()
+{
+    TB_Bar = addToolBar("Tools");
+    TB_Bar->setObjectName("TB_Bar");
+    TB_Bar->setMovable(false);
+    TB_Bar->setFloatable(false);
+    TB_Bar->setIconSize(QSize(16, 16));
+    TB_Bar->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    auto button = [this](const char* name, const char* hint, int image, QAction* same) {
+        auto* a = TB_Bar->addAction(MenuIcon(image), hint);
+        a->setObjectName(name);
+        a->setToolTip(hint);
+        if (same) connect(a, &QAction::triggered, same, &QAction::trigger);
+        if (auto* w = TB_Bar->widgetForAction(a)) w->setFixedWidth(24);
+        return a;
+    };
+    button("B_ChooseGame", "Choose Game", 0, MI_GameChoose);
+    TB_Bar->addSeparator();
+    button("B_New", "New Game", 1, MI_GameNew);
+    TB_Bar->addSeparator();
+    button("B_Restart", "Restart Game", 2, MI_GameRestart);
+    TB_Bar->addSeparator();
+    auto* undo = button("B_Undo", "Undo Move", 3, MI_GameUndo);
+    connect(MI_GameUndo, &QAction::changed, undo, [undo, this] { undo->setEnabled(MI_GameUndo->isEnabled()); });
+    TB_Bar->addSeparator();
+    button("B_ColorBkg", "Background Color", 4, MI_OptionsBkgColor);
+    button("B_TextureBkg", "Background Texture", 5, MI_OptionsBkgTexture);
+    TB_Bar->addSeparator();
+    button("B_Deck", "Deck", 6, MI_OptionsDeck);
+    button("B_Back", "Back", 7, MI_OptionsBack);
+    TB_Bar->addSeparator();
+    L_FoundVal = StatusPanel("P_FoundVal", "L_FoundVal", 136);
+    L_RedealsLeft = StatusPanel("P_RedealsLeft", "L_RedealsLeft", 110);
+    L_StockCardNum = StatusPanel("P_StockCardNum", "L_StockCardNum", 150);
+    L_Time = StatusPanel("P_Time", "L_Time", 100);
+    TB_Bar->addSeparator();
+    button("B_Rules", "Game Rules", 11, MI_HelpRules);
+}
+
+QLabel* F_Main::Label(StatusLabel which) const
+{
+    switch (which) {
+    case StatusLabel::StartRank: return L_FoundVal;
+    case StatusLabel::RedealsLeft: return L_RedealsLeft;
+    case StatusLabel::StockAndWaste: return L_StockCardNum;
+    case StatusLabel::Time: return L_Time;
+    }
+    return L_Time;
+}
+
+void F_Main::SetStatusLabel(StatusLabel which, const std::optional<std::string>& text)
+{
+    QLabel* label = Label(which);
+    label->setText(text ? QString::fromStdString(*text) : QString());
+    // Hidden labels are shown again by the next text.
+    label->setVisible(text.has_value());
+}
+
+QString F_Main::LabelText(StatusLabel which) const
+{
+    return Label(which)->text();
+}
+
+bool F_Main::LabelVisible(StatusLabel which) const
+{
+    return !Label(which)->isHidden();
+}
+
+void F_Main::closeEvent(QCloseEvent* e)
+{
+    Shutdown();
+    QMainWindow::closeEvent(e);
+}
+
+void F_Main::Shutdown()
+{
+    if (ShutDown_) return;
+    ShutDown_ = true;
+    ResizeArmed = false;
+    Timer1.stop();
+    // Settings and statistics are written here once their files exist.
+}
+
+}  // namespace quillo

@@ -1,0 +1,143 @@
+#pragma once
+// The main window: menu, tool bar with status panels, and the playing field.
+// It owns the one game of the run and shows it through QtTableView.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "engine/game.h"
+#include "file_names.h"
+#include "qt_table_view.h"
+#include "sound_player.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QToolBar;
+
+namespace quillo {
+
+class FieldWidget;
+class TF_About;
+class TF_Loading;
+
+class F_Main : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit F_Main(const QString& programDir, QWidget* parent = nullptr);
+    ~F_Main() override;
+
+    Game& CurrentGame() { return Game_; }
+    const FILE_NAMES& FileNames() const { return Files_; }
+
+    // Start-up after the window exists: placement, seed, welcome and loading
+    // boxes, first setup and deal. closeDialogsAtOnce skips waiting for the
+    // player (used by measurements and tests).
+    void StartUp(bool closeDialogsAtOnce = false);
+
+    // Commands.
+    void MI_GameChooseClick();
+    void MI_GameNewClick();
+    void MI_GameRestartClick();
+    void MI_GameShuffleClick();
+    void MI_GameUndoClick();
+    void MI_GameExitClick();
+    void MI_HelpContentsClick();
+    void MI_HelpRulesClick();
+    void MI_HelpShortRulesClick();
+    void MI_HelpAboutClick();
+    void B_DealClick();
+    void Timer1Timer();
+    void NotAvailableYet(const QString& command);
+    void OpenHelpTopic(const QString& topic);
+
+    // Window sizing.
+    void FitFieldToWindow();
+    void FormResize();
+    int ClientWidth() const;
+    int ClientHeight() const;
+    int ToolBarHeight() const;
+    void FitWindow(const WindowFit& fit);
+    void ResizeField(int width, int height);
+
+    // Status labels, caption, clock, deal button.
+    void SetStatusLabel(StatusLabel which, const std::optional<std::string>& text);
+    QString LabelText(StatusLabel which) const;
+    bool LabelVisible(StatusLabel which) const;
+    void StartClock();
+    void StopClock();
+    void SetDealButtonVisible(bool visible);
+    void MoveDealButton(int x, int y);
+    bool DealButtonVisible() const;
+    void PlaySound(const char* fileName);
+    void RedrawField();
+    void SetUndoEnabled(bool enabled);
+
+    // Whether the win celebration runs (commands then do nothing).
+    bool Celebrating() const;
+
+    // Replaces message boxes (tests): receives title and text.
+    std::function<void(const QString&, const QString&)> ShowMessage;
+
+    bool ResizeArmed = false;
+
+    QAction* MI_GameChoose = nullptr;
+    QAction* MI_GameNew = nullptr;
+    QAction* MI_GameRestart = nullptr;
+    QAction* MI_GameShuffle = nullptr;
+    QAction* MI_GameUndo = nullptr;
+    QAction* MI_GameSave = nullptr;
+    QAction* MI_GameLoad = nullptr;
+    QAction* MI_GameCustomize = nullptr;
+    QAction* MI_GameExit = nullptr;
+    QAction* MI_OptionsBkgColor = nullptr;
+    QAction* MI_OptionsBkgTexture = nullptr;
+    QAction* MI_OptionsDeck = nullptr;
+    QAction* MI_OptionsBack = nullptr;
+    QAction* MI_OptionsSound = nullptr;
+    QAction* MI_OptionsAnimation = nullptr;
+    QAction* MI_OptionsAutoplay = nullptr;
+    QAction* MI_HelpContents = nullptr;
+    QAction* MI_HelpRules = nullptr;
+    QAction* MI_HelpShortRules = nullptr;
+    QAction* MI_HelpAbout = nullptr;
+
+    QToolBar* TB_Bar = nullptr;
+    QLabel* L_FoundVal = nullptr;
+    QLabel* L_RedealsLeft = nullptr;
+    QLabel* L_StockCardNum = nullptr;
+    QLabel* L_Time = nullptr;
+    QScrollArea* SB_Field = nullptr;
+    FieldWidget* I_Field = nullptr;
+    QPushButton* B_Deal = nullptr;
+    QTimer Timer1;
+
+    TF_About* F_About = nullptr;
+    TF_Loading* F_Loading = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void CreateMenu();
+    void CreateToolBar();
+    QLabel* StatusPanel(const char* panelName, const char* labelName, int width);
+    QLabel* Label(StatusLabel which) const;
+    void Shutdown();
+    void LoadCards();
+    void PaintBackgrounds();
+    void RelayoutCards();
+
+    FILE_NAMES Files_;
+    QtTableView View_;
+    Game Game_;
+    SoundPlayer Sound_;
+    bool ShutDown_ = false;
+    bool Celebrating_ = false;
+};
+
+}  // namespace quillo
