@@ -67,7 +67,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
 
 bool F_Main::Celebrating() const
 {
-    return Celebrating_;
+    return T_Finish.isActive();
 }
 
 void F_Main::MI_GameChooseClick()
@@ -185,29 +185,18 @@ void F_Main::PlaySound(const char* fileName)
 
 namespace quillo {
 
-void F_Main::SetUndoEnabled(bool enabled)
-{
-    MI_GameUndo->setEnabled(enabled);
-}
-
-void F_Main::LoadCards()
-{
-    if (F_Loading->exec() != QDialog::Accepted) {
-        // The default deck sizes stay; the table is drawn without pictures.
-    }
-}
-
-void F_Main::PaintBackgrounds() {}
-
-void F_Main::RelayoutCards() {}
-
-void F_Main::RedrawField()
-{
-    I_Field->update();
-}
 
 void F_Main::MI_GameUndoClick() {}
 
 void F_Main::B_DealClick() {}
+
+}  // namespace quillo
+
+namespace quillo {
+
+void F_Main::LoadCards()
+{
+    F_Loading->exec();
+}
 
 }  // namespace quillo

@@ -37,11 +37,6 @@ void F_Main::FitFieldToWindow()
     ResizeField(r.FieldWidth, r.FieldHeight);
 }
 
-void F_Main::ResizeField(int width, int height)
-{
-    I_Field->setFixedSize(std::max(width, 1), std::max(height, 1));
-}
-
 void F_Main::FitWindow(const WindowFit& fit)
 {
     const bool armed = ResizeArmed;

@@ -16,6 +16,8 @@
 #include "app_icons.h"
 #include "field_widget.h"
 #include "loading_dialog.h"
+#include "token_pictures.h"
+#include "finish_form.h"
 
 namespace quillo {
 
@@ -37,12 +39,23 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     I_Field = new FieldWidget(SB_Field);
     I_Field->setObjectName("I_Field");
     SB_Field->setWidget(I_Field);
+    Field_ = std::make_unique<Field>(*I_Field);
+    Field_->I_FoundPics = FoundationTokens();
+    Field_->I_StockPics = StockArrows();
+    I_Field->SetField(Field_.get());
     setCentralWidget(SB_Field);
 
     B_Deal = new QPushButton("Deal", I_Field);
     B_Deal->setObjectName("B_Deal");
     B_Deal->hide();
     connect(B_Deal, &QPushButton::clicked, this, &F_Main::B_DealClick);
+
+    T_Finish.setInterval(10);
+    connect(&T_Finish, &QTimer::timeout, this, &F_Main::T_FinishTimer);
+    ShowWinForm = [this] {
+        TF_Finish form(this, I_Field, false, PlayerName);
+        form.exec();
+    };
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &F_Main::Timer1Timer);

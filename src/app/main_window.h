@@ -9,6 +9,9 @@
 
 #include "engine/game.h"
 #include "file_names.h"
+#include "presentation/celebration.h"
+#include "presentation/field.h"
+#include "presentation/table_effects.h"
 #include "qt_table_view.h"
 #include "sound_player.h"
 
@@ -79,6 +82,24 @@ public:
     // Whether the win celebration runs (commands then do nothing).
     bool Celebrating() const;
 
+    // The table's pictures and effects (QtTableView's side).
+    Field& TableField() { return *Field_; }
+    void ShowMove(const MoveShow& move);
+    void DragStarted();
+    void PickedGroupChanged();
+    void StartCelebration();
+    void FinishCelebration();
+    void T_FinishTimer();
+    // Counts the win and shows the win form.
+    void CountWin();
+
+    // Hooks for the statistics: a deal counted as played, and a win.
+    std::function<void()> OnGamePlayed;
+    std::function<void()> OnGameWon;
+    // Shows the win form; replaced by tests.
+    std::function<void()> ShowWinForm;
+    QString PlayerName;
+
     // Replaces message boxes (tests): receives title and text.
     std::function<void(const QString&, const QString&)> ShowMessage;
 
@@ -114,6 +135,7 @@ public:
     FieldWidget* I_Field = nullptr;
     QPushButton* B_Deal = nullptr;
     QTimer Timer1;
+    QTimer T_Finish;
 
     TF_About* F_About = nullptr;
     TF_Loading* F_Loading = nullptr;
@@ -137,7 +159,9 @@ private:
     Game Game_;
     SoundPlayer Sound_;
     bool ShutDown_ = false;
-    bool Celebrating_ = false;
+    std::unique_ptr<Field> Field_;
+    DragPainter Drag_;
+    Celebration Celebration_;
 };
 
 }  // namespace quillo

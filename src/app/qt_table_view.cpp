@@ -6,7 +6,11 @@
 #include <QScreen>
 #include <QTime>
 
+#include <QThread>
+
+#include "field_widget.h"
 #include "main_window.h"
+#include "presentation/table_effects.h"
 
 namespace quillo {
 
@@ -98,7 +102,7 @@ void QtTableView::SetUndoEnabled(bool enabled)
 
 void QtTableView::ResetCursor()
 {
-    W_.unsetCursor();
+    W_.I_Field->unsetCursor();
 }
 
 void QtTableView::PlaySound(const char* fileName)
@@ -106,13 +110,95 @@ void QtTableView::PlaySound(const char* fileName)
     W_.PlaySound(fileName);
 }
 
-void QtTableView::ShowNewDealEffect() {}
+void QtTableView::ShowNewDealEffect()
+{
+    NewDealEffect(W_.TableField(), W_.CurrentGame().T);
+}
 
 void QtTableView::RedrawField()
 {
     W_.RedrawField();
 }
 
-void QtTableView::StopCelebration() {}
+void QtTableView::StopCelebration()
+{
+    W_.T_Finish.stop();
+}
+
+void QtTableView::ShowMove(const MoveShow& move)
+{
+    W_.ShowMove(move);
+}
+
+void QtTableView::FadeOutCards(int cardA, int cardB)
+{
+    quillo::FadeOutCards(W_.TableField(), W_.CurrentGame().T, cardA, cardB);
+}
+
+void QtTableView::RedrawPile(int pile)
+{
+    W_.TableField().RedrawPile(W_.CurrentGame().T, pile, true);
+}
+
+void QtTableView::RedrawCard(int card)
+{
+    W_.TableField().RedrawCard(W_.CurrentGame().T, card);
+}
+
+void QtTableView::Repaint()
+{
+    W_.I_Field->RepaintNow();
+}
+
+void QtTableView::ShowMarked(int card)
+{
+    W_.TableField().ShowMarked(W_.CurrentGame().T, card);
+}
+
+void QtTableView::DragStarted()
+{
+    W_.DragStarted();
+}
+
+void QtTableView::PickedGroupChanged()
+{
+    W_.PickedGroupChanged();
+}
+
+void QtTableView::SetDragCursor()
+{
+    W_.I_Field->setCursor(Qt::DragMoveCursor);
+}
+
+void QtTableView::Pause(int milliseconds)
+{
+    W_.I_Field->RepaintNow();
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtTableView::GamePlayed()
+{
+    if (W_.OnGamePlayed) W_.OnGamePlayed();
+}
+
+void QtTableView::StopClock()
+{
+    W_.StopClock();
+}
+
+void QtTableView::StartCelebration()
+{
+    W_.StartCelebration();
+}
+
+bool QtTableView::CelebrationRunning() const
+{
+    return W_.T_Finish.isActive();
+}
+
+void QtTableView::FinishCelebration()
+{
+    W_.FinishCelebration();
+}
 
 }  // namespace quillo

@@ -36,6 +36,22 @@ public:
     void RedrawField() override;
     void StopCelebration() override;
 
+    void ShowMove(const MoveShow& move) override;
+    void FadeOutCards(int cardA, int cardB) override;
+    void RedrawPile(int pile) override;
+    void RedrawCard(int card) override;
+    void Repaint() override;
+    void ShowMarked(int card) override;
+    void DragStarted() override;
+    void PickedGroupChanged() override;
+    void SetDragCursor() override;
+    void Pause(int milliseconds) override;
+    void GamePlayed() override;
+    void StopClock() override;
+    void StartCelebration() override;
+    bool CelebrationRunning() const override;
+    void FinishCelebration() override;
+
 private:
     F_Main& W_;
 };

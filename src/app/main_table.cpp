@@ -1,0 +1,113 @@
+// The main window's side of the table: pictures, effects, the celebration.
+
+#include <QAction>
+#include <QPushButton>
+#include <QThread>
+
+#include "engine/deal.h"
+#include "engine/undo.h"
+#include "field_widget.h"
+#include "main_window.h"
+#include "presentation/layout_cards.h"
+
+namespace quillo {
+
+void F_Main::ResizeField(int width, int height)
+{
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    I_Field->setFixedSize(width, height);
+    if (Field_->Width() != width || Field_->Height() != height) Field_->Resize(width, height);
+}
+
+void F_Main::PaintBackgrounds()
+{
+    Field_->DrawBackground(Field_->I_StoreScr);
+    Field_->DrawBackground(Field_->I_Field);
+    I_Field->Invalidate(FieldRect::Of(0, 0, Field_->Width(), Field_->Height()));
+}
+
+void F_Main::RelayoutCards()
+{
+    TableState& t = Game_.T;
+    LayOutCards(t);
+    Field_->DrawField(t);
+    // Undo must bring cards back to the new layout's places.
+    if (Game_.Undo.Count >= 1) {
+        UndoSnapshot& newest = Game_.Undo.Slots[static_cast<size_t>(Game_.Undo.Count - 1)];
+        TableState old = t;
+        ReadSnapshot(newest, old);
+        for (int i = 0; i < std::clamp(t.Rules.TotalCards, 0, MaxCards); ++i) {
+            old.CardAt(i).X = t.CardAt(i).X;
+            old.CardAt(i).Y = t.CardAt(i).Y;
+        }
+        for (int p = 0; p < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++p) {
+            old.PileAt(p).X = t.PileAt(p).X;
+            old.PileAt(p).Y = t.PileAt(p).Y;
+        }
+        WriteSnapshot(old, newest);
+    }
+}
+
+void F_Main::RedrawField()
+{
+    Field_->DrawField(Game_.T);
+}
+
+void F_Main::SetUndoEnabled(bool enabled)
+{
+    MI_GameUndo->setEnabled(enabled);
+}
+
+void F_Main::ShowMove(const MoveShow& move)
+{
+    quillo::ShowMove(*Field_, Game_.T, move, Game_.T.Opt.Animation, Drag_.StoreReady());
+    Drag_.Reset();
+}
+
+void F_Main::DragStarted()
+{
+    Drag_.Start(*Field_, Game_.T);
+}
+
+void F_Main::PickedGroupChanged()
+{
+    Drag_.GroupChanged(*Field_, Game_.T);
+}
+
+void F_Main::StartCelebration()
+{
+    B_Deal->hide();
+    if (!Game_.T.Opt.Animation) {
+        CountWin();
+        NewDeal(Game_, DealKind::New);
+        return;
+    }
+    Celebration_.Start(*Field_, Game_.T);
+    T_Finish.start();
+}
+
+void F_Main::T_FinishTimer()
+{
+    if (!Celebration_.Tick(*Field_, Game_.T)) return;
+    T_Finish.stop();
+    I_Field->RepaintNow();
+    CountWin();
+    NewDeal(Game_, DealKind::New);
+}
+
+void F_Main::FinishCelebration()
+{
+    T_Finish.stop();
+    Celebration_.Stop();
+    CountWin();
+    NewDeal(Game_, DealKind::New);
+}
+
+void F_Main::CountWin()
+{
+    if (OnGameWon) OnGameWon();
+    if (ShowWinForm) ShowWinForm();
+}
+
+}  // namespace quillo

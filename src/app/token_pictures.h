@@ -1,0 +1,15 @@
+#pragma once
+// The two built-in token pictures of the field: the foundation marks
+// (I_FoundPics, 561 x 118) and the stock arrows (I_StockPics, 109 x 40).
+
+#include <QImage>
+
+#include "presentation/pixel_buffer.h"
+
+namespace quillo {
+
+PixelBuffer FoundationTokens();
+PixelBuffer StockArrows();
+PixelBuffer ToPixelBuffer(const QImage& image);
+
+}  // namespace quillo

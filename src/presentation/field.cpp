@@ -1,0 +1,307 @@
+#include "field.h"
+
+#include "engine/catalogue.h"
+#include "engine/deal.h"
+#include "presentation/raster_ops.h"
+
+namespace quillo {
+
+namespace {
+
+const CardSize& SizeOf(const TableState& t, int orientation)
+{
+    return t.Rules.CardSizes[static_cast<size_t>(orientation & 7)];
+}
+
+int PileCount(const TableState& t)
+{
+    return std::clamp(t.Rules.PileCount, 0, MaxPiles);
+}
+
+int CardCount(const TableState& t)
+{
+    return std::clamp(t.Rules.TotalCards, 0, MaxCards);
+}
+
+// Token cells of the foundation and stock pictures.
+constexpr int TokenW = 39, TokenH = 38;
+constexpr int ArrowW = 35, ArrowH = 38;
+
+}  // namespace
+
+bool CardArt::Ready() const
+{
+    if (Frames == nullptr || Frames->Empty() || FramePitch <= 0) return false;
+    for (const PixelBuffer* s : Sheets)
+        if (s == nullptr || s->Empty()) return false;
+    return true;
+}
+
+void SortPilesByLayer(TableState& t)
+{
+    const int n = PileCount(t);
+    auto& o = t.PileOrder;
+    for (int i = 0; i < n; ++i) o[static_cast<size_t>(i)] = {t.PileAt(i).Layer, i};
+    for (size_t a = 0; a + 1 < static_cast<size_t>(n); ++a)
+        for (size_t b = a + 1; b < static_cast<size_t>(n); ++b)
+            if (o[a].Key > o[b].Key) std::swap(o[a], o[b]);
+}
+
+void Field::Resize(int width, int height)
+{
+    I_Field.Create(width, height);
+    I_StoreScr.Create(width, height);
+    if (Bkg.BackgroundMode == BackgroundStretched) Restretch();
+}
+
+void Field::Restretch()
+{
+    if (Bkg.TextureBuffer.Empty() || I_Field.Empty()) return;
+    Bkg.StretchedBuffer.Create(I_Field.Width(), I_Field.Height());
+    Stretch(Bkg.StretchedBuffer, Bkg.TextureBuffer);
+}
+
+void Field::SetTexture(PixelBuffer texture, const std::string& path)
+{
+    if (texture.Empty()) {
+        Bkg.BackgroundMode = BackgroundColour;
+        return;
+    }
+    Bkg.TextureBuffer.Free();
+    Bkg.StretchedBuffer.Free();
+    I_Bkg = std::move(texture);
+    if (Bkg.BackgroundMode == BackgroundStretched) {
+        Bkg.TextureBuffer = I_Bkg;
+        Restretch();
+    }
+    Bkg.TexturePath = path;
+}
+
+void Field::DrawBackground(PixelBuffer& image) const
+{
+    const int w = image.Width(), h = image.Height();
+    if (Bkg.BackgroundMode == BackgroundTiled && !I_Bkg.Empty()) {
+        const int tw = I_Bkg.Width(), th = I_Bkg.Height();
+        for (int j = 0; j <= h / th; ++j)
+            for (int i = 0; i <= w / tw; ++i) CopyRect(image, i * tw, j * th, I_Bkg, 0, 0, tw, th);
+    } else if (Bkg.BackgroundMode == BackgroundStretched && !Bkg.StretchedBuffer.Empty()) {
+        CopyRect(image, 0, 0, Bkg.StretchedBuffer, 0, 0, w, h);
+    } else {
+        Fill(image, BgrFromRgb(Bkg.BackgroundColor));
+    }
+}
+
+void Field::DrawBackgroundRect(PixelBuffer& image, const FieldRect& r) const
+{
+    if (r.Empty()) return;
+    if (Bkg.BackgroundMode == BackgroundTiled && !I_Bkg.Empty()) {
+        const int tw = I_Bkg.Width(), th = I_Bkg.Height();
+        // Both bounds inclusive, as the colour fill below.
+        const int i0 = std::max(0, r.Left) / tw, i1 = std::max(0, r.Right) / tw;
+        const int j0 = std::max(0, r.Top) / th, j1 = std::max(0, r.Bottom) / th;
+        for (int j = j0; j <= j1; ++j)
+            for (int i = i0; i <= i1; ++i) {
+                const int left = std::max(r.Left, i * tw), right = std::min(r.Right, i * tw + tw - 1);
+                const int top = std::max(r.Top, j * th), bottom = std::min(r.Bottom, j * th + th - 1);
+                if (right < left || bottom < top) continue;
+                CopyRect(image, left, top, I_Bkg, left - i * tw, top - j * th, right - left + 1, bottom - top + 1);
+            }
+    } else if (Bkg.BackgroundMode == BackgroundStretched && !Bkg.StretchedBuffer.Empty()) {
+        CopyRect(image, r.Left, r.Top, Bkg.StretchedBuffer, r.Left, r.Top, r.Width() + 1, r.Height() + 1);
+    } else {
+        FillRect(image, r.Left, r.Top, r.Width() + 1, r.Height() + 1, BgrFromRgb(Bkg.BackgroundColor));
+    }
+}
+
+FieldRect Field::CardRect(const TableState& t, int card)
+{
+    const Card& c = t.CardAt(card);
+    const CardSize& s = SizeOf(t, c.Orientation);
+    return FieldRect::Of(c.X, c.Y, s.Width, s.Height);
+}
+
+FieldRect Field::PileRect(const TableState& t, int pile)
+{
+    const Pile& p = t.PileAt(pile);
+    const CardSize& s = SizeOf(t, p.Orientation);
+    FieldRect r = FieldRect::Of(p.X, p.Y, s.Width, s.Height);
+    if (p.Kind == KindFoundation) r = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 2};
+    return r;
+}
+
+void Field::DrawPileMark(PixelBuffer& image, const TableState& t, int pile) const
+{
+    if (Art.Frames == nullptr || Art.FramePitch <= 0) return;
+    const Pile& p = t.PileAt(pile);
+    const int o = p.Orientation & 7;
+    const CardSize& s = SizeOf(t, o);
+    const int P = Art.FramePitch;
+    const bool found = p.Kind == KindFoundation;
+    const int column = found ? 4 : 2;
+    const int boxX = found ? p.X - 2 : p.X, boxY = found ? p.Y - 2 : p.Y;
+    const int boxW = found ? s.Width + 4 : s.Width, boxH = found ? s.Height + 4 : s.Height;
+    DrawMasked(image, boxX, boxY, *Art.Frames, (column + 1) * P + 1, o * P + 1, *Art.Frames, column * P + 1,
+               o * P + 1, boxW, boxH);
+    // Small cards have no room for tokens.
+    if (t.Rules.CardHeight() <= 36) return;
+    if (found && !I_FoundPics.Empty()) {
+        const int left = boxX + (boxW - TokenW) / 2, top = boxY + (boxH - TokenH) / 2;
+        int tx = 521, ty = 1;
+        if (p.BaseRank >= 0 && p.BaseRank <= RankKing && p.BaseColor >= 0 && p.BaseColor <= 2) {
+            tx = p.BaseRank * 40 + 1;
+            ty = p.BaseColor * 39 + 1;
+        }
+        DrawMasked(image, left, top, I_FoundPics, 521, 40, I_FoundPics, tx, ty, TokenW, TokenH);
+    } else if (p.Kind == KindStock && !I_StockPics.Empty()) {
+        const int left = boxX + (boxW - ArrowW) / 2, top = boxY + (boxH - ArrowH) / 2;
+        const GameRules& r = t.Rules;
+        const bool spent = r.StockRedeals != StockUnlimited && r.StockRedeals - r.StockPass < 1;
+        const int ax = (p.Count > 0 || spent) ? 37 : 1;
+        DrawMasked(image, left, top, I_StockPics, 73, 1, I_StockPics, ax, 1, ArrowW, ArrowH);
+    }
+}
+
+void Field::DrawCard(PixelBuffer& image, const TableState& t, int card) const
+{
+    const Card& c = t.CardAt(card);
+    DrawCardAt(image, t, card, c.X, c.Y, c.Orientation, c.FaceUp);
+}
+
+void Field::DrawCardAt(PixelBuffer& image, const TableState& t, int card, int x, int y, int orientation,
+                       bool faceUp) const
+{
+    if (!Art.Ready()) return;
+    const Card& c = t.CardAt(card);
+    const int o = orientation & 7;
+    const CardSize& s = SizeOf(t, o);
+    const int P = Art.FramePitch;
+    const PixelBuffer& sheet = *Art.Sheets[static_cast<size_t>(o)];
+    const int sx = faceUp ? (s.Width + 1) * c.Rank : (s.Width + 1) * 13;
+    const int sy = faceUp ? (s.Height + 1) * c.Suit : (s.Height + 1) * t.Rules.BackIndex;
+    DrawMasked(image, x, y, *Art.Frames, P + 1, o * P + 1, sheet, sx, sy, s.Width, s.Height);
+}
+
+void Field::BlendCard(PixelBuffer& image, const PixelBuffer& below, const TableState& t, int card, int percent) const
+{
+    if (!Art.Ready()) return;
+    const Card& c = t.CardAt(card);
+    const CardSize& s = SizeOf(t, Upright);
+    const int P = Art.FramePitch;
+    const PixelBuffer& sheet = *Art.Sheets[Upright];
+    const PixelBuffer& frames = *Art.Frames;
+    for (int y = 0; y < s.Height; ++y) {
+        const int fy = c.Y + y, my = Upright * P + 1 + y, sy = (s.Height + 1) * c.Suit + y;
+        if (fy < 0 || fy >= image.Height() || fy >= below.Height() || my >= frames.Height() || sy >= sheet.Height())
+            continue;
+        for (int x = 0; x < s.Width; ++x) {
+            const int fx = c.X + x, mx = P + 1 + x, sx = (s.Width + 1) * c.Rank + x;
+            if (fx < 0 || fx >= image.Width() || fx >= below.Width() || mx >= frames.Width() || sx >= sheet.Width())
+                continue;
+            uint8_t* out = image.PixelAt(fx, fy);
+            const uint8_t* bg = below.PixelAt(fx, fy);
+            if (frames.GetPixel(mx, my) == Bgr{255, 255, 255}) {
+                for (int k = 0; k < 3; ++k) out[k] = bg[k];
+                continue;
+            }
+            const uint8_t* face = sheet.PixelAt(sx, sy);
+            for (int k = 0; k < 3; ++k)
+                out[k] = static_cast<uint8_t>(bg[k] * (100 - percent) / 100 + face[k] * percent / 100);
+        }
+    }
+}
+
+void Field::DrawCardInverted(const TableState& t, int card)
+{
+    if (!Art.Ready()) return;
+    const Card& c = t.CardAt(card);
+    const int o = t.PileAt(c.PileIndex).Orientation & 7;
+    const CardSize& s = SizeOf(t, o);
+    const int P = Art.FramePitch;
+    const int w = s.Width, h = s.Height;
+    // Scratch: the inverted face, black outside the card.
+    if (Scratch_.Width() < 2 * w || Scratch_.Height() < h) Scratch_.Create(2 * w, h);
+    CopyRect(Scratch_, 0, 0, *Art.Sheets[static_cast<size_t>(o)], (w + 1) * c.Rank, (h + 1) * c.Suit, w, h);
+    InvertRect(Scratch_, 0, 0, w, h);
+    CopyRect(Scratch_, w, 0, *Art.Frames, P + 1, o * P + 1, w, h);
+    InvertRect(Scratch_, w, 0, w, h);
+    Blit(Scratch_, 0, 0, Scratch_, w, 0, w, h, RasterOp::And);
+    DrawMasked(I_Field, c.X, c.Y, *Art.Frames, P + 1, o * P + 1, Scratch_, 0, 0, w, h);
+}
+
+void Field::DrawField(TableState& t)
+{
+    DrawBackground(I_Field);
+    SortPilesByLayer(t);
+    SortDealOrder(t);
+    const int piles = PileCount(t), cards = CardCount(t);
+    for (int k = 0; k < piles; ++k) DrawPileMark(I_Field, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
+    // Cards pile by pile: a pile higher in the order covers the ones below.
+    std::array<std::array<int8_t, MaxCards>, MaxPiles> byPile;
+    std::array<int, MaxPiles> counts{};
+    for (int k = 0; k < cards; ++k) {
+        const int i = t.DealOrder[static_cast<size_t>(k)].CardIndex;
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || c.PileIndex < 0 || c.PileIndex >= piles) continue;
+        auto& n = counts[static_cast<size_t>(c.PileIndex)];
+        byPile[static_cast<size_t>(c.PileIndex)][static_cast<size_t>(n++)] = static_cast<int8_t>(i);
+    }
+    for (int k = 0; k < piles; ++k) {
+        const auto p = static_cast<size_t>(t.PileOrder[static_cast<size_t>(k)].PileIndex);
+        for (int n = 0; n < counts[p]; ++n) DrawCard(I_Field, t, byPile[p][static_cast<size_t>(n)]);
+    }
+    Surface_->Invalidate(FieldRect::Of(0, 0, I_Field.Width(), I_Field.Height()));
+}
+
+void Field::RedrawPile(TableState& t, int pile, bool withBackground)
+{
+    if (pile < 0 || pile >= PileCount(t)) return;
+    FieldRect r = PileRect(t, pile);
+    if (withBackground) DrawBackgroundRect(I_Field, r);
+    DrawPileMark(I_Field, t, pile);
+    SortDealOrder(t);
+    for (int k = 0; k < CardCount(t); ++k) {
+        const int i = t.DealOrder[static_cast<size_t>(k)].CardIndex;
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || c.PileIndex != pile) continue;
+        DrawCard(I_Field, t, i);
+        r.Extend(CardRect(t, i));
+    }
+    Surface_->Invalidate(r);
+}
+
+void Field::RedrawCard(const TableState& t, int card)
+{
+    DrawCard(I_Field, t, card);
+    Surface_->Invalidate(CardRect(t, card));
+}
+
+void Field::ShowMarked(TableState& t, int card)
+{
+    if (card < 0 || card >= CardCount(t)) return;
+    const Card& m = t.CardAt(card);
+    FieldRect r = CardRect(t, card);
+    DrawCardInverted(t, card);
+    if (t.CurrentGame == games::FreeCell) {
+        SortDealOrder(t);
+        for (int k = 0; k < CardCount(t); ++k) {
+            const int i = t.DealOrder[static_cast<size_t>(k)].CardIndex;
+            const Card& c = t.CardAt(i);
+            if (!c.InPlay || c.PileIndex != m.PileIndex || c.Order <= m.Order) continue;
+            DrawCardInverted(t, i);
+            r.Extend(CardRect(t, i));
+        }
+    }
+    Surface_->Invalidate(r);
+    Surface_->RepaintNow();
+}
+
+bool Field::MaskOpaque(int orientation, int x, int y) const
+{
+    if (Art.Frames == nullptr || Art.FramePitch <= 0) return true;
+    const int P = Art.FramePitch;
+    const int fx = P + 1 + x, fy = (orientation & 7) * P + 1 + y;
+    if (!Art.Frames->Contains(fx, fy)) return true;
+    return !(Art.Frames->GetPixel(fx, fy) == Bgr{255, 255, 255});
+}
+
+}  // namespace quillo

@@ -1,0 +1,99 @@
+#pragma once
+// The field: the picture the window shows (I_Field), the same field without
+// the moving cards (I_StoreScr), the background and the drawing of piles and
+// cards into them. Drawing never touches the window; changed rectangles are
+// handed to the surface.
+
+#include <array>
+#include <string>
+
+#include "engine/table_state.h"
+#include "presentation/field_rect.h"
+#include "presentation/pixel_buffer.h"
+
+namespace quillo {
+
+enum BackgroundMode : uint8_t { BackgroundColour = 0, BackgroundTiled = 1, BackgroundStretched = 2 };
+
+struct BKG_PARAM {
+    uint32_t BackgroundColor = 0x008000;  // 0x00RRGGBB
+    uint8_t BackgroundMode = BackgroundColour;
+    std::string TexturePath;
+    std::string PickedTexture;
+    PixelBuffer TextureBuffer;    // stretched mode: the texture at its own size
+    PixelBuffer StretchedBuffer;  // stretched mode: the texture at the field size
+};
+
+// The pictures cards are drawn from: one sheet per orientation and the
+// frames picture with its cell pitch.
+struct CardArt {
+    std::array<const PixelBuffer*, OrientationCount> Sheets{};
+    const PixelBuffer* Frames = nullptr;
+    int FramePitch = 0;
+    bool Ready() const;
+};
+
+class Field {
+public:
+    explicit Field(FieldSurface& surface) : Surface_(&surface) {}
+
+    PixelBuffer I_Field;
+    PixelBuffer I_StoreScr;
+    PixelBuffer I_Bkg;  // the loaded texture
+    PixelBuffer I_FoundPics;
+    PixelBuffer I_StockPics;
+    BKG_PARAM Bkg;
+    CardArt Art;
+
+    FieldSurface& Surface() { return *Surface_; }
+    void SetSurface(FieldSurface& s) { Surface_ = &s; }
+
+    // New pictures of the field size; in stretched mode the texture is
+    // stretched again.
+    void Resize(int width, int height);
+    int Width() const { return I_Field.Width(); }
+    int Height() const { return I_Field.Height(); }
+
+    // Background.
+    void DrawBackground(PixelBuffer& image) const;
+    void DrawBackgroundRect(PixelBuffer& image, const FieldRect& r) const;
+    // Takes a decoded texture; an empty picture turns the background to the colour.
+    void SetTexture(PixelBuffer texture, const std::string& path);
+    void Restretch();
+
+    // Rectangles.
+    static FieldRect CardRect(const TableState& t, int card);
+    static FieldRect PileRect(const TableState& t, int pile);
+
+    // Drawing into a picture (the field or the store).
+    void DrawPileMark(PixelBuffer& image, const TableState& t, int pile) const;
+    void DrawCard(PixelBuffer& image, const TableState& t, int card) const;
+    // Draws a card's picture at any place and orientation (animations).
+    void DrawCardAt(PixelBuffer& image, const TableState& t, int card, int x, int y, int orientation,
+                    bool faceUp) const;
+    // Draws the upright face of a card blended with what image holds below it:
+    // percent 100 is the card alone, 0 the image alone (fading out).
+    // Draws a card in inverted colours on the field (a marked card).
+    void DrawCardInverted(const TableState& t, int card);
+
+    void BlendCard(PixelBuffer& image, const PixelBuffer& below, const TableState& t, int card, int percent) const;
+
+    // Drawing with invalidation.
+    void DrawField(TableState& t);
+    void RedrawPile(TableState& t, int pile, bool withBackground);
+    void RedrawCard(const TableState& t, int card);
+    // Marks the card (Free Cell: with every card above it) and shows it at once.
+    void ShowMarked(TableState& t, int card);
+
+    // The mask pixel of a card picture: true where the card is opaque.
+    bool MaskOpaque(int orientation, int x, int y) const;
+
+private:
+    FieldSurface* Surface_;
+    PixelBuffer Scratch_;
+};
+
+// Sorts PileOrder by Layer (exchange sort, like DealOrder).
+void SortPilesByLayer(TableState& t);
+
+}  // namespace quillo

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "app/about_dialog.h"
+#include "app/finish_form.h"
+#include "app/shuffle_dialog.h"
+#include "app/shuffle_number.h"
+#include "app/window_placement.h"
+
+namespace quillo {
+namespace {
+
+TEST(WindowPlacement, SmallScreensAreFilledLargeOnesGetACentredWindow)
+{
+    struct Row {
+        int W, H, WorkBottom;
+        WindowPlacement Expected;
+    };
+    const Row rows[] = {
+        {800, 600, 570, {0, 0, 800, 570}},
+        {640, 480, 450, {0, 0, 640, 450}},
+        {1024, 768, 738, {112, 84, 800, 600}},
+        {801, 601, 580, {0, 0, 800, 600}},
+        {1920, 1080, 1040, {560, 240, 800, 600}},
+    };
+    for (const Row& r : rows) {
+        const WindowPlacement p = PlaceMainWindow(r.W, r.H, r.WorkBottom);
+        EXPECT_EQ(p.Left, r.Expected.Left) << r.W << "x" << r.H;
+        EXPECT_EQ(p.Top, r.Expected.Top) << r.W << "x" << r.H;
+        EXPECT_EQ(p.Width, r.Expected.Width) << r.W << "x" << r.H;
+        EXPECT_EQ(p.Height, r.Expected.Height) << r.W << "x" << r.H;
+    }
+}
+
+TEST(ShuffleNumber, AcceptsEveryLowWordButZero)
+{
+    struct Row {
+        const char* Text;
+        std::optional<uint32_t> Number;
+    };
+    const Row rows[] = {
+        {"1", 1u},
+        {"2147483647", 2147483647u},
+        {"2147483648", 2147483648u},
+        {"4294967295", 4294967295u},
+        {"4294967297", 1u},  // 2^32 + 1
+        {" 42 ", 42u},
+        {"+7", 7u},
+        {"-1", 4294967295u},
+        {"9223372036854775807", 4294967295u},
+        {"0", std::nullopt},
+        {"4294967296", std::nullopt},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"abc", std::nullopt},
+        {"12abc", std::nullopt},
+        {"1 2", std::nullopt},
+        {"0x10", std::nullopt},
+        {"+-3", std::nullopt},
+        {"9223372036854775808", std::nullopt},
+    };
+    for (const Row& r : rows) EXPECT_EQ(ParseShuffleNumber(r.Text), r.Number) << '"' << r.Text << '"';
+}
+
+TEST(ShuffleDialog, RefusedNumbersKeepTheDialogOpen)
+{
+    TF_Shuffle dialog(123456u);
+    QStringList errors;
+    dialog.ShowError = [&](const QString& text) { errors << text; };
+    dialog.show();
+    EXPECT_EQ(dialog.E_Shuffle->text(), "123456");
+    EXPECT_EQ(dialog.E_Shuffle->selectedText(), "123456");
+
+    dialog.E_Shuffle->setText("0");
+    dialog.B_OkClick();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors[0], "The number must be in the range from 1 to 2147483647 !");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+
+    dialog.E_Shuffle->setText("4294967297");
+    QTest::keyClick(dialog.E_Shuffle, Qt::Key_Return);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Number(), 1u);
+}
+
+TEST(ShuffleDialog, EscapeCancelsWithoutChange)
+{
+    TF_Shuffle dialog(99u);
+    dialog.show();
+    dialog.E_Shuffle->setText("5");
+    QTest::keyClick(dialog.E_Shuffle, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(dialog.Number(), 99u);
+}
+
+TEST(AboutDialog, EscapeClosesWithOk)
+{
+    TF_About about;
+    int context = 0;
+    about.OpenHelpContext = [&](int c) { context = c; };
+    about.show();
+    EXPECT_EQ(about.L_Version->text(), "Version 4.0");
+    QTest::keyClick(&about, Qt::Key_F1);
+    EXPECT_EQ(context, 10);
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+TEST(WinForm, EnterTakesTheTrimmedNameEscapeKeepsTheOldOne)
+{
+    struct Row {
+        bool Record;
+        Qt::Key Key;
+        QString Typed;
+        QString NameAfter;
+        int Result;
+    };
+    const Row rows[] = {
+        {true, Qt::Key_Return, "  Ann Lee  ", "Ann Lee", QDialog::Accepted},
+        {true, Qt::Key_Escape, "Bob", "Old", QDialog::Rejected},
+        {false, Qt::Key_Return, "", "Old", QDialog::Accepted},
+        {false, Qt::Key_Escape, "", "Old", QDialog::Rejected},
+    };
+    for (const Row& r : rows) {
+        QWidget main;
+        main.resize(400, 300);
+        QString name = "Old";
+        TF_Finish form(&main, nullptr, r.Record, name);
+        form.show();
+        EXPECT_EQ(form.E_Record->isVisible(), r.Record);
+        if (r.Record) {
+            EXPECT_EQ(form.E_Record->text(), "Old");
+            form.E_Record->setText(r.Typed);
+            QTest::keyClick(form.E_Record, r.Key);
+        } else {
+            QTest::keyClick(&form, r.Key);
+        }
+        EXPECT_EQ(form.result(), r.Result);
+        EXPECT_EQ(name, r.NameAfter);
+    }
+}
+
+}  // namespace
+}  // namespace quillo

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include "engine/card_sizes.h"
+#include "presentation/field.h"
+#include "presentation/hit_test.h"
+#include "presentation/raster_ops.h"
+#include "support/drawn_art.h"
+
+namespace quillo {
+namespace {
+
+using test::DrawnArt;
+using test::RecordingSurface;
+
+constexpr Bgr Green = BgrFromRgb(0x008000);
+
+Bgr TokenColour(int col, int row)
+{
+    return {static_cast<uint8_t>(col * 10), static_cast<uint8_t>(row * 50), 77};
+}
+
+// Token pictures: each cell one colour, the masks fully opaque.
+void AttachTokens(Field& f)
+{
+    f.I_FoundPics.Create(561, 118);
+    Fill(f.I_FoundPics, Bgr{});
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 14; ++col)
+            if (col < 13 || row == 0) FillRect(f.I_FoundPics, col * 40 + 1, row * 39 + 1, 39, 38, TokenColour(col, row));
+    FillRect(f.I_FoundPics, 521, 40, 39, 38, Bgr{});
+    f.I_StockPics.Create(109, 40);
+    FillRect(f.I_StockPics, 1, 1, 35, 38, Bgr{255, 0, 0});   // blue arrow
+    FillRect(f.I_StockPics, 37, 1, 35, 38, Bgr{0, 128, 255}); // orange arrow
+    FillRect(f.I_StockPics, 73, 1, 35, 38, Bgr{});
+}
+
+struct Fixture {
+    RecordingSurface Surface;
+    Field F{Surface};
+    const DrawnArt& Art;
+    TableState T;
+
+    static const DrawnArt& ArtFor(const CardSizeTable& sizes)
+    {
+        static const DrawnArt normal;
+        static const DrawnArt small(MakeCardSizes(26, 36));
+        return sizes == DefaultCardSizes() ? normal : small;
+    }
+
+    explicit Fixture(const CardSizeTable& sizes = DefaultCardSizes()) : Art(ArtFor(sizes))
+    {
+        T.Rules.CardSizes = sizes;
+        Art.Attach(F);
+        AttachTokens(F);
+        F.Resize(400, 300);
+        F.DrawBackground(F.I_Field);
+    }
+
+    int AddPile(int x, int y, int32_t kind = KindOther)
+    {
+        const int p = T.Rules.PileCount++;
+        Pile& pile = T.PileAt(p);
+        pile.X = x;
+        pile.Y = y;
+        pile.Kind = kind;
+        pile.Layer = p;
+        return p;
+    }
+    int AddCard(int pile, int rank, int suit, bool faceUp)
+    {
+        int i = 0;
+        while (T.CardAt(i).InPlay) ++i;
+        Card& c = T.CardAt(i);
+        Pile& p = T.PileAt(pile);
+        c.InPlay = true;
+        c.PileIndex = pile;
+        c.Rank = rank;
+        c.Suit = suit;
+        c.FaceUp = faceUp;
+        c.Order = p.Count++;
+        c.X = p.X;
+        c.Y = p.Y + 20 * c.Order;
+        c.Orientation = p.Orientation;
+        T.Rules.TotalCards = 52;
+        return i;
+    }
+};
+
+TEST(FieldDrawing, CardsAreDrawnThroughTheirMask)
+{
+    Fixture fx;
+    const int p = fx.AddPile(50, 40);
+    const int up = fx.AddCard(p, 4, 2, true);
+    const int down = fx.AddCard(p, 0, 0, false);
+    fx.T.Rules.BackIndex = 2;
+    fx.F.DrawCard(fx.F.I_Field, fx.T, up);
+    fx.F.DrawCard(fx.F.I_Field, fx.T, down);
+    const PixelBuffer& img = fx.F.I_Field;
+    EXPECT_EQ(img.GetPixel(60, 45), test::FaceColour(4, 2));
+    EXPECT_EQ(img.GetPixel(60, 100), test::BackColour(2));
+    // The cut corners keep the background.
+    EXPECT_EQ(img.GetPixel(50, 40), Green);
+    EXPECT_EQ(img.GetPixel(50 + 70, 60 + 95), Green);
+}
+
+TEST(FieldDrawing, InvertedCardShowsTheInvertedFace)
+{
+    Fixture fx;
+    const int p = fx.AddPile(50, 40);
+    const int c = fx.AddCard(p, 7, 1, false);  // a marked card is shown by its face
+    fx.F.DrawCardInverted(fx.T, c);
+    const Bgr face = test::FaceColour(7, 1);
+    EXPECT_EQ(fx.F.I_Field.GetPixel(80, 80), (Bgr{static_cast<uint8_t>(~face.B), static_cast<uint8_t>(~face.G),
+                                                  static_cast<uint8_t>(~face.R)}));
+    EXPECT_EQ(fx.F.I_Field.GetPixel(50, 40), Green);
+}
+
+TEST(FieldDrawing, PileMarksCarryTheRightToken)
+{
+    struct Row {
+        const char* Name;
+        int32_t Kind;
+        int32_t BaseRank, BaseColor, Count, StockRedeals, StockPass;
+        Bgr Centre;
+    };
+    const Bgr blue{255, 0, 0}, orange{0, 128, 255};
+    const Row rows[] = {
+        {"red ace foundation", KindFoundation, 0, BaseColorRed, 0, -1, 1, TokenColour(0, 2)},
+        {"grey king foundation", KindFoundation, 12, BaseColorAny, 0, -1, 1, TokenColour(12, 0)},
+        {"foundation without rank", KindFoundation, NoBaseRank, BaseColorBlack, 0, -1, 1, TokenColour(13, 0)},
+        {"plain foundation", KindFoundation, 3, BaseColorPlain, 0, -1, 1, TokenColour(13, 0)},
+        {"empty stock, unlimited", KindStock, NoBaseRank, 3, 0, -1, 5, blue},
+        {"empty stock, passes left", KindStock, NoBaseRank, 3, 0, 3, 2, blue},
+        {"empty stock, used up", KindStock, NoBaseRank, 3, 0, 3, 3, orange},
+        {"stock holding cards", KindStock, NoBaseRank, 3, 5, -1, 1, orange},
+        {"tableau", KindOther, 0, BaseColorRed, 0, -1, 1, Green},
+    };
+    for (const Row& row : rows) {
+        Fixture fx;
+        const int p = fx.AddPile(100, 100, row.Kind);
+        Pile& pile = fx.T.PileAt(p);
+        pile.BaseRank = row.BaseRank;
+        pile.BaseColor = row.BaseColor;
+        pile.Count = row.Count;
+        fx.T.Rules.StockRedeals = row.StockRedeals;
+        fx.T.Rules.StockPass = row.StockPass;
+        fx.F.DrawPileMark(fx.F.I_Field, fx.T, p);
+        EXPECT_EQ(fx.F.I_Field.GetPixel(100 + 35, 100 + 48), row.Centre) << row.Name;
+        // The outline's frame line.
+        const int edge = row.Kind == KindFoundation ? 98 : 100;
+        EXPECT_EQ(fx.F.I_Field.GetPixel(edge, 130), test::MarkColour) << row.Name;
+    }
+}
+
+TEST(FieldDrawing, SmallCardsGetOutlinesButNoTokens)
+{
+    Fixture fx(MakeCardSizes(26, 36));
+    const int found = fx.AddPile(100, 100, KindFoundation);
+    fx.T.PileAt(found).BaseRank = 0;
+    fx.T.PileAt(found).BaseColor = BaseColorRed;
+    const int stock = fx.AddPile(200, 100, KindStock);
+    fx.F.DrawPileMark(fx.F.I_Field, fx.T, found);
+    fx.F.DrawPileMark(fx.F.I_Field, fx.T, stock);
+    EXPECT_EQ(fx.F.I_Field.GetPixel(113, 118), Green);
+    EXPECT_EQ(fx.F.I_Field.GetPixel(213, 118), Green);
+    EXPECT_EQ(fx.F.I_Field.GetPixel(98, 110), test::MarkColour);
+    EXPECT_EQ(fx.F.I_Field.GetPixel(200, 110), test::MarkColour);
+}
+
+TEST(FieldDrawing, TiledRectangleMatchesTheWholeBackground)
+{
+    Fixture fx;
+    PixelBuffer tile(37, 23);
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 37; ++x) tile.SetPixel(x, y, Bgr{static_cast<uint8_t>(x * 6), static_cast<uint8_t>(y * 9), 9});
+    fx.F.Bkg.BackgroundMode = BackgroundTiled;
+    fx.F.SetTexture(tile, "tile.bmp");
+    PixelBuffer whole(400, 300), part(400, 300);
+    fx.F.DrawBackground(whole);
+    // Partial tiles at the right and bottom edges are drawn.
+    EXPECT_EQ(whole.GetPixel(399, 299), tile.GetPixel(399 % 37, 299 % 23));
+    const FieldRect rects[] = {{0, 0, 399, 299}, {30, 20, 80, 50}, {350, 280, 399, 299}, {36, 22, 37, 23}};
+    for (const FieldRect& r : rects) {
+        Fill(part, Bgr{1, 2, 3});
+        fx.F.DrawBackgroundRect(part, r);
+        for (int y = r.Top; y <= r.Bottom; ++y) {
+            for (int x = r.Left; x <= r.Right; ++x) {
+                ASSERT_EQ(part.GetPixel(x, y), whole.GetPixel(x, y)) << x << "," << y;
+            }
+        }
+        if (r.Left > 0) {
+            EXPECT_EQ(part.GetPixel(r.Left - 1, r.Top), (Bgr{1, 2, 3}));
+        }
+    }
+}
+
+TEST(FieldDrawing, StretchedTextureFollowsTheFieldSize)
+{
+    Fixture fx;
+    PixelBuffer tex(4, 4);
+    Fill(tex, Bgr{10, 20, 30});
+    fx.F.Bkg.BackgroundMode = BackgroundStretched;
+    fx.F.SetTexture(tex, "t.bmp");
+    EXPECT_EQ(fx.F.Bkg.StretchedBuffer.Width(), 400);
+    fx.F.Resize(640, 480);
+    EXPECT_EQ(fx.F.Bkg.StretchedBuffer.Width(), 640);
+    EXPECT_EQ(fx.F.Bkg.StretchedBuffer.Height(), 480);
+    fx.F.DrawBackground(fx.F.I_Field);
+    EXPECT_EQ(fx.F.I_Field.GetPixel(639, 479), (Bgr{10, 20, 30}));
+    // A texture that failed to load turns the background to the colour.
+    fx.F.SetTexture(PixelBuffer(), "missing.jpg");
+    EXPECT_EQ(fx.F.Bkg.BackgroundMode, BackgroundColour);
+}
+
+TEST(FieldDrawing, RedrawsInvalidateWhatTheyDrew)
+{
+    Fixture fx;
+    const int p = fx.AddPile(50, 40);
+    fx.AddCard(p, 1, 1, true);
+    const int top = fx.AddCard(p, 2, 1, true);
+    fx.Surface.Invalidated.clear();
+    fx.F.RedrawPile(fx.T, p, true);
+    ASSERT_EQ(fx.Surface.Invalidated.size(), 1u);
+    EXPECT_EQ(fx.Surface.Invalidated[0], (FieldRect{50, 40, 121, 156}));
+    fx.F.RedrawCard(fx.T, top);
+    EXPECT_EQ(fx.Surface.Invalidated.back(), (FieldRect{50, 60, 121, 156}));
+    fx.F.DrawField(fx.T);
+    EXPECT_EQ(fx.Surface.Invalidated.back(), (FieldRect{0, 0, 400, 300}));
+    EXPECT_EQ(fx.F.I_Field.GetPixel(80, 100), test::FaceColour(2, 1));
+}
+
+// Two piles overlapping: pile 1 lies over pile 0 and starts inside it.
+TEST(HitTest, TransparentCornersLetTheCardBeneathBePicked)
+{
+    Fixture fx;
+    const int under = fx.AddPile(10, 10);
+    const int over = fx.AddPile(60, 80);
+    const int a = fx.AddCard(under, 0, 0, true);
+    const int b = fx.AddCard(over, 1, 1, true);
+    struct Row {
+        int X, Y, Card;
+    };
+    const Row rows[] = {
+        {61, 81, a},     // b's cut corner, over a
+        {64, 84, b},     // inside b
+        {20, 20, a},     // a alone
+        {11, 11, -1},    // a's own cut corner
+        {10, 50, -1},    // on a's left edge: the box is open
+        {300, 250, -1},  // nothing
+    };
+    for (const Row& row : rows) EXPECT_EQ(CardAt(fx.T, fx.F, row.X, row.Y), row.Card) << row.X << "," << row.Y;
+    // Raising the lower pile puts its card on top.
+    fx.T.PileAt(under).Layer = 1;
+    fx.T.PileAt(over).Layer = 0;
+    EXPECT_EQ(CardAt(fx.T, fx.F, 64, 84), a);
+    // PileAt visits from the lowest layer up.
+    EXPECT_EQ(PileAt(fx.T, 64, 84), over);
+    EXPECT_EQ(PileAt(fx.T, 20, 20), under);
+    EXPECT_EQ(PileAt(fx.T, 300, 250), -1);
+}
+
+}  // namespace
+}  // namespace quillo

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "engine/catalogue.h"
+#include "presentation/layout_cards.h"
+
+namespace quillo {
+namespace {
+
+// One pile at (100, 50) holding count cards, Order 0..count-1, face-up where
+// faces says 'U'.
+TableState OnePile(uint8_t fan, const std::string& faces)
+{
+    TableState t;
+    t.CurrentGame = games::Klondike;
+    t.Rules.PileCount = 1;
+    t.Rules.TotalCards = 52;
+    Pile& p = t.PileAt(0);
+    p.X = 100;
+    p.Y = 50;
+    p.FanDir = fan;
+    p.FanX = 0;
+    p.FanY = 20;
+    p.DownFanX = 0;
+    p.DownFanY = 6;
+    for (size_t i = 0; i < faces.size(); ++i) {
+        Card& c = t.Cards[i];
+        c.InPlay = true;
+        c.PileIndex = 0;
+        // Reverse the card indexes so that order does not follow them.
+        t.Cards[i].Order = static_cast<int32_t>(faces.size() - 1 - i);
+        c.FaceUp = faces[faces.size() - 1 - i] == 'U';
+    }
+    return t;
+}
+
+TEST(LayOutCards, FansBySteppingOverTheCardBelow)
+{
+    struct Row {
+        uint8_t Fan;
+        std::string Faces;            // bottom up
+        std::vector<int32_t> OffsetY;  // by Order
+    };
+    const Row rows[] = {
+        {FanNone, "DDU", {0, 0, 0}},
+        {FanDown, "DDUU", {0, 6, 12, 32}},
+        {FanDown, "UUU", {0, 20, 40}},
+        {FanDown, "UDU", {0, 20, 26}},
+    };
+    for (const Row& row : rows) {
+        TableState t = OnePile(row.Fan, row.Faces);
+        LayOutCards(t);
+        for (size_t i = 0; i < row.Faces.size(); ++i) {
+            const Card& c = t.Cards[i];
+            EXPECT_EQ(c.X, 100) << row.Faces;
+            EXPECT_EQ(c.Y - 50, row.OffsetY[static_cast<size_t>(c.Order)]) << row.Faces << " order " << c.Order;
+        }
+    }
+}
+
+TEST(LayOutCards, StockStackStepsEveryTenthCard)
+{
+    TableState t = OnePile(FanStockStack, std::string(25, 'D'));
+    LayOutCards(t);
+    for (int i = 0; i < 25; ++i) {
+        const Card& c = t.CardAt(i);
+        const int d = -2 * (c.Order / 10);
+        EXPECT_EQ(c.X, 100 + d);
+        EXPECT_EQ(c.Y, 50 + d);
+    }
+}
+
+TEST(LayOutCards, PyramidFillsSevenCentredRows)
+{
+    TableState t = OnePile(FanDown, std::string(28, 'U'));
+    t.CurrentGame = games::Pyramid;
+    t.Rules.TableFirst = t.Rules.TableLast = 0;
+    t.PileAt(0).X = 400;
+    LayOutCards(t);
+    const int w = t.Rules.CardWidth(), h = t.Rules.CardHeight();
+    int n = 0;
+    for (int r = 0; r < 7; ++r) {
+        long sum = 0;
+        for (int j = 0; j <= r; ++j, ++n) {
+            const Card* c = nullptr;
+            for (const Card& k : t.Cards)
+                if (k.InPlay && k.Order == n) c = &k;
+            ASSERT_NE(c, nullptr);
+            EXPECT_EQ(c->Y, 50 + ((h + 4) * r) / 2);
+            EXPECT_EQ(c->X, 400 - (2 * r * w) / 3 + (4 * j * w) / 3);
+            sum += c->X;
+        }
+        // Each row is centred under the top card (to a pixel of rounding).
+        EXPECT_NEAR(static_cast<double>(sum) / (r + 1), 400.0, 1.0) << "row " << r;
+    }
+}
+
+TEST(LayOutCards, BraidHangsTheLastTableauPileStraightDown)
+{
+    TableState t = OnePile(FanDown, std::string(20, 'U'));
+    t.CurrentGame = games::Braid;
+    t.Rules.TableFirst = t.Rules.TableLast = 0;
+    LayOutCards(t);
+    // 71 x 96 cards: (96 - 71) / 1.414 = 17.68, so 18 pixels a card.
+    for (const Card& c : t.Cards) {
+        if (!c.InPlay) continue;
+        EXPECT_EQ(c.X, 100);
+        EXPECT_EQ(c.Y, 50 + 18 * c.Order);
+    }
+}
+
+}  // namespace
+}  // namespace quillo
