@@ -30,6 +30,7 @@ struct Options {
     bool Sound = true;
     bool Animation = true;
     bool Autoplay = true;
+    bool operator==(const Options&) const = default;
 };
 
 struct TableState {

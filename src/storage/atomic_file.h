@@ -1,0 +1,47 @@
+#pragma once
+// Whole-file reads and atomic whole-file writes. A write goes to a temporary
+// file beside the target, is flushed to disk and then renamed over the
+// target, so a crash at any moment leaves either the old file or the new one.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillo {
+
+// Outcome of a file operation: empty on success, else the system's
+// description of the error.
+struct IoResult {
+    std::string Error;
+    bool Ok() const { return Error.empty(); }
+    static IoResult Fail(std::string message) { return {message.empty() ? "Unknown error" : std::move(message)}; }
+};
+
+// Lets tests interrupt a write at a chosen point, as a crash or a full disk
+// would.
+struct WriteFault {
+    enum class Stage { Write, Sync, Rename };
+    Stage At = Stage::Write;
+    // For Stage::Write: bytes that reach the temporary file before the failure.
+    size_t AfterBytes = 0;
+};
+
+bool FileExists(const std::string& path);
+
+// Reads a whole regular file of at most maxBytes. A missing file gives
+// nullopt with an empty error; other failures give nullopt and the error.
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error,
+                                                  size_t maxBytes = 64u << 20);
+
+// Replaces the file at path with bytes. tempPath, when given, names the
+// temporary file; otherwise a unique name beside the target is used. On any
+// failure the target is untouched and the temporary file removed.
+IoResult WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes,
+                         const WriteFault* fault = nullptr, const std::string& tempPath = {});
+
+// Moves an existing file that could not be understood out of the way
+// (to path + ".bak"), so that replacing it does not destroy what it held.
+IoResult SetAsideUnreadable(const std::string& path);
+
+}  // namespace quillo

@@ -1,0 +1,208 @@
+#include "custom_games.h"
+
+#include <algorithm>
+
+#include "engine/catalogue.h"
+#include "engine/game_table.h"
+#include "engine/records.h"
+#include "engine/setup.h"
+#include "file_head.h"
+#include "table_check.h"
+
+namespace quillo {
+
+namespace {
+
+constexpr const char* Title = "CUSTOMGAME";
+constexpr size_t TitleWidth = 11;
+constexpr const char* Version11 = "1.1";
+constexpr const char* Version10 = "1.0";
+constexpr size_t MaxCustomFile = 16u << 20;
+
+std::string TempPathBeside(const std::string& path)
+{
+    auto slash = path.find_last_of('/');
+    return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + CustomGamesTempName;
+}
+
+// The take-from-foundations rule came after version "1.0": such a record
+// gets it off, and its editable flag from the base game's built-in rules.
+bool BaseEditFoundTakeCards(int32_t baseGame)
+{
+    if (baseGame < 0 || baseGame >= CatalogueSize || !IsPlayable(baseGame)) return false;
+    Game scratch;
+    scratch.T.CurrentGame = baseGame;
+    SetupGame(scratch, SetupForm::Full);
+    return scratch.T.Rules.EditFoundTakeCards;
+}
+
+void CarryOverFrom10(std::vector<CustomGameRecord>& records)
+{
+    for (CustomGameRecord& rec : records) {
+        rec.Rules.FoundTakeCards = false;
+        rec.Rules.EditFoundTakeCards = BaseEditFoundTakeCards(rec.BaseGame);
+    }
+}
+
+// Reads the file for a rewrite. Returns false with the error when the file
+// exists but cannot be read at all; a file it cannot use is set aside.
+bool ReadForRewrite(const std::string& path, std::vector<CustomGameRecord>& records, IoResult& error)
+{
+    CustomGamesRead read = ReadCustomGames(path);
+    switch (read.Source) {
+    case CustomGamesSource::IoError:
+        error = IoResult::Fail(read.Error);
+        return false;
+    case CustomGamesSource::None: return true;
+    case CustomGamesSource::Foreign:
+    case CustomGamesSource::Damaged:
+        error = SetAsideUnreadable(path);
+        if (!error.Ok()) return false;
+        break;
+    case CustomGamesSource::File: break;
+    }
+    records = std::move(read.Records);
+    if (read.Version == CustomVersion::V1_0) CarryOverFrom10(records);
+    return true;
+}
+
+}  // namespace
+
+CustomGamesRead DecodeCustomGames(std::span<const uint8_t> bytes)
+{
+    CustomGamesRead out;
+    ByteReader r(bytes);
+    const std::string title = ReadHeadField(r, TitleWidth);
+    const std::string version = ReadHeadField(r, 10);
+    if (!r.Ok() || title != Title || (version != Version11 && version != Version10)) {
+        out.Source = CustomGamesSource::Foreign;
+        return out;
+    }
+    out.Version = version == Version11 ? CustomVersion::V1_1 : CustomVersion::V1_0;
+    out.Source = CustomGamesSource::File;
+    while (r.Remaining() >= 4) {
+        if (r.Remaining() < CustomGameRecordSize) {
+            out.Source = CustomGamesSource::Damaged;
+            break;
+        }
+        CustomGameRecord rec;
+        rec.Key = r.GetI32();
+        rec.Name = ReadHeadField(r, CustomNameWidth);
+        rec.BaseGame = r.GetI32();
+        DecodeGameRules(r, rec.Rules);
+        // A record the program could not show or play is not taken.
+        if (rec.Key < 0 || rec.BaseGame < 0 || rec.BaseGame >= CatalogueSize || CheckRules(rec.Rules)) {
+            out.Source = CustomGamesSource::Damaged;
+            continue;
+        }
+        out.Records.push_back(std::move(rec));
+    }
+    if (r.Remaining() != 0) out.Source = CustomGamesSource::Damaged;
+    return out;
+}
+
+std::vector<uint8_t> EncodeCustomGames(const std::vector<CustomGameRecord>& records)
+{
+    ByteWriter w;
+    WriteHead(w, Title, TitleWidth, Version11);
+    for (const CustomGameRecord& rec : records) {
+        w.PutI32(rec.Key);
+        w.PutFixedText(CutText(rec.Name, CustomNameWidth - 1), CustomNameWidth);
+        w.PutI32(rec.BaseGame);
+        EncodeGameRules(rec.Rules, w);
+    }
+    return w.Take();
+}
+
+CustomGamesRead ReadCustomGames(const std::string& path)
+{
+    std::string error;
+    auto bytes = ReadWholeFile(path, error, MaxCustomFile);
+    if (!bytes) {
+        CustomGamesRead out;
+        out.Source = error.empty() ? CustomGamesSource::None : CustomGamesSource::IoError;
+        out.Error = error;
+        return out;
+    }
+    return DecodeCustomGames(*bytes);
+}
+
+int32_t ListCustomGames(const std::string& path, GameRowTable& table)
+{
+    int32_t highest = -1;
+    for (const CustomGameRecord& rec : ReadCustomGames(path).Records) {
+        highest = std::max(highest, rec.Key);
+        table.AppendCustom(rec.Name, rec.BaseGame, rec.Key);
+    }
+    return highest;
+}
+
+void ApplyCustomRules(Game& g, const CustomGameRecord& rec, CustomVersion version)
+{
+    TableState& t = g.T;
+    GameRules chosen = rec.Rules;
+    // Field and card sizes belong to this run's window and card set.
+    chosen.FieldWidth = t.Rules.FieldWidth;
+    chosen.FieldHeight = t.Rules.FieldHeight;
+    chosen.CardSizes = t.Rules.CardSizes;
+    if (version == CustomVersion::V1_0) {
+        chosen.FoundTakeCards = false;
+        chosen.EditFoundTakeCards = t.Rules.EditFoundTakeCards;
+    }
+    t.ChosenRules = chosen;
+    t.Rules = chosen;
+    t.GameName = rec.Name;
+    t.CurrentCustom = rec.Key;
+    ApplyRules(t);
+}
+
+bool LoadCustomGame(Game& g, const std::string& path, int32_t key)
+{
+    CustomGamesRead read = ReadCustomGames(path);
+    for (const CustomGameRecord& rec : read.Records) {
+        if (rec.Key != key) continue;
+        ApplyCustomRules(g, rec, read.Version);
+        return true;
+    }
+    return false;
+}
+
+IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& highestKey, Game& g, int32_t key,
+                        const std::string& name, const WriteFault* fault)
+{
+    std::vector<CustomGameRecord> records;
+    IoResult error;
+    if (!ReadForRewrite(path, records, error)) return error;
+
+    CustomGameRecord rec;
+    rec.Key = key;
+    rec.Name = std::string(CutText(name, CustomNameWidth - 1));
+    rec.BaseGame = g.T.CurrentGame;
+    rec.Rules = g.T.Rules;
+
+    auto same = std::find_if(records.begin(), records.end(), [&](const auto& r) { return r.Key == key; });
+    if (key != highestKey + 1 && same != records.end())
+        *same = rec;  // in place: records keep their order
+    else
+        records.push_back(rec);
+
+    if (IoResult written = WriteFileAtomic(path, EncodeCustomGames(records), fault); !written.Ok()) return written;
+    if (table.Find(rec.BaseGame, key) < 0) table.AppendCustom(rec.Name, rec.BaseGame, key);
+    highestKey = std::max(highestKey, key);
+    g.T.CurrentCustom = key;
+    return {};
+}
+
+IoResult DeleteCustomGame(const std::string& path, int32_t baseGame, int32_t key, const WriteFault* fault)
+{
+    std::vector<CustomGameRecord> records;
+    IoResult error;
+    // Only the program's own file is rewritten; anything else is left alone.
+    const CustomGamesSource source = ReadCustomGames(path).Source;
+    if (source == CustomGamesSource::None || source == CustomGamesSource::Foreign) return {};
+    if (!ReadForRewrite(path, records, error)) return error;
+    std::erase_if(records, [&](const auto& r) { return r.BaseGame == baseGame && r.Key == key; });
+    return WriteFileAtomic(path, EncodeCustomGames(records), fault, TempPathBeside(path));
+}
+
+}  // namespace quillo

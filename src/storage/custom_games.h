@@ -1,0 +1,72 @@
+#pragma once
+// quillo.cus: the player's custom games, each a name, a key, the built-in
+// game it was made from and its whole rules record.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "atomic_file.h"
+#include "engine/game.h"
+#include "game_rows.h"
+
+namespace quillo {
+
+inline constexpr const char* CustomGamesFileName = "quillo.cus";
+inline constexpr const char* CustomGamesTempName = "quillo.cut";
+constexpr size_t CustomGameRecordSize = 565;
+constexpr size_t CustomNameWidth = 101;
+
+struct CustomGameRecord {
+    int32_t Key = 0;
+    std::string Name;  // at most 100 bytes
+    int32_t BaseGame = 0;
+    GameRules Rules;
+};
+
+enum class CustomVersion { V1_1, V1_0 };
+
+enum class CustomGamesSource {
+    None,     // no file
+    File,     // read whole
+    Foreign,  // another title or version: no games
+    Damaged,  // the complete records are kept, a broken tail is not
+    IoError,
+};
+
+struct CustomGamesRead {
+    CustomGamesSource Source = CustomGamesSource::None;
+    CustomVersion Version = CustomVersion::V1_1;
+    std::vector<CustomGameRecord> Records;
+    std::string Error;
+};
+
+CustomGamesRead DecodeCustomGames(std::span<const uint8_t> bytes);
+// Always version "1.1".
+std::vector<uint8_t> EncodeCustomGames(const std::vector<CustomGameRecord>& records);
+CustomGamesRead ReadCustomGames(const std::string& path);
+
+// Appends a chooser row per record; returns the highest key (-1 for none).
+int32_t ListCustomGames(const std::string& path, GameRowTable& table);
+
+// Puts the custom game with the key onto the live game, whose base game the
+// caller has just set up: its rules except field size and card sizes, its
+// name, the piles' building rules. A key not in the file keeps the base
+// game's rules; returns whether the key was found.
+bool LoadCustomGame(Game& g, const std::string& path, int32_t key);
+void ApplyCustomRules(Game& g, const CustomGameRecord& rec, CustomVersion version);
+
+// Stores the live rules as the custom game (key, name) made from the
+// current game. A new key (highestKey + 1) is appended and gets a chooser
+// row, and highestKey follows it; an existing key is overwritten in place.
+// Records of a "1.0" file are carried over; an unreadable file is set aside
+// as path + ".bak" rather than destroyed.
+IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& highestKey, Game& g, int32_t key,
+                        const std::string& name, const WriteFault* fault = nullptr);
+
+// Removes the record of (base game, key), writing the rest through the
+// temporary twin quillo.cut beside the file.
+IoResult DeleteCustomGame(const std::string& path, int32_t baseGame, int32_t key, const WriteFault* fault = nullptr);
+
+}  // namespace quillo

@@ -1,0 +1,56 @@
+// Puts a saved game onto the live game. Kept apart from the file format: this
+// is the one place a saved game touches the engine and the view.
+
+#include "engine/game_table.h"
+#include "engine/labels.h"
+#include "engine/setup.h"
+#include "saved_game.h"
+
+namespace quillo {
+
+bool ApplySavedGame(Game& g, const SavedGame& s)
+{
+    if (s.CurrentGame < 0 || s.CurrentGame >= CatalogueSize || !IsPlayable(s.CurrentGame)) return false;
+    TableState& t = g.T;
+    TableView& v = g.View();
+    // Card sizes belong to this run's card set and window, not to the file.
+    const CardSizeTable liveSizes = t.Rules.CardSizes;
+
+    t.CurrentGame = s.CurrentGame;
+    t.CurrentCustom = s.CurrentCustom;
+    SetupGame(g, SetupForm::Full);
+
+    t.Rules = s.Rules;
+    t.Rules.CardSizes = liveSizes;
+    t.ChosenRules = s.ChosenRules;
+    t.GameName = s.GameName;
+    t.HelpTopic = s.HelpTopic;
+    t.Cards = s.Cards;
+    t.Piles = s.Piles;
+
+    g.UndoEnabled = s.UndoEnabled;
+    v.SetUndoEnabled(s.UndoEnabled);
+    g.Undo = s.Undo;
+    g.RecordUndo = true;
+
+    v.SetCaption(s.Caption);
+    // An empty label text leaves the label's visibility as it was.
+    v.SetLabel(StatusLabel::StartRank, s.FoundValLabel);
+
+    v.RedrawField();
+    t.ActiveCard = t.MarkedCard = t.DropPile = -1;
+    t.PickedCount = 0;
+    t.Dragging = false;
+
+    double elapsed = s.Rules.NowTime - s.Rules.StartTime;
+    if (elapsed < 0) elapsed += 1.0;  // the clock passed midnight
+    t.Rules.NowTime = v.TimeOfDay();
+    t.Rules.StartTime = t.Rules.NowTime - elapsed;
+    v.SetLabel(StatusLabel::Time, "Time: " + ElapsedText(elapsed));
+    v.StartClock();
+
+    UpdateStockLabels(g);
+    return true;
+}
+
+}  // namespace quillo

@@ -1,0 +1,92 @@
+#include "table_check.h"
+
+#include <array>
+
+#include "engine/records.h"
+
+namespace quillo {
+
+namespace {
+
+bool RangeOk(int32_t first, int32_t last, int32_t piles)
+{
+    if (first == -1) return true;
+    return first >= 0 && first <= last && last < piles;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckRules(const GameRules& r)
+{
+    if (r.Decks < 1 || r.Decks > MaxCards / CardsPerDeck) return "bad number of decks";
+    if (r.TotalCards < 0 || r.TotalCards > MaxCards) return "bad number of cards";
+    if (r.PileCount < 0 || r.PileCount > MaxPiles) return "bad number of piles";
+    const int32_t n = r.PileCount;
+    if (r.StockPile != -1 && (r.StockPile < 0 || r.StockPile >= n)) return "bad stock pile";
+    if (!RangeOk(r.FoundFirst, r.FoundLast, n) || !RangeOk(r.WasteFirst, r.WasteLast, n) ||
+        !RangeOk(r.TableFirst, r.TableLast, n) || !RangeOk(r.ReserveFirst, r.ReserveLast, n) ||
+        !RangeOk(r.Reserve2First, r.Reserve2Last, n))
+        return "bad pile range";
+    if (r.StartRank < -1 || r.StartRank > RankKing) return "bad starting rank";
+    if (r.FillRank < -1 || r.FillRank > RankKing) return "bad fill rank";
+    if (r.TableConsVal > ConsKeepPile || r.FoundConsVal > ConsKeepPile) return "bad building order";
+    if (r.TableConsSuit > SuitKeepPile || r.FoundConsSuit > SuitKeepPile) return "bad suit rule";
+    if (r.MoveUnit > MoveAnyRun || r.StockClickMode > StockDealOneIntoEmpty) return "bad move rule";
+    if (r.FaceDownFan < DownFanNone || r.FaceDownFan > DownFanFull) return "bad fan rule";
+    if (r.GetDeckCardNum < 0 || r.GetDeckCardNum > MaxCards) return "bad deal count";
+    for (const CardSize& s : r.CardSizes)
+        if (s.Width < 0 || s.Height < 0 || s.Width > 4096 || s.Height > 4096) return "bad card size";
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> cards, std::span<const Pile> piles)
+{
+    if (cards.size() < static_cast<size_t>(r.TotalCards) || piles.size() < static_cast<size_t>(r.PileCount))
+        return "missing cards or piles";
+    for (int32_t i = 0; i < r.TotalCards; ++i) {
+        const Card& c = cards[static_cast<size_t>(i)];
+        if (c.Suit < 0 || c.Suit > 3 || c.Rank < RankAce || c.Rank > RankKing) return "bad card";
+        if (c.PileIndex < -1 || c.PileIndex >= r.PileCount) return "card on a pile that does not exist";
+        if (c.Order < -1 || c.Order >= MaxCards) return "bad card order";
+        if (c.Orientation < 0 || c.Orientation >= OrientationCount) return "bad card orientation";
+    }
+    for (int32_t p = 0; p < r.PileCount; ++p) {
+        const Pile& pile = piles[static_cast<size_t>(p)];
+        if (pile.Count < 0 || pile.Count > r.TotalCards) return "bad pile size";
+        if (pile.Orientation < 0 || pile.Orientation >= OrientationCount) return "bad pile orientation";
+        if (pile.FanDir > FanStockStack || pile.Kind < KindStock || pile.Kind > KindOther) return "bad pile";
+        if (pile.ConsVal > ConsKeepPile || pile.ConsSuit > SuitKeepPile) return "bad pile rule";
+        if (pile.BaseRank < -1 || pile.BaseRank > NoBaseRank) return "bad pile base";
+        if (pile.BaseColor < BaseColorAny || pile.BaseColor > BaseColorPlain) return "bad pile colour";
+    }
+    // Each pile's cards must be its Count cards with Orders 0..Count-1, so
+    // that walking a pile by order never leaves it.
+    std::array<uint8_t, MaxPiles * MaxCards> seen{};
+    std::array<int32_t, MaxPiles> held{};
+    for (int32_t i = 0; i < r.TotalCards; ++i) {
+        const Card& c = cards[static_cast<size_t>(i)];
+        if (!c.InPlay || c.PileIndex < 0) continue;
+        const Pile& pile = piles[static_cast<size_t>(c.PileIndex)];
+        if (c.Order < 0 || c.Order >= pile.Count) return "card outside its pile";
+        auto& mark = seen[static_cast<size_t>(c.PileIndex * MaxCards + c.Order)];
+        if (mark) return "two cards in one place";
+        mark = 1;
+        ++held[static_cast<size_t>(c.PileIndex)];
+    }
+    for (int32_t p = 0; p < r.PileCount; ++p)
+        if (held[static_cast<size_t>(p)] != piles[static_cast<size_t>(p)].Count) return "pile size does not match";
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckSnapshot(const GameRules& r, const UndoSnapshot& s)
+{
+    std::array<Card, MaxCards> cards{};
+    std::array<Pile, MaxPiles> piles{};
+    ByteReader rc(s);
+    for (int32_t i = 0; i < r.TotalCards; ++i) DecodeCard(rc, cards[static_cast<size_t>(i)]);
+    ByteReader rp(std::span<const uint8_t>(s).subspan(SnapshotPilesOffset));
+    for (int32_t i = 0; i < r.PileCount; ++i) DecodePile(rp, piles[static_cast<size_t>(i)]);
+    return CheckTable(r, cards, piles);
+}
+
+}  // namespace quillo

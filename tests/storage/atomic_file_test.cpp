@@ -1,0 +1,69 @@
+// Atomic writes: whatever stage a write fails at, the old file stays whole and
+// no temporary file is left behind.
+
+#include <gtest/gtest.h>
+
+#include "storage/atomic_file.h"
+#include "storage_support.h"
+
+namespace quillo {
+namespace {
+
+using test::ScratchDir;
+
+TEST(AtomicFile, InterruptedWritesLeaveTheOldFile)
+{
+    const std::vector<uint8_t> oldBytes{1, 2, 3, 4, 5};
+    const std::vector<uint8_t> newBytes(10000, 7);
+    const WriteFault faults[] = {
+        {WriteFault::Stage::Write, 0},
+        {WriteFault::Stage::Write, 1},
+        {WriteFault::Stage::Write, 9999},
+        {WriteFault::Stage::Sync, 0},
+        {WriteFault::Stage::Rename, 0},
+    };
+    for (const WriteFault& f : faults) {
+        ScratchDir dir;
+        const std::string path = dir.File("quillo.set");
+        ASSERT_TRUE(WriteFileAtomic(path, oldBytes).Ok());
+        IoResult r = WriteFileAtomic(path, newBytes, &f);
+        EXPECT_FALSE(r.Ok());
+        EXPECT_FALSE(r.Error.empty());
+        EXPECT_EQ(test::Slurp(path), oldBytes) << static_cast<int>(f.At) << " " << f.AfterBytes;
+        EXPECT_EQ(dir.Entries(), std::vector<std::string>{"quillo.set"});
+    }
+}
+
+TEST(AtomicFile, WritesReplaceAndReadBack)
+{
+    ScratchDir dir;
+    const std::string path = dir.File("a.sav");
+    ASSERT_TRUE(WriteFileAtomic(path, {9, 9}).Ok());
+    ASSERT_TRUE(WriteFileAtomic(path, {1}).Ok());
+    std::string error;
+    auto back = ReadWholeFile(path, error);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, std::vector<uint8_t>{1});
+    // A named temporary (quillo.cut) is used and gone afterwards.
+    ASSERT_TRUE(WriteFileAtomic(path, {2}, nullptr, dir.File("quillo.cut")).Ok());
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"a.sav"});
+}
+
+TEST(AtomicFile, ReadFailuresAreTold)
+{
+    ScratchDir dir;
+    std::string error;
+    EXPECT_FALSE(ReadWholeFile(dir.File("missing"), error));
+    EXPECT_TRUE(error.empty());  // missing is not an error
+    EXPECT_FALSE(ReadWholeFile(dir.Path(), error));
+    EXPECT_FALSE(error.empty());
+    test::Spit(dir.File("big"), std::vector<uint8_t>(100, 0));
+    EXPECT_FALSE(ReadWholeFile(dir.File("big"), error, 99));
+    EXPECT_FALSE(error.empty());
+    // Writing where no directory exists reports the system's reason.
+    IoResult r = WriteFileAtomic(dir.File("no/such/dir/file"), {1});
+    EXPECT_FALSE(r.Ok());
+}
+
+}  // namespace
+}  // namespace quillo

@@ -1,0 +1,183 @@
+// quillo.set: the layout pinned byte by byte, every fallback, and damaged
+// files falling back to the defaults as a whole.
+
+#include <gtest/gtest.h>
+
+#include "storage/settings_file.h"
+#include "storage_support.h"
+
+namespace quillo {
+namespace {
+
+using test::Bytes;
+
+SettingsEnv Env(bool cardSetExists = true)
+{
+    SettingsEnv env;
+    env.ProgramDir = "/opt/q/";
+    env.FileExists = [cardSetExists](const std::string&) { return cardSetExists; };
+    return env;
+}
+
+Settings Sample()
+{
+    Settings s;
+    s.CurrentGame = 19;
+    s.CurrentCustom = 4;
+    s.BackgroundColor = 0x00123456;
+    s.Background = BackgroundMode::Stretched;
+    s.TexturePath = "/opt/q/marble.jpg";
+    s.CardSetPath = "/opt/q/big.cr4";
+    s.BackIndex = 3;
+    s.Recent = {{19, 4}, {0, -1}, {20, -1}};
+    s.WindowWidth = 800;
+    s.WindowHeight = 600;
+    s.WindowLeft = -20;
+    s.WindowTop = 33;
+    s.HasWindowPosition = true;
+    s.Opt = {false, true, false};
+    return s;
+}
+
+// The sample as the file's tables spell it out.
+Bytes SampleBytes()
+{
+    Bytes b;
+    b.Field("CARDSSET", 9).Field("4.1", 10);
+    b.I32(19).I32(4).I32(0x00123456).U8(2).Counted("/opt/q/marble.jpg");
+    b.Counted("/opt/q/big.cr4").I32(3).I32(3).I32(19).I32(4).I32(0).I32(-1).I32(20).I32(-1);
+    b.I32(800).I32(600).I32(-20).I32(33).U8(0).U8(1).U8(0).U8(1);
+    return b;
+}
+
+TEST(Settings, WriterMatchesTheLayoutByteForByte)
+{
+    EXPECT_EQ(EncodeSettings(Sample()), SampleBytes().B);
+    // An empty texture path is the length 1 and a single zero.
+    Settings s = Sample();
+    s.TexturePath.clear();
+    auto bytes = EncodeSettings(s);
+    EXPECT_EQ(test::I32At(bytes, 32), 1);
+    EXPECT_EQ(bytes[36], 0);
+}
+
+TEST(Settings, RoundTripThroughTheFile)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(SettingsFileName);
+    ASSERT_TRUE(WriteSettings(path, Sample()).Ok());
+    SettingsLoad back = ReadSettings(path, Env());
+    EXPECT_EQ(back.Source, SettingsSource::File);
+    EXPECT_EQ(back.Value, Sample());
+}
+
+TEST(Settings, ReadersIgnoreTheBytesAfterTheZero)
+{
+    Bytes b;
+    b.Field("CARDSSET", 9, 0xAA).Field("4.1", 10, 0xCD);
+    const std::vector<uint8_t> sample = SampleBytes().B;
+        std::vector<uint8_t> body(sample.begin() + 19, sample.end());
+    b.Raw(body);
+    SettingsLoad r = DecodeSettings(b.B, Env());
+    EXPECT_EQ(r.Source, SettingsSource::File);
+    EXPECT_EQ(r.Value, Sample());
+    // The last byte of the title counts as zero, whatever it holds.
+    b.B[8] = 'X';
+    EXPECT_EQ(DecodeSettings(b.B, Env()).Source, SettingsSource::File);
+}
+
+TEST(Settings, DefaultsAndFallbacks)
+{
+    test::ScratchDir dir;
+    // No file: Klondike, wheels, green, everything on.
+    SettingsLoad fresh = ReadSettings(dir.File(SettingsFileName), Env());
+    EXPECT_EQ(fresh.Source, SettingsSource::Defaults);
+    EXPECT_EQ(fresh.Value.CurrentGame, 0);
+    EXPECT_EQ(fresh.Value.CurrentCustom, -1);
+    EXPECT_EQ(fresh.Value.BackgroundColor, 0x008000u);
+    EXPECT_EQ(fresh.Value.CardSetPath, "/opt/q/wheels.cr3");
+    EXPECT_FALSE(fresh.Value.NeedsTexture());
+    EXPECT_TRUE(fresh.Value.Opt.Sound && fresh.Value.Opt.Animation && fresh.Value.Opt.Autoplay);
+    EXPECT_TRUE(fresh.Value.Recent.empty());
+
+    struct Row {
+        const char* what;
+        int32_t game;
+        bool cardSetExists;
+        int32_t wantGame, wantCustom;
+        const char* wantCardSet;
+    };
+    const Row rows[] = {
+        {"listed game kept", 19, true, 19, 4, "/opt/q/big.cr4"},
+        {"unknown game starts Star", 55, true, 20, -1, "/opt/q/big.cr4"},
+        {"negative game starts Star", -1, true, 20, -1, "/opt/q/big.cr4"},
+        {"missing card set", 19, false, 19, 4, "/opt/q/standard.cr3"},
+    };
+    for (const Row& row : rows) {
+        Settings s = Sample();
+        s.CurrentGame = row.game;
+        SettingsLoad r = DecodeSettings(EncodeSettings(s), Env(row.cardSetExists));
+        EXPECT_EQ(r.Value.CurrentGame, row.wantGame) << row.what;
+        EXPECT_EQ(r.Value.CurrentCustom, row.wantCustom) << row.what;
+        EXPECT_EQ(r.Value.CardSetPath, row.wantCardSet) << row.what;
+    }
+    // The chooser decides what is listed.
+    SettingsEnv env = Env();
+    env.IsListedGame = [](int32_t g) { return g != 19; };
+    EXPECT_EQ(DecodeSettings(EncodeSettings(Sample()), env).Value.CurrentGame, 20);
+}
+
+TEST(Settings, ForeignHeadsGiveTheDefaults)
+{
+    const std::pair<const char*, const char*> heads[] = {
+        {"CARDSSEX", "4.1"}, {"CARDSSET", "4.0"}, {"", ""}, {"CARDSSET", "4.1.1"}, {"CARDSSE", "4.1"}};
+    for (auto [title, version] : heads) {
+        Bytes b;
+        b.Field(title, 9).Field(version, 10);
+        const std::vector<uint8_t> sample = SampleBytes().B;
+        std::vector<uint8_t> body(sample.begin() + 19, sample.end());
+        b.Raw(body);
+        SettingsLoad r = DecodeSettings(b.B, Env());
+        EXPECT_EQ(r.Source, SettingsSource::Foreign) << title << " " << version;
+        EXPECT_EQ(r.Value, DefaultSettings(Env()));
+    }
+}
+
+TEST(Settings, EveryCutAndEveryBadLengthGivesTheDefaults)
+{
+    const std::vector<uint8_t> whole = SampleBytes().B;
+    for (size_t n = 0; n < whole.size(); ++n) {
+        std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<long>(n));
+        SettingsLoad r = DecodeSettings(cut, Env());
+        EXPECT_NE(r.Source, SettingsSource::File) << n;
+        EXPECT_EQ(r.Value, DefaultSettings(Env())) << n;
+    }
+    // Offsets of the two path lengths and the recent-games count.
+    const size_t texLen = 32, setLen = 36 + 18, recent = setLen + 4 + 15 + 4;
+    struct Row {
+        size_t offset;
+        int32_t value;
+    };
+    const Row rows[] = {{texLen, 0},    {texLen, -1},  {texLen, 257}, {texLen, INT32_MAX}, {setLen, 0},
+                        {setLen, 257},  {setLen, -5},  {recent, 7},   {recent, -1},       {recent, 1 << 30}};
+    for (const Row& row : rows) {
+        std::vector<uint8_t> bad = whole;
+        for (int i = 0; i < 4; ++i) bad[row.offset + static_cast<size_t>(i)] = static_cast<uint8_t>(static_cast<uint32_t>(row.value) >> (8 * i));
+        SettingsLoad r = DecodeSettings(bad, Env());
+        EXPECT_EQ(r.Source, SettingsSource::Damaged) << row.offset << " " << row.value;
+        EXPECT_EQ(r.Value, DefaultSettings(Env()));
+    }
+}
+
+TEST(Settings, OverlongPathsAreDroppedNotWrittenUnreadable)
+{
+    Settings s = Sample();
+    s.CardSetPath = "/" + std::string(300, 'x');
+    SettingsLoad r = DecodeSettings(EncodeSettings(s), Env(false));
+    EXPECT_EQ(r.Source, SettingsSource::File);
+    EXPECT_EQ(r.Value.CardSetPath, "/opt/q/standard.cr3");
+    EXPECT_EQ(r.Value.Recent, Sample().Recent);
+}
+
+}  // namespace
+}  // namespace quillo

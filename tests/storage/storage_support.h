@@ -1,0 +1,92 @@
+#pragma once
+// Helpers of the storage suite: a scratch directory per test and a byte
+// builder that spells files out field by field, independent of the writers.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace quillo::test {
+
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        std::string templ = (std::filesystem::temp_directory_path() / "quillo-store-XXXXXX").string();
+        Path_ = mkdtemp(templ.data());
+    }
+    ~ScratchDir() { std::filesystem::remove_all(Path_); }
+    std::string File(const std::string& name) const { return Path_ + "/" + name; }
+    const std::string& Path() const { return Path_; }
+    // Names of every entry, to catch stray temporary files.
+    std::vector<std::string> Entries() const
+    {
+        std::vector<std::string> out;
+        for (auto& e : std::filesystem::directory_iterator(Path_)) out.push_back(e.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+private:
+    std::string Path_;
+};
+
+inline std::vector<uint8_t> Slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void Spit(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+struct Bytes {
+    std::vector<uint8_t> B;
+    Bytes& U8(uint8_t v)
+    {
+        B.push_back(v);
+        return *this;
+    }
+    Bytes& I32(int32_t v)
+    {
+        auto u = static_cast<uint32_t>(v);
+        for (int i = 0; i < 4; ++i) B.push_back(static_cast<uint8_t>(u >> (8 * i)));
+        return *this;
+    }
+    // Text in a field of the given width, the rest filled with fill.
+    Bytes& Field(const std::string& s, size_t width, uint8_t fill = 0)
+    {
+        for (size_t i = 0; i < width; ++i) B.push_back(i < s.size() ? static_cast<uint8_t>(s[i]) : i == s.size() ? 0 : fill);
+        return *this;
+    }
+    Bytes& Counted(const std::string& s)
+    {
+        I32(static_cast<int32_t>(s.size() + 1));
+        for (char c : s) B.push_back(static_cast<uint8_t>(c));
+        B.push_back(0);
+        return *this;
+    }
+    Bytes& Raw(const std::vector<uint8_t>& v)
+    {
+        B.insert(B.end(), v.begin(), v.end());
+        return *this;
+    }
+};
+
+inline int32_t I32At(const std::vector<uint8_t>& b, size_t off)
+{
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(b.at(off + static_cast<size_t>(i))) << (8 * i);
+    return static_cast<int32_t>(v);
+}
+
+}  // namespace quillo::test
