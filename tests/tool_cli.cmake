@@ -43,7 +43,7 @@ endif()
 
 foreach(bad "deal" "deal --game 55 --number 1" "deal --game 0 --number -1" "deal --game 0 --number 4294967296"
             "deal --game 0 --number 12x" "deal --game 0 --number 1 --screen 100" "deal --game 0 --number 1 --bogus 3"
-            "deal --game 1 --number 1" "nonsense" "catalogue extra")
+            "deal --game 1 --number 1" "nonsense" "catalogue extra" "inspect" "inspect a b" "inspect --file x")
   separate_arguments(args UNIX_COMMAND "${bad}")
   run_tool(2 out ${args})
   string(FIND "${last_err}" "\n" nl)
@@ -53,3 +53,10 @@ foreach(bad "deal" "deal --game 55 --number 1" "deal --game 0 --number -1" "deal
     message(FATAL_ERROR "'${bad}' should print one error line, printed: ${last_err}")
   endif()
 endforeach()
+
+# inspect refuses what it cannot read with status 1 and one line naming the file.
+run_tool(1 out inspect ${CMAKE_CURRENT_LIST_FILE})
+if(NOT last_err MATCHES "not a file of Quillotaire's own")
+  message(FATAL_ERROR "inspect of a text file: ${last_err}")
+endif()
+run_tool(1 out inspect ${CMAKE_CURRENT_LIST_DIR}/no-such-file.sav)

@@ -11,5 +11,6 @@ using Args = std::vector<std::string>;
 
 int CatalogueCommand(const Args& args);
 int DealCommand(const Args& args);
+int InspectCommand(const Args& args);
 
 }  // namespace quillo

@@ -14,6 +14,7 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
     static const std::map<std::string, std::function<int(const quillo::Args&)>> table{
         {"catalogue", quillo::CatalogueCommand},
         {"deal", quillo::DealCommand},
+        {"inspect", quillo::InspectCommand},
     };
     return table;
 }

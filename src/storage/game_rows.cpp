@@ -51,7 +51,7 @@ void GameRowTable::AppendCustom(const std::string& name, int32_t baseGame, int32
 {
     GameRow row;
     row.Name = name;
-    row.Level = "0";
+    row.Level.assign(1, '0');  // custom games have level 0
     row.Custom = true;
     row.Game = baseGame;
     row.Key = key;

@@ -70,4 +70,9 @@ SavedGameRead ReadSavedGame(const std::string& path);
 // changing nothing, when the game cannot be set up in this program.
 bool ApplySavedGame(Game& g, const SavedGame& s);
 
+// The load command's file side: reads the file and applies it only when it
+// was read whole and found sound. Anything else leaves g untouched; the
+// outcome's Message is what the window shows (none for a foreign file).
+SavedGameRead LoadSavedGame(Game& g, const std::string& path);
+
 }  // namespace quillo

@@ -53,4 +53,14 @@ bool ApplySavedGame(Game& g, const SavedGame& s)
     return true;
 }
 
+SavedGameRead LoadSavedGame(Game& g, const std::string& path)
+{
+    SavedGameRead read = ReadSavedGame(path);
+    if (read.Ok() && !ApplySavedGame(g, read.Game)) {
+        read.Outcome = SavedGameOutcome::Damaged;
+        read.Message = "The saved game is of a game this program cannot set up.";
+    }
+    return read;
+}
+
 }  // namespace quillo

@@ -1,0 +1,97 @@
+// quillo-tool inspect on the program's own files: the row chosen by the
+// file's title, the fields shown, damaged files refused.
+
+#include <gtest/gtest.h>
+
+#include "engine/test_support.h"
+#include "inspect.h"
+#include "storage/custom_games.h"
+#include "storage/saved_game.h"
+#include "storage/settings_file.h"
+#include "storage/statistics.h"
+#include "storage_support.h"
+
+namespace quillo {
+namespace {
+
+struct Shown {
+    bool Ok = false;
+    std::string Json, Error;
+};
+
+Shown Inspect(const std::vector<uint8_t>& bytes)
+{
+    std::string title;
+    for (size_t i = 0; i < bytes.size() && bytes[i] != 0; ++i) title += static_cast<char>(bytes[i]);
+    for (const FileInspector& row : FileInspectors()) {
+        if (row.Title != title) continue;
+        JsonWriter j;
+        Shown s;
+        s.Ok = row.Inspect(bytes, j, s.Error);
+        s.Json = j.Text();
+        return s;
+    }
+    return {false, "", "no inspector"};
+}
+
+TEST(Inspect, ShowsEveryFormat)
+{
+    Game g;
+    test::SetUpAndDeal(g, games::FreeCell, 77);
+    for (int i = 0; i < 25; ++i) PushSnapshot(g.Undo, g.T);
+    g.UndoEnabled = true;
+
+    Settings settings;
+    settings.TexturePath = "caf\xE9.bmp";  // a single-byte letter of an older file
+    settings.Recent = {{19, -1}};
+    GameRowTable rows = GameRowTable::WithCatalogue();
+    rows.Rows()[3].BestPlayer = "Ann";
+    CustomGameRecord custom{4, "Mine", games::FreeCell, g.T.Rules};
+
+    struct Row {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        std::vector<std::string> members;
+    };
+    std::vector<StatisticsRecord> stats{{3, -1, 9, 2, "Ann", "0:01:02"}};
+    const Row table[] = {
+        {"settings", EncodeSettings(settings),
+         {"\"Title\":\"CARDSSET\"", "\"Version\":\"4.1\"", "\"TexturePath\":\"caf\xC3\xA9.bmp\"",
+          "\"RecentGames\":[{\"Game\":19,\"Custom\":-1}]", "\"Autoplay\":true"}},
+        {"saved game", EncodeSavedGame(CaptureSavedGame(g)),
+         {"\"Title\":\"SAVEGAME\"", "\"Version\":\"1.2\"", "\"CurrentGame\":19", "\"GameName\":\"Free Cell\"",
+          "\"UndoCount\":20", "\"UndoEnabled\":true", "\"Caption\":\"Quillotaire - Free Cell [77]\"",
+          "\"ChosenRules\":{", "\"GameRules\":{\"FieldWidth\"", "\"CardCount\":52", "\"FoundValLabel\":\"Starting Rank: Ace\""}},
+        {"statistics", EncodeStatistics(stats),
+         {"\"Title\":\"CARDSSTAT\"", "\"Version\":\"3.0\"",
+          "{\"Game\":3,\"Key\":-1,\"Played\":9,\"Won\":2,\"BestPlayer\":\"Ann\",\"BestTime\":\"0:01:02\"}"}},
+        {"custom games", EncodeCustomGames({custom}),
+         {"\"Title\":\"CUSTOMGAME\"", "\"Version\":\"1.1\"", "\"Key\":4", "\"Name\":\"Mine\"", "\"BaseGame\":19"}},
+    };
+    for (const Row& row : table) {
+        Shown s = Inspect(row.bytes);
+        EXPECT_TRUE(s.Ok) << row.what << ": " << s.Error;
+        for (const std::string& m : row.members) EXPECT_NE(s.Json.find(m), std::string::npos) << row.what << ": " << m << "\n" << s.Json;
+    }
+}
+
+TEST(Inspect, DamagedFilesAreRefused)
+{
+    Game g;
+    test::SetUpAndDeal(g, games::Klondike, 1);
+    std::vector<uint8_t> saved = EncodeSavedGame(CaptureSavedGame(g));
+    std::vector<uint8_t> stats = EncodeStatistics({{0, -1, 1, 1, "A", "B"}});
+    std::vector<uint8_t> custom = EncodeCustomGames({{0, "x", 0, g.T.Rules}});
+    std::vector<uint8_t> settings = EncodeSettings({});
+    for (auto* file : {&saved, &stats, &custom, &settings}) {
+        std::vector<uint8_t> cut(file->begin(), file->end() - 2);
+        Shown s = Inspect(cut);
+        EXPECT_FALSE(s.Ok);
+        EXPECT_FALSE(s.Error.empty());
+    }
+    saved[12] = '0';  // version "1.0"
+    EXPECT_EQ(Inspect(saved).Error, "The save game version is outdated!");
+}
+
+}  // namespace
+}  // namespace quillo

@@ -1,0 +1,337 @@
+// Saved games: the layout pinned, a full history round trip onto a live game,
+// and damaged files that never reach the live game.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "engine/card_sizes.h"
+#include "engine/labels.h"
+#include "engine/records.h"
+#include "engine/test_support.h"
+#include "storage/saved_game.h"
+#include "storage_support.h"
+
+namespace quillo {
+namespace {
+
+using test::Bytes;
+
+// A view that keeps what the engine last told it.
+struct RecordingView : TableView {
+    double Now = 0.0;
+    std::string Caption;
+    std::map<StatusLabel, std::optional<std::string>> Labels;
+    std::optional<bool> UndoEnabled;
+    int ClockStarts = 0;
+
+    double TimeOfDay() const override { return Now; }
+    void SetCaption(const std::string& c) override { Caption = c; }
+    void SetLabel(StatusLabel l, const std::optional<std::string>& t) override { Labels[l] = t; }
+    void SetUndoEnabled(bool on) override { UndoEnabled = on; }
+    void StartClock() override { ++ClockStarts; }
+};
+
+// A dealt game whose history holds `steps` distinct snapshots: each step
+// turns one more card and uses one more stock pass.
+void PlaySteps(Game& g, int steps)
+{
+    for (int i = 0; i < steps; ++i) {
+        g.T.CardAt(i % g.T.Rules.TotalCards).FaceUp ^= true;
+        g.T.Rules.StockPass = 2 + i;
+        PushSnapshot(g.Undo, g.T);
+    }
+    g.UndoEnabled = steps > 0;
+}
+
+Game Dealt(int game, uint32_t number, int steps)
+{
+    Game g;
+    test::SetUpAndDeal(g, game, number);
+    PlaySteps(g, steps);
+    g.T.Rules.StartTime = 0.5;
+    g.T.Rules.NowTime = 0.5 + 754.0 / 86400.0;  // 00:12:34 into the game
+    return g;
+}
+
+std::vector<uint8_t> RulesBytes(const GameRules& r)
+{
+    ByteWriter w;
+    EncodeGameRules(r, w);
+    return w.Take();
+}
+
+TEST(SavedGame, WriterMatchesTheLayoutByteForByte)
+{
+    Game g = Dealt(games::Klondike, 123456, 1);
+    g.T.CurrentCustom = 7;
+    g.T.ChosenRules.StockRedeals = 3;
+    SavedGame s = CaptureSavedGame(g, "Quillotaire - Klondike [123456]", "Starting Rank: Ace");
+    std::vector<uint8_t> file = EncodeSavedGame(s);
+
+    Bytes b;
+    b.Field("SAVEGAME", 10).Field("1.2", 10).I32(games::Klondike).I32(7);
+    b.Raw(RulesBytes(g.T.Rules)).Raw(RulesBytes(g.T.ChosenRules));
+    b.Counted("Klondike").Counted("H_klondike");
+    for (const Card& c : g.T.Cards) {
+        ByteWriter w;
+        EncodeCard(c, w);
+        b.Raw(w.Bytes());
+    }
+    for (const Pile& p : g.T.Piles) {
+        ByteWriter w;
+        EncodePile(p, w);
+        b.Raw(w.Bytes());
+    }
+    b.U8(1).I32(2);
+    for (int i = 0; i < 2; ++i) b.Raw({g.Undo.Slots[static_cast<size_t>(i)].begin(), g.Undo.Slots[static_cast<size_t>(i)].end()});
+    b.Counted("Quillotaire - Klondike [123456]").Counted("Starting Rank: Ace");
+    ASSERT_EQ(file.size(), b.B.size());
+    EXPECT_EQ(file, b.B);
+    // Offsets of the head as tabled.
+    EXPECT_EQ(test::I32At(file, 940), 9);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[944])), "Klondike");
+    EXPECT_EQ(ProposedSaveName(g.T), "Klondike [123456]");
+}
+
+TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File("Free Cell [77].sav");
+    Game saved = Dealt(games::FreeCell, 77, 30);
+    ASSERT_EQ(saved.Undo.Count, UndoSlots);
+    ASSERT_TRUE(WriteSavedGame(path, CaptureSavedGame(saved)).Ok());
+
+    // The live game: another game, another card set, mid-play.
+    RecordingView view;
+    view.Now = 0.9;
+    Game live(view);
+    test::SetUpAndDeal(live, games::Klondike, 5);
+    live.T.Rules.CardSizes = MakeCardSizes(53, 72);
+    live.T.ActiveCard = 3;
+    live.T.Dragging = true;
+    live.T.PlayedPending = true;
+
+    SavedGameRead r = LoadSavedGame(live, path);
+    ASSERT_TRUE(r.Ok()) << r.Message;
+    EXPECT_EQ(live.T.CurrentGame, games::FreeCell);
+    EXPECT_EQ(live.T.Cards, saved.T.Cards);
+    EXPECT_EQ(live.T.Piles, saved.T.Piles);
+    EXPECT_EQ(live.T.ChosenRules, saved.T.ChosenRules);
+    EXPECT_EQ(live.T.GameName, "Free Cell");
+    // Card sizes stay this run's; the rest of the rules come from the file.
+    EXPECT_EQ(live.T.Rules.CardSizes, MakeCardSizes(53, 72));
+    GameRules expect = saved.T.Rules;
+    expect.CardSizes = live.T.Rules.CardSizes;
+    expect.StartTime = live.T.Rules.StartTime;
+    expect.NowTime = live.T.Rules.NowTime;
+    EXPECT_EQ(live.T.Rules, expect);
+    // Pointer state cleared; a load neither sets nor clears PlayedPending.
+    EXPECT_EQ(live.T.ActiveCard, -1);
+    EXPECT_EQ(live.T.MarkedCard, -1);
+    EXPECT_FALSE(live.T.Dragging);
+    EXPECT_TRUE(live.T.PlayedPending);
+    // The clock goes on from 00:12:34.
+    EXPECT_DOUBLE_EQ(live.T.Rules.NowTime, 0.9);
+    EXPECT_NEAR((live.T.Rules.NowTime - live.T.Rules.StartTime) * 86400.0, 754.0, 1e-6);
+    EXPECT_EQ(view.Labels[StatusLabel::Time], "Time: 00:12:34");
+    EXPECT_GE(view.ClockStarts, 1);
+    EXPECT_EQ(view.Caption, "Quillotaire - Free Cell [77]");
+    EXPECT_EQ(view.UndoEnabled, true);
+    EXPECT_EQ(view.Labels[StatusLabel::StockAndWaste], StockWasteLabelText(saved.T));
+
+    // Undo steps back through all twenty snapshots in order.
+    ASSERT_EQ(live.Undo.Count, UndoSlots);
+    for (int i = UndoSlots - 1; i >= 0; --i) {
+        TableState a = live.T, b = saved.T;
+        ReadSnapshot(live.Undo.Slots[static_cast<size_t>(i)], a);
+        ReadSnapshot(saved.Undo.Slots[static_cast<size_t>(i)], b);
+        EXPECT_EQ(a.Cards, b.Cards) << i;
+        EXPECT_EQ(a.Rules.StockPass, b.Rules.StockPass) << i;
+        EXPECT_EQ(a.Rules.StockPass, 2 + 30 - UndoSlots + i) << i;
+    }
+}
+
+TEST(SavedGame, StatesRightAfterTheDealAndEmptyLabels)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File("g.sav");
+    Game saved = Dealt(games::Klondike, 9, 0);
+    SavedGame s = CaptureSavedGame(saved, "Quillotaire - Klondike [9]", "");
+    EXPECT_EQ(s.Undo.Count, 1);
+    EXPECT_FALSE(s.UndoEnabled);
+    s.CurrentCustom = 12;
+    ASSERT_TRUE(WriteSavedGame(path, s).Ok());
+    auto bytes = test::Slurp(path);
+    EXPECT_EQ(test::I32At(bytes, bytes.size() - 5), 1);  // an empty label is length 1
+
+    RecordingView view;
+    Game live(view);
+    test::SetUpAndDeal(live, games::FreeCell, 1);
+    view.Labels[StatusLabel::StartRank] = "Starting Rank: 5";
+    ASSERT_TRUE(LoadSavedGame(live, path).Ok());
+    EXPECT_EQ(view.UndoEnabled, false);
+    EXPECT_FALSE(live.UndoEnabled);
+    EXPECT_EQ(live.T.CurrentCustom, 12);
+    // Set to the empty text, not hidden.
+    EXPECT_EQ(view.Labels[StatusLabel::StartRank], std::optional<std::string>(""));
+}
+
+TEST(SavedGame, ClockPassingMidnightKeepsItsElapsedTime)
+{
+    Game saved = Dealt(games::Klondike, 9, 0);
+    saved.T.Rules.StartTime = 1.0 - 60.0 / 86400.0;  // 23:59:00
+    saved.T.Rules.NowTime = 30.0 / 86400.0;          // 00:00:30
+    RecordingView view;
+    view.Now = 0.25;
+    Game live(view);
+    ASSERT_TRUE(ApplySavedGame(live, CaptureSavedGame(saved)));
+    EXPECT_EQ(view.Labels[StatusLabel::Time], "Time: 00:01:30");
+}
+
+TEST(SavedGame, OutcomesOfForeignAndOutdatedFiles)
+{
+    Game g = Dealt(games::Klondike, 1, 0);
+    const std::vector<uint8_t> good = EncodeSavedGame(CaptureSavedGame(g));
+    struct Row {
+        const char* title;
+        const char* version;
+        SavedGameOutcome want;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"SAVEGAME", "1.2", SavedGameOutcome::Loaded, ""},
+        {"CARDSSET", "1.2", SavedGameOutcome::NotASavedGame, ""},
+        {"", "", SavedGameOutcome::NotASavedGame, ""},
+        {"SAVEGAME", "1.1", SavedGameOutcome::Outdated, "The save game version is outdated!"},
+        {"SAVEGAME", "1.20", SavedGameOutcome::Outdated, "The save game version is outdated!"},
+    };
+    for (const Row& row : rows) {
+        Bytes b;
+        b.Field(row.title, 10, 0x55).Field(row.version, 10, 0x55);
+        b.Raw({good.begin() + 20, good.end()});
+        SavedGameRead r = DecodeSavedGame(b.B);
+        EXPECT_EQ(r.Outcome, row.want) << row.title << " " << row.version;
+        EXPECT_EQ(r.Message, row.message);
+    }
+}
+
+// A snapshot of the live game's data, to show that a failed load changed
+// nothing.
+struct LiveImage {
+    std::array<Card, MaxCards> Cards;
+    std::array<Pile, MaxPiles> Piles;
+    GameRules Rules, Chosen;
+    std::string Name;
+    int Game, UndoCount;
+    bool operator==(const LiveImage&) const = default;
+};
+LiveImage ImageOf(const Game& g)
+{
+    return {g.T.Cards, g.T.Piles, g.T.Rules, g.T.ChosenRules, g.T.GameName, g.T.CurrentGame, g.Undo.Count};
+}
+
+TEST(SavedGame, EveryCutLeavesTheLiveGameUntouched)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File("cut.sav");
+    Game saved = Dealt(games::Canfield, 3, 1);
+    const std::vector<uint8_t> whole = EncodeSavedGame(CaptureSavedGame(saved));
+    RecordingView view;
+    Game live(view);
+    test::SetUpAndDeal(live, games::Klondike, 8);
+    const LiveImage before = ImageOf(live);
+    for (size_t n = 0; n < whole.size(); ++n) {
+        SavedGameRead r = DecodeSavedGame(std::span<const uint8_t>(whole).first(n));
+        ASSERT_FALSE(r.Ok()) << n;
+        ASSERT_EQ(r.Outcome, n < 10 ? SavedGameOutcome::NotASavedGame : SavedGameOutcome::Damaged) << n;
+    }
+    // Through the file, a few cuts reach the load command itself.
+    for (size_t n : {size_t{0}, size_t{19}, size_t{500}, whole.size() / 2, whole.size() - 1}) {
+        test::Spit(path, {whole.begin(), whole.begin() + static_cast<long>(n)});
+        view.Caption = "unchanged";
+        SavedGameRead r = LoadSavedGame(live, path);
+        EXPECT_FALSE(r.Ok());
+        EXPECT_EQ(ImageOf(live), before) << n;
+        EXPECT_EQ(view.Caption, "unchanged");
+        if (n >= 10) {
+            EXPECT_FALSE(r.Message.empty());
+        }
+    }
+    EXPECT_EQ(LoadSavedGame(live, dir.File("none.sav")).Outcome, SavedGameOutcome::IoError);
+    EXPECT_EQ(ImageOf(live), before);
+}
+
+TEST(SavedGame, BadLengthsCountsAndRecordsAreRejected)
+{
+    Game g = Dealt(games::Klondike, 1, 1);
+    SavedGame s = CaptureSavedGame(g);
+    const std::vector<uint8_t> whole = EncodeSavedGame(s);
+    const size_t l1 = 940, l2 = l1 + 4 + 9, undoN = l2 + 4 + 11 + 4160 + 2912 + 1;
+    const size_t l3 = undoN + 4 + 2 * UndoSnapshotSize;
+    const size_t l4 = l3 + 4 + DealCaption(g.T).size() + 1;
+    ASSERT_EQ(test::I32At(whole, undoN), 2);
+    ASSERT_EQ(test::I32At(whole, l4), static_cast<int32_t>(StartRankLabelText(g.T)->size() + 1));
+    for (size_t off : {l1, l2, undoN, l3, l4}) {
+        for (int32_t v : {0, -1, 257, 21, 1 << 20, INT32_MIN, INT32_MAX}) {
+            if (off == undoN && (v == 0)) continue;  // zero snapshots is a valid count
+            std::vector<uint8_t> bad = whole;
+            for (int i = 0; i < 4; ++i) bad[off + static_cast<size_t>(i)] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
+            SavedGameRead r = DecodeSavedGame(bad);
+            EXPECT_EQ(r.Outcome, SavedGameOutcome::Damaged) << off << " " << v;
+        }
+    }
+
+    // Records whose numbers would lead the engine outside its arrays.
+    struct Row {
+        const char* what;
+        void (*spoil)(SavedGame&);
+    };
+    const Row rows[] = {
+        {"unknown game", [](SavedGame& x) { x.CurrentGame = 55; }},
+        {"negative custom key", [](SavedGame& x) { x.CurrentCustom = -2; }},
+        {"too many piles", [](SavedGame& x) { x.Rules.PileCount = 53; }},
+        {"too many cards", [](SavedGame& x) { x.Rules.TotalCards = 105; }},
+        {"stock outside", [](SavedGame& x) { x.Rules.StockPile = x.Rules.PileCount; }},
+        {"range reversed", [](SavedGame& x) { x.Rules.TableFirst = x.Rules.TableLast + 1; }},
+        {"chosen rules", [](SavedGame& x) { x.ChosenRules.PileCount = 60; }},
+        {"card on no pile", [](SavedGame& x) { x.Cards[0].PileIndex = 52; }},
+        {"card suit", [](SavedGame& x) { x.Cards[0].Suit = 4; }},
+        {"card orientation", [](SavedGame& x) { x.Cards[5].Orientation = 8; }},
+        {"card order", [](SavedGame& x) { x.Cards[5].Order = 60; }},
+        {"pile count", [](SavedGame& x) { x.Piles[1].Count += 1; }},
+        {"pile orientation", [](SavedGame& x) { x.Piles[1].Orientation = -1; }},
+        {"snapshot", [](SavedGame& x) { x.Undo.Slots[1][28] = 99; }},  // PileIndex of card 0
+    };
+    for (const Row& row : rows) {
+        SavedGame bad = s;
+        row.spoil(bad);
+        SavedGameRead r = DecodeSavedGame(EncodeSavedGame(bad));
+        EXPECT_EQ(r.Outcome, SavedGameOutcome::Damaged) << row.what;
+        EXPECT_NE(r.Message.find("damaged"), std::string::npos) << row.what;
+    }
+}
+
+TEST(SavedGame, EveryLaidOutGameSurvivesItsOwnCheck)
+{
+    for (int game : test::LaidOutGames()) {
+        Game g = Dealt(game, 4242, 3);
+        SavedGameRead r = DecodeSavedGame(EncodeSavedGame(CaptureSavedGame(g)));
+        EXPECT_TRUE(r.Ok()) << game << ": " << r.Message;
+    }
+}
+
+TEST(SavedGame, InterruptedSaveKeepsTheOldFile)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File("keep.sav");
+    Game a = Dealt(games::Klondike, 1, 0), b = Dealt(games::FreeCell, 2, 5);
+    ASSERT_TRUE(WriteSavedGame(path, CaptureSavedGame(a)).Ok());
+    const auto before = test::Slurp(path);
+    WriteFault fault{WriteFault::Stage::Write, 5000};
+    EXPECT_FALSE(WriteSavedGame(path, CaptureSavedGame(b), &fault).Ok());
+    EXPECT_EQ(test::Slurp(path), before);
+}
+
+}  // namespace
+}  // namespace quillo

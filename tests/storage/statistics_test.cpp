@@ -1,0 +1,237 @@
+// quillo.won and the counting of games: the layout pinned, the record rule,
+// and files the program cannot read kept rather than overwritten.
+
+#include <gtest/gtest.h>
+
+#include "engine/catalogue.h"
+#include "storage/statistics.h"
+#include "storage_support.h"
+
+namespace quillo {
+namespace {
+
+using test::Bytes;
+
+GameRowTable TableWithCustom()
+{
+    GameRowTable t = GameRowTable::WithCatalogue();
+    t.AppendCustom("My Klondike", games::Klondike, 0);
+    return t;
+}
+
+GameRules Clock(int elapsedSeconds)
+{
+    GameRules r;
+    r.StartTime = 0.4;
+    r.NowTime = 0.4 + elapsedSeconds / 86400.0;
+    return r;
+}
+
+TEST(Statistics, FileLayoutAndRoundTrip)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(StatisticsFileName);
+    GameRowTable t = TableWithCustom();
+    GameRow& star = t.Rows()[games::Star];
+    star.Played = 12;
+    star.Won = 3;
+    star.BestPlayer = "Ann";
+    star.BestTime = "00:04:05";
+    t.Rows().back().Played = 2;
+    ASSERT_TRUE(SaveStatistics(path, t).Ok());
+    const auto file = test::Slurp(path);
+
+    Bytes want;
+    want.Field("CARDSSTAT", 10).Field("3.0", 10);
+    for (const GameRow& r : t.Rows()) want.I32(r.Game).I32(r.Key).I32(r.Played).I32(r.Won).Counted(r.BestPlayer).Counted(r.BestTime);
+    EXPECT_EQ(file, want.B);
+    // Every row is written, those never played too: 55 + 1 records.
+    EXPECT_EQ(test::I32At(file, 20), 0);
+    EXPECT_EQ(test::I32At(file, 24), -1);
+
+    GameRowTable back = TableWithCustom();
+    back.Rows()[0].Played = 99;  // loading starts from zero
+    StatisticsRead r = LoadStatistics(path, back);
+    EXPECT_EQ(r.Source, StatisticsSource::File);
+    EXPECT_EQ(back.Rows(), t.Rows());
+    EXPECT_EQ(back.LabelsOf(games::Star).Played, "12");
+    EXPECT_EQ(back.LabelsOf(games::Star).BestTime, "00:04:05");
+}
+
+TEST(Statistics, RecordsMatchRowsByGameAndKey)
+{
+    Bytes b;
+    b.Field("CARDSSTAT", 10, 0x77).Field("3.0", 10, 0x77);
+    b.I32(0).I32(0).I32(5).I32(1).Counted("Cus").Counted("0:01:00");      // the custom row
+    b.I32(0).I32(-1).I32(7).I32(2).Counted("Bob").Counted("0:02:00");     // Klondike
+    b.I32(3).I32(44).I32(9).I32(9).Counted("Gone").Counted("0:00:01");    // deleted custom game
+    b.U8(1).U8(2).U8(3);  // fewer than four bytes end the records
+    test::ScratchDir dir;
+    test::Spit(dir.File("s"), b.B);
+    GameRowTable t = TableWithCustom();
+    LoadStatistics(dir.File("s"), t);
+    EXPECT_EQ(t.Rows().back().Played, 5);
+    EXPECT_EQ(t.Rows()[0].Played, 7);
+    EXPECT_EQ(t.Rows()[0].BestPlayer, "Bob");
+    EXPECT_EQ(t.Rows()[3].Played, 0);
+}
+
+TEST(Statistics, CountingPlayedAndWon)
+{
+    struct Row {
+        const char* what;
+        std::string best;
+        int elapsed;
+        bool ok;
+        bool wantRecord;
+        std::string wantBest;
+    };
+    const Row rows[] = {
+        {"first win is a record", "", 300, true, true, "00:05:00"},
+        {"equal time is not", "00:05:00", 300, true, false, "00:05:00"},
+        {"one second less is", "00:05:00", 299, true, true, "00:04:59"},
+        {"one second more is not", "00:05:00", 301, true, false, "00:05:00"},
+        {"unparsable best counts as absent", "5 Minuten", 900, true, true, "00:15:00"},
+        {"twelve-hour text is read", "12:05:00 AM", 301, true, false, "12:05:00 AM"},
+        {"record kept only on OK", "00:05:00", 10, false, true, "00:05:00"},
+    };
+    for (const Row& row : rows) {
+        GameRowTable t = TableWithCustom();
+        GameRow& r = t.Rows().back();
+        r.BestPlayer = "old";
+        r.BestTime = row.best;
+        r.Won = 4;
+        bool asked = false, askedRecord = false;
+        int counted = CountGame(t, ColWon, games::Klondike, 0, Clock(row.elapsed), [&](bool recordMode) {
+            asked = true;
+            askedRecord = recordMode;
+            return FinishResult{row.ok, "Zoe"};
+        });
+        EXPECT_EQ(counted, static_cast<int>(t.Rows().size()) - 1) << row.what;
+        EXPECT_TRUE(asked) << row.what;
+        EXPECT_EQ(askedRecord, row.wantRecord) << row.what;
+        EXPECT_EQ(r.Won, 5) << row.what;  // counted either way
+        EXPECT_EQ(r.BestTime, row.wantBest) << row.what;
+        EXPECT_EQ(r.BestPlayer, row.wantRecord && row.ok ? "Zoe" : "old") << row.what;
+    }
+
+    GameRowTable t = TableWithCustom();
+    EXPECT_EQ(CountGame(t, ColPlayed, games::Klondike, -1, {}, nullptr), 0);
+    EXPECT_EQ(CountGame(t, ColPlayed, games::Klondike, -1, {}, nullptr), 0);
+    EXPECT_EQ(t.Rows()[0].Played, 2);
+    EXPECT_EQ(t.Rows()[0].Won, 0);
+    // A game not listed counts nothing and shows no dialog.
+    EXPECT_EQ(CountGame(t, ColWon, 3, 9, {}, [](bool) -> FinishResult { ADD_FAILURE(); return {}; }), -1);
+    // Counts never wrap.
+    t.Rows()[0].Played = INT32_MAX;
+    CountPlayed(t, games::Klondike, -1);
+    EXPECT_EQ(t.Rows()[0].Played, INT32_MAX);
+}
+
+TEST(Statistics, TimeTexts)
+{
+    EXPECT_EQ(FormatTimeOfDay(3723), "01:02:03");
+    struct Row {
+        const char* text;
+        std::optional<int> want;
+    };
+    const Row rows[] = {{"1:02:03", 3723}, {"01:02:03", 3723}, {"23:59:59", 86399}, {"12:00:01 AM", 1},
+                        {"1:00:00 PM", 46800}, {"24:00:00", std::nullopt}, {"1:60:00", std::nullopt},
+                        {"1:2:3", std::nullopt}, {"", std::nullopt}, {"13:00:00 PM", std::nullopt},
+                        {"01:02:03x", std::nullopt}, {"123:00:00", std::nullopt}};
+    for (const Row& row : rows) EXPECT_EQ(ParseTimeOfDay(row.text), row.want) << row.text;
+}
+
+TEST(Statistics, FilesThatCannotBeReadAreSetAsideNotOverwritten)
+{
+    Bytes good;
+    good.Field("CARDSSTAT", 10).Field("3.0", 10).I32(0).I32(-1).I32(5).I32(5).Counted("A").Counted("0:00:10");
+    struct Row {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        StatisticsSource load;
+        bool setAside;
+    };
+    std::vector<uint8_t> cut = good.B;
+    cut.resize(cut.size() - 3);
+    Bytes foreign;
+    foreign.Field("CARDSSTAT", 10).Field("2.0", 10).I32(1);
+    const Row rows[] = {
+        {"good", good.B, StatisticsSource::File, false},
+        {"cut record", cut, StatisticsSource::Damaged, true},
+        {"other version", foreign.B, StatisticsSource::Foreign, true},
+    };
+    for (const Row& row : rows) {
+        test::ScratchDir dir;
+        const std::string path = dir.File(StatisticsFileName);
+        test::Spit(path, row.bytes);
+        GameRowTable t = GameRowTable::WithCatalogue();
+        EXPECT_EQ(LoadStatistics(path, t).Source, row.load) << row.what;
+        ASSERT_TRUE(SaveStatistics(path, t).Ok());
+        if (row.setAside) {
+            EXPECT_EQ(test::Slurp(path + ".bak"), row.bytes) << row.what;
+        } else {
+            EXPECT_FALSE(FileExists(path + ".bak")) << row.what;
+        }
+        GameRowTable again = GameRowTable::WithCatalogue();
+        EXPECT_EQ(LoadStatistics(path, again).Source, StatisticsSource::File);
+    }
+}
+
+TEST(Statistics, EveryCutAndBadLengthIsSafe)
+{
+    GameRowTable t = TableWithCustom();
+    for (GameRow& r : t.Rows()) {
+        r.Played = r.Game + 1;
+        r.BestPlayer = "P" + std::to_string(r.Game);
+        r.BestTime = "00:00:0" + std::to_string(r.Game % 10);
+    }
+    std::vector<StatisticsRecord> recs;
+    for (const GameRow& r : t.Rows()) recs.push_back({r.Game, r.Key, r.Played, r.Won, r.BestPlayer, r.BestTime});
+    const std::vector<uint8_t> whole = EncodeStatistics(recs);
+    for (size_t n = 0; n <= whole.size(); ++n) {
+        StatisticsRead r = DecodeStatistics(std::span<const uint8_t>(whole).first(n));
+        // Complete records before the cut are kept, in order.
+        for (size_t i = 0; i < r.Records.size(); ++i) ASSERT_EQ(r.Records[i], recs[i]) << n;
+    }
+    // The first record's two text lengths.
+    for (size_t off : {size_t{36}, size_t{36 + 4 + 3}})
+        for (int32_t v : {0, -1, 257, INT32_MAX}) {
+            std::vector<uint8_t> bad = whole;
+            for (int i = 0; i < 4; ++i) bad[off + static_cast<size_t>(i)] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
+            StatisticsRead r = DecodeStatistics(bad);
+            EXPECT_EQ(r.Source, StatisticsSource::Damaged) << off << " " << v;
+            EXPECT_TRUE(r.Records.empty());
+        }
+}
+
+TEST(GameRows, SortingAndLookingUpNames)
+{
+    GameRowTable t = TableWithCustom();
+    t.AppendCustom("Aaa", games::Star, 1);
+    t.Sort(ColLevel, true);
+    // Hardest first, names ascending within a level, custom games (level 0) last.
+    EXPECT_EQ(t.Rows().front().Level, "5");
+    for (size_t i = 1; i < t.Rows().size(); ++i) {
+        const GameRow &a = t.Rows()[i - 1], &b = t.Rows()[i];
+        ASSERT_GE(a.Level, b.Level);
+        if (a.Level == b.Level) {
+            ASSERT_LT(a.Name, b.Name);
+        }
+    }
+    EXPECT_EQ(t.Rows().back().Name, "My Klondike");
+    t.Sort(ColCustomMark, false);
+    EXPECT_EQ(t.Rows()[t.Rows().size() - 2].Name, "Aaa");
+    EXPECT_EQ(t.SortColumn(), ColCustomMark);
+
+    EXPECT_EQ(FindGameByName(t, "Klondike").Found, NameLookup::BuiltIn);
+    NameLookup c = FindGameByName(t, "Aaa");
+    EXPECT_EQ(c.Found, NameLookup::Custom);
+    EXPECT_EQ(c.Key, 1);
+    EXPECT_EQ(FindGameByName(t, "klondike").Found, NameLookup::NotFound);
+    EXPECT_TRUE(t.Remove(games::Star, 1));
+    EXPECT_EQ(FindGameByName(t, "Aaa").Found, NameLookup::NotFound);
+}
+
+}  // namespace
+}  // namespace quillo
