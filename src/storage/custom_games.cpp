@@ -137,36 +137,6 @@ int32_t ListCustomGames(const std::string& path, GameRowTable& table)
     return highest;
 }
 
-void ApplyCustomRules(Game& g, const CustomGameRecord& rec, CustomVersion version)
-{
-    TableState& t = g.T;
-    GameRules chosen = rec.Rules;
-    // Field and card sizes belong to this run's window and card set.
-    chosen.FieldWidth = t.Rules.FieldWidth;
-    chosen.FieldHeight = t.Rules.FieldHeight;
-    chosen.CardSizes = t.Rules.CardSizes;
-    if (version == CustomVersion::V1_0) {
-        chosen.FoundTakeCards = false;
-        chosen.EditFoundTakeCards = t.Rules.EditFoundTakeCards;
-    }
-    t.ChosenRules = chosen;
-    t.Rules = chosen;
-    t.GameName = rec.Name;
-    t.CurrentCustom = rec.Key;
-    ApplyRules(t);
-}
-
-bool LoadCustomGame(Game& g, const std::string& path, int32_t key)
-{
-    CustomGamesRead read = ReadCustomGames(path);
-    for (const CustomGameRecord& rec : read.Records) {
-        if (rec.Key != key) continue;
-        ApplyCustomRules(g, rec, read.Version);
-        return true;
-    }
-    return false;
-}
-
 IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& highestKey, Game& g, int32_t key,
                         const std::string& name, const WriteFault* fault)
 {

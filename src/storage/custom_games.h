@@ -56,6 +56,11 @@ int32_t ListCustomGames(const std::string& path, GameRowTable& table);
 // game's rules; returns whether the key was found.
 bool LoadCustomGame(Game& g, const std::string& path, int32_t key);
 void ApplyCustomRules(Game& g, const CustomGameRecord& rec, CustomVersion version);
+// The choose command's whole step: a full setup of the base game, then the
+// custom game's rules over it (none for key -1). Returns false, changing
+// nothing, when the base game cannot be set up. A key gone from the file
+// leaves the base game as itself, with CurrentCustom -1.
+bool SetUpCustomGame(Game& g, const std::string& path, int32_t baseGame, int32_t key);
 
 // Stores the live rules as the custom game (key, name) made from the
 // current game. A new key (highestKey + 1) is appended and gets a chooser

@@ -1,12 +1,28 @@
 #include "table_check.h"
 
 #include <array>
+#include <cmath>
 
 #include "engine/records.h"
 
 namespace quillo {
 
 namespace {
+
+// Generous bounds: far beyond any real field, yet small enough that sums of
+// positions and steps never overflow.
+constexpr int32_t MaxCoordinate = 1 << 20;
+constexpr int32_t MaxCounter = 1 << 16;
+
+bool Within(int32_t v, int32_t lo, int32_t hi)
+{
+    return v >= lo && v <= hi;
+}
+
+bool Coordinate(int32_t v)
+{
+    return Within(v, -MaxCoordinate, MaxCoordinate);
+}
 
 bool RangeOk(int32_t first, int32_t last, int32_t piles)
 {
@@ -34,8 +50,20 @@ std::optional<std::string> CheckRules(const GameRules& r)
     if (r.MoveUnit > MoveAnyRun || r.StockClickMode > StockDealOneIntoEmpty) return "bad move rule";
     if (r.FaceDownFan < DownFanNone || r.FaceDownFan > DownFanFull) return "bad fan rule";
     if (r.GetDeckCardNum < 0 || r.GetDeckCardNum > MaxCards) return "bad deal count";
+    if (!Within(r.FieldWidth, 0, 1 << 15) || !Within(r.FieldHeight, 0, 1 << 15) ||
+        !Within(r.MinFieldWidth, -1, 1 << 15) || !Within(r.MinFieldHeight, -1, 1 << 15))
+        return "bad field size";
+    if (!std::isfinite(r.ScaleX) || !std::isfinite(r.ScaleY) || std::fabs(r.ScaleX) > 1000 || std::fabs(r.ScaleY) > 1000)
+        return "bad scale";
+    if (!std::isfinite(r.StartTime) || !std::isfinite(r.NowTime) || std::fabs(r.StartTime) > 2 || std::fabs(r.NowTime) > 2)
+        return "bad clock";
+    if (!Coordinate(r.PickX) || !Coordinate(r.PickY)) return "bad pointer offset";
+    for (int32_t v : {r.StockPass, r.StockRedeals, r.TableRedealsUsed, r.TableRedeals, r.BackIndex, r.BackCount,
+                      r.ActiveWastes, r.FillFreeTable, r.TableBuildFrom})
+        if (!Within(v, -MaxCounter, MaxCounter)) return "bad counter";
     for (const CardSize& s : r.CardSizes)
-        if (s.Width < 0 || s.Height < 0 || s.Width > 4096 || s.Height > 4096) return "bad card size";
+        for (int32_t v : {s.Width, s.Height, s.HorzStep.X, s.HorzStep.Y, s.VertStep.X, s.VertStep.Y})
+            if (!Within(v, -4096, 4096)) return "bad card size";
     return std::nullopt;
 }
 
@@ -49,6 +77,7 @@ std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> 
         if (c.PileIndex < -1 || c.PileIndex >= r.PileCount) return "card on a pile that does not exist";
         if (c.Order < -1 || c.Order >= MaxCards) return "bad card order";
         if (c.Orientation < 0 || c.Orientation >= OrientationCount) return "bad card orientation";
+        if (!Coordinate(c.X) || !Coordinate(c.Y)) return "card far off the field";
     }
     for (int32_t p = 0; p < r.PileCount; ++p) {
         const Pile& pile = piles[static_cast<size_t>(p)];
@@ -58,6 +87,8 @@ std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> 
         if (pile.ConsVal > ConsKeepPile || pile.ConsSuit > SuitKeepPile) return "bad pile rule";
         if (pile.BaseRank < -1 || pile.BaseRank > NoBaseRank) return "bad pile base";
         if (pile.BaseColor < BaseColorAny || pile.BaseColor > BaseColorPlain) return "bad pile colour";
+        for (int32_t v : {pile.X, pile.Y, pile.Layer, pile.FanX, pile.FanY, pile.DownFanX, pile.DownFanY})
+            if (!Coordinate(v)) return "pile far off the field";
     }
     // Each pile's cards must be its Count cards with Orders 0..Count-1, so
     // that walking a pile by order never leaves it.

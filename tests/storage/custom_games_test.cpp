@@ -120,6 +120,26 @@ TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
     EXPECT_FALSE(LoadCustomGame(other, f.Path, 7));
     EXPECT_EQ(other.T.Rules, base);
     EXPECT_FALSE(LoadCustomGame(other, f.Dir.File("missing.cus"), 0));
+
+    // The choose command's whole step, from any current game.
+    struct Row {
+        int base;
+        int32_t key;
+        bool ok;
+        int32_t wantCustom;
+        const char* wantName;
+    };
+    const Row rows[] = {{games::FreeCell, 0, true, 0, "Loose Cells"},
+                        {games::FreeCell, 5, true, -1, "Free Cell"},
+                        {games::Klondike, -1, true, -1, "Klondike"},
+                        {1, 0, false, -1, "Klondike"}};
+    for (const Row& row : rows) {
+        Game g;
+        test::SetUpAndDeal(g, games::Klondike, 2);
+        EXPECT_EQ(SetUpCustomGame(g, f.Path, row.base, row.key), row.ok) << row.base << " " << row.key;
+        EXPECT_EQ(g.T.CurrentCustom, row.wantCustom) << row.base << " " << row.key;
+        EXPECT_EQ(g.T.GameName, row.wantName) << row.base << " " << row.key;
+    }
 }
 
 // A version "1.0" file as an older program wrote it: the two last flags of

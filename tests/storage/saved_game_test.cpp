@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 #include "engine/card_sizes.h"
@@ -302,6 +303,12 @@ TEST(SavedGame, BadLengthsCountsAndRecordsAreRejected)
         {"pile count", [](SavedGame& x) { x.Piles[1].Count += 1; }},
         {"pile orientation", [](SavedGame& x) { x.Piles[1].Orientation = -1; }},
         {"snapshot", [](SavedGame& x) { x.Undo.Slots[1][28] = 99; }},  // PileIndex of card 0
+        {"huge field", [](SavedGame& x) { x.Rules.FieldWidth = 1 << 30; }},
+        {"scale not a number", [](SavedGame& x) { x.Rules.ScaleY = std::nan(""); }},
+        {"clock not finite", [](SavedGame& x) { x.Rules.NowTime = INFINITY; }},
+        {"counter at the edge", [](SavedGame& x) { x.Rules.StockPass = INT32_MIN; }},
+        {"card far away", [](SavedGame& x) { x.Cards[2].X = INT32_MAX; }},
+        {"fan step overflowing", [](SavedGame& x) { x.Piles[3].FanY = INT32_MIN; }},
     };
     for (const Row& row : rows) {
         SavedGame bad = s;
