@@ -42,8 +42,9 @@ RadioGroupBox::RadioGroupBox(const QString& caption, const RadioChoice& choice, 
     outer->addWidget(Box_, 1);
     if (!Pictures_.empty()) {
         Picture_ = new QLabel(this);
-        Picture_->setFixedSize(RulePictureWidth, RulePictureHeight);
         Picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        Picture_->setLineWidth(1);
+        Picture_->setFixedSize(RulePictureWidth + 2, RulePictureHeight + 2);
         outer->addWidget(Picture_, 0, Qt::AlignVCenter);
     }
     connect(Buttons_, &QButtonGroup::idClicked, this, [this] {

@@ -11,7 +11,7 @@ namespace quillo {
 
 namespace {
 
-constexpr int CardW = 26;
+constexpr int CardW = 28;
 constexpr int CardH = 36;
 const QColor Green(0, 128, 0);
 
@@ -42,10 +42,11 @@ void DrawFace(QPainter& p, int x, int y, const Mini& c)
     p.drawRoundedRect(r, 3, 3);
     p.setPen(IsRed(c.S) ? QColor(200, 0, 0) : Qt::black);
     QFont f = p.font();
-    f.setPixelSize(11);
+    f.setPixelSize(10);
     f.setBold(true);
     p.setFont(f);
-    p.drawText(QRect(x + 2, y + 1, CardW - 4, 12), Qt::AlignLeft | Qt::AlignTop, c.Rank);
+    // The corner shows rank and suit, so that a fanned card still reads.
+    p.drawText(QRect(x + 2, y + 1, CardW - 3, 12), Qt::AlignLeft | Qt::AlignTop, QString(c.Rank) + SuitSign(c.S));
     f.setPixelSize(16);
     p.setFont(f);
     p.drawText(QRect(x, y + 12, CardW, CardH - 12), Qt::AlignCenter, SuitSign(c.S));
