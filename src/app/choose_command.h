@@ -1,0 +1,19 @@
+#pragma once
+// What the choose command does after the chooser's OK.
+
+#include <string>
+#include <vector>
+
+#include "storage/settings_file.h"
+
+namespace quillo {
+
+class Game;
+
+// Sets the game up, loads its custom rules for a custom game, deals it and
+// moves it to the front of the recent games. A custom game no longer in the
+// file is played with its base game's rules, as the built-in game.
+void PlayChosenGame(Game& g, const std::string& customGamesPath, std::vector<RecentGame>& recent, int game,
+                    int32_t custom);
+
+}  // namespace quillo
