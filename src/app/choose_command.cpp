@@ -5,6 +5,7 @@
 #include "engine/setup.h"
 #include "recent_games.h"
 #include "storage/custom_games.h"
+#include "storage/settings_file.h"
 
 namespace quillo {
 

@@ -1,14 +1,14 @@
 #pragma once
 // What the choose command does after the chooser's OK.
 
+#include <cstdint>
 #include <string>
 #include <vector>
-
-#include "storage/settings_file.h"
 
 namespace quillo {
 
 class Game;
+struct RecentGame;
 
 // Sets the game up, loads its custom rules for a custom game, deals it and
 // moves it to the front of the recent games. A custom game no longer in the

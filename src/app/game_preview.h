@@ -6,18 +6,22 @@
 #include <functional>
 
 #include "engine/table_view.h"
+#include "presentation/pixel_buffer.h"
 
 namespace quillo {
 
+class Field;
 class Game;
 struct TableState;
 
 // Draws a laid-out deal (piles' marks, cards in play) into a picture of the
 // field's size that is already filled with the preview's green.
-using PreviewPainter = std::function<void(TableState&, QImage&)>;
+using PreviewPainter = std::function<void(TableState&, PixelBuffer&)>;
+// Lays the cards out and draws them as the field shows them.
+PreviewPainter FieldPreviewPainter(const Field& field);
 
 struct PreviewPicture {
-    QImage Picture;  // the whole field
+    PixelBuffer Picture;  // the whole field
     int ShownWidth = 0;
     int ShownHeight = 0;
     int Paints = 0;
@@ -61,5 +65,8 @@ constexpr int PreviewBoxHeight = 192;
 // into the picture, then puts the live game back exactly as it was; only
 // the random generator has moved on, as after any deal.
 void PreviewGame(Game& g, int game, PreviewPicture& target, const PreviewPainter& painter);
+
+// The picture for the screen.
+QImage ToQImage(const PixelBuffer& picture);
 
 }  // namespace quillo

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -21,6 +22,7 @@
 #include "engine/game.h"
 #include "recent_games.h"
 #include "storage/custom_games.h"
+#include "storage/settings_file.h"
 #include "storage/statistics.h"
 
 namespace quillo {
@@ -54,6 +56,8 @@ TF_Games::TF_Games(GamesContext ctx, QWidget* parent) : QDialog(parent), Ctx_(st
     L_FavCap->setEnabled(false);
 }
 
+TF_Games::~TF_Games() = default;
+
 void TF_Games::BuildControls()
 {
     L_AllCap = new QLabel("All Solitaires", this);
@@ -64,6 +68,7 @@ void TF_Games::BuildControls()
     Model = new GamesModel(SG_Table, this);
     LB_Games = new QTableView(this);
     LB_Games->setObjectName("LB_Games");
+    LB_Games->setHorizontalHeader(new GamesHeader(LB_Games));
     LB_Games->setModel(Model);
     LB_Games->setItemDelegate(new LevelDelegate(LB_Games));
     LB_Games->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -86,7 +91,7 @@ void TF_Games::BuildControls()
     hc->resizeSection(SectionGame, 160);
     hc->resizeSection(SectionLevel, 70);
     hc->setStretchLastSection(true);
-    LB_Games->setMinimumSize(160 + 70 + 40 + 20, 330);
+    LB_Games->setMinimumSize(160 + 70 + 60 + LB_Games->verticalScrollBar()->sizeHint().width() + 4, 380);
     LB_Games->installEventFilter(this);
     connect(hc, &QHeaderView::sectionClicked, this, &TF_Games::HC_GamesSectionClick);
     connect(LB_Games, &QTableView::doubleClicked, this, [this] { ChooseSelected(); });
@@ -193,7 +198,7 @@ void TF_Games::SelectRow(int row)
         return;
     }
     LB_Games->selectRow(row);
-    LB_Games->scrollTo(Model->index(row, 0));
+    LB_Games->scrollTo(Model->index(row, 0), QAbstractItemView::PositionAtCenter);
 }
 
 void TF_Games::Prepare()
@@ -339,13 +344,13 @@ void TF_Games::PreviewGame(int game, int row)
 void TF_Games::ShowPreviewPicture()
 {
     const int w = Preview_.ShownWidth, h = Preview_.ShownHeight;
-    if (Preview_.Picture.isNull() || w <= 0 || h <= 0) {
+    if (Preview_.Picture.Empty() || w <= 0 || h <= 0) {
         I_Preview->clear();
         return;
     }
     I_Preview->setGeometry(BoxLeft + (PreviewBoxWidth - w) / 2, BoxTop + (PreviewBoxHeight - h) / 2, w, h);
     I_Preview->setPixmap(
-        QPixmap::fromImage(Preview_.Picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        QPixmap::fromImage(ToQImage(Preview_.Picture).scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void TF_Games::ShowStatistics(int row)

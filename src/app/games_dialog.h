@@ -11,7 +11,6 @@
 #include "game_preview.h"
 #include "games_list.h"
 #include "storage/game_rows.h"
-#include "storage/settings_file.h"
 
 class QComboBox;
 class QFrame;
@@ -23,6 +22,7 @@ class QTableView;
 namespace quillo {
 
 class Game;
+struct RecentGame;
 
 constexpr int ChooserHelpContext = 230;
 
@@ -45,10 +45,12 @@ public:
     // Lists the catalogue and the custom games, loads the statistics and
     // sorts by name.
     explicit TF_Games(GamesContext ctx, QWidget* parent = nullptr);
+    ~TF_Games() override;
 
     // The table of listed games with their statistics (SG_Table).
     GameRowTable SG_Table;
     int32_t HighestCustomKey = -1;
+    // Most recent first, at most six (kept in the settings file).
     std::vector<RecentGame> RecentGames;
 
     // The result of an OK.

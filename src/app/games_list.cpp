@@ -115,6 +115,10 @@ void GamesModel::Reload()
 
 void LevelDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+    if (index.column() == SectionGame) {
+        QStyledItemDelegate::paint(p, option, index);
+        return;
+    }
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     // Background and selection as the style draws them, without text.
@@ -136,6 +140,16 @@ void LevelDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const
         const int y = r.top() + (r.height() - CustomSize) / 3;
         p->drawPixmap(r.left() + SectionInset, y, selected ? s.CustomMarkSelected : s.CustomMark);
     }
+}
+
+void GamesHeader::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const
+{
+    QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+    // The triangle points up for an ascending sort, down for a descending one.
+    if (option->sortIndicator == QStyleOptionHeader::SortDown)
+        option->sortIndicator = QStyleOptionHeader::SortUp;
+    else if (option->sortIndicator == QStyleOptionHeader::SortUp)
+        option->sortIndicator = QStyleOptionHeader::SortDown;
 }
 
 QSize LevelDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const

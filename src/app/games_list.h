@@ -3,6 +3,7 @@
 // current order, and the delegate that draws level markers and custom marks.
 
 #include <QAbstractTableModel>
+#include <QHeaderView>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
@@ -48,6 +49,16 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+// The list's header (HC_Games).
+class GamesHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit GamesHeader(QWidget* parent = nullptr) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
 };
 
 // Role of the raw column text (level digit, "C").

@@ -70,12 +70,6 @@ bool F_Main::Celebrating() const
     return T_Finish.isActive();
 }
 
-void F_Main::MI_GameChooseClick()
-{
-    if (Celebrating()) return;
-    NotAvailableYet("Choose");
-}
-
 void F_Main::MI_GameNewClick()
 {
     if (Celebrating()) return;

@@ -63,6 +63,7 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     F_About = new TF_About(this);
     F_About->OpenHelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
     F_Loading = new TF_Loading(Game_.T.RandSeed, this);
+    CreateGameChooser();
 }
 
 F_Main::~F_Main() = default;
@@ -131,6 +132,7 @@ void F_Main::CreateMenu()
     }
 
     connect(MI_GameChoose, &QAction::triggered, this, &F_Main::MI_GameChooseClick);
+    connect(MI_GameCustomize, &QAction::triggered, this, &F_Main::MI_GameCustomizeClick);
     connect(MI_GameNew, &QAction::triggered, this, &F_Main::MI_GameNewClick);
     connect(MI_GameRestart, &QAction::triggered, this, &F_Main::MI_GameRestartClick);
     connect(MI_GameShuffle, &QAction::triggered, this, &F_Main::MI_GameShuffleClick);
@@ -143,7 +145,6 @@ void F_Main::CreateMenu()
     const std::pair<QAction*, const char*> later[] = {
         {MI_GameSave, "Save"},
         {MI_GameLoad, "Load"},
-        {MI_GameCustomize, "Customize"},
         {MI_OptionsBkgColor, "Background Color"},
         {MI_OptionsBkgTexture, "Background Texture"},
         {MI_OptionsDeck, "Deck"},
@@ -254,6 +255,7 @@ void F_Main::Shutdown()
     ResizeArmed = false;
     Timer1.stop();
     // Settings and statistics are written here once their files exist.
+    WriteStatistics();
 }
 
 }  // namespace quillo

@@ -25,6 +25,7 @@ namespace quillo {
 
 class FieldWidget;
 class TF_About;
+class TF_Games;
 class TF_Loading;
 
 class F_Main : public QMainWindow {
@@ -43,6 +44,7 @@ public:
 
     // Commands.
     void MI_GameChooseClick();
+    void MI_GameCustomizeClick();
     void MI_GameNewClick();
     void MI_GameRestartClick();
     void MI_GameShuffleClick();
@@ -102,6 +104,9 @@ public:
 
     // Replaces message boxes (tests): receives title and text.
     std::function<void(const QString&, const QString&)> ShowMessage;
+    // Refusals (error icon) and questions (Yes/No) titled "Quillotaire"; replaced by tests.
+    std::function<void(const QString&)> ShowError;
+    std::function<bool(const QString&)> AskYesNo;
 
     bool ResizeArmed = false;
 
@@ -139,6 +144,8 @@ public:
 
     TF_About* F_About = nullptr;
     TF_Loading* F_Loading = nullptr;
+    // The game chooser, which also holds the statistics of every listed game.
+    TF_Games* F_Games = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -147,6 +154,8 @@ protected:
 private:
     void CreateMenu();
     void CreateToolBar();
+    void CreateGameChooser();
+    void WriteStatistics();
     QLabel* StatusPanel(const char* panelName, const char* labelName, int width);
     QLabel* Label(StatusLabel which) const;
     void Shutdown();

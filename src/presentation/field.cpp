@@ -231,10 +231,16 @@ void Field::DrawCardInverted(const TableState& t, int card)
 void Field::DrawField(TableState& t)
 {
     DrawBackground(I_Field);
+    DrawPilesAndCards(I_Field, t);
+    Surface_->Invalidate(FieldRect::Of(0, 0, I_Field.Width(), I_Field.Height()));
+}
+
+void Field::DrawPilesAndCards(PixelBuffer& image, TableState& t) const
+{
     SortPilesByLayer(t);
     SortDealOrder(t);
     const int piles = PileCount(t), cards = CardCount(t);
-    for (int k = 0; k < piles; ++k) DrawPileMark(I_Field, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
+    for (int k = 0; k < piles; ++k) DrawPileMark(image, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
     // Cards pile by pile: a pile higher in the order covers the ones below.
     std::array<std::array<int8_t, MaxCards>, MaxPiles> byPile;
     std::array<int, MaxPiles> counts{};
@@ -247,9 +253,8 @@ void Field::DrawField(TableState& t)
     }
     for (int k = 0; k < piles; ++k) {
         const auto p = static_cast<size_t>(t.PileOrder[static_cast<size_t>(k)].PileIndex);
-        for (int n = 0; n < counts[p]; ++n) DrawCard(I_Field, t, byPile[p][static_cast<size_t>(n)]);
+        for (int n = 0; n < counts[p]; ++n) DrawCard(image, t, byPile[p][static_cast<size_t>(n)]);
     }
-    Surface_->Invalidate(FieldRect::Of(0, 0, I_Field.Width(), I_Field.Height()));
 }
 
 void Field::RedrawPile(TableState& t, int pile, bool withBackground)

@@ -80,6 +80,9 @@ public:
 
     // Drawing with invalidation.
     void DrawField(TableState& t);
+    // The marks of all piles and the cards in play, without background (the
+    // field, or the chooser's preview).
+    void DrawPilesAndCards(PixelBuffer& image, TableState& t) const;
     void RedrawPile(TableState& t, int pile, bool withBackground);
     void RedrawCard(const TableState& t, int card);
     // Marks the card (Free Cell: with every card above it) and shows it at once.

@@ -10,7 +10,7 @@
 #include "app/choose_command.h"
 #include "app/games_dialog.h"
 #include "app/recent_games.h"
-#include "dialog_support.h"
+#include "app/dialog_support.h"
 #include "engine/catalogue.h"
 #include "storage/custom_games.h"
 #include "storage/statistics.h"
@@ -74,7 +74,7 @@ struct ChooserFixture : ::testing::Test {
         ctx.G = &G;
         ctx.CustomGamesPath = Path("quillo.cus");
         ctx.StatisticsPath = Path("quillo.won");
-        ctx.Painter = [this](TableState& t, QImage&) {
+        ctx.Painter = [this](TableState& t, PixelBuffer&) {
             ++Paints;
             Painted = t;
         };
@@ -208,8 +208,9 @@ TEST_F(ChooserFixture, PreviewsLeaveTheLiveGameExactlyAsItWas)
     // The picture fits the 256 x 192 box, centred.
     d->SelectRow(d->SG_Table.Find(games::Klondike, -1));
     const PreviewPicture& p = d->Preview();
-    EXPECT_EQ(p.Picture.width(), G.T.Rules.FieldWidth);
-    EXPECT_EQ(p.Picture.height(), G.T.Rules.FieldHeight);
+    EXPECT_EQ(p.Picture.Width(), G.T.Rules.FieldWidth);
+    EXPECT_EQ(p.Picture.Height(), G.T.Rules.FieldHeight);
+    EXPECT_EQ(p.Picture.GetPixel(0, 0), BgrFromRgb(0x008000));
     if (G.T.Rules.FieldWidth == 792 && G.T.Rules.FieldHeight == 526) {
         EXPECT_EQ(p.ShownWidth, 256);
         EXPECT_EQ(p.ShownHeight, 170);

@@ -10,7 +10,7 @@
 
 #include "app/customize_dialog.h"
 #include "app/customize_mapping.h"
-#include "dialog_support.h"
+#include "app/dialog_support.h"
 #include "engine/catalogue.h"
 #include "engine/rule_codes.h"
 #include "storage/custom_games.h"

@@ -1,0 +1,87 @@
+// The main window's commands that open the game chooser and the Customize
+// dialog, and the statistics the chooser keeps.
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "choose_command.h"
+#include "customize_dialog.h"
+#include "field_widget.h"
+#include "finish_form.h"
+#include "games_dialog.h"
+#include "main_window.h"
+#include "storage/statistics.h"
+
+namespace quillo {
+
+void F_Main::CreateGameChooser()
+{
+    ShowError = [this](const QString& text) { QMessageBox::critical(this, "Quillotaire", text); };
+    AskYesNo = [this](const QString& text) {
+        return QMessageBox::question(this, "Quillotaire", text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+
+    GamesContext ctx;
+    ctx.G = &Game_;
+    ctx.CustomGamesPath = Files_.CustomGames;
+    ctx.StatisticsPath = Files_.Statistics;
+    ctx.Painter = FieldPreviewPainter(*Field_);
+    ctx.Error = [this](const QString& text) { ShowError(text); };
+    ctx.Ask = [this](const QString& text) { return AskYesNo(text); };
+    ctx.HelpTopic = [this](const QString& topic) { OpenHelpTopic(topic); };
+    ctx.HelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    F_Games = new TF_Games(ctx, this);
+
+    // The chooser's table counts the games played and won.
+    OnGamePlayed = [this] {
+        const TableState& t = Game_.T;
+        CountPlayed(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom);
+    };
+    OnGameWon = [this] {
+        const TableState& t = Game_.T;
+        const int row = CountGame(F_Games->SG_Table, 7, t.CurrentGame, t.CurrentCustom, t.Rules, [this](bool record) {
+            TF_Finish form(this, I_Field, record, PlayerName);
+            const bool ok = form.exec() == QDialog::Accepted;
+            return FinishResult{ok, PlayerName.toStdString()};
+        });
+        F_Games->ShowStatistics(row);
+    };
+    // The win form is shown by the count above, in record mode after a new best time.
+    ShowWinForm = nullptr;
+}
+
+void F_Main::WriteStatistics()
+{
+    if (!F_Games) return;
+    const IoResult done = SaveStatistics(Files_.Statistics, F_Games->SG_Table);
+    if (!done.Ok()) ShowError(QString::fromStdString(done.Error));
+}
+
+void F_Main::MI_GameChooseClick()
+{
+    if (Celebrating()) return;
+    const bool dealShown = DealButtonVisible();
+    if (F_Games->exec() != QDialog::Accepted) {
+        SetDealButtonVisible(dealShown);
+        return;
+    }
+    PlayChosenGame(Game_, Files_.CustomGames, F_Games->RecentGames, F_Games->ChosenGame, F_Games->ChosenCustom);
+}
+
+void F_Main::MI_GameCustomizeClick()
+{
+    if (Celebrating()) return;
+    CustomizeContext ctx;
+    ctx.G = &Game_;
+    ctx.Rows = &F_Games->SG_Table;
+    ctx.HighestCustomKey = &F_Games->HighestCustomKey;
+    ctx.CustomGamesPath = Files_.CustomGames;
+    ctx.Error = [this](const QString& text) { ShowError(text); };
+    ctx.Ask = [this](const QString& text) { return AskYesNo(text); };
+    ctx.Help = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    TF_Customize dialog(ctx, this);
+    dialog.exec();
+}
+
+}  // namespace quillo
