@@ -56,7 +56,11 @@ void PreviewGame(Game& g, int game, PreviewPicture& target, const PreviewPainter
     PreviewView preview(live, g.T, target, painter);
     g.SetView(preview);
     g.T.CurrentGame = game;
-    if (SetupGame(g, SetupForm::Preview)) NewDeal(g, DealKind::Preview);
+    // A game without a layout shows an empty box.
+    if (SetupGame(g, SetupForm::Preview))
+        NewDeal(g, DealKind::Preview);
+    else
+        target.Picture.Free();
     const uint32_t seed = g.T.RandSeed;
     g.SetView(live);
     g.T = saved;

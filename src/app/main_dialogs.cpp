@@ -66,7 +66,14 @@ void F_Main::MI_GameChooseClick()
         SetDealButtonVisible(dealShown);
         return;
     }
-    PlayChosenGame(Game_, Files_.CustomGames, F_Games->RecentGames, F_Games->ChosenGame, F_Games->ChosenCustom);
+    const TF_Games& chooser = *F_Games;
+    if (!PlayChosenGame(Game_, Files_.CustomGames, F_Games->RecentGames, chooser.ChosenGame, chooser.ChosenCustom)) {
+        SetDealButtonVisible(dealShown);
+        const int row = chooser.SG_Table.Find(chooser.ChosenGame, chooser.ChosenCustom);
+        const QString name = row >= 0 ? QString::fromStdString(chooser.SG_Table.Rows()[static_cast<size_t>(row)].Name)
+                                      : QString("This game");
+        ShowError(name + " cannot be played yet.");
+    }
 }
 
 void F_Main::MI_GameCustomizeClick()

@@ -12,6 +12,7 @@
 #include "app/recent_games.h"
 #include "app/dialog_support.h"
 #include "engine/catalogue.h"
+#include "engine/game_table.h"
 #include "storage/custom_games.h"
 #include "storage/statistics.h"
 
@@ -284,6 +285,23 @@ TEST_F(ChooserFixture, RecentGamesBoxChoosesByPosition)
     EXPECT_EQ(G.T.CurrentCustom, 0);
     EXPECT_EQ(d->RecentGames.front(), (RecentGame{games::FreeCell, 0}));
     EXPECT_EQ(d->RecentGames.size(), 6u);
+}
+
+TEST_F(ChooserFixture, AGameWithoutLayoutIsNeitherPreviewedNorPlayed)
+{
+    int unplayable = -1;
+    for (int i = 0; i < CatalogueSize && unplayable < 0; ++i)
+        if (!IsPlayable(i)) unplayable = i;
+    if (unplayable < 0) GTEST_SKIP() << "every game has a layout";
+    test::StartGame(G, games::Klondike);
+    const TableState live = G.T;
+    auto d = Open();
+    d->SelectRow(d->SG_Table.Find(unplayable, -1));
+    EXPECT_TRUE(d->Preview().Picture.Empty());
+    EXPECT_FALSE(PlayChosenGame(G, Path("quillo.cus"), d->RecentGames, unplayable, -1));
+    EXPECT_EQ(G.T.CurrentGame, games::Klondike);
+    EXPECT_TRUE(G.T.Cards == live.Cards);
+    EXPECT_TRUE(d->RecentGames.empty());
 }
 
 TEST_F(ChooserFixture, DeletingACustomGame)
