@@ -1,0 +1,148 @@
+#include "bkg_pics.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "game_preview.h"
+
+namespace quillo {
+
+namespace {
+
+std::string WithSeparator(std::string dir)
+{
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    return dir;
+}
+
+}  // namespace
+
+TF_BkgPics::TF_BkgPics(BkgPicsContext ctx, QWidget* parent) : QDialog(parent), Ctx_(std::move(ctx))
+{
+    setObjectName("F_BkgPics");
+    Ctx_.Directory = WithSeparator(Ctx_.Directory);
+    const PickerSpec& spec = SpecOf(Ctx_.Mode);
+    setWindowTitle(spec.Caption);
+
+    LV_Thumbs = new QListWidget(this);
+    LV_Thumbs->setObjectName("LV_Thumbs");
+    LV_Thumbs->setViewMode(QListView::IconMode);
+    LV_Thumbs->setResizeMode(QListView::Adjust);
+    LV_Thumbs->setMovement(QListView::Static);
+    LV_Thumbs->setIconSize(QSize(spec.ThumbWidth, spec.ThumbHeight));
+    LV_Thumbs->setGridSize(QSize(spec.ThumbWidth + 40, spec.ThumbHeight + 34));
+    LV_Thumbs->setWordWrap(true);
+    LV_Thumbs->setSelectionMode(QAbstractItemView::SingleSelection);
+    LV_Thumbs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LV_Thumbs->setMinimumSize(5 * (spec.ThumbWidth + 40) + 24, 2 * (spec.ThumbHeight + 34) + 8);
+    if (Ctx_.Mode == PickerMode::Deck) {
+        QPalette pal = LV_Thumbs->palette();
+        pal.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+        LV_Thumbs->setPalette(pal);
+    }
+    connect(LV_Thumbs, &QListWidget::itemDoubleClicked, this, [this] { B_OkClick(); });
+
+    B_Ok = new QPushButton("OK", this);
+    B_Cancel = new QPushButton("Cancel", this);
+    B_Ok->setDefault(true);
+    connect(B_Ok, &QPushButton::clicked, this, [this] { B_OkClick(); });
+    connect(B_Cancel, &QPushButton::clicked, this, &TF_BkgPics::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(B_Ok);
+    buttons->addWidget(B_Cancel);
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(LV_Thumbs, 1);
+    main->addLayout(buttons);
+
+    T_AddItem.setInterval(10);
+    connect(&T_AddItem, &QTimer::timeout, this, &TF_BkgPics::T_AddItemTimer);
+}
+
+TF_BkgPics::~TF_BkgPics()
+{
+    T_AddItem.stop();
+}
+
+void TF_BkgPics::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    Activate();
+}
+
+void TF_BkgPics::Activate()
+{
+    const PickerSpec& spec = SpecOf(Ctx_.Mode);
+    I_Thumb.Create(spec.ThumbWidth, spec.ThumbHeight);
+    T_AddItem.stop();
+    LV_Thumbs->clear();
+    Files_ = ListPickerFiles(Ctx_.Directory, Ctx_.Mode);
+    NextFileIndex = -1;
+    T_AddItem.start();
+}
+
+void TF_BkgPics::T_AddItemTimer()
+{
+    ++NextFileIndex;
+    if (NextFileIndex >= static_cast<int>(Files_.size())) {
+        T_AddItem.stop();
+        if (LV_Thumbs->selectedItems().isEmpty()) SelectCurrent();
+        return;
+    }
+    const std::string& name = Files_[static_cast<size_t>(NextFileIndex)];
+    if (Ctx_.Mode == PickerMode::Deck && HasNewerTwin(Ctx_.Directory, name)) return;
+    // A file that is not a card set or not a picture gets no thumbnail.
+    PixelBuffer loaded;
+    if (!Ctx_.LoadPicture || !Ctx_.LoadPicture(Ctx_.Directory + name, loaded) || loaded.Empty()) return;
+    I_Load = std::move(loaded);
+    BuildThumbnail(I_Load, I_Thumb, Ctx_.Mode);
+    auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(I_Thumb))), QString::fromStdString(name));
+    LV_Thumbs->addItem(item);
+}
+
+void TF_BkgPics::ListAll()
+{
+    if (!T_AddItem.isActive()) Activate();
+    while (T_AddItem.isActive()) T_AddItemTimer();
+}
+
+void TF_BkgPics::SelectCurrent()
+{
+    LV_Thumbs->setFocus();
+    const QString current = QString::fromStdString(FileNameOf(Ctx_.CurrentPath));
+    for (int i = 0; i < LV_Thumbs->count(); ++i) {
+        QListWidgetItem* item = LV_Thumbs->item(i);
+        if (item->text() != current) continue;
+        LV_Thumbs->setCurrentItem(item);
+        item->setSelected(true);
+        LV_Thumbs->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+        return;
+    }
+}
+
+bool TF_BkgPics::B_OkClick()
+{
+    const bool listing = T_AddItem.isActive();
+    T_AddItem.stop();
+    const QList<QListWidgetItem*> selected = LV_Thumbs->selectedItems();
+    if (selected.isEmpty()) {
+        if (Ctx_.Message) Ctx_.Message(SpecOf(Ctx_.Mode).NothingSelected);
+        // The dialog stays open, so the rest of the thumbnails still come.
+        if (listing) T_AddItem.start();
+        return false;
+    }
+    Picked_ = Ctx_.Directory + selected.front()->text().toStdString();
+    accept();
+    return true;
+}
+
+void TF_BkgPics::reject()
+{
+    T_AddItem.stop();
+    QDialog::reject();
+}
+
+}  // namespace quillo

@@ -1,0 +1,92 @@
+#include "thumbnails.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "presentation/raster_ops.h"
+
+namespace quillo {
+
+namespace {
+
+std::string Lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+}  // namespace
+
+const PickerSpec& SpecOf(PickerMode mode)
+{
+    static const PickerSpec deck{"Choose Deck", {".cr3", ".cr4"}, 71, 110, "Please select deck!"};
+    static const PickerSpec texture{
+        "Choose Background Texture", {".bmp", ".gif", ".jpg"}, 150, 112, "Please select image!"};
+    return mode == PickerMode::Deck ? deck : texture;
+}
+
+std::vector<std::string> ListPickerFiles(const std::string& dir, PickerMode mode)
+{
+    namespace fs = std::filesystem;
+    const PickerSpec& spec = SpecOf(mode);
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        const fs::path& p = it->path();
+        const std::string ext = Lower(p.extension().string());
+        if (std::find(spec.Extensions.begin(), spec.Extensions.end(), ext) != spec.Extensions.end())
+            names.push_back(p.filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool HasNewerTwin(const std::string& dir, const std::string& name)
+{
+    namespace fs = std::filesystem;
+    const fs::path p(name);
+    if (Lower(p.extension().string()) != ".cr3") return false;
+    std::error_code ec;
+    return fs::exists(fs::path(dir) / fs::path(name).replace_extension(".cr4"), ec);
+}
+
+std::string FileNameOf(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+void BuildThumbnail(const PixelBuffer& picture, PixelBuffer& thumb, PickerMode mode)
+{
+    const int w = picture.Width(), h = picture.Height();
+    const int tw = thumb.Width(), th = thumb.Height();
+    Fill(thumb, mode == PickerMode::Texture ? Bgr{255, 255, 255} : BgrFromRgb(0xC0C0C0));
+    if (w <= 0 || h <= 0) return;
+    if (mode == PickerMode::Deck) {
+        int fw = w, fh = h;
+        if (w > tw || h > th) {
+            fh = th;
+            fw = th * w / h;
+            if (fw > tw) {
+                fw = tw;
+                fh = h * tw / w;
+            }
+        }
+        const int ox = (tw - fw) / 2, oy = (th - fh) / 2;
+        if (w <= tw && h <= th) {
+            CopyRect(thumb, ox, oy, picture, 0, 0, w, h);
+        } else if (fw > 0 && fh > 0) {
+            PixelBuffer shrunk(fw, fh);
+            Stretch(shrunk, picture);
+            CopyRect(thumb, ox, oy, shrunk, 0, 0, fw, fh);
+        }
+        return;
+    }
+    // A texture is shown at its own scale: centred when small, cut when large.
+    const int ox = w < tw ? (tw - w) / 2 : 0;
+    const int oy = h < th ? (th - h) / 2 : 0;
+    CopyRect(thumb, ox, oy, picture, 0, 0, std::min(w, tw), std::min(h, th));
+}
+
+}  // namespace quillo

@@ -1,0 +1,39 @@
+#pragma once
+// The file picker's modes, its listing of candidate files and the thumbnail
+// of one picture. No widgets here.
+
+#include <string>
+#include <vector>
+
+#include "presentation/pixel_buffer.h"
+
+namespace quillo {
+
+enum class PickerMode { Texture = 1, Deck = 3 };
+
+struct PickerSpec {
+    const char* Caption;
+    std::vector<std::string> Extensions;  // lower case, with the dot
+    int ThumbWidth;
+    int ThumbHeight;
+    const char* NothingSelected;
+};
+
+const PickerSpec& SpecOf(PickerMode mode);
+
+// Entries of the directory matching the mode's masks (case-insensitive
+// extension), by name, as a file list box would list them.
+std::vector<std::string> ListPickerFiles(const std::string& dir, PickerMode mode);
+
+// A ".cr3" set with a ".cr4" twin of the same name in the directory is not
+// offered: the twin is.
+bool HasNewerTwin(const std::string& dir, const std::string& name);
+
+// Deck mode: the picture centred on silver, shrunk to fit when larger.
+// Texture mode: the top-left part at real scale on white, centred when small.
+void BuildThumbnail(const PixelBuffer& picture, PixelBuffer& thumb, PickerMode mode);
+
+// The name part of a path.
+std::string FileNameOf(const std::string& path);
+
+}  // namespace quillo
