@@ -133,6 +133,8 @@ void F_Main::CreateMenu()
 
     connect(MI_GameChoose, &QAction::triggered, this, &F_Main::MI_GameChooseClick);
     connect(MI_GameCustomize, &QAction::triggered, this, &F_Main::MI_GameCustomizeClick);
+    connect(MI_OptionsBkgColor, &QAction::triggered, this, &F_Main::MI_OptionsBkgColorClick);
+    connect(MI_OptionsBack, &QAction::triggered, this, &F_Main::MI_OptionsBackClick);
     connect(MI_GameNew, &QAction::triggered, this, &F_Main::MI_GameNewClick);
     connect(MI_GameRestart, &QAction::triggered, this, &F_Main::MI_GameRestartClick);
     connect(MI_GameShuffle, &QAction::triggered, this, &F_Main::MI_GameShuffleClick);
@@ -145,10 +147,8 @@ void F_Main::CreateMenu()
     const std::pair<QAction*, const char*> later[] = {
         {MI_GameSave, "Save"},
         {MI_GameLoad, "Load"},
-        {MI_OptionsBkgColor, "Background Color"},
         {MI_OptionsBkgTexture, "Background Texture"},
         {MI_OptionsDeck, "Deck"},
-        {MI_OptionsBack, "Back"},
     };
     for (const auto& [action, name] : later)
         connect(action, &QAction::triggered, this, [this, n = QString(name)] {

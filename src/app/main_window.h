@@ -45,6 +45,14 @@ public:
     // Commands.
     void MI_GameChooseClick();
     void MI_GameCustomizeClick();
+    void MI_OptionsBkgColorClick();
+    void MI_OptionsBackClick();
+    // The Back command and its button: on when the card set has two backs or more.
+    void EnableBack(bool on);
+    // The colour dialog; replaced by tests. Returns an invalid colour on Cancel.
+    std::function<QColor(const QColor&)> PickColour;
+    // Shows the back picker; replaced by tests. Returns whether it ended with OK.
+    std::function<bool(class TF_Shirts&)> ShowShirts;
     void MI_GameNewClick();
     void MI_GameRestartClick();
     void MI_GameShuffleClick();
