@@ -1,0 +1,35 @@
+#pragma once
+// Ordinary picture files (BMP, GIF, JPEG) into 24-bit pixel buffers. This is
+// the program's image library: card-set pictures, the frames picture and the
+// background textures all come through here. Nothing in it throws; a failure
+// is a false (or type 0) and leaves the target buffer as it was.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "pixel_buffer.h"
+
+namespace quillo {
+
+enum ImageType : int { ImageNone = 0, ImageBmp = 1, ImageGif = 2, ImageJpeg = 3 };
+
+// The type by the first five bytes: FF D8 FF is JPEG, "GIF8" GIF, "BM" BMP.
+// Fewer than five bytes, or an unreadable file, is ImageNone.
+int DetectImageType(const std::string& path);
+int DetectImageType(std::span<const uint8_t> head);
+
+// Decodes a whole picture file held in memory.
+bool DecodePicture(std::span<const uint8_t> bytes, PixelBuffer& image);
+
+// Reads and decodes a picture file.
+bool LoadImageFile(PixelBuffer& image, const std::string& path);
+
+// Pictures larger than this many pixels are refused rather than decoded.
+constexpr int64_t MaxPicturePixels = 40'000'000;
+
+// Reads a whole file; false when it cannot be opened or read, or is larger
+// than maxBytes.
+bool ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes);
+
+}  // namespace quillo

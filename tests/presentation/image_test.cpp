@@ -1,0 +1,158 @@
+// Picture files: type detection, the decoders behind LoadImageFile, and the
+// encoders the data generator uses.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "presentation/image_loader.h"
+#include "presentation/image_writer.h"
+
+namespace quillo {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+PixelBuffer Gradient(int w, int h)
+{
+    PixelBuffer b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.SetPixel(x, y, {static_cast<uint8_t>(x * 255 / w), static_cast<uint8_t>(y * 255 / h), 128});
+    return b;
+}
+
+std::string TempPath(const std::string& name)
+{
+    return (std::filesystem::temp_directory_path() / ("quillo_image_test_" + name)).string();
+}
+
+std::string WriteTemp(const std::string& name, const Bytes& bytes)
+{
+    const std::string p = TempPath(name);
+    EXPECT_TRUE(WriteFileAtomically(p, bytes));
+    return p;
+}
+
+TEST(DetectImageType, ByTheFirstFiveBytes)
+{
+    const std::pair<Bytes, int> rows[] = {
+        {{0xFF, 0xD8, 0xFF, 0xE0, 0}, ImageJpeg},
+        {{'G', 'I', 'F', '8', '9', 'a'}, ImageGif},
+        {{'G', 'I', 'F', '8', '7'}, ImageGif},
+        {{'B', 'M', 0, 0, 0}, ImageBmp},
+        {{'B', 'M', 0, 0}, ImageNone},  // four bytes are too few
+        {{0xFF, 0xD8, 0xFE, 0, 0}, ImageNone},
+        {{'G', 'I', 'F', '9', 0}, ImageNone},
+        {{'b', 'm', 0, 0, 0}, ImageNone},
+        {{}, ImageNone},
+    };
+    for (const auto& [bytes, type] : rows) {
+        EXPECT_EQ(DetectImageType(bytes), type);
+        EXPECT_EQ(DetectImageType(WriteTemp("detect", bytes)), type);
+    }
+    EXPECT_EQ(DetectImageType(TempPath("does_not_exist")), ImageNone);
+}
+
+TEST(Bmp, OwnFilesComeBackExactlyAndOtherLayoutsGoThroughTheGeneralReader)
+{
+    for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {71, 96}, {998, 5}}) {
+        const PixelBuffer src = Gradient(w, h);
+        PixelBuffer back;
+        ASSERT_TRUE(DecodePicture(EncodeBmp(src), back)) << w;
+        EXPECT_TRUE(back.SamePixels(src)) << w;
+    }
+    // The same picture stored top-down (negative height) is read by Qt.
+    const PixelBuffer src = Gradient(13, 7);
+    Bytes bmp = EncodeBmp(src);
+    const int32_t negative = -7;
+    std::memcpy(&bmp[22], &negative, 4);
+    const size_t stride = static_cast<size_t>(src.Stride());
+    for (int y = 0; y < 7; ++y) std::memcpy(&bmp[54 + y * stride], src.Row(y), stride);
+    PixelBuffer back;
+    ASSERT_TRUE(DecodePicture(bmp, back));
+    EXPECT_TRUE(back.SamePixels(src));
+}
+
+TEST(Gif, EncodedPicturesDecodeToTheirPaletteColours)
+{
+    std::array<Bgr, 256> palette;
+    for (int i = 0; i < 256; ++i) palette[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), 7};
+    std::mt19937 rng(3);
+    // Flat areas make long runs, noise fills the code table and forces clears.
+    for (bool noise : {false, true}) {
+        const int w = 301, h = 177;
+        Bytes idx(static_cast<size_t>(w * h));
+        for (size_t i = 0; i < idx.size(); ++i) idx[i] = noise ? static_cast<uint8_t>(rng()) : static_cast<uint8_t>(i / 999);
+        PixelBuffer back;
+        ASSERT_TRUE(DecodePicture(EncodeGif(w, h, idx, palette), back));
+        ASSERT_EQ(back.Width(), w);
+        ASSERT_EQ(back.Height(), h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) ASSERT_EQ(back.GetPixel(x, y), palette[idx[y * w + x]]) << x << "," << y;
+    }
+    EXPECT_TRUE(EncodeGif(2, 2, Bytes(3), palette).empty());
+}
+
+TEST(Jpeg, RoundTripIsCloseAndBrokenStreamsFailCleanly)
+{
+    const PixelBuffer src = Gradient(64, 48);
+    const Bytes jpg = EncodeJpeg(src, 95);
+    ASSERT_FALSE(jpg.empty());
+    PixelBuffer back;
+    ASSERT_TRUE(DecodePicture(jpg, back));
+    ASSERT_EQ(back.Width(), 64);
+    int worst = 0;
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x) {
+            Bgr a = src.GetPixel(x, y), b = back.GetPixel(x, y);
+            worst = std::max({worst, std::abs(a.B - b.B), std::abs(a.G - b.G), std::abs(a.R - b.R)});
+        }
+    EXPECT_LT(worst, 12);
+
+    // Broken headers are fatal to libjpeg; they must come back as false.
+    Bytes header_only(jpg.begin(), jpg.begin() + 20);
+    Bytes garbage = {0xFF, 0xD8, 0xFF, 0x00, 0x13, 0x37, 0x42, 0x42, 0x42, 0x42};
+    Bytes bad_marker = jpg;
+    for (size_t i = 0; i + 8 < bad_marker.size(); ++i)
+        if (bad_marker[i] == 0xFF && bad_marker[i + 1] == 0xC0) {
+            bad_marker[i + 5] = bad_marker[i + 6] = 0;  // a frame zero rows high
+            break;
+        }
+    for (const Bytes& b : {header_only, garbage, bad_marker}) {
+        PixelBuffer keep = Gradient(3, 3);
+        EXPECT_FALSE(DecodePicture(b, keep));
+        EXPECT_TRUE(keep.SamePixels(Gradient(3, 3)));
+    }
+}
+
+TEST(LoadImageFile, FailuresLeaveTheImageAsItWas)
+{
+    const Bytes bmp = EncodeBmp(Gradient(20, 10));
+    Bytes short_bmp(bmp.begin(), bmp.begin() + 200);
+    Bytes bad_gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x2C};
+    Bytes huge_bmp = bmp;
+    const int32_t big = 100000;
+    std::memcpy(&huge_bmp[18], &big, 4);
+    std::memcpy(&huge_bmp[22], &big, 4);
+    const std::pair<std::string, Bytes> rows[] = {
+        {"short.bmp", short_bmp}, {"bad.gif", bad_gif}, {"huge.bmp", huge_bmp}, {"text.jpg", {'h', 'e', 'l', 'l', 'o'}}};
+    for (const auto& [name, bytes] : rows) {
+        PixelBuffer keep = Gradient(4, 4);
+        EXPECT_FALSE(LoadImageFile(keep, WriteTemp(name, bytes))) << name;
+        EXPECT_TRUE(keep.SamePixels(Gradient(4, 4))) << name;
+    }
+    PixelBuffer keep = Gradient(4, 4);
+    EXPECT_FALSE(LoadImageFile(keep, TempPath("missing.bmp")));
+    EXPECT_TRUE(keep.SamePixels(Gradient(4, 4)));
+
+    PixelBuffer loaded;
+    EXPECT_TRUE(LoadImageFile(loaded, WriteTemp("good.bmp", bmp)));
+    EXPECT_TRUE(loaded.SamePixels(Gradient(20, 10)));
+}
+
+}  // namespace
+}  // namespace quillo
