@@ -12,5 +12,7 @@ using Args = std::vector<std::string>;
 int CatalogueCommand(const Args& args);
 int DealCommand(const Args& args);
 int InspectCommand(const Args& args);
+int MakeDataCommand(const Args& args);
+int RenderCardsCommand(const Args& args);
 
 }  // namespace quillo

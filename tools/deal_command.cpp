@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <iostream>
 
 #include "args.h"
@@ -7,6 +8,8 @@
 #include "engine/game.h"
 #include "engine/game_table.h"
 #include "engine/setup.h"
+#include "gui_session.h"
+#include "presentation/card_set_reader.h"
 #include "table_json.h"
 #include "tool_view.h"
 
@@ -30,9 +33,19 @@ int DealCommand(const Args& args)
         view.ScreenArea = {w, h};
     }
     if (opts.count("toolbar")) view.ToolBar = static_cast<int>(ParseInteger(opts["toolbar"], 0, 1000, "--toolbar"));
-    if (opts.count("cardset")) throw UsageError("--cardset: this build cannot read card sets yet");
 
     Game g(view);
+    if (opts.count("cardset")) {
+        // Card sizes come from the set, as in the program; its frames file
+        // is looked for beside it.
+        GuiSession gui;
+        CardImageStore store;
+        CardSetHooks hooks;
+        const std::string dir = std::filesystem::path(opts["cardset"]).parent_path().string();
+        hooks.ProgramDir = dir.empty() ? "." : dir;
+        if (!LoadCardSet(opts["cardset"], store, g.T.Rules, hooks))
+            throw UsageError("--cardset: " + opts["cardset"] + " is not a card set this program can read");
+    }
     g.T.CurrentGame = game;
     SetupGame(g, SetupForm::Full);
     g.T.Rules.GameNumber = number;

@@ -26,4 +26,8 @@ bool InspectSavedGame(std::span<const uint8_t> bytes, JsonWriter& j, std::string
 bool InspectStatistics(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
 bool InspectCustomGames(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
 
+// Card sets and frames files (inspect_cards.cpp).
+bool InspectCardSet(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
+bool InspectFrames(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
+
 }  // namespace quillo

@@ -14,6 +14,8 @@ std::span<const FileInspector> FileInspectors()
         {"SAVEGAME", InspectSavedGame},
         {"CARDSSTAT", InspectStatistics},
         {"CUSTOMGAME", InspectCustomGames},
+        {"CARDSDATA", InspectCardSet},
+        {"QTFRAMES", InspectFrames},
     };
     return table;
 }

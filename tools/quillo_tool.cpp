@@ -15,6 +15,8 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
         {"catalogue", quillo::CatalogueCommand},
         {"deal", quillo::DealCommand},
         {"inspect", quillo::InspectCommand},
+        {"make-data", quillo::MakeDataCommand},
+        {"render-cards", quillo::RenderCardsCommand},
     };
     return table;
 }

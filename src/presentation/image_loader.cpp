@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "jpeg_decoder.h"
+#include "storage/atomic_file.h"
 
 namespace quillo {
 
@@ -103,37 +104,11 @@ bool DecodePicture(std::span<const uint8_t> bytes, PixelBuffer& image)
     }
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes)
-{
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    std::string data;
-    char chunk[65536];
-    bool ok = true;
-    for (;;) {
-        const size_t n = std::fread(chunk, 1, sizeof chunk, f);
-        if (n > 0) {
-            if (data.size() + n > maxBytes) {
-                ok = false;
-                break;
-            }
-            data.append(chunk, n);
-        }
-        if (n < sizeof chunk) {
-            ok = !std::ferror(f);
-            break;
-        }
-    }
-    std::fclose(f);
-    if (ok) out = std::move(data);
-    return ok;
-}
-
 bool LoadImageFile(PixelBuffer& image, const std::string& path)
 {
-    std::string data;
-    if (!ReadWholeFile(path, data, 256u << 20)) return false;
-    return DecodePicture({reinterpret_cast<const uint8_t*>(data.data()), data.size()}, image);
+    std::string error;
+    const auto data = ReadWholeFile(path, error, 256u << 20);
+    return data && DecodePicture(*data, image);
 }
 
 }  // namespace quillo

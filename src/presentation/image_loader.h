@@ -28,8 +28,4 @@ bool LoadImageFile(PixelBuffer& image, const std::string& path);
 // Pictures larger than this many pixels are refused rather than decoded.
 constexpr int64_t MaxPicturePixels = 40'000'000;
 
-// Reads a whole file; false when it cannot be opened or read, or is larger
-// than maxBytes.
-bool ReadWholeFile(const std::string& path, std::string& out, size_t maxBytes);
-
 }  // namespace quillo

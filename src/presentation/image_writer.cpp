@@ -1,8 +1,5 @@
 #include "image_writer.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -201,23 +198,6 @@ std::vector<uint8_t> EncodeJpeg(const PixelBuffer& image, int quality)
     if (ok && mem) out.assign(mem, mem + size);
     std::free(mem);
     return out;
-}
-
-bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string* error)
-{
-    const std::string tmp = path + ".tmp";
-    auto fail = [&](const std::string& what) {
-        if (error) *error = what + " " + path + ": " + std::strerror(errno);
-        std::remove(tmp.c_str());
-        return false;
-    };
-    std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) return fail("cannot create");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
-    if (std::fclose(f) != 0 || !written || !flushed) return fail("cannot write");
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) return fail("cannot replace");
-    return true;
 }
 
 }  // namespace quillo

@@ -25,8 +25,4 @@ std::vector<uint8_t> EncodeGif(int width, int height, std::span<const uint8_t> i
 // A baseline JPEG at the given quality (1..100); empty on failure.
 std::vector<uint8_t> EncodeJpeg(const PixelBuffer& image, int quality);
 
-// Writes bytes beside the target and renames over it, so a crash leaves the
-// old file whole. False, with the reason in error, when anything fails.
-bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string* error = nullptr);
-
 }  // namespace quillo

@@ -4,6 +4,9 @@
 // destination rectangle are clipped to their buffers, and nothing happens
 // when a clipped side is below 1 pixel. No Qt here.
 
+#include <algorithm>
+#include <cmath>
+
 #include "pixel_buffer.h"
 
 namespace quillo {
@@ -44,6 +47,78 @@ inline void Fill(PixelBuffer& dst, Bgr colour) { FillRect(dst, 0, 0, dst.Width()
 // Pixels falling outside either buffer are skipped.
 void TurnCellAnticlockwise(const PixelBuffer& src, int sx, int sy, int w, int h, PixelBuffer& dst, int dx, int dy);
 
+// Round to the nearest integer, halves to even, as the rotation requires.
+inline double RoundHalfEven(double v)
+{
+    // Adding and removing 1.5 * 2^52 rounds in the default mode (nearest,
+    // ties to even); exact for |v| < 2^51. IEEE arithmetic forbids folding
+    // the pair away (the build never uses -ffast-math).
+    constexpr double magic = 6755399441055744.0;
+    return (v + magic) - magic;
+}
+
+// The bilinear rotation one destination pixel at a time: destination pixel
+// (x, y) maps to source point (sx, sy); its nearest source pixel (ties to
+// even) and the one right of and below it are blended.
+class BilinearRotation {
+public:
+    BilinearRotation(int dstWidth, int dstHeight, const PixelBuffer& src, int cx, int cy, double degrees);
+
+    // Where destination pixel (x, y) samples the source: its nearest source
+    // pixel (X0, Y0), the neighbours right and below (clamped to the
+    // source), and the fractions towards them.
+    struct Taps {
+        int X0, Y0, X1, Y1;
+        double Fx, Fy;
+    };
+    // False when the nearest source pixel lies outside the source.
+    bool Locate(int x, int y, Taps& t) const
+    {
+        const double X = 2.0 * (x - Cx_) + 1.0, Y = 2.0 * (y - Cy_) + 1.0;
+        const double sx = (X * Cos_ - Y * Sin_ - 1.0) / 2.0 + ShiftX_;
+        const double sy = (X * Sin_ + Y * Cos_ - 1.0) / 2.0 + ShiftY_;
+        const double rx = RoundHalfEven(sx), ry = RoundHalfEven(sy);
+        if (rx < 0 || ry < 0 || rx >= Ws_ || ry >= Hs_) return false;
+        t.X0 = static_cast<int>(rx);
+        t.Y0 = static_cast<int>(ry);
+        t.X1 = std::min(t.X0 + 1, Ws_ - 1);
+        t.Y1 = std::min(t.Y0 + 1, Hs_ - 1);
+        t.Fx = sx - rx;
+        t.Fy = sy - ry;
+        return true;
+    }
+
+    // One pixel blended from its four source pixels (three bytes each).
+    static void Blend(const uint8_t* p00, const uint8_t* p10, const uint8_t* p01, const uint8_t* p11, double fx,
+                      double fy, uint8_t* out)
+    {
+        for (int k = 0; k < 3; ++k) {
+            const double a = p00[k], b = p10[k], c = p01[k], d = p11[k];
+            const double top = a + (b - a) * fx;
+            const double bottom = c + (d - c) * fx;
+            const double v = RoundHalfEven(top + (bottom - top) * fy);
+            out[k] = static_cast<uint8_t>(v < 0.0 ? 0.0 : v > 255.0 ? 255.0 : v);
+        }
+    }
+
+    // The rotated pixel at (x, y) of the destination into out[0..2]; false
+    // when its nearest source pixel lies outside the source.
+    bool Sample(int x, int y, uint8_t* out) const
+    {
+        Taps t;
+        if (!Locate(x, y, t)) return false;
+        const uint8_t* r0 = Src_.Row(t.Y0);
+        const uint8_t* r1 = Src_.Row(t.Y1);
+        Blend(r0 + 3 * t.X0, r0 + 3 * t.X1, r1 + 3 * t.X0, r1 + 3 * t.X1, t.Fx, t.Fy, out);
+        return true;
+    }
+
+private:
+    const PixelBuffer& Src_;
+    int Ws_, Hs_, Cx_, Cy_;
+    double Cos_, Sin_, ShiftX_, ShiftY_;
+};
+
 // Bilinear rotation of src into dst, clockwise by degrees about (cx, cy) of
 // dst, src centred on dst. Destination pixels whose nearest source pixel is
 // outside src keep their value. Only the destination rectangle (rx, ry, rw,
@@ -56,15 +131,5 @@ void RotateBilinearRegion(PixelBuffer& dst, const PixelBuffer& src, int cx, int 
 // Bilinear stretch of the whole of src onto the whole of dst in 15-bit fixed
 // point. Does nothing when either buffer is empty.
 void Stretch(PixelBuffer& dst, const PixelBuffer& src);
-
-// Round to the nearest integer, halves to even, as the rotation requires.
-inline double RoundHalfEven(double v)
-{
-    // Adding and removing 1.5 * 2^52 rounds in the default mode (nearest,
-    // ties to even); exact for |v| < 2^51. IEEE arithmetic forbids folding
-    // the pair away (the build never uses -ffast-math).
-    constexpr double magic = 6755399441055744.0;
-    return (v + magic) - magic;
-}
 
 }  // namespace quillo

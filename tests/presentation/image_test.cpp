@@ -10,6 +10,7 @@
 
 #include "presentation/image_loader.h"
 #include "presentation/image_writer.h"
+#include "storage/atomic_file.h"
 
 namespace quillo {
 namespace {
@@ -33,7 +34,7 @@ std::string TempPath(const std::string& name)
 std::string WriteTemp(const std::string& name, const Bytes& bytes)
 {
     const std::string p = TempPath(name);
-    EXPECT_TRUE(WriteFileAtomically(p, bytes));
+    EXPECT_TRUE(WriteFileAtomic(p, bytes).Ok());
     return p;
 }
 

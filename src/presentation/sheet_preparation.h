@@ -1,0 +1,31 @@
+#pragma once
+// Building the other orientations of a card set's sheets once per load, so
+// that drawing a card is two block transfers.
+
+#include <functional>
+
+#include "card_store.h"
+
+namespace quillo {
+
+// The edge of the square a cell is turned in: 150 pixels, or more for a card
+// whose turned picture would not fit (none of the program's own sets).
+int RotationWorkSize(const CardSizeTable& sizes);
+
+// Builds sheet k (0, 1, 2: turned 60, 45, 30 degrees) from the upright sheet
+// 3, cutting each turned cell to the card shape with the outline and mask of
+// frames row k. advance is called after the second and the fourth row.
+void RotateUprightSheet(CardImageStore& store, const Frames& frames, int k, const std::function<void()>& advance);
+
+// Sheet k + 4 is sheet k with every cell turned a quarter anticlockwise;
+// CardSizes record k + 4 follows. advance is called after each k.
+void DeriveTurnedSheets(CardImageStore& store, const std::function<void()>& advance);
+
+// Which cells a sheet holds: the 13 faces in the four suit rows, and a back
+// in column 13 of rows 0..BackCount-1.
+inline bool SheetHasCell(int column, int row, int backCount)
+{
+    return column == 13 ? row < backCount || row < 4 : row < 4;
+}
+
+}  // namespace quillo

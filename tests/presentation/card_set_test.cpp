@@ -1,0 +1,338 @@
+// Card sets and frames: every shipped set loads as the drawing needs it, and
+// damaged files are refused without touching what is loaded.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "art/card_set_builder.h"
+#include "art/data_generator.h"
+#include "engine/card_sizes.h"
+#include "gui_support.h"
+#include "presentation/card_set_format.h"
+#include "presentation/card_set_reader.h"
+#include "presentation/card_set_writer.h"
+#include "presentation/image_loader.h"
+#include "presentation/image_writer.h"
+#include "storage/atomic_file.h"
+
+namespace quillo {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes ReadBytes(const std::string& path)
+{
+    std::string error;
+    auto bytes = ReadWholeFile(path, error);
+    EXPECT_TRUE(bytes) << path << error;
+    return bytes ? *bytes : Bytes{};
+}
+
+class CardSets : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        test::EnsureGui();
+        Dir = test::FreshDir("cardsets");
+        std::string error;
+        ASSERT_TRUE(art::WriteFramesFiles(Dir, error)) << error;
+        ASSERT_TRUE(art::WriteCardSets(Dir, error)) << error;
+    }
+    static std::string Path(const std::string& name) { return Dir + "/" + name; }
+
+    struct Loaded {
+        bool Ok = false;
+        int Advances = 0;
+        std::vector<std::string> Messages;
+        std::vector<bool> BackEnabled;
+    };
+    static Loaded Load(const std::string& path, CardImageStore& store, GameRules& rules, const std::string& dir = Dir)
+    {
+        Loaded l;
+        CardSetHooks hooks;
+        hooks.ProgramDir = dir;
+        hooks.Advance = [&] { ++l.Advances; };
+        hooks.Message = [&](const std::string& m) { l.Messages.push_back(m); };
+        hooks.EnableBack = [&](bool on) { l.BackEnabled.push_back(on); };
+        l.Ok = LoadCardSet(path, store, rules, hooks);
+        return l;
+    }
+    static Loaded LoadBytes(const Bytes& bytes, CardImageStore& store, GameRules& rules)
+    {
+        const std::string p = Path("scratch.cr3");
+        EXPECT_TRUE(WriteFileAtomic(p, bytes).Ok());
+        return Load(p, store, rules);
+    }
+
+    static inline std::string Dir;
+};
+
+TEST_F(CardSets, EveryShippedSetLoadsWithSizesFromTheTableAndAllEightSheets)
+{
+    for (const art::CardSetPlan& plan : art::ShippedCardSets()) {
+        SCOPED_TRACE(plan.FileName);
+        CardImageStore store;
+        GameRules rules;
+        const Loaded l = Load(Path(plan.FileName), store, rules);
+        ASSERT_TRUE(l.Ok);
+        EXPECT_TRUE(l.Messages.empty());
+        EXPECT_EQ(l.Advances, plan.Version3 ? 8 : 11);
+        EXPECT_EQ(store.Version, plan.Version3 ? 3 : 2);
+        EXPECT_EQ(rules.CardSizes, MakeCardSizes(plan.Width, plan.Height));
+        EXPECT_EQ(rules.BackCount, plan.Backs);
+        EXPECT_EQ(l.BackEnabled, std::vector<bool>{true});
+        EXPECT_EQ(store.CurrentFrames.FramesIndex, plan.FramesIndex);
+        const auto [fw, fh] = FramesCardSizes[static_cast<size_t>(plan.FramesIndex)];
+        EXPECT_EQ(fw, plan.Width);
+        EXPECT_EQ(fh, plan.Height);
+        for (int o = 0; o < OrientationCount; ++o) {
+            const CardSize& s = store.CardSizes[o];
+            EXPECT_GE(store.CurrentFrames.FramePitch, std::max(s.Width, s.Height) + 4);
+            EXPECT_TRUE(SheetCovers(store.CardSheets[o], s, std::max(4, plan.Backs))) << o;
+        }
+        PixelBuffer preview;
+        EXPECT_TRUE(LoadCardSetPreview(Path(plan.FileName), preview));
+        EXPECT_FALSE(preview.Empty());
+    }
+    EXPECT_EQ(MakeCardSizes(71, 96), DefaultCardSizes());
+}
+
+// Drawing ORs a cell over a hole cut by the mask: anything not black outside
+// the mask would smear the table.
+TEST_F(CardSets, SheetsAreBlackOutsideTheFrameMaskInEveryOrientation)
+{
+    for (const char* name : {"wheels.cr3", "parlour.cr4", "micro.cr3"}) {
+        CardImageStore store;
+        GameRules rules;
+        ASSERT_TRUE(Load(Path(name), store, rules).Ok);
+        const Frames& f = store.CurrentFrames;
+        for (int o = 0; o < OrientationCount; ++o) {
+            const CardSize& s = store.CardSizes[o];
+            int inside = 0;
+            for (int r = 0; r < 4; ++r)
+                for (int c = 0; c < SheetColumns; ++c)
+                    for (int y = 0; y < s.Height; ++y)
+                        for (int x = 0; x < s.Width; ++x) {
+                            const Bgr m = f.Picture.GetPixel(f.CellX(FrameMask) + x, f.CellY(o) + y);
+                            const Bgr px = store.CardSheets[o].GetPixel(store.CellX(o, c) + x, store.CellY(o, r) + y);
+                            if (m == Bgr{255, 255, 255})
+                                ASSERT_EQ(px, (Bgr{0, 0, 0})) << name << " o" << o << " cell " << c << "," << r << " at " << x << "," << y;
+                            else
+                                inside += px != Bgr{0, 0, 0};
+                        }
+            EXPECT_GT(inside, 52 * s.Width * s.Height / 3) << name << " o" << o;
+        }
+    }
+}
+
+TEST_F(CardSets, TurnedSheetsAreQuarterTurnsOfTheirClass)
+{
+    CardImageStore store;
+    GameRules rules;
+    ASSERT_TRUE(Load(Path("tall.cr3"), store, rules).Ok);
+    for (int k = 0; k < 4; ++k) {
+        const CardSize& s = store.CardSizes[k];
+        for (auto [c, r, x, y] : {std::array{0, 0, 3, 5}, {12, 3, 40, 20}, {13, 2, s.Width - 1, s.Height - 1}})
+            EXPECT_EQ(store.CardSheets[k + 4].GetPixel(store.CellX(k + 4, c) + y, store.CellY(k + 4, r) + s.Width - 1 - x),
+                      store.CardSheets[k].GetPixel(store.CellX(k, c) + x, store.CellY(k, r) + y));
+    }
+}
+
+TEST_F(CardSets, VersionThreePicturesComeBackByteForByte)
+{
+    // Four distinct pictures, each larger than one 8000-byte piece.
+    CardSetContent set;
+    set.Version = "3.0";
+    set.BackCount = 2;
+    const CardSizeTable sizes = MakeCardSizes(18, 24);
+    for (int k = 0; k < 4; ++k) set.Sizes[k] = sizes[k];
+    set.FramesIndex = 6;
+    set.Preview = EncodeBmp(PixelBuffer(5, 5));
+    std::vector<PixelBuffer> sheets;
+    for (int k = 0; k < 4; ++k) {
+        PixelBuffer sheet((sizes[k].Width + 1) * 14, (sizes[k].Height + 1) * 4);
+        for (int y = 0; y < sheet.Height(); ++y)
+            for (int x = 0; x < sheet.Width(); ++x)
+                sheet.SetPixel(x, y, {static_cast<uint8_t>(x * k), static_cast<uint8_t>(y + k), static_cast<uint8_t>(x ^ y)});
+        set.Pictures.push_back(EncodeBmp(sheet));
+        ASSERT_GT(set.Pictures.back().size(), 8000u);
+        sheets.push_back(std::move(sheet));
+    }
+    const Bytes file = EncodeCardSet(set);
+
+    MemorySource src(file);
+    CardSetHeader h;
+    ASSERT_TRUE(ReadCardSetHeader(src, h));
+    ASSERT_TRUE(src.Skip(static_cast<uint64_t>(h.PreviewLength)));
+    for (int k = 0; k < 4; ++k) {
+        Bytes block;
+        ASSERT_TRUE(UnscrambleBlock(src, static_cast<uint8_t>(PictureKeyBase + k), block));
+        EXPECT_EQ(block, set.Pictures[static_cast<size_t>(k)]) << k;
+    }
+    CardImageStore store;
+    GameRules rules;
+    ASSERT_TRUE(LoadBytes(file, store, rules).Ok);
+    for (int k = 0; k < 4; ++k) EXPECT_TRUE(store.CardSheets[k].SamePixels(sheets[static_cast<size_t>(k)])) << k;
+}
+
+TEST(Scrambling, PiecesOf8000UnscrambleLikeTheWholeBlock)
+{
+    // An independent byte-at-a-time key, to check the word-wide XOR.
+    auto reference = [](Bytes b, uint8_t key) {
+        for (uint8_t& x : b) {
+            x ^= key;
+            key = static_cast<uint8_t>((key >> 1) | ((key & 1) << 7));
+        }
+        return b;
+    };
+    std::mt19937 rng(11);
+    for (size_t n : {0u, 1u, 7u, 8u, 8000u, 8001u, 20011u}) {
+        Bytes plain(n);
+        for (uint8_t& b : plain) b = static_cast<uint8_t>(rng());
+        const Bytes scrambled = reference(plain, 0xA9);
+        Bytes file = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n >> 16), 0};
+        file.insert(file.end(), scrambled.begin(), scrambled.end());
+        file.push_back(0x77);  // the next block's first byte stays unread
+        MemorySource src(file);
+        Bytes out;
+        ASSERT_TRUE(UnscrambleBlock(src, 0xA9, out)) << n;
+        EXPECT_EQ(out, plain) << n;
+        EXPECT_EQ(src.Remaining(), 1u);
+        Bytes whole = scrambled;
+        XorRolling(whole.data(), whole.size(), 0xA9);
+        EXPECT_EQ(whole, plain);
+    }
+}
+
+// Damaged files, each made from a good one. None may load, and the store and
+// the rules keep the set that was loaded before.
+TEST_F(CardSets, DamagedFilesAreRefusedAndLeaveTheLoadedSetAlone)
+{
+    const Bytes good = ReadBytes(Path("standard.cr3"));
+    const Bytes good3 = ReadBytes(Path("tiny.cr4"));
+    auto patch = [](Bytes b, size_t at, std::initializer_list<uint8_t> v) {
+        std::copy(v.begin(), v.end(), b.begin() + static_cast<long>(at));
+        return b;
+    };
+    auto cut = [](const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + static_cast<long>(n)); };
+    const size_t previewEnd = 155 + (good[151] | (good[152] << 8) | (good[153] << 16));
+    Bytes garbage_picture = good;
+    for (size_t i = previewEnd + 4; i < previewEnd + 60; ++i) garbage_picture[i] ^= 0x55;
+    // A "2.0" set claiming larger cards than its sheet holds.
+    Bytes big_cards = patch(good, 23 + 3 * 32, {80, 0, 0, 0});
+    const std::pair<const char*, Bytes> rows[] = {
+        {"title", patch(good, 0, {'C', 'A', 'R', 'D', 'S', 'D', 'A', 'T', 'B'})},
+        {"version 2.1", patch(good, 10, {'2', '.', '1', 0})},
+        {"version 3.0 with one block", patch(good, 10, {'3', '.', '0', 0})},
+        {"frames index 8", patch(good, 14, {8, 0, 0, 0})},
+        {"frames index -1", patch(good, 14, {0xFF, 0xFF, 0xFF, 0xFF})},
+        {"no backs", patch(good, 18, {0, 0, 0, 0})},
+        {"17 backs", patch(good, 18, {17, 0, 0, 0})},
+        {"zero width", patch(good, 23, {0, 0, 0, 0})},
+        {"huge step", patch(good, 23 + 3 * 32 + 8, {0, 0, 0, 0x40})},
+        {"negative preview length", patch(good, 151, {0xFF, 0xFF, 0xFF, 0xFF})},
+        {"preview past the end", patch(good, 151, {0xFF, 0xFF, 0xFF, 0x00})},
+        {"picture past the end", patch(good, previewEnd, {0xFF, 0xFF, 0xFF, 0x10})},
+        {"negative picture length", patch(good, previewEnd, {0xFF, 0xFF, 0xFF, 0xFF})},
+        {"unreadable picture", garbage_picture},
+        {"sheet too small for the sizes", big_cards},
+        {"4 bytes", cut(good, 4)},
+        {"cut in the sizes", cut(good, 100)},
+        {"cut in the preview", cut(good, 400)},
+        {"cut in the picture", cut(good, good.size() - 10)},
+        {"3.0 cut in its last block", cut(good3, good3.size() - 1)},
+        {"empty", {}},
+    };
+    CardImageStore store;
+    GameRules rules;
+    ASSERT_TRUE(Load(Path("wheels.cr3"), store, rules).Ok);
+    rules.BackIndex = 2;
+    const PixelBuffer sheet = store.CardSheets[0];
+    for (const auto& [what, bytes] : rows) {
+        const Loaded l = LoadBytes(bytes, store, rules);
+        EXPECT_FALSE(l.Ok) << what;
+        EXPECT_TRUE(l.BackEnabled.empty()) << what;
+        EXPECT_EQ(store.BackCount, 3) << what;
+        EXPECT_EQ(rules.BackIndex, 2) << what;
+        EXPECT_TRUE(store.CardSheets[0].SamePixels(sheet)) << what;
+        if (std::string(what) == "title" || std::string(what) == "version 2.1") {
+            PixelBuffer preview;
+            MemorySource src(bytes);
+            EXPECT_FALSE(ReadCardSetPreview(src, preview)) << what;
+        }
+    }
+    EXPECT_FALSE(Load(Path("missing.cr3"), store, rules).Ok);
+}
+
+TEST_F(CardSets, BackIndexAndTheBackCommandFollowTheBackCount)
+{
+    // Same set rewritten with one back.
+    Bytes one = ReadBytes(Path("standard.cr3"));
+    one[18] = 1;
+    struct Row {
+        const char* Set;
+        int IndexBefore, IndexAfter;
+        bool BackOn;
+    };
+    const Row rows[] = {{"standard.cr3", 3, 0, true}, {"standard.cr3", 1, 1, true}, {"standard.cr3", -1, 0, true},
+                        {"parlour.cr4", 4, 4, true},  {"wheels.cr3", 3, 0, true},  {nullptr, 1, 0, false}};
+    for (const Row& r : rows) {
+        CardImageStore store;
+        GameRules rules;
+        rules.BackIndex = r.IndexBefore;
+        const Loaded l = r.Set ? Load(Path(r.Set), store, rules) : LoadBytes(one, store, rules);
+        ASSERT_TRUE(l.Ok);
+        EXPECT_EQ(rules.BackIndex, r.IndexAfter) << (r.Set ? r.Set : "one back");
+        EXPECT_EQ(l.BackEnabled, std::vector<bool>{r.BackOn});
+    }
+}
+
+TEST_F(CardSets, FramesProblemsAreReportedAndKeepTheOldFrames)
+{
+    const Bytes good = ReadBytes(Path("fr-71-96.frm"));
+    auto patch = [](Bytes b, size_t at, std::initializer_list<uint8_t> v) {
+        std::copy(v.begin(), v.end(), b.begin() + static_cast<long>(at));
+        return b;
+    };
+    const std::pair<Bytes, std::string> rows[] = {
+        {patch(good, 0, {'Q', 'T', 'F', 'R', 'A', 'M', 'E', 'Z'}), "Invalid frames title !"},
+        {patch(good, 9, {'2', '.', '1', 0}), "Invalid frames varsion !"},
+        {Bytes(good.begin(), good.begin() + 30), "ends early"},
+        {Bytes(good.begin(), good.end() - 1), "ends early"},
+        {patch(good, 13, {0, 0, 0, 0}), "cannot be read"},
+        {patch(good, 13, {0xF0, 0, 0, 0}), "cannot be read"},  // pitch larger than the picture
+        {patch(good, 53 + 13, {0x7F}), "cannot be read"},  // pixels said to start far past the end
+    };
+    const std::string dir = test::FreshDir("frames");
+    Frames frames;
+    ASSERT_TRUE(LoadFrames(2, frames, Dir, nullptr));
+    const PixelBuffer picture = frames.Picture;
+    for (const auto& [bytes, says] : rows) {
+        ASSERT_TRUE(WriteFileAtomic(dir + "/fr-71-96.frm", bytes).Ok());
+        std::string message;
+        EXPECT_FALSE(LoadFrames(2, frames, dir, [&](const std::string& m) { message = m; }));
+        EXPECT_NE(message.find(says), std::string::npos) << message;
+        EXPECT_EQ(frames.FramesIndex, 2);
+        EXPECT_TRUE(frames.Picture.SamePixels(picture));
+    }
+    std::string message;
+    EXPECT_FALSE(LoadFrames(5, frames, dir, [&](const std::string& m) { message = m; }));
+    EXPECT_NE(message.find("fr-24-32.frm"), std::string::npos) << message;
+    EXPECT_TRUE(frames.Picture.SamePixels(picture));
+
+    // A card set still loads when its frames file is missing; it says so.
+    std::filesystem::copy_file(Path("wheels.cr3"), dir + "/wheels.cr3");
+    std::filesystem::remove(dir + "/fr-71-96.frm");
+    CardImageStore store;
+    GameRules rules;
+    const Loaded l = Load(dir + "/wheels.cr3", store, rules, dir);
+    EXPECT_TRUE(l.Ok);
+    ASSERT_EQ(l.Messages.size(), 1u);
+    EXPECT_NE(l.Messages[0].find("fr-71-96.frm"), std::string::npos);
+    EXPECT_EQ(l.Advances, 11);
+}
+
+}  // namespace
+}  // namespace quillo

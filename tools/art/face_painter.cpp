@@ -1,0 +1,193 @@
+#include <QFont>
+#include <QFontMetricsF>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "card_painter.h"
+
+namespace quillo::art {
+
+namespace {
+
+const char* const RankText[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+
+// Pip centres of ranks 2..10 (index rank - 1): x in {0 left, 0.5, 1 right},
+// y from 0 (top row) to 1 (bottom row).
+const std::vector<std::array<double, 2>>& PipLayout(int rank)
+{
+    static const std::vector<std::array<double, 2>> layouts[13] = {
+        {{0.5, 0.5}},
+        {{0.5, 0}, {0.5, 1}},
+        {{0.5, 0}, {0.5, 0.5}, {0.5, 1}},
+        {{0, 0}, {1, 0}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0.5, 0.5}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0.5, 0.75}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0, 1.0 / 3}, {1, 1.0 / 3}, {0.5, 0.5}, {0, 2.0 / 3}, {1, 2.0 / 3}, {0, 1}, {1, 1}},
+        {{0, 0},
+         {1, 0},
+         {0.5, 1.0 / 6},
+         {0, 1.0 / 3},
+         {1, 1.0 / 3},
+         {0, 2.0 / 3},
+         {1, 2.0 / 3},
+         {0.5, 5.0 / 6},
+         {0, 1},
+         {1, 1}},
+        {}, {}, {}};
+    return layouts[rank];
+}
+
+QFont IndexFont(const CardLook& look, double pixelSize)
+{
+    QFont f(look.Serif ? "DejaVu Serif" : "DejaVu Sans");
+    f.setPixelSize(std::max(6, static_cast<int>(std::lround(pixelSize))));
+    f.setBold(true);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+// The rank centred on (cx, top), squeezed to at most maxWidth.
+void DrawRank(QPainter& p, int rank, const CardLook& look, double pixelSize, double cx, double top, double maxWidth,
+              const QColor& colour)
+{
+    const QFont f = IndexFont(look, pixelSize);
+    const QFontMetricsF fm(f);
+    const QString text = RankText[rank];
+    const QRectF tight = fm.tightBoundingRect(text);
+    const double squeeze = std::min(1.0, maxWidth / std::max(1.0, tight.width()));
+    p.save();
+    p.setFont(f);
+    p.setPen(colour);
+    p.translate(cx, top - tight.top());
+    p.scale(squeeze, 1.0);
+    p.drawText(QPointF(-tight.left() - tight.width() / 2, 0), text);
+    p.restore();
+}
+
+// One corner index: rank over a small suit, and the same turned at the
+// opposite corner.
+void DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
+{
+    const QColor colour = look.SuitColour(suit);
+    const double rankSize = height * 0.135;
+    const double cx = width * 0.11;
+    const double suitSize = height * 0.085;
+    for (int end = 0; end < 2; ++end) {
+        p.save();
+        if (end == 1) {
+            p.translate(width, height);
+            p.rotate(180);
+        }
+        DrawRank(p, rank, look, rankSize, cx, height * 0.035, width * 0.17, colour);
+        const double top = height * 0.035 + rankSize * 0.78 + height * 0.035;
+        DrawSuit(p, suit, QRectF(cx - suitSize * 0.45, top, suitSize * 0.9, suitSize), colour);
+        p.restore();
+    }
+}
+
+void DrawPips(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
+{
+    const double ph = height * 0.138, pw = ph * 0.84;
+    const double left = width * 0.31, right = width * 0.69;
+    const double top = height * 0.2, bottom = height * 0.8;
+    for (const auto& [u, v] : PipLayout(rank)) {
+        const double x = left + (right - left) * u, y = top + (bottom - top) * v;
+        DrawSuit(p, suit, QRectF(x - pw / 2, y - ph / 2, pw, ph), look.SuitColour(suit), v > 0.5);
+    }
+}
+
+void DrawAce(QPainter& p, int width, int height, int suit, const CardLook& look)
+{
+    const double h = height * (suit == 1 ? 0.42 : 0.34), w = h * 0.84;
+    const QPointF c(width / 2.0, height / 2.0);
+    if (suit == 1) {
+        // The ace of spades carries the maker's flourish: a gold ring.
+        p.save();
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(look.Gold, std::max(1.0, height / 96.0)));
+        p.drawEllipse(c, w * 0.72, h * 0.62);
+        p.restore();
+    }
+    DrawSuit(p, suit, QRectF(c.x() - w / 2, c.y() - h / 2, w, h), look.SuitColour(suit));
+}
+
+void DrawCourt(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
+{
+    const QRectF frame(std::round(width * 0.2) + 0.5, std::round(height * 0.115) + 0.5,
+                       std::round(width * 0.6) - 1, std::round(height * 0.77) - 1);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(look.CourtGround);
+    p.drawRect(frame);
+    const QRectF half(frame.left(), frame.top(), frame.width(), frame.height() / 2);
+    for (int end = 0; end < 2; ++end) {
+        p.save();
+        if (end == 1) {
+            p.translate(width, height);
+            p.rotate(180);
+        }
+        p.setClipRect(half);
+        PaintCourtHalf(p, half, rank, suit, look);
+        p.restore();
+    }
+    QPen line(look.SuitColour(suit), 1.0);
+    line.setCosmetic(true);
+    p.setPen(line);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame);
+    p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
+    p.restore();
+}
+
+// Cards too small for pips and figures: a large rank and a large suit.
+void DrawCompact(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
+{
+    const QColor colour = look.SuitColour(suit);
+    const bool court = rank >= 10;
+    const double rankSize = height * (height <= 24 ? 0.42 : 0.33);
+    DrawRank(p, rank, look, rankSize, width * 0.27, height * 0.06, width * 0.46, colour);
+    if (height >= 32) {
+        const double s = height * 0.17;
+        DrawSuit(p, suit, QRectF(width * 0.27 - s * 0.45, height * 0.08 + rankSize * 0.8 + height * 0.04, s * 0.9, s),
+                 colour);
+    }
+    const double big = height * (height <= 24 ? 0.44 : 0.42);
+    const QRectF box(width * 0.93 - big * 0.86, height * 0.93 - big, big * 0.86, big);
+    if (court) {
+        // A gold field behind the suit tells the court cards apart at a glance.
+        const QRectF field = box.adjusted(-big * 0.12, -big * 0.12, big * 0.12, big * 0.1);
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(look.Gold);
+        p.drawRoundedRect(field, big * 0.15, big * 0.15);
+        p.restore();
+    }
+    DrawSuit(p, suit, box, colour);
+}
+
+}  // namespace
+
+void PaintFace(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.fillRect(QRectF(0, 0, width, height), look.Paper);
+    if (height < 64) {
+        DrawCompact(p, width, height, rank, suit, look);
+    } else {
+        DrawIndexes(p, width, height, rank, suit, look);
+        if (rank == 0)
+            DrawAce(p, width, height, suit, look);
+        else if (rank >= 10)
+            DrawCourt(p, width, height, rank, suit, look);
+        else
+            DrawPips(p, width, height, rank, suit, look);
+    }
+    p.restore();
+}
+
+}  // namespace quillo::art
