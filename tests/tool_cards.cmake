@@ -16,9 +16,8 @@ string(JSON backs GET "${out}" BackCount)
 string(JSON width GET "${out}" CardSizes 3 Width)
 string(JSON step GET "${out}" CardSizes 3 VertStep 1)
 string(JSON blocks LENGTH "${out}" PictureLengths)
-string(JSON pitch GET "${out}" FramePitch)
 if(NOT version STREQUAL "2.0" OR NOT frames EQUAL 2 OR NOT backs EQUAL 3 OR NOT width EQUAL 71 OR NOT step EQUAL 20
-   OR NOT blocks EQUAL 1 OR pitch LESS 100)
+   OR NOT blocks EQUAL 1)
   message(FATAL_ERROR "unexpected wheels.cr3: ${out}")
 endif()
 
@@ -32,13 +31,14 @@ endif()
 run_tool(0 out inspect ${DATA}/fr-18-24.frm)
 string(JSON title GET "${out}" Title)
 string(JSON w GET "${out}" Reserved 0)
-if(NOT title STREQUAL "QTFRAMES" OR NOT w EQUAL 18)
+string(JSON pitch GET "${out}" FramePitch)
+if(NOT title STREQUAL "QTFRAMES" OR NOT w EQUAL 18 OR NOT pitch EQUAL 35)
   message(FATAL_ERROR "unexpected fr-18-24.frm: ${out}")
 endif()
 
-# Rejected files: a clear message and status 2.
+# Rejected files: a clear message and status 1.
 run_tool(1 out inspect ${DATA}/felt.bmp)
-if(NOT last_err MATCHES "not a file of Quillotaire)
+if(NOT last_err MATCHES "not a file of Quillotaire")
   message(FATAL_ERROR "felt.bmp: ${last_err}")
 endif()
 # A set cut in its preview.
