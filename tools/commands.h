@@ -14,5 +14,6 @@ int DealCommand(const Args& args);
 int InspectCommand(const Args& args);
 int MakeDataCommand(const Args& args);
 int RenderCardsCommand(const Args& args);
+int PlayCommand(const Args& args);
 
 }  // namespace quillo

@@ -17,6 +17,7 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
         {"inspect", quillo::InspectCommand},
         {"make-data", quillo::MakeDataCommand},
         {"render-cards", quillo::RenderCardsCommand},
+        {"play", quillo::PlayCommand},
     };
     return table;
 }

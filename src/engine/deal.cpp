@@ -82,6 +82,7 @@ void FinishDeal(Game& g)
     v.SetLabel(StatusLabel::StartRank, StartRankLabelText(t));
     UpdateStockLabels(g);
     t.PlayedPending = true;
+    g.GameWon = false;
     v.ResetCursor();
     v.SetCaption(DealCaption(t));
 }

@@ -18,6 +18,10 @@ public:
     // Off while a compound action runs, so that it ends in one snapshot.
     bool RecordUndo = true;
     bool UndoEnabled = false;
+    // Off for a solver's scratch game: no snapshots are kept at all.
+    bool KeepHistory = true;
+    // The deal has been won (cleared by the next deal).
+    bool GameWon = false;
 
     TableView& View() const { return *View_; }
     void SetView(TableView& view) { View_ = &view; }

@@ -1,6 +1,7 @@
 #include "game_table.h"
 
 #include "games/games.h"
+#include "table_state.h"
 
 namespace quillo {
 
@@ -12,19 +13,22 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
     static const std::array<GameHooks, CatalogueSize> table = [] {
         std::array<GameHooks, CatalogueSize> t{};
         constexpr auto none = nullptr;
-        //  index                layout               deal               after the deal  drop  click  follow-up  win   traits
-        t[Klondike]        = {KlondikeLayout,      KlondikeDeal,      none,           none, none,  none,      none};
-        t[Chinese]         = {ChineseLayout,       ChineseDeal,       none,           none, none,  none,      none};
-        t[Canfield]        = {CanfieldLayout,      CanfieldDeal,      none,           none, none,  none,      none};
-        t[Aribert]         = {AribertLayout,       AribertDeal,       none,           none, none,  none,      none, TraitAlwaysTurnUp};
-        t[Scorpion]        = {ScorpionLayout,      ScorpionDeal,      none,           none, none,  none,      none};
-        t[FreeCell]        = {FreeCellLayout,      FreeCellDeal,      none,           none, none,  none,      none};
-        t[Star]            = {StarLayout,          StarDeal,          none,           none, none,  none,      none};
-        t[Braid]           = {BraidLayout,         BraidDeal,         BraidLeanCards, none, none,  none,      none, TraitPutBackOneCard};
-        t[NapoleonsTomb]   = {NapoleonsTombLayout, NapoleonsTombDeal, none,           none, none,  none,      none, TraitShrinkingWastes | TraitRegroupsDrag};
-        t[MonteCarlo]      = {MonteCarloLayout,    MonteCarloDeal,    none,           none, none,  none,      none};
-        t[RoyalMarriage]   = {RoyalMarriageLayout, RoyalMarriageDeal, none,           none, none,  none,      none};
-        t[DogsToTheBasket] = {none,                none,              none,           none, none,  none,      none, TraitGatherTableauOnRedeal};
+        constexpr uint8_t NapoleonsTraits = TraitShrinkingWastes | TraitRegroupsDrag;
+        //  index                layout               deal               after the deal  drop               click               follow-up          win               traits
+        t[Klondike]        = {KlondikeLayout,      KlondikeDeal,      none,           none,              none,               none,              none};
+        t[Chinese]         = {ChineseLayout,       ChineseDeal,       none,           none,              none,               none,              none};
+        t[Canfield]        = {CanfieldLayout,      CanfieldDeal,      none,           none,              none,               RefillFromReserve, none};
+        t[Aribert]         = {AribertLayout,       AribertDeal,       none,           AribertDrop,       AribertClick,       none,              none,             TraitAlwaysTurnUp};
+        t[DogsToTheBasket] = {none,                none,              none,           none,              none,               none,              none,             TraitGatherTableauOnRedeal};
+        t[Scorpion]        = {ScorpionLayout,      ScorpionDeal,      none,           none,              none,               none,              ScorpionWon};
+        t[FreeCell]        = {FreeCellLayout,      FreeCellDeal,      none,           none,              FreeCellClick,      none,              none};
+        t[Star]            = {StarLayout,          StarDeal,          none,           none,              none,               none,              none};
+        t[Braid]           = {BraidLayout,         BraidDeal,         BraidLeanCards, BraidDrop,         none,               none,              none,             TraitPutBackOneCard};
+        t[NapoleonsTomb]   = {NapoleonsTombLayout, NapoleonsTombDeal, none,           NapoleonsTombDrop, NapoleonsTombClick, none,              none,             NapoleonsTraits};
+        t[MonteCarlo]      = {MonteCarloLayout,    MonteCarloDeal,    none,           none,              MonteCarloClick,    none,              none,             TraitDealClosesGaps};
+        t[EagleWing]       = {none,                none,              none,           none,              none,               RefillFromReserve, none};
+        t[RoyalMarriage]   = {RoyalMarriageLayout, RoyalMarriageDeal, none,           none,              RoyalMarriageClick, none,              RoyalMarriageWon};
+        t[Chameleon]       = {none,                none,              none,           none,              none,               RefillFromReserve, none};
         return t;
     }();
     // clang-format on

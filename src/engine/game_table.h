@@ -46,6 +46,8 @@ enum GameTrait : uint8_t {
     TraitShrinkingWastes = 8,
     // The drop rule re-forms the dragged group (asked again off every pile).
     TraitRegroupsDrag = 16,
+    // The Deal button closes the gaps of the tableau and refills it.
+    TraitDealClosesGaps = 32,
 };
 
 struct GameHooks {

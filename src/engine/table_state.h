@@ -52,6 +52,11 @@ struct TableState {
     int PickedCount = 0;
     bool Dragging = false;
     int MarkedCard = -1;
+    // Drag geometry: pointer minus ActiveCard's position at pick-up (home
+    // grip) and now (current grip), and the pile the group is laid out for.
+    int32_t HomeGripX = 0, HomeGripY = 0;
+    int32_t GripX = 0, GripY = 0;
+    int HoverPile = -1;
 
     uint32_t RandSeed = 0;
 

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "../deal.h"
+#include "../legality.h"
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../placement.h"
@@ -101,6 +102,24 @@ void BraidLeanCards(Game& g)
         Card& c = t.CardAt(i);
         if (c.InPlay && c.PileIndex == t.Rules.TableLast) c.Orientation = c.Order % 2 == 1 ? 5 : 1;
     }
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+int BraidDrop(TableState& t)
+{
+    const GameRules& r = t.Rules;
+    const int d = t.DropPile;
+    const int source = SourcePile(t);
+    if (d == -1 || d == source || t.ActiveCard < 0) return -1;
+    if (CanDropOnFoundation(t)) return d;
+    if (!r.IsTableau(d) || t.PileAt(d).Count != 0) return -1;
+    // The eight outer piles fill from the waste, the four inner ones from the braid.
+    if (d <= r.TableFirst + 7) return source == r.WasteFirst ? d : -1;
+    if (d < r.TableLast) return source == r.TableLast ? d : -1;
+    return -1;
 }
 
 }  // namespace quillo::games

@@ -8,6 +8,12 @@
 
 #include "../deal_ops.h"
 #include "../game.h"
+#include "../game_table.h"
+#include "../legality.h"
+#include "../moves.h"
+#include "../pointer.h"
+#include "../special.h"
+#include "../autoplay.h"
 #include "../placement.h"
 #include "games.h"
 
@@ -56,6 +62,25 @@ void CanfieldDeal(Game& g)
     DealEach(t, r.TableFirst, r.TableLast, 1, FaceMode::AllUp);
     DealEach(t, r.ReserveFirst, r.ReserveLast, 13, FaceMode::TopUp);
     GatherIntoStock(t);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+void RefillFromReserve(Game& g, const MoveOutcome&)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    if (r.ReserveFirst == -1 || r.TableFirst == -1 || t.PileAt(r.ReserveFirst).Count == 0) return;
+    for (int p = r.TableFirst; p <= r.TableLast; ++p) {
+        if (t.PileAt(p).Count != 0) continue;
+        t.ActiveCard = TopCard(t, r.ReserveFirst);
+        const Card& c = t.CardAt(t.ActiveCard);
+        PickUp(g, c.X + CardWidthIn(t, c.Orientation) / 2, c.Y + CardHeightIn(t, c.Orientation) / 2);
+        AnimateMove(g, p, true);
+        return;
+    }
 }
 
 }  // namespace quillo::games

@@ -4,7 +4,14 @@
 //   [8] [9] [10] [11] [12] [13] [14] [15]  tableau
 
 #include "../deal_ops.h"
+#include "../pile_cards.h"
 #include "../game.h"
+#include "../game_table.h"
+#include "../legality.h"
+#include "../moves.h"
+#include "../pointer.h"
+#include "../special.h"
+#include "../autoplay.h"
 #include "../placement.h"
 #include "games.h"
 
@@ -49,6 +56,114 @@ void FreeCellDeal(Game& g)
     TableState& t = g.T;
     static constexpr int counts[] = {7, 7, 7, 7, 6, 6, 6, 6};
     DealCounts(t, t.Rules.TableFirst, t.Rules.TableLast, counts, true, FaceMode::AllUp);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+namespace {
+
+int EmptyIn(const TableState& t, int32_t first, int32_t last)
+{
+    int n = 0;
+    for (int p = first; p != -1 && p <= last; ++p) n += t.PileAt(p).Count == 0 ? 1 : 0;
+    return n;
+}
+
+int RunLength(const TableState& t, int card)
+{
+    return t.PileAt(t.CardAt(card).PileIndex).Count - t.CardAt(card).Order;
+}
+
+// The marked run goes to an empty column, as much of it as the free places
+// allow.
+void MarkedRunToEmptyColumn(Game& g, int pile)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    const int marked = t.MarkedCard;
+    MarkCard(g, false);
+    int free = EmptyIn(t, r.ReserveFirst, r.ReserveLast) + EmptyIn(t, r.TableFirst, r.TableLast);
+    if (EmptyIn(t, r.TableFirst, r.TableLast) > 0) --free;  // the target itself
+    t.ActiveCard = marked;
+    if (RunLength(t, marked) > free + 1) {
+        if (free == 0) return;
+        CardList cards;
+        const int count = CardsByOrder(t, t.CardAt(marked).PileIndex, cards);
+        t.ActiveCard = cards[static_cast<size_t>(count - (free + 1))];
+        if (t.ActiveCard == -1) return;
+    }
+    MoveRunViaCells(g, pile);
+}
+
+void PickOrMark(Game& g, const Press& press)
+{
+    TableState& t = g.T;
+    t.ActiveCard = press.Card;
+    if (IsTopCard(t, press.Card))
+        PickUp(g, press.X, press.Y);
+    else if (IsLegalRunFrom(t, press.Card, SuitAlternate, ConsDescending))
+        MarkCard(g, true);
+}
+
+}  // namespace
+
+void FreeCellClick(Game& g, const Press& press)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    if (press.Btn == Button::Right) {
+        if (t.MarkedCard != -1) MarkCard(g, false);
+        const int card = press.Card;
+        t.ActiveCard = card;
+        if (SendToFoundation(g, press.X, press.Y) || card == -1) return;
+        for (int cell = r.ReserveFirst; cell != -1 && cell <= r.ReserveLast; ++cell) {
+            if (t.PileAt(cell).Count != 0) continue;
+            t.ActiveCard = card;
+            PickUp(g, press.X, press.Y);
+            PerformMove(g, cell, true);
+            return;
+        }
+        return;
+    }
+    if (press.Card == -1) {
+        if (t.MarkedCard == -1) return;
+        if (r.IsTableau(press.Pile))
+            MarkedRunToEmptyColumn(g, press.Pile);
+        else
+            MarkCard(g, false);
+        return;
+    }
+    const int pile = t.CardAt(press.Card).PileIndex;
+    if (!r.IsTableau(pile)) {
+        if (t.MarkedCard != -1) MarkCard(g, false);
+        t.ActiveCard = press.Card;
+        const PickAction action = PickRule(t, press.Card);
+        if (r.IsReserve(pile) || r.IsFoundation(pile)) {
+            if (action == PickAction::TurnUp) TurnUp(g);
+            if (action == PickAction::PickUp) PickUp(g, press.X, press.Y);
+        }
+        return;
+    }
+    const int marked = t.MarkedCard;
+    if (marked == press.Card) {
+        MarkCard(g, false);
+        return;
+    }
+    if (marked == -1) {
+        PickOrMark(g, press);
+        return;
+    }
+    MarkCard(g, false);
+    t.ActiveCard = marked;
+    t.DropPile = pile;
+    const int free = EmptyIn(t, r.ReserveFirst, r.ReserveLast) + EmptyIn(t, r.TableFirst, r.TableLast);
+    if (pile != t.CardAt(marked).PileIndex && CanDropOnTableau(t) && RunLength(t, marked) <= free + 1) {
+        MoveRunViaCells(g, pile);
+        return;
+    }
+    PickOrMark(g, press);
 }
 
 }  // namespace quillo::games

@@ -7,6 +7,9 @@ namespace quillo {
 
 class Game;
 struct GameRules;
+struct TableState;
+struct Press;
+struct MoveOutcome;
 
 namespace games {
 void KlondikeLayout(Game&);
@@ -15,25 +18,37 @@ void ChineseLayout(Game&);
 void ChineseDeal(Game&);
 void CanfieldLayout(Game&);
 void CanfieldDeal(Game&);
+// Canfield, Eagle Wing, Chameleon: an empty tableau pile takes the reserve's top card.
+void RefillFromReserve(Game&, const MoveOutcome&);
 void AribertLayout(Game&);
 void AribertDeal(Game&);
+int AribertDrop(TableState&);
+void AribertClick(Game&, const Press&);
 void ScorpionLayout(Game&);
 void ScorpionDeal(Game&);
+bool ScorpionWon(const TableState&);
 void FreeCellLayout(Game&);
 void FreeCellDeal(Game&);
+void FreeCellClick(Game&, const Press&);
 void StarLayout(Game&);
 void StarDeal(Game&);
 void BraidLayout(Game&);
 void BraidDeal(Game&);
 void BraidLeanCards(Game&);
+int BraidDrop(TableState&);
 // Vertical step between the leaning cards of the braid.
 int32_t BraidStep(const GameRules&);
 void NapoleonsTombLayout(Game&);
 void NapoleonsTombDeal(Game&);
+int NapoleonsTombDrop(TableState&);
+void NapoleonsTombClick(Game&, const Press&);
 void MonteCarloLayout(Game&);
 void MonteCarloDeal(Game&);
+void MonteCarloClick(Game&, const Press&);
 void RoyalMarriageLayout(Game&);
 void RoyalMarriageDeal(Game&);
+void RoyalMarriageClick(Game&, const Press&);
+bool RoyalMarriageWon(const TableState&);
 }  // namespace games
 
 }  // namespace quillo

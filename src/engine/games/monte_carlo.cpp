@@ -8,8 +8,16 @@
 //
 // The discard pile 26 lies outside the field and is never seen.
 
+#include <cstdlib>
+
 #include "../deal_ops.h"
 #include "../game.h"
+#include "../game_table.h"
+#include "../legality.h"
+#include "../moves.h"
+#include "../pointer.h"
+#include "../special.h"
+#include "../autoplay.h"
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
@@ -48,6 +56,26 @@ void MonteCarloDeal(Game& g)
     TableState& t = g.T;
     DealEach(t, t.Rules.TableFirst, t.Rules.TableLast, 1, FaceMode::AllUp);
     GatherIntoStock(t);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+void MonteCarloClick(Game& g, const Press& press)
+{
+    TableState& t = g.T;
+    if (press.Btn != Button::Left || press.Card == -1 || !t.Rules.IsTableau(t.CardAt(press.Card).PileIndex)) return;
+    const int m = t.MarkedCard;
+    if (m == -1 || m == press.Card) {
+        RemoveCards(g, false);
+        return;
+    }
+    // Neighbours by pile number: across the end of a row too, and four apart.
+    const Card& a = t.CardAt(press.Card);
+    const Card& b = t.CardAt(m);
+    const int apart = std::abs(a.PileIndex - b.PileIndex);
+    RemoveCards(g, a.Rank == b.Rank && (apart == 1 || apart == 4 || apart == 5 || apart == 6));
 }
 
 }  // namespace quillo::games

@@ -7,8 +7,16 @@
 //
 // The discard pile 31 lies outside the field and is never seen.
 
+#include <algorithm>
+
 #include "../deal_ops.h"
 #include "../game.h"
+#include "../game_table.h"
+#include "../legality.h"
+#include "../moves.h"
+#include "../pointer.h"
+#include "../special.h"
+#include "../autoplay.h"
 #include "../placement.h"
 #include "games.h"
 
@@ -55,6 +63,83 @@ void RoyalMarriageDeal(Game& g)
             break;
         }
     }
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+namespace {
+
+bool Enclosed(const GameRules& r, int pile)
+{
+    return r.TableFirst < pile && pile < r.TableLast;
+}
+
+// Both neighbouring piles have a top card and the two match (rank or suit).
+bool OutsideMatch(const TableState& t, int before, int after)
+{
+    const int a = TopCard(t, before);
+    const int b = TopCard(t, after);
+    if (a == -1 || b == -1) return false;
+    return t.CardAt(a).Rank == t.CardAt(b).Rank || t.CardAt(a).Suit == t.CardAt(b).Suit;
+}
+
+// Discards the pair (or the pressed card alone) and closes the row: one action.
+void RemoveAndClose(Game& g)
+{
+    g.RecordUndo = false;
+    RemoveCards(g, true);
+    CloseGaps(g, true);
+    g.RecordUndo = true;
+    RecordSnapshot(g);
+    FinishAndTestWin(g);
+}
+
+}  // namespace
+
+void RoyalMarriageClick(Game& g, const Press& press)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    if (press.Btn != Button::Left || press.Card == -1) return;
+    const int pile = t.CardAt(press.Card).PileIndex;
+    if (r.IsStock(pile)) {
+        DealFromStock(g, r.StockClickMode);
+        return;
+    }
+    if (!r.IsTableau(pile)) return;
+    const int m = t.MarkedCard;
+    if (m == press.Card) {
+        MarkCard(g, false);
+        return;
+    }
+    if (m != -1) {
+        const int lo = std::min(pile, t.CardAt(m).PileIndex);
+        const int hi = std::max(pile, t.CardAt(m).PileIndex);
+        if (hi == lo + 1 && Enclosed(r, lo) && Enclosed(r, hi) && OutsideMatch(t, lo - 1, hi + 1)) {
+            RemoveAndClose(g);
+            return;
+        }
+        MarkCard(g, false);
+        t.ActiveCard = press.Card;
+    }
+    if (Enclosed(r, pile) && OutsideMatch(t, pile - 1, pile + 1)) {
+        RemoveAndClose(g);
+        return;
+    }
+    MarkCard(g, true);
+}
+
+bool RoyalMarriageWon(const TableState& t)
+{
+    const GameRules& r = t.Rules;
+    for (int i = 0; i < r.TotalCards; ++i) {
+        const Card& c = t.CardAt(i);
+        if (c.InPlay && r.IsTableau(c.PileIndex) && (c.Suit != 1 || (c.Rank != RankQueen && c.Rank != RankKing)))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace quillo::games

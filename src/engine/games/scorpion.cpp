@@ -5,6 +5,12 @@
 
 #include "../deal_ops.h"
 #include "../game.h"
+#include "../game_table.h"
+#include "../legality.h"
+#include "../moves.h"
+#include "../pointer.h"
+#include "../special.h"
+#include "../autoplay.h"
 #include "../placement.h"
 #include "games.h"
 
@@ -44,6 +50,22 @@ void ScorpionDeal(Game& g)
     for (int p = 3; p <= 6; ++p) patterns[static_cast<size_t>(p)] = "FFFFFFF";
     DealPatterns(t, patterns, t.Rules.TableFirst, t.Rules.TableLast, true);
     GatherIntoStock(t);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+bool ScorpionWon(const TableState& t)
+{
+    for (int i = 0; i < t.Rules.TotalCards; ++i) {
+        const Card& c = t.CardAt(i);
+        if (c.Rank != RankKing) continue;
+        if (!c.InPlay || !c.FaceUp || c.Order != 0 || c.PileIndex < 0 || t.PileAt(c.PileIndex).Count != 13)
+            return false;
+        if (!IsLegalRunFrom(t, i, SuitSame, ConsDescending)) return false;
+    }
+    return true;
 }
 
 }  // namespace quillo::games

@@ -1,0 +1,44 @@
+#pragma once
+// What a press, a drag and a release on the field do, given the card or pile
+// under the pointer. Finding that card and all drawing are the view's.
+
+#include "game.h"
+#include "game_table.h"
+#include "moves.h"
+
+namespace quillo {
+
+// I_FieldMouseDown after the hit test: press.Card is the card under the
+// pointer (-1 for none), press.Pile the pile whose place is under it (used
+// when no card was hit).
+void FieldPress(Game& g, const Press& press);
+// The standard click rule.
+void StandardClick(Game& g, const Press& press);
+// Picks up ActiveCard and every card above it; (x, y) is the pointer.
+void PickUp(Game& g, int x, int y);
+// Raises a pile above all others in the stacking order.
+void RaisePile(TableState& t, int pile);
+// Rebuilds PileOrder from the piles' Layer values.
+void SortPileOrder(TableState& t);
+// Where the top card of a pile lies: the point drops are measured against.
+Offset DropPoint(const TableState& t, int pile);
+// A pointer move while dragging: snaps the group onto an accepting pile.
+void DragTo(Game& g, int x, int y);
+// Lays the picked group out on a pile's drop point as a snap would.
+void SnapGroupTo(Game& g, int pile);
+// The pile whose drop box holds ActiveCard, accepting or not; -1 if none.
+int FindDropPile(const TableState& t);
+// I_FieldMouseUp: drops the group (or sends it back), then the win test.
+void FieldRelease(Game& g);
+
+// Size of a card drawn in an orientation.
+inline int CardWidthIn(const TableState& t, int32_t orientation)
+{
+    return t.Rules.CardSizes[static_cast<size_t>(orientation & 7)].Width;
+}
+inline int CardHeightIn(const TableState& t, int32_t orientation)
+{
+    return t.Rules.CardSizes[static_cast<size_t>(orientation & 7)].Height;
+}
+
+}  // namespace quillo
