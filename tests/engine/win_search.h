@@ -1,0 +1,112 @@
+#pragma once
+// A small depth-first search for a winning line of a deal, through the
+// engine's own action list and press functions. Tests use it to find and
+// replay wins; it is no solver (no pruning beyond a visited set).
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_set>
+#include <vector>
+
+#include "engine/legality.h"
+#include "engine/move_list.h"
+#include "test_support.h"
+
+namespace quillo::test {
+
+struct WinLine {
+    bool Won = false;
+    std::vector<PlayerAction> Actions;
+    long Nodes = 0;
+};
+
+inline uint64_t PositionHash(const TableState& t)
+{
+    uint64_t h = 1469598103934665603ull ^ static_cast<uint64_t>(t.Rules.StockPass);
+    for (int i = 0; i < t.Rules.TotalCards; ++i) {
+        const Card& c = t.CardAt(i);
+        const uint64_t v = static_cast<uint64_t>(c.PileIndex + 1) << 16 | static_cast<uint64_t>(c.Order & 0xff) << 8 |
+                           static_cast<uint64_t>(c.FaceUp) << 1 | static_cast<uint64_t>(c.InPlay);
+        h = (h ^ v) * 1099511628211ull;
+    }
+    return h;
+}
+
+// Lower ranks are tried first: cards home, then turning up, then building.
+inline int ActionRank(const TableState& t, const PlayerAction& a)
+{
+    const GameRules& r = t.Rules;
+    switch (a.Kind) {
+    case ActionKind::Drag: {
+        if (r.IsFoundation(a.Pile)) return 0;
+        const int source = t.CardAt(a.Card).PileIndex;
+        if (r.IsReserve(a.Pile)) return 5;
+        if (r.IsWaste(source) || r.IsReserve(source)) return 2;
+        return t.PileAt(a.Pile).Count == 0 ? 4 : 3;
+    }
+    case ActionKind::Press: return r.IsStock(t.CardAt(a.Card).PileIndex) ? 6 : 1;
+    case ActionKind::TwoPresses: return 1;
+    case ActionKind::DealButton: return 6;
+    case ActionKind::EmptyStock: return 7;
+    }
+    return 8;
+}
+
+// Moves that only shuffle a whole pile into an empty one, or take cards back
+// from a foundation, never help this search.
+inline bool Pointless(const TableState& t, const PlayerAction& a)
+{
+    if (a.Kind != ActionKind::Drag) return false;
+    const Card& c = t.CardAt(a.Card);
+    if (t.Rules.IsFoundation(c.PileIndex)) return true;
+    return c.Order == 0 && t.PileAt(a.Pile).Count == 0 && !t.Rules.IsReserve(a.Pile) &&
+           !t.Rules.IsFoundation(a.Pile);
+}
+
+inline WinLine FindWin(int game, uint32_t number, long budget)
+{
+    Game g;
+    SetUpAndDeal(g, game, number);
+    g.T.Opt.Autoplay = true;
+    g.KeepHistory = false;
+    struct Frame {
+        TableState State;
+        std::vector<PlayerAction> Actions;
+        size_t Next = 0;
+    };
+    std::vector<Frame> stack;
+    std::unordered_set<uint64_t> seen;
+    auto push = [&](const TableState& t) {
+        Frame f{t, {}, 0};
+        ListActions(t, f.Actions);
+        std::erase_if(f.Actions, [&](const PlayerAction& a) { return Pointless(t, a); });
+        std::stable_sort(f.Actions.begin(), f.Actions.end(), [&](const PlayerAction& a, const PlayerAction& b) {
+            return ActionRank(t, a) < ActionRank(t, b);
+        });
+        stack.push_back(std::move(f));
+    };
+    WinLine line;
+    seen.insert(PositionHash(g.T));
+    push(g.T);
+    while (!stack.empty() && line.Nodes < budget) {
+        Frame& top = stack.back();
+        if (top.Next == top.Actions.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const PlayerAction a = top.Actions[top.Next++];
+        g.T = top.State;
+        PlayAction(g, a);
+        ++line.Nodes;
+        if (g.GameWon) {
+            for (const Frame& f : stack) line.Actions.push_back(f.Actions[f.Next - 1]);
+            line.Won = true;
+            return line;
+        }
+        if (!seen.insert(PositionHash(g.T)).second) continue;
+        push(g.T);
+    }
+    return line;
+}
+
+}  // namespace quillo::test
