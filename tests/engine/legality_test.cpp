@@ -136,8 +136,7 @@ TEST(Tableau, DropRules)
     };
     for (const Row& row : rows) {
         t.Rules.TableBuildFrom = row.BuildFrom;
-        Arrange(t, {{6, {red9}}, {row.Source, {row.Card}}}, row.TargetDown ? std::initializer_list<int>{red9}
-                                                                           : std::initializer_list<int>{});
+        Arrange(t, {{6, {red9}}, {row.Source, {row.Card}}}, row.TargetDown ? std::vector<int>{red9} : std::vector<int>{});
         EXPECT_EQ(Ask(t, row.Card, 6), row.Accepted ? 6 : -1) << row.What;
     }
     t.Rules.TableBuildFrom = BuildFromAny;

@@ -54,8 +54,8 @@ constexpr int CardOf(int suit, int rank)
 // Takes every card off the table, then lays the given cards on the given
 // piles from the bottom up, face up unless listed in faceDown. For positions
 // that are hard to reach by play; the rest of the deck is out of play.
-inline void Arrange(TableState& t, std::initializer_list<std::pair<int, std::vector<int>>> piles,
-                    std::initializer_list<int> faceDown = {})
+using PileCards = std::vector<std::pair<int, std::vector<int>>>;
+inline void Arrange(TableState& t, const PileCards& piles, const std::vector<int>& faceDown = {})
 {
     for (int i = 0; i < MaxCards; ++i) {
         Card& c = t.CardAt(i);
