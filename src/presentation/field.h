@@ -13,7 +13,8 @@
 
 namespace quillo {
 
-enum BackgroundMode : uint8_t { BackgroundColour = 0, BackgroundTiled = 1, BackgroundStretched = 2 };
+// Values of BKG_PARAM::BackgroundMode (the settings file names the same three).
+enum FieldBackground : uint8_t { BackgroundColour = 0, BackgroundTiled = 1, BackgroundStretched = 2 };
 
 struct BKG_PARAM {
     uint32_t BackgroundColor = 0x008000;  // 0x00RRGGBB

@@ -1,0 +1,161 @@
+// The main window's dialog commands: choosing, customizing, colour and back,
+// and the statistics of a custom game surviving a restart.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/dialog_support.h"
+#include "app/customize_dialog.h"
+#include "app/games_dialog.h"
+#include "app/main_window.h"
+#include "app/shirts.h"
+#include "engine/catalogue.h"
+#include "storage/custom_games.h"
+#include "storage/settings_file.h"
+#include "support/drawn_art.h"
+
+namespace quillo {
+namespace {
+
+struct WindowFixture : ::testing::Test {
+    test::ProgramDir Dir;
+    F_Main W{Dir.Path()};
+    test::DrawnArt Art;
+
+    void SetUp() override
+    {
+        Art.Attach(W.TableField());
+        W.ResizeField(792, 526);
+        test::StartGame(W.CurrentGame(), games::Klondike);
+        W.CurrentGame().T.Rules.BackCount = 4;
+    }
+};
+
+TEST_F(WindowFixture, BackgroundColourIsKeptOnlyAfterOk)
+{
+    Field& f = W.TableField();
+    f.Bkg.BackgroundMode = BackgroundTiled;
+    QColor offered;
+    W.PickColour = [&](const QColor& old) {
+        offered = old;
+        return QColor();  // Cancel
+    };
+    const uint32_t before = f.Bkg.BackgroundColor;
+    W.MI_OptionsBkgColorClick();
+    EXPECT_EQ(offered, QColor((before >> 16) & 0xFF, (before >> 8) & 0xFF, before & 0xFF));
+    EXPECT_EQ(f.Bkg.BackgroundColor, before);
+    EXPECT_EQ(f.Bkg.BackgroundMode, BackgroundTiled);
+
+    W.PickColour = [](const QColor&) { return QColor(10, 20, 30); };
+    W.MI_OptionsBkgColorClick();
+    EXPECT_EQ(f.Bkg.BackgroundColor, 0x0A141Eu);
+    EXPECT_EQ(f.Bkg.BackgroundMode, BackgroundColour);
+    // Drawn at once: a corner of the field away from every pile.
+    EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), (Bgr{30, 20, 10}));
+}
+
+TEST_F(WindowFixture, BackPickerChoiceIsAppliedOnOk)
+{
+    GameRules& r = W.CurrentGame().T.Rules;
+    r.BackIndex = 1;
+    struct Row {
+        int Click;
+        bool Ok;
+        int BackAfter;
+    };
+    for (const Row& row : {Row{3, false, 1}, Row{2, true, 2}, Row{0, true, 0}}) {
+        int shownWith = -1;
+        W.ShowShirts = [&](TF_Shirts& d) {
+            shownWith = d.SelectedBack;
+            d.I_ShirtClick(row.Click);
+            return row.Ok;
+        };
+        const int before = r.BackIndex;
+        W.MI_OptionsBackClick();
+        EXPECT_EQ(shownWith, before);
+        EXPECT_EQ(r.BackIndex, row.BackAfter);
+    }
+    // A set with one back has nothing to choose.
+    r.BackCount = 1;
+    bool shown = false;
+    W.ShowShirts = [&](TF_Shirts&) { return shown = true; };
+    W.MI_OptionsBackClick();
+    EXPECT_FALSE(shown);
+}
+
+// Runs a modal dialog's part once it is shown.
+template <typename Dialog, typename Fn>
+void WhenShown(Fn fn)
+{
+    QTimer::singleShot(0, [fn] {
+        auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        fn(*d);
+    });
+}
+
+TEST(PlayerCycle, ChooseCustomizePlayAndFindTheStatisticsAfterARestart)
+{
+    test::ProgramDir dir;
+    {
+        F_Main w(dir.Path());
+        test::StartGame(w.CurrentGame(), games::Klondike);
+        const bool dealShown = w.DealButtonVisible();
+
+        // A cancelled chooser changes nothing.
+        const uint32_t number = w.CurrentGame().T.Rules.GameNumber;
+        WhenShown<TF_Games>([](TF_Games& d) { d.reject(); });
+        w.MI_GameChooseClick();
+        EXPECT_EQ(w.CurrentGame().T.CurrentGame, games::Klondike);
+        EXPECT_EQ(w.CurrentGame().T.Rules.GameNumber, number);
+        EXPECT_EQ(w.DealButtonVisible(), dealShown);
+
+        WhenShown<TF_Games>([](TF_Games& d) {
+            d.SelectRow(d.SG_Table.Find(games::FreeCell, -1));
+            d.ChooseSelected();
+        });
+        w.MI_GameChooseClick();
+        EXPECT_EQ(w.CurrentGame().T.CurrentGame, games::FreeCell);
+        EXPECT_EQ(w.F_Games->RecentGames.front(), (RecentGame{games::FreeCell, -1}));
+
+        WhenShown<TF_Customize>([](TF_Customize& d) {
+            EXPECT_EQ(d.E_GameName->text(), "Custom Free Cell 1");
+            d.RG_TableConsVal->ClickItem(2);
+            d.E_GameName->setText("Loose Cell");
+            d.B_OkClick();
+        });
+        w.MI_GameCustomizeClick();
+        const TableState& t = w.CurrentGame().T;
+        EXPECT_EQ(t.GameName, "Loose Cell");
+        EXPECT_EQ(t.CurrentCustom, 0);
+        EXPECT_EQ(t.Rules.TableConsVal, ConsEither);
+        EXPECT_EQ(w.windowTitle().toStdString().find("Loose Cell") != std::string::npos, true);
+
+        // Two deals of it played.
+        w.OnGamePlayed();
+        w.OnGamePlayed();
+        w.close();
+    }
+    F_Main again(dir.Path());
+    TF_Games& chooser = *again.F_Games;
+    const int row = chooser.SG_Table.Find(games::FreeCell, 0);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(chooser.SG_Table.Rows()[static_cast<size_t>(row)].Name, "Loose Cell");
+    EXPECT_EQ(chooser.SG_Table.Rows()[static_cast<size_t>(row)].Played, 2);
+    test::StartGame(again.CurrentGame(), games::Klondike);
+    WhenShown<TF_Games>([](TF_Games& d) {
+        d.SelectRow(d.SG_Table.Find(games::FreeCell, 0));
+        EXPECT_EQ(d.L_Play->text(), "2");
+        d.ChooseSelected();
+    });
+    again.MI_GameChooseClick();
+    EXPECT_EQ(again.CurrentGame().T.CurrentCustom, 0);
+    EXPECT_EQ(again.CurrentGame().T.GameName, "Loose Cell");
+    EXPECT_EQ(again.CurrentGame().T.Rules.TableConsVal, ConsEither);
+}
+
+}  // namespace
+}  // namespace quillo
