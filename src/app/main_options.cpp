@@ -1,9 +1,11 @@
-// The Options menu's looks: background colour and card back.
+// The Options menu's looks: background colour and texture, deck and card back.
 
 #include <QAction>
 #include <QColorDialog>
 
+#include "bkg_pics.h"
 #include "main_window.h"
+#include "presentation/image_loader.h"
 #include "shirts.h"
 
 namespace quillo {
@@ -18,6 +20,27 @@ void F_Main::MI_OptionsBkgColorClick()
     bkg.BackgroundColor = (static_cast<uint32_t>(picked.red()) << 16) | (static_cast<uint32_t>(picked.green()) << 8) |
                           static_cast<uint32_t>(picked.blue());
     bkg.BackgroundMode = BackgroundColour;
+    Field_->DrawField(Game_.T);
+}
+
+void F_Main::MI_OptionsBkgTextureClick()
+{
+    BkgPicsContext ctx;
+    ctx.Mode = PickerMode::Texture;
+    ctx.Directory = Files_.TextureDir;
+    ctx.CurrentPath = Field_->Bkg.TexturePath;
+    ctx.LoadPicture = [](const std::string& path, PixelBuffer& picture) { return LoadImageFile(picture, path); };
+    ctx.Message = [this](const QString& text) { ShowMessage("Quillotaire", text); };
+    TF_BkgPics picker(ctx, this);
+    const bool ok = ShowPicker ? ShowPicker(picker) : picker.exec() == QDialog::Accepted;
+    if (!ok) return;
+    BKG_PARAM& bkg = Field_->Bkg;
+    bkg.PickedTexture = picker.Picked();
+    bkg.BackgroundMode = BackgroundTiled;
+    // A picture that cannot be read turns the background back to the colour.
+    PixelBuffer texture;
+    if (!LoadImageFile(texture, bkg.PickedTexture)) texture.Free();
+    Field_->SetTexture(std::move(texture), bkg.PickedTexture);
     Field_->DrawField(Game_.T);
 }
 

@@ -47,6 +47,9 @@ public:
     void MI_GameCustomizeClick();
     void MI_OptionsBkgColorClick();
     void MI_OptionsBackClick();
+    void MI_OptionsBkgTextureClick();
+    // Shows the deck or texture picker; replaced by tests. Returns whether it ended with OK.
+    std::function<bool(class TF_BkgPics&)> ShowPicker;
     // The Back command and its button: on when the card set has two backs or more.
     void EnableBack(bool on);
     // The colour dialog; replaced by tests. Returns an invalid colour on Cancel.

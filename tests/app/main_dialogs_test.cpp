@@ -2,12 +2,15 @@
 // and the statistics of a custom game surviving a restart.
 
 #include <QApplication>
+#include <QFile>
+#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/dialog_support.h"
+#include "app/bkg_pics.h"
 #include "app/customize_dialog.h"
 #include "app/games_dialog.h"
 #include "app/main_window.h"
@@ -84,6 +87,46 @@ TEST_F(WindowFixture, BackPickerChoiceIsAppliedOnOk)
     W.ShowShirts = [&](TF_Shirts&) { return shown = true; };
     W.MI_OptionsBackClick();
     EXPECT_FALSE(shown);
+}
+
+TEST_F(WindowFixture, TextureFromThePickerIsTiledOrFallsBackToTheColour)
+{
+    QImage tile(8, 8, QImage::Format_RGB888);
+    tile.fill(QColor(200, 100, 50));
+    ASSERT_TRUE(tile.save(Dir.Path() + "/tile.bmp"));
+    QFile broken(Dir.Path() + "/broken.jpg");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture at all");
+    broken.close();
+
+    Field& f = W.TableField();
+    struct Row {
+        const char* Pick;  // nullptr: Cancel, which keeps the texture
+        uint8_t Mode;
+    };
+    const Row rows[] = {{"tile.bmp", BackgroundTiled}, {nullptr, BackgroundTiled}};
+    for (const Row& r : rows) {
+        W.ShowPicker = [&](TF_BkgPics& p) {
+            p.ListAll();
+            EXPECT_EQ(p.windowTitle(), "Choose Background Texture");
+            // The unreadable picture gets no thumbnail.
+            EXPECT_EQ(p.LV_Thumbs->count(), 1);
+            if (!r.Pick) return false;
+            p.LV_Thumbs->item(0)->setSelected(true);
+            return p.B_OkClick();
+        };
+        W.MI_OptionsBkgTextureClick();
+        EXPECT_EQ(f.Bkg.BackgroundMode, r.Mode);
+        EXPECT_EQ(f.Bkg.TexturePath, Dir.File("tile.bmp"));
+        EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), (Bgr{50, 100, 200}));
+    }
+    // Opening again selects the texture in use.
+    W.ShowPicker = [&](TF_BkgPics& p) {
+        p.ListAll();
+        EXPECT_EQ(p.LV_Thumbs->selectedItems().size(), 1);
+        return false;
+    };
+    W.MI_OptionsBkgTextureClick();
 }
 
 // Runs a modal dialog's part once it is shown.
