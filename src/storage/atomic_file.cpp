@@ -60,7 +60,9 @@ bool FileExists(const std::string& path)
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error, size_t maxBytes)
 {
     error.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe chosen in the open dialog cannot hang the
+    // program; only regular files are read.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno != ENOENT) error = ErrnoText(errno);
         return std::nullopt;
@@ -148,9 +150,12 @@ IoResult WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& by
 
 IoResult SetAsideUnreadable(const std::string& path)
 {
-    if (!FileExists(path)) return {};
-    if (::rename(path.c_str(), (path + ".bak").c_str()) != 0) return IoResult::Fail(ErrnoText(errno));
-    return {};
+    // Copied, not moved: should the rewrite that follows fail, the file is
+    // still where the program looks for it.
+    std::string error;
+    auto bytes = ReadWholeFile(path, error);
+    if (!bytes) return error.empty() ? IoResult{} : IoResult::Fail(error);
+    return WriteFileAtomic(path + ".bak", *bytes);
 }
 
 }  // namespace quillo

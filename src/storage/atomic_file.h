@@ -40,8 +40,8 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::
 IoResult WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes,
                          const WriteFault* fault = nullptr, const std::string& tempPath = {});
 
-// Moves an existing file that could not be understood out of the way
-// (to path + ".bak"), so that replacing it does not destroy what it held.
+// Keeps a copy of an existing file that could not be understood (as
+// path + ".bak"), so that replacing it does not destroy what it held.
 IoResult SetAsideUnreadable(const std::string& path);
 
 }  // namespace quillo

@@ -2,6 +2,7 @@
 // no temporary file is left behind.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "storage/atomic_file.h"
 #include "storage_support.h"
@@ -59,6 +60,10 @@ TEST(AtomicFile, ReadFailuresAreTold)
     EXPECT_FALSE(error.empty());
     test::Spit(dir.File("big"), std::vector<uint8_t>(100, 0));
     EXPECT_FALSE(ReadWholeFile(dir.File("big"), error, 99));
+    EXPECT_FALSE(error.empty());
+    // A pipe is refused at once rather than waited on.
+    ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadWholeFile(dir.File("pipe"), error));
     EXPECT_FALSE(error.empty());
     // Writing where no directory exists reports the system's reason.
     IoResult r = WriteFileAtomic(dir.File("no/such/dir/file"), {1});

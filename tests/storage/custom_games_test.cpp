@@ -257,6 +257,11 @@ TEST(CustomGames, ForeignAndDamagedFilesAreKeptAside)
         ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, highest, g, 21, "New").Ok()) << row.what;
         EXPECT_EQ(ReadCustomGames(f.Path).Records.size(), row.recordsAfterSave) << row.what;
         EXPECT_EQ(test::Slurp(f.Path + ".bak"), row.bytes) << row.what;
+        // A failed rewrite leaves the file where it was.
+        test::Spit(f.Path, row.bytes);
+        WriteFault fault{WriteFault::Stage::Rename, 0};
+        EXPECT_FALSE(SaveCustomGame(f.Path, f.Table, highest, g, 22, "New", &fault).Ok());
+        EXPECT_EQ(test::Slurp(f.Path), row.bytes) << row.what;
         // Deleting from another program's file leaves it alone.
         test::Spit(f.Path, row.bytes);
         if (row.recordsAfterSave == 1) {
