@@ -105,7 +105,8 @@ PixelBuffer Oak()
             // warped by periodic noise, so the picture tiles.
             const double phase = 2 * std::numbers::pi * (6.0 * x / n + 1.5 * Fractal(warp, n, x, y, 4));
             const double rings = 0.5 + 0.5 * std::sin(phase);
-            const double fibres = Fractal(grain, n, x * 4.0, y * 0.25, 32);
+            // Fine streaks along the grain, 48 to the picture.
+            const double fibres = 0.5 + 0.5 * std::sin(2 * std::numbers::pi * (48.0 * x / n + 0.8 * Fractal(grain, n, x, y, 32)));
             b.SetPixel(x, y, Mix(dark, light, std::clamp(0.65 * rings * rings + 0.35 * fibres, 0.0, 1.0)));
         }
     return b;
