@@ -10,11 +10,13 @@
 #include "art/data_generator.h"
 #include "engine/card_sizes.h"
 #include "gui_support.h"
+#include "presentation/card_art.h"
 #include "presentation/card_set_format.h"
 #include "presentation/card_set_reader.h"
 #include "presentation/card_set_writer.h"
 #include "presentation/image_loader.h"
 #include "presentation/image_writer.h"
+#include "presentation/raster_ops.h"
 #include "storage/atomic_file.h"
 
 namespace quillo {
@@ -332,6 +334,32 @@ TEST_F(CardSets, FramesProblemsAreReportedAndKeepTheOldFrames)
     ASSERT_EQ(l.Messages.size(), 1u);
     EXPECT_NE(l.Messages[0].find("fr-71-96.frm"), std::string::npos);
     EXPECT_EQ(l.Advances, 11);
+}
+
+// The field draws a loaded set: a card lands on the table as its sheet cell
+// inside the frame mask and leaves the table alone outside it.
+TEST_F(CardSets, TheFieldDrawsTheLoadedSet)
+{
+    CardImageStore store;
+    GameRules rules;
+    ASSERT_TRUE(Load(Path("wheels.cr3"), store, rules).Ok);
+    const CardArt art = ArtOf(store);
+    ASSERT_TRUE(art.Ready());
+    const Frames& f = store.CurrentFrames;
+    for (int o : {3, 0, 6}) {
+        const CardSize& s = store.CardSizes[o];
+        PixelBuffer table(s.Width + 10, s.Height + 10);
+        Fill(table, BgrFromRgb(0x008000));
+        DrawMasked(table, 5, 5, *art.Frames, f.CellX(FrameMask), f.CellY(o), *art.Sheets[o], store.CellX(o, 12),
+                   store.CellY(o, 2), s.Width, s.Height);
+        for (int y = 0; y < s.Height; ++y)
+            for (int x = 0; x < s.Width; ++x) {
+                const bool on = f.Picture.GetPixel(f.CellX(FrameMask) + x, f.CellY(o) + y) == Bgr{0, 0, 0};
+                const Bgr want = on ? store.CardSheets[o].GetPixel(store.CellX(o, 12) + x, store.CellY(o, 2) + y)
+                                    : BgrFromRgb(0x008000);
+                ASSERT_EQ(table.GetPixel(5 + x, 5 + y), want) << o << ": " << x << "," << y;
+            }
+    }
 }
 
 }  // namespace

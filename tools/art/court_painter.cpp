@@ -24,12 +24,12 @@ const QColor Ink(40, 30, 30);
 void Robe(QPainter& p, const CardLook& look, int rank, int suit)
 {
     QPainterPath robe;
-    robe.moveTo(0.06, 1.02);
-    robe.lineTo(0.08, 0.86);
-    robe.cubicTo(0.10, 0.74, 0.24, 0.68, 0.36, 0.68);
+    robe.moveTo(0.16, 1.02);
+    robe.lineTo(0.12, 0.86);
+    robe.cubicTo(0.12, 0.74, 0.24, 0.68, 0.36, 0.68);
     robe.lineTo(0.64, 0.68);
-    robe.cubicTo(0.76, 0.68, 0.90, 0.74, 0.92, 0.86);
-    robe.lineTo(0.94, 1.02);
+    robe.cubicTo(0.76, 0.68, 0.88, 0.74, 0.88, 0.86);
+    robe.lineTo(0.84, 1.02);
     robe.closeSubpath();
     // Each suit dresses its courts differently, as printed packs do.
     const bool swap = ((rank + suit) & 1) != 0;
@@ -55,7 +55,26 @@ void Robe(QPainter& p, const CardLook& look, int rank, int suit)
     p.setBrush(look.Gold);
     for (double y : {0.80, 0.93}) p.drawEllipse(QPointF(0.5, y), 0.03, 0.025);
     for (double y : {0.84, 0.96})
-        for (double x : {0.18, 0.26, 0.74, 0.82}) p.drawEllipse(QPointF(x, y), 0.018, 0.016);
+        for (double x : {0.22, 0.29, 0.71, 0.78}) p.drawEllipse(QPointF(x, y), 0.018, 0.016);
+}
+
+// A sleeve from the shoulder to a hand holding the figure's emblem at (x, y).
+void Arm(QPainter& p, const CardLook& look, const QColor& sleeve, double x, double y)
+{
+    const double fromX = x < 0.5 ? 0.26 : 0.74;
+    QPen pen(sleeve.darker(115), 1.0);
+    pen.setCosmetic(true);
+    QPainterPath arm;
+    arm.moveTo(fromX, 0.74);
+    arm.quadTo((fromX + x) / 2, y + 0.08, x, y + 0.01);
+    QPen thick(sleeve, 0.09);
+    thick.setCapStyle(Qt::RoundCap);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(thick);
+    p.drawPath(arm);
+    p.setPen(Line(Ink));
+    p.setBrush(look.Skin);
+    p.drawEllipse(QPointF(x, y), 0.045, 0.04);
 }
 
 void Collar(QPainter& p, const CardLook& look)
@@ -108,10 +127,11 @@ void King(QPainter& p, const CardLook& look, int suit)
 {
     // Sword behind the shoulder.
     p.setPen(Line(QColor(120, 130, 140), 1.5));
-    p.drawLine(QPointF(0.86, 0.12), QPointF(0.86, 0.98));
+    p.drawLine(QPointF(0.87, 0.10), QPointF(0.87, 0.98));
     p.setPen(Line(look.Gold, 1.5));
-    p.drawLine(QPointF(0.78, 0.30), QPointF(0.94, 0.30));
+    p.drawLine(QPointF(0.80, 0.66), QPointF(0.94, 0.66));
     Robe(p, look, 12, suit);
+    Arm(p, look, ((suit & 1) != 0) ? look.RobeA : look.RobeB, 0.87, 0.74);
     Collar(p, look);
     Head(p, look);
     // Beard and moustache.
@@ -162,6 +182,7 @@ void Queen(QPainter& p, const CardLook& look, int suit)
     }
     p.setBrush(look.Gold);
     p.drawEllipse(QPointF(0.2, 0.57), 0.025, 0.022);
+    Arm(p, look, ((suit & 1) != 0) ? look.RobeB : look.RobeA, 0.2, 0.78);
 }
 
 void Jack(QPainter& p, const CardLook& look, int suit)
@@ -198,6 +219,7 @@ void Jack(QPainter& p, const CardLook& look, int suit)
     p.drawPath(cap);
     p.setBrush(look.Gold);
     p.drawRect(QRectF(0.31, 0.28, 0.38, 0.045));
+    Arm(p, look, ((suit & 1) != 0) ? look.RobeB : look.RobeA, 0.14, 0.76);
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+// The field draws from the loaded card set: its eight sheets and the frames
+// picture. The pointers stay valid until the store is loaded again.
+
+#include "card_store.h"
+#include "field.h"
+
+namespace quillo {
+
+inline CardArt ArtOf(const CardImageStore& store)
+{
+    CardArt art;
+    for (int o = 0; o < OrientationCount; ++o) art.Sheets[static_cast<size_t>(o)] = &store.CardSheets[static_cast<size_t>(o)];
+    art.Frames = &store.CurrentFrames.Picture;
+    art.FramePitch = store.CurrentFrames.FramePitch;
+    return art;
+}
+
+}  // namespace quillo
