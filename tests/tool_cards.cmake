@@ -61,3 +61,10 @@ if(NOT width EQUAL 24 OR NOT height EQUAL 32)
   message(FATAL_ERROR "deal --cardset tiny.cr4 gave cards of ${width} x ${height}")
 endif()
 run_tool(2 out deal --game 0 --number 7 --cardset ${WORK}/cut.cr4)
+
+# A directory that cannot be written: the reason, status 1, nothing half-made.
+run_tool(1 out make-data ${WORK}/no-such-dir/data)
+if(NOT last_err MATCHES "no-such-dir/data/fr-71-110.frm")
+  message(FATAL_ERROR "make-data into a missing directory: ${last_err}")
+endif()
+run_tool(2 out make-data)
