@@ -3,6 +3,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <memory>
 
 #include "choose_command.h"
 #include "customize_dialog.h"
@@ -38,17 +39,20 @@ void F_Main::CreateGameChooser()
         const TableState& t = Game_.T;
         CountPlayed(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom);
     };
-    OnGameWon = [this] {
+    // A win is counted at once; the win form then asks for a name when the
+    // time is a new best, and the record is kept only after its OK.
+    auto lastWin = std::make_shared<WinCount>();
+    OnGameWon = [this, lastWin] {
         const TableState& t = Game_.T;
-        const int row = CountGame(F_Games->SG_Table, 7, t.CurrentGame, t.CurrentCustom, t.Rules, [this](bool record) {
-            TF_Finish form(this, I_Field, record, PlayerName);
-            const bool ok = form.exec() == QDialog::Accepted;
-            return FinishResult{ok, PlayerName.toStdString()};
-        });
-        F_Games->ShowStatistics(row);
+        *lastWin = quillo::CountWin(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom, t.Rules);
+        F_Games->ShowStatistics(lastWin->Row);
     };
-    // The win form is shown by the count above, in record mode after a new best time.
-    ShowWinForm = nullptr;
+    ShowWinForm = [this, lastWin] {
+        TF_Finish form(this, I_Field, lastWin->NewRecord, PlayerName);
+        if (form.exec() != QDialog::Accepted || !lastWin->NewRecord) return;
+        StoreRecord(F_Games->SG_Table, *lastWin, PlayerName.toStdString());
+        F_Games->ShowStatistics(lastWin->Row);
+    };
 }
 
 void F_Main::WriteStatistics()
