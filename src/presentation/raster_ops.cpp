@@ -154,22 +154,23 @@ void TurnCellAnticlockwise(const PixelBuffer& src, int sx, int sy, int w, int h,
             }
         return;
     }
-    // Source row y becomes target column dx + y, read left to right while
-    // the target goes up the column: one stride further in memory per pixel.
-    // Done in 16 x 16 blocks so the target rows being written stay in cache.
-    const size_t stride = static_cast<size_t>(dst.Stride());
-    constexpr int block = 16;
+    // In 8 x 8 blocks: read eight source rows of a block, then write each
+    // target row of the block in one piece. Source row y becomes target
+    // column dx + y; source column x becomes target row dy + w - 1 - x.
+    constexpr int block = 8;
     for (int by = 0; by < h; by += block)
         for (int bx = 0; bx < w; bx += block) {
-            const int ey = std::min(h, by + block), ex = std::min(w, bx + block);
-            for (int y = by; y < ey; ++y) {
-                const uint8_t* s = src.PixelAt(sx + bx, sy + y);
-                uint8_t* d = dst.PixelAt(dx + y, dy + w - 1 - bx);
-                for (int x = bx; x < ex; ++x, s += 3, d += stride) {
-                    d[0] = s[0];
-                    d[1] = s[1];
-                    d[2] = s[2];
+            const int ny = std::min(block, h - by), nx = std::min(block, w - bx);
+            uint8_t tile[block][block * 3];
+            for (int y = 0; y < ny; ++y) std::memcpy(tile[y], src.PixelAt(sx + bx, sy + by + y), static_cast<size_t>(nx) * 3);
+            for (int x = 0; x < nx; ++x) {
+                uint8_t row[block * 3];
+                for (int y = 0; y < ny; ++y) {
+                    row[3 * y] = tile[y][3 * x];
+                    row[3 * y + 1] = tile[y][3 * x + 1];
+                    row[3 * y + 2] = tile[y][3 * x + 2];
                 }
+                std::memcpy(dst.PixelAt(dx + by, dy + w - 1 - (bx + x)), row, static_cast<size_t>(ny) * 3);
             }
         }
 }
