@@ -35,7 +35,7 @@ void ReadSnapshot(const UndoSnapshot& s, TableState& t)
 void PushSnapshot(UndoHistory& h, const TableState& t)
 {
     if (h.Count == UndoSlots) {
-        std::rotate(h.Slots.begin(), h.Slots.begin() + 1, h.Slots.end());
+        h.Slots.DropOldest();
         h.Count = UndoSlots - 1;
     }
     WriteSnapshot(t, h.Slots[static_cast<size_t>(h.Count)]);

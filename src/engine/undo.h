@@ -18,8 +18,30 @@ constexpr size_t SnapshotTableRedealsOffset = 7076;
 
 using UndoSnapshot = std::array<uint8_t, UndoSnapshotSize>;
 
+// The twenty slots in slot order, oldest first. Dropping the oldest moves
+// where the order starts instead of moving 130 kilobytes down one place; the
+// storage of the dropped slot becomes the last slot, bytes and all, as if the
+// slots had moved.
+class SnapshotSlots {
+public:
+    UndoSnapshot& operator[](size_t i) { return Data_[(Start_ + i) % UndoSlots]; }
+    const UndoSnapshot& operator[](size_t i) const { return Data_[(Start_ + i) % UndoSlots]; }
+    static constexpr size_t size() { return UndoSlots; }
+    void DropOldest() { Start_ = (Start_ + 1) % UndoSlots; }
+    bool operator==(const SnapshotSlots& other) const
+    {
+        for (size_t i = 0; i < UndoSlots; ++i)
+            if ((*this)[i] != other[i]) return false;
+        return true;
+    }
+
+private:
+    std::array<UndoSnapshot, UndoSlots> Data_{};
+    size_t Start_ = 0;
+};
+
 struct UndoHistory {
-    std::array<UndoSnapshot, UndoSlots> Slots{};
+    SnapshotSlots Slots;
     int Count = 0;
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <unordered_set>
 #include <vector>
 
@@ -57,10 +58,19 @@ inline int ActionRank(const TableState& t, const PlayerAction& a)
 inline bool Pointless(const TableState& t, const PlayerAction& a)
 {
     if (a.Kind != ActionKind::Drag) return false;
+    const GameRules& r = t.Rules;
     const Card& c = t.CardAt(a.Card);
-    if (t.Rules.IsFoundation(c.PileIndex)) return true;
-    return c.Order == 0 && t.PileAt(a.Pile).Count == 0 && !t.Rules.IsReserve(a.Pile) &&
-           !t.Rules.IsFoundation(a.Pile);
+    if (r.IsFoundation(c.PileIndex) || r.IsFoundation(a.Pile)) return r.IsFoundation(c.PileIndex);
+    if (r.IsReserve(c.PileIndex) && r.IsReserve(a.Pile)) return true;
+    if (c.Order == 0) return t.PileAt(a.Pile).Count == 0 && !r.IsReserve(a.Pile);
+    // A card already built on a fitting card gains nothing by moving to another.
+    if (!r.IsTableau(c.PileIndex)) return false;
+    for (int i = 0; i < r.TotalCards; ++i) {
+        const Card& below = t.CardAt(i);
+        if (!below.InPlay || below.PileIndex != c.PileIndex || below.Order != c.Order - 1) continue;
+        return below.FaceUp && SuitFits(r.TableConsSuit, c, below) && RankFits(t, r.TableConsVal, c, below, false);
+    }
+    return false;
 }
 
 inline WinLine FindWin(int game, uint32_t number, long budget)
@@ -107,6 +117,29 @@ inline WinLine FindWin(int game, uint32_t number, long budget)
         push(g.T);
     }
     return line;
+}
+
+// The quillo-tool play commands of an action.
+inline std::vector<std::string> ActionCommands(const PlayerAction& a)
+{
+    auto left = [](int card) { return "left " + std::to_string(card); };
+    switch (a.Kind) {
+    case ActionKind::Drag: return {left(a.Card), "drop " + std::to_string(a.Pile)};
+    case ActionKind::Press: return {left(a.Card)};
+    case ActionKind::EmptyStock: return {"left-pile " + std::to_string(a.Pile)};
+    case ActionKind::DealButton: return {"deal"};
+    case ActionKind::TwoPresses:
+        return {left(a.Card), a.Other != -1 ? left(a.Other) : "left-pile " + std::to_string(a.Pile)};
+    }
+    return {};
+}
+
+inline std::vector<std::string> LineCommands(const WinLine& line)
+{
+    std::vector<std::string> out;
+    for (const PlayerAction& a : line.Actions)
+        for (auto& c : ActionCommands(a)) out.push_back(std::move(c));
+    return out;
 }
 
 }  // namespace quillo::test

@@ -1,0 +1,126 @@
+// Whole games played through quillo-tool play: a small search finds a
+// winning line of a known deal, its commands go to the real tool, and the
+// win must come with the last command, not before.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "win_search.h"
+
+namespace quillo {
+namespace {
+
+struct ToolRun {
+    std::vector<std::string> Lines;
+};
+
+ToolRun RunTool(int game, uint32_t number, const std::vector<std::string>& commands, const std::string& name)
+{
+    const std::string script = testing::TempDir() + "quillo_play_" + name + ".txt";
+    {
+        std::ofstream out(script);
+        for (const auto& c : commands) out << c << '\n';
+    }
+    const std::string cmd = std::string(QUILLO_TOOL_PATH) + " play --game " + std::to_string(game) + " --number " +
+                            std::to_string(number) + " < " + script;
+    ToolRun run;
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::string line;
+    for (int ch; (ch = std::fgetc(pipe)) != EOF;) {
+        if (ch == '\n') {
+            run.Lines.push_back(line);
+            line.clear();
+        } else {
+            line += static_cast<char>(ch);
+        }
+    }
+    pclose(pipe);
+    std::remove(script.c_str());
+    return run;
+}
+
+bool HasWin(const std::string& line)
+{
+    return line.find("\"win\"") != std::string::npos;
+}
+
+struct Deal {
+    int Game;
+    uint32_t Number;
+};
+
+// Deals the search wins quickly; found with the same search over numbers 1..40.
+const Deal WonDeals[] = {
+    {games::Klondike, 33}, {games::Chinese, 1},   {games::Canfield, 9},      {games::Aribert, 31},
+    {games::Scorpion, 0},  {games::FreeCell, 32}, {games::Star, 16},         {games::Braid, 9},
+    {games::NapoleonsTomb, 0}, {games::MonteCarlo, 1}, {games::RoyalMarriage, 1},
+};
+
+class ScriptedGame : public testing::TestWithParam<Deal> {};
+
+TEST_P(ScriptedGame, WinComesWithTheLastCommand)
+{
+    const Deal d = GetParam();
+    const test::WinLine line = test::FindWin(d.Game, d.Number, 20000);
+    ASSERT_TRUE(line.Won) << "no win found in " << line.Nodes << " positions";
+    std::vector<std::string> commands = test::LineCommands(line);
+    const size_t played = commands.size();
+    commands.push_back("state");
+    const ToolRun run = RunTool(d.Game, d.Number, commands, std::to_string(d.Game));
+    ASSERT_EQ(run.Lines.size(), played + 2);
+    for (size_t k = 0; k + 1 < played; ++k) {
+        ASSERT_EQ(run.Lines[k].rfind("{\"events\":", 0), 0u) << commands[k] << ": " << run.Lines[k];
+        ASSERT_FALSE(HasWin(run.Lines[k])) << "won early, at command " << k << " of " << played;
+    }
+    EXPECT_TRUE(HasWin(run.Lines[played - 1])) << commands[played - 1] << ": " << run.Lines[played - 1];
+    EXPECT_NE(run.Lines[played].find("\"GameWon\":true"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDeals),
+                         [](const testing::TestParamInfo<Deal>& info) {
+                             std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
+                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+                             return name;
+                         });
+
+// The same commands with Animation on and off leave the same table.
+TEST(ScriptedGame, AnimationChangesNoData)
+{
+    const test::WinLine line = test::FindWin(games::Canfield, 9, 20000);
+    ASSERT_TRUE(line.Won);
+    std::vector<std::string> states;
+    for (const char* option : {"option animation on", "option animation off"}) {
+        std::vector<std::string> commands{option};
+        for (auto& c : test::LineCommands(line)) commands.push_back(c);
+        commands.resize(commands.size() - 1);  // stop before the win, which deals anew in a window
+        commands.push_back("state");
+        const ToolRun run = RunTool(games::Canfield, 9, commands, "anim");
+        ASSERT_GE(run.Lines.size(), 2u);
+        states.push_back(run.Lines[run.Lines.size() - 2]);
+    }
+    EXPECT_EQ(states[0], states[1]);
+}
+
+TEST(PlayTool, BadCommandsReportAndChangeNothing)
+{
+    const std::vector<std::string> commands = {
+        "state",  "left",      "left 52",    "left x",     "right -1",     "drop 3",     "left-pile 99",
+        "deal",   "option sound maybe",      "option colour on",           "undo 2",     "fly",
+        "left-pile 6", "state",
+    };
+    const ToolRun run = RunTool(games::Klondike, 5, commands, "bad");
+    ASSERT_EQ(run.Lines.size(), commands.size() + 2);
+    for (size_t k = 2; k + 3 < run.Lines.size(); ++k)
+        EXPECT_EQ(run.Lines[k].rfind("{\"error\":", 0), 0u) << commands[k - 1] << ": " << run.Lines[k];
+    // Everything but the Layer values is as dealt (the press on an empty pile raised it).
+    EXPECT_EQ(run.Lines[0].substr(run.Lines[0].find("\"Cards\"")),
+              run.Lines[run.Lines.size() - 2].substr(run.Lines[run.Lines.size() - 2].find("\"Cards\"")));
+}
+
+}  // namespace
+}  // namespace quillo
