@@ -56,9 +56,9 @@ struct Deal {
 
 // Deals the search wins quickly; found with the same search over numbers 1..40.
 const Deal WonDeals[] = {
-    {games::Klondike, 33}, {games::Chinese, 1},   {games::Canfield, 9},      {games::Aribert, 31},
-    {games::Scorpion, 0},  {games::FreeCell, 32}, {games::Star, 16},         {games::Braid, 9},
-    {games::NapoleonsTomb, 0}, {games::MonteCarlo, 1}, {games::RoyalMarriage, 1},
+    {games::Klondike, 33}, {games::Chinese, 1},  {games::Canfield, 9},   {games::Aribert, 31},
+    {games::FreeCell, 32}, {games::Star, 16},    {games::Braid, 9},      {games::MonteCarlo, 1},
+    {games::RoyalMarriage, 1},
 };
 
 class ScriptedGame : public testing::TestWithParam<Deal> {};

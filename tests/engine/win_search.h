@@ -119,6 +119,98 @@ inline WinLine FindWin(int game, uint32_t number, long budget)
     return line;
 }
 
+// How far a position has come, for games a plain search gets lost in: cards
+// home, runs built down from a King at the bottom of a pile, hidden cards.
+inline int Progress(const TableState& t)
+{
+    const GameRules& r = t.Rules;
+    int score = 0;
+    for (int i = 0; i < r.TotalCards; ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay) {
+            score += 10;
+            continue;
+        }
+        if (r.IsFoundation(c.PileIndex)) score += 10;
+        if (!c.FaceUp) score -= 3;
+        if (c.Rank == RankKing && c.FaceUp && c.Order == 0 && r.IsTableau(c.PileIndex) && r.FoundFirst == -1) {
+            // The run of one suit going down from this King.
+            int previous = i, length = 1;
+            for (bool more = true; more;) {
+                more = false;
+                for (int j = 0; j < r.TotalCards; ++j) {
+                    const Card& d = t.CardAt(j);
+                    if (d.InPlay && d.FaceUp && d.PileIndex == c.PileIndex && d.Order == length &&
+                        d.Suit == c.Suit && d.Rank == t.CardAt(previous).Rank - 1) {
+                        previous = j;
+                        ++length;
+                        more = true;
+                        break;
+                    }
+                }
+            }
+            score += 8 * length;
+        }
+    }
+    return score;
+}
+
+// The same search, trying the actions that make the most progress first.
+inline WinLine FindWinByProgress(int game, uint32_t number, long budget)
+{
+    Game g;
+    SetUpAndDeal(g, game, number);
+    g.T.Opt.Autoplay = true;
+    g.KeepHistory = false;
+    struct Child {
+        PlayerAction Action;
+        int Score;
+    };
+    struct Frame {
+        TableState State;
+        std::vector<Child> Children;
+        size_t Next = 0;
+    };
+    std::vector<Frame> stack;
+    std::unordered_set<uint64_t> seen;
+    WinLine line;
+    auto push = [&](const TableState& t) {
+        Frame f{t, {}, 0};
+        std::vector<PlayerAction> actions;
+        ListActions(t, actions);
+        for (const PlayerAction& a : actions) {
+            if (Pointless(t, a)) continue;
+            g.T = t;
+            PlayAction(g, a);
+            f.Children.push_back({a, g.GameWon ? 1 << 20 : Progress(g.T)});
+        }
+        std::stable_sort(f.Children.begin(), f.Children.end(),
+                         [](const Child& a, const Child& b) { return a.Score > b.Score; });
+        stack.push_back(std::move(f));
+    };
+    seen.insert(PositionHash(g.T));
+    push(g.T);
+    while (!stack.empty() && line.Nodes < budget) {
+        Frame& top = stack.back();
+        if (top.Next == top.Children.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const PlayerAction a = top.Children[top.Next++].Action;
+        g.T = top.State;
+        PlayAction(g, a);
+        ++line.Nodes;
+        if (g.GameWon) {
+            for (const Frame& f : stack) line.Actions.push_back(f.Children[f.Next - 1].Action);
+            line.Won = true;
+            return line;
+        }
+        if (!seen.insert(PositionHash(g.T)).second) continue;
+        push(g.T);
+    }
+    return line;
+}
+
 // The quillo-tool play commands of an action.
 inline std::vector<std::string> ActionCommands(const PlayerAction& a)
 {
