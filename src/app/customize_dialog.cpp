@@ -40,7 +40,10 @@ RadioGroupBox::RadioGroupBox(const QString& caption, const RadioChoice& choice, 
     }
     items->addStretch(1);
     outer->addWidget(Box_, 1);
-    if (!Pictures_.empty()) {
+    if (Pictures_.empty()) {
+        // Keeps the group as wide as its neighbours that have a picture.
+        outer->addSpacing(RulePictureWidth + 2 + outer->spacing());
+    } else {
         Picture_ = new QLabel(this);
         Picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Picture_->setLineWidth(1);

@@ -85,7 +85,7 @@ void TF_Games::BuildControls()
     QHeaderView* hc = LB_Games->horizontalHeader();
     hc->setObjectName("HC_Games");
     hc->setSectionsClickable(true);
-    hc->setSortIndicatorShown(true);
+    hc->setSortIndicatorShown(false);
     hc->setHighlightSections(false);
     hc->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     hc->resizeSection(SectionGame, 160);

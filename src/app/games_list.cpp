@@ -142,14 +142,45 @@ void LevelDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const
     }
 }
 
-void GamesHeader::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const
+void GamesHeader::paintSection(QPainter* p, const QRect& rect, int logicalIndex) const
 {
-    QHeaderView::initStyleOptionForIndex(option, logicalIndex);
-    // The triangle points up for an ascending sort, down for a descending one.
-    if (option->sortIndicator == QStyleOptionHeader::SortDown)
-        option->sortIndicator = QStyleOptionHeader::SortUp;
-    else if (option->sortIndicator == QStyleOptionHeader::SortUp)
-        option->sortIndicator = QStyleOptionHeader::SortDown;
+    QHeaderView::paintSection(p, rect, logicalIndex);
+    if (logicalIndex != sortIndicatorSection()) return;
+    // The caption's (or the icon's) end, then the triangle 10 pixels to its right,
+    // no further right than 25 pixels in from the section's edge.
+    int textEnd = rect.left() + 8;
+    if (logicalIndex == SectionCustom)
+        textEnd += 16;
+    else
+        textEnd += fontMetrics().horizontalAdvance(model()->headerData(logicalIndex, Qt::Horizontal).toString());
+    const int x = std::min(textEnd, rect.right() - 25) + 10;
+    const bool up = sortIndicatorOrder() == Qt::AscendingOrder;
+    const int bottom = up ? rect.bottom() - 6 : rect.top() + 4 + 8;
+    const int top = bottom - 8;
+    const QPointF left(x, up ? bottom : top), right(x + 8, up ? bottom : top), tip(x + 4, up ? top : bottom);
+    p->save();
+    // The base painting leaves the text's clip behind.
+    p->setClipRect(rect);
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(Qt::NoPen);
+    p->setBrush(palette().color(QPalette::Mid));
+    p->drawPolygon(QPolygonF({left, right, tip}));
+    // Embossed: the lower-left edges in shadow, the others in light.
+    const QColor shadow = palette().color(QPalette::Shadow), light = palette().color(QPalette::Light);
+    if (up) {
+        p->setPen(shadow);
+        p->drawLine(tip, left);
+        p->drawLine(left, right);
+        p->setPen(light);
+        p->drawLine(right, tip);
+    } else {
+        p->setPen(shadow);
+        p->drawLine(left, tip);
+        p->setPen(light);
+        p->drawLine(tip, right);
+        p->drawLine(right, left);
+    }
+    p->restore();
 }
 
 QSize LevelDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -55,10 +55,12 @@ public:
 class GamesHeader : public QHeaderView {
     Q_OBJECT
 public:
+    // The sort indicator is kept by the header but drawn here: a small
+    // embossed triangle after the caption, pointing up for ascending.
     explicit GamesHeader(QWidget* parent = nullptr) : QHeaderView(Qt::Horizontal, parent) {}
 
 protected:
-    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
+    void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override;
 };
 
 // Role of the raw column text (level digit, "C").
