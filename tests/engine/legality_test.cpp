@@ -12,8 +12,8 @@ using test::Arrange;
 using test::CardOf;
 using test::SetUpAndDeal;
 
-// Asks the drop rule about the group from card (and every card above it).
-int Ask(TableState& t, int card, int pile)
+// Picks the group from card (and every card above it) as a press would.
+void PickGroup(TableState& t, int card)
 {
     t.ActiveCard = card;
     t.PickedCount = 0;
@@ -22,6 +22,12 @@ int Ask(TableState& t, int card, int pile)
         c.Moving = c.InPlay && c.PileIndex == t.CardAt(card).PileIndex && c.Order >= t.CardAt(card).Order;
         t.PickedCount += c.Moving ? 1 : 0;
     }
+}
+
+// Asks the drop rule about the group from card.
+int Ask(TableState& t, int card, int pile)
+{
+    PickGroup(t, card);
     t.DropPile = pile;
     const int result = CanDrop(t);
     for (int i = 0; i < t.Rules.TotalCards; ++i) t.CardAt(i).Moving = false;
@@ -316,13 +322,7 @@ TEST(DropTargets, AgreesWithCanDropOnEveryPile)
                 if (Ask(copy, card, p) == p) expected |= uint64_t{1} << p;
             }
             TableState copy = t;
-            copy.ActiveCard = card;
-            copy.PickedCount = 0;
-            for (int i = 0; i < copy.Rules.TotalCards; ++i) {
-                Card& c = copy.CardAt(i);
-                c.Moving = c.InPlay && c.PileIndex == t.CardAt(card).PileIndex && c.Order >= t.CardAt(card).Order;
-                copy.PickedCount += c.Moving ? 1 : 0;
-            }
+            PickGroup(copy, card);
             if (game != games::NapoleonsTomb) {
                 EXPECT_EQ(DropTargets(copy), expected) << game << ' ' << card;
             }

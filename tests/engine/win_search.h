@@ -63,6 +63,8 @@ inline bool Pointless(const TableState& t, const PlayerAction& a)
     if (r.IsFoundation(c.PileIndex) || r.IsFoundation(a.Pile)) return r.IsFoundation(c.PileIndex);
     if (r.IsReserve(c.PileIndex) && r.IsReserve(a.Pile)) return true;
     if (c.Order == 0) return t.PileAt(a.Pile).Count == 0 && !r.IsReserve(a.Pile);
+    // Without foundations (Scorpion) only a King is worth an empty pile.
+    if (r.FoundFirst == -1 && t.PileAt(a.Pile).Count == 0 && c.Rank != RankKing) return true;
     // A card already built on a fitting card gains nothing by moving to another.
     if (!r.IsTableau(c.PileIndex)) return false;
     for (int i = 0; i < r.TotalCards; ++i) {
@@ -71,52 +73,6 @@ inline bool Pointless(const TableState& t, const PlayerAction& a)
         return below.FaceUp && SuitFits(r.TableConsSuit, c, below) && RankFits(t, r.TableConsVal, c, below, false);
     }
     return false;
-}
-
-inline WinLine FindWin(int game, uint32_t number, long budget)
-{
-    Game g;
-    SetUpAndDeal(g, game, number);
-    g.T.Opt.Autoplay = true;
-    g.KeepHistory = false;
-    struct Frame {
-        TableState State;
-        std::vector<PlayerAction> Actions;
-        size_t Next = 0;
-    };
-    std::vector<Frame> stack;
-    std::unordered_set<uint64_t> seen;
-    auto push = [&](const TableState& t) {
-        Frame f{t, {}, 0};
-        ListActions(t, f.Actions);
-        std::erase_if(f.Actions, [&](const PlayerAction& a) { return Pointless(t, a); });
-        std::stable_sort(f.Actions.begin(), f.Actions.end(), [&](const PlayerAction& a, const PlayerAction& b) {
-            return ActionRank(t, a) < ActionRank(t, b);
-        });
-        stack.push_back(std::move(f));
-    };
-    WinLine line;
-    seen.insert(PositionHash(g.T));
-    push(g.T);
-    while (!stack.empty() && line.Nodes < budget) {
-        Frame& top = stack.back();
-        if (top.Next == top.Actions.size()) {
-            stack.pop_back();
-            continue;
-        }
-        const PlayerAction a = top.Actions[top.Next++];
-        g.T = top.State;
-        PlayAction(g, a);
-        ++line.Nodes;
-        if (g.GameWon) {
-            for (const Frame& f : stack) line.Actions.push_back(f.Actions[f.Next - 1]);
-            line.Won = true;
-            return line;
-        }
-        if (!seen.insert(PositionHash(g.T)).second) continue;
-        push(g.T);
-    }
-    return line;
 }
 
 // How far a position has come, for games a plain search gets lost in: cards
@@ -155,8 +111,10 @@ inline int Progress(const TableState& t)
     return score;
 }
 
-// The same search, trying the actions that make the most progress first.
-inline WinLine FindWinByProgress(int game, uint32_t number, long budget)
+// Depth first, with a visited set. Actions are tried by kind (cards home
+// first, then turning up, then building), or, byProgress, by how far the
+// position they lead to has come.
+inline WinLine Search(int game, uint32_t number, long budget, bool byProgress)
 {
     Game g;
     SetUpAndDeal(g, game, number);
@@ -180,9 +138,13 @@ inline WinLine FindWinByProgress(int game, uint32_t number, long budget)
         ListActions(t, actions);
         for (const PlayerAction& a : actions) {
             if (Pointless(t, a)) continue;
-            g.T = t;
-            PlayAction(g, a);
-            f.Children.push_back({a, g.GameWon ? 1 << 20 : Progress(g.T)});
+            int score = -ActionRank(t, a);
+            if (byProgress) {
+                g.T = t;
+                PlayAction(g, a);
+                score = g.GameWon ? 1 << 20 : Progress(g.T);
+            }
+            f.Children.push_back({a, score});
         }
         std::stable_sort(f.Children.begin(), f.Children.end(),
                          [](const Child& a, const Child& b) { return a.Score > b.Score; });
@@ -209,6 +171,11 @@ inline WinLine FindWinByProgress(int game, uint32_t number, long budget)
         push(g.T);
     }
     return line;
+}
+
+inline WinLine FindWin(int game, uint32_t number, long budget)
+{
+    return Search(game, number, budget, false);
 }
 
 // The quillo-tool play commands of an action.
