@@ -35,4 +35,8 @@ inline FILE_NAMES MakeFileNames(std::string dir)
     return f;
 }
 
+// The same, with the player's own files (settings, statistics, custom games)
+// moved to the XDG data location when the program directory is read-only.
+FILE_NAMES PlayerFileNames(const std::string& programDir);
+
 }  // namespace quillo

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "about_dialog.h"
+#include "engine/catalogue.h"
 #include "engine/deal.h"
 #include "engine/labels.h"
 #include "engine/random.h"
@@ -17,6 +18,7 @@
 #include "loading_dialog.h"
 #include "main_window.h"
 #include "shuffle_dialog.h"
+#include "storage/custom_games.h"
 #include "window_placement.h"
 
 namespace quillo {
@@ -34,6 +36,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
 {
     ResizeArmed = false;
     Game_.T.LayoutReady = false;
+    ReadSettingsFile();
 
     QScreen* screen = this->screen();
     const QRect whole = screen->geometry();
@@ -59,10 +62,17 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     MI_GameUndo->setEnabled(true);
     show();
 
-    SetupGame(Game_, SetupForm::Full);
+    // The settings name a listed game; a custom one gone from its file is
+    // played as its base game.
+    if (!SetUpCustomGame(Game_, Files_.CustomGames, Game_.T.CurrentGame, Game_.T.CurrentCustom)) {
+        Game_.T.CurrentGame = games::Star;
+        Game_.T.CurrentCustom = -1;
+        SetupGame(Game_, SetupForm::Full);
+    }
     NewDeal(Game_, DealKind::New);
 
     ResizeArmed = true;
+    SavedGamesDir = QString::fromStdString(Files_.ProgramDir);
 }
 
 bool F_Main::Celebrating() const

@@ -22,7 +22,7 @@
 namespace quillo {
 
 F_Main::F_Main(const QString& programDir, QWidget* parent)
-    : QMainWindow(parent), Files_(MakeFileNames(programDir.toStdString())), View_(*this), Game_(View_),
+    : QMainWindow(parent), Files_(PlayerFileNames(programDir.toStdString())), View_(*this), Game_(View_),
       Sound_(QString::fromStdString(Files_.ProgramDir))
 {
     setObjectName("F_Main");
@@ -254,7 +254,7 @@ void F_Main::Shutdown()
     ShutDown_ = true;
     ResizeArmed = false;
     Timer1.stop();
-    // Settings and statistics are written here once their files exist.
+    WriteSettingsFile();
     WriteStatistics();
 }
 

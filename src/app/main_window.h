@@ -14,6 +14,7 @@
 #include "presentation/table_effects.h"
 #include "qt_table_view.h"
 #include "sound_player.h"
+#include "storage/settings_file.h"
 
 class QAction;
 class QLabel;
@@ -41,6 +42,15 @@ public:
     // boxes, first setup and deal. closeDialogsAtOnce skips waiting for the
     // player (used by measurements and tests).
     void StartUp(bool closeDialogsAtOnce = false);
+
+    // quillo.set: read and applied at start-up, written at shutdown.
+    void ReadSettingsFile();
+    void WriteSettingsFile();
+    void ApplySettings(const Settings& s);
+    Settings CurrentSettings() const;
+
+    // Where the save and open dialogs of saved games start.
+    QString SavedGamesDir;
 
     // Commands.
     void MI_GameChooseClick();

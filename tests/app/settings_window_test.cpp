@@ -1,0 +1,179 @@
+// Settings carried from one run to the next: written when the window closes,
+// read and applied at the next start, with their fallbacks.
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "app/dialog_support.h"
+#include "app/games_dialog.h"
+#include "app/main_window.h"
+#include "engine/catalogue.h"
+#include "engine/game_table.h"
+#include "storage/settings_file.h"
+
+namespace quillo {
+namespace {
+
+void WriteBytes(const std::string& path, const QByteArray& bytes)
+{
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+int UnplayableGame()
+{
+    for (int i = 0; i < CatalogueSize; ++i)
+        if (!IsPlayable(i)) return i;
+    return CatalogueSize;
+}
+
+TEST(SettingsAcrossRuns, WrittenAtCloseAndTakenBackAtTheNextStart)
+{
+    test::ProgramDir dir;
+    WriteBytes(dir.File("tiny.cr3"), "not read here");
+    {
+        F_Main w(dir.Path());
+        // A fresh installation: Klondike, the default deck, green, all options on.
+        w.ReadSettingsFile();
+        Settings s = w.CurrentSettings();
+        EXPECT_EQ(s.CurrentGame, games::Klondike);
+        EXPECT_EQ(s.CardSetPath, dir.File("wheels.cr3"));
+        EXPECT_EQ(w.TableField().Bkg.BackgroundColor, 0x008000u);
+        EXPECT_EQ(s.Opt, (Options{true, true, true}));
+
+        s.CurrentGame = games::FreeCell;
+        s.CardSetPath = dir.File("tiny.cr3");
+        s.BackIndex = 2;
+        s.BackgroundColor = 0x302010;  // blue 0x30, green 0x20, red 0x10
+        s.Recent = {{games::FreeCell, -1}, {games::Klondike, -1}};
+        s.Opt = {false, true, false};
+        w.ApplySettings(s);
+        // The field keeps red in the high byte; the check marks are the options.
+        EXPECT_EQ(w.TableField().Bkg.BackgroundColor, 0x102030u);
+        EXPECT_FALSE(w.MI_OptionsSound->isChecked());
+        EXPECT_FALSE(w.CurrentGame().T.Opt.Autoplay);
+        w.close();
+    }
+    {
+        F_Main w(dir.Path());
+        w.ReadSettingsFile();
+        const Settings s = w.CurrentSettings();
+        EXPECT_EQ(w.CurrentGame().T.CurrentGame, games::FreeCell);
+        EXPECT_EQ(s.CardSetPath, dir.File("tiny.cr3"));
+        EXPECT_EQ(s.BackIndex, 2);
+        EXPECT_EQ(w.TableField().Bkg.BackgroundColor, 0x102030u);
+        EXPECT_EQ(w.F_Games->RecentGames, (std::vector<RecentGame>{{games::FreeCell, -1}, {games::Klondike, -1}}));
+        EXPECT_EQ(w.CurrentGame().T.Opt, (Options{false, true, false}));
+        EXPECT_FALSE(w.MI_OptionsAutoplay->isChecked());
+        EXPECT_TRUE(w.MI_OptionsAnimation->isChecked());
+    }
+}
+
+TEST(SettingsAcrossRuns, StartUpDealsTheGameOfTheSettings)
+{
+    test::ProgramDir dir;
+    Settings s;
+    s.CurrentGame = games::FreeCell;
+    s.Opt = {false, false, true};
+    ASSERT_TRUE(WriteSettings(dir.File(SettingsFileName), s).Ok());
+    F_Main w(dir.Path());
+    w.ShowError = [](const QString&) {};  // no card set in this directory
+    w.StartUp(true);
+    const TableState& t = w.CurrentGame().T;
+    EXPECT_EQ(t.CurrentGame, games::FreeCell);
+    EXPECT_EQ(t.GameName, "Free Cell");
+    EXPECT_TRUE(t.LayoutReady);
+    EXPECT_EQ(t.Opt, (Options{false, false, true}));
+    EXPECT_FALSE(w.MI_OptionsSound->isChecked());
+    EXPECT_EQ(w.SavedGamesDir.toStdString(), dir.File(""));
+    w.close();
+}
+
+TEST(SettingsAcrossRuns, UnknownGamesAndMissingDecksFallBack)
+{
+    struct Row {
+        int Game;
+        bool DeckExists;
+        int StartsGame;
+        const char* Deck;
+    };
+    const Row rows[] = {
+        {games::FreeCell, true, games::FreeCell, "tiny.cr3"},
+        {games::FreeCell, false, games::FreeCell, "standard.cr3"},
+        {UnplayableGame(), true, games::Star, "tiny.cr3"},
+        {-3, true, games::Star, "tiny.cr3"},
+        {1000, false, games::Star, "standard.cr3"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Game);
+        test::ProgramDir dir;
+        if (row.DeckExists) WriteBytes(dir.File("tiny.cr3"), "x");
+        Settings s;
+        s.CurrentGame = row.Game;
+        s.CurrentCustom = 4;
+        s.CardSetPath = dir.File("tiny.cr3");
+        ASSERT_TRUE(WriteSettings(dir.File(SettingsFileName), s).Ok());
+        F_Main w(dir.Path());
+        w.ReadSettingsFile();
+        EXPECT_EQ(w.CurrentGame().T.CurrentGame, row.StartsGame);
+        EXPECT_EQ(w.CurrentGame().T.CurrentCustom, row.StartsGame == row.Game ? 4 : -1);
+        EXPECT_EQ(w.CurrentSettings().CardSetPath, dir.File(row.Deck));
+    }
+}
+
+TEST(SettingsAcrossRuns, TexturedBackgroundIsLoadedOrFallsBackToTheColour)
+{
+    test::ProgramDir dir;
+    QImage tile(8, 8, QImage::Format_RGB888);
+    tile.fill(QColor(200, 100, 50));
+    ASSERT_TRUE(tile.save(QString::fromStdString(dir.File("tile.bmp"))));
+    struct Row {
+        const char* Texture;
+        BackgroundMode Mode;
+        uint8_t FieldMode;
+        Bgr Corner;
+    };
+    const Row rows[] = {
+        {"tile.bmp", BackgroundMode::Tiled, BackgroundTiled, {50, 100, 200}},
+        {"gone.bmp", BackgroundMode::Tiled, BackgroundColour, {0x30, 0x20, 0x10}},
+        {"tile.bmp", BackgroundMode::Plain, BackgroundColour, {0x30, 0x20, 0x10}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Texture);
+        Settings s;
+        s.BackgroundColor = 0x302010;
+        s.Background = row.Mode;
+        s.TexturePath = dir.File(row.Texture);
+        ASSERT_TRUE(WriteSettings(dir.File(SettingsFileName), s).Ok());
+        F_Main w(dir.Path());
+        w.ResizeField(792, 526);
+        w.ReadSettingsFile();
+        Field& f = w.TableField();
+        EXPECT_EQ(f.Bkg.BackgroundMode, row.FieldMode);
+        f.DrawBackground(f.I_Field);
+        EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), row.Corner);
+    }
+}
+
+TEST(SettingsAcrossRuns, ReadOnlyProgramDirectorySendsThePlayersFilesElsewhere)
+{
+    test::ProgramDir dir;
+    const FILE_NAMES here = PlayerFileNames(dir.Path().toStdString());
+    EXPECT_EQ(here.Settings, dir.File("quillo.set"));
+    QFile::setPermissions(dir.Path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool readOnly = !QFileInfo(dir.Path()).isWritable();
+    const FILE_NAMES elsewhere = PlayerFileNames(dir.Path().toStdString());
+    QFile::setPermissions(dir.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!readOnly) GTEST_SKIP() << "this user writes everywhere";
+    EXPECT_EQ(elsewhere.Settings.rfind(dir.File(""), 0), std::string::npos);
+    EXPECT_EQ(elsewhere.Statistics.substr(elsewhere.Statistics.size() - 10), "quillo.won");
+    // Card sets and help stay beside the program.
+    EXPECT_EQ(elsewhere.HelpFile, dir.File("quillo.hlp"));
+}
+
+}  // namespace
+}  // namespace quillo
