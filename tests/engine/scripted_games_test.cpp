@@ -88,6 +88,24 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
                              return name;
                          });
 
+// Scorpion needs a longer search (the progress ordering, some 20000
+// positions); the line it found for deal 34 is kept beside this file.
+TEST(ScriptedGame, ScorpionStoredLine)
+{
+    const std::string file = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) + "/data/scorpion_34.txt";
+    std::ifstream in(file);
+    std::vector<std::string> commands;
+    for (std::string line; std::getline(in, line);) commands.push_back(line);
+    ASSERT_GT(commands.size(), 50u) << file;
+    const size_t played = commands.size();
+    commands.push_back("state");
+    const ToolRun run = RunTool(games::Scorpion, 34, commands, "scorpion");
+    ASSERT_EQ(run.Lines.size(), played + 2);
+    for (size_t k = 0; k + 1 < played; ++k) ASSERT_FALSE(HasWin(run.Lines[k])) << k << ": " << run.Lines[k];
+    EXPECT_TRUE(HasWin(run.Lines[played - 1]));
+    EXPECT_NE(run.Lines[played].find("\"GameWon\":true"), std::string::npos);
+}
+
 // The same commands with Animation on and off leave the same table.
 TEST(ScriptedGame, AnimationChangesNoData)
 {
