@@ -72,9 +72,9 @@ void FieldWidget::mouseMoveEvent(QMouseEvent* e)
     if (MouseMove) MouseMove(pos.x(), pos.y());
 }
 
-void FieldWidget::mouseReleaseEvent(QMouseEvent*)
+void FieldWidget::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (MouseUp) MouseUp();
+    if (MouseUp) MouseUp(e->button() == Qt::LeftButton);
 }
 
 }  // namespace quillo

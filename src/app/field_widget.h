@@ -27,7 +27,7 @@ public:
     // Pointer events in field coordinates; right is any button but the left.
     std::function<void(bool left, int x, int y)> MouseDown;
     std::function<void(int x, int y)> MouseMove;
-    std::function<void()> MouseUp;
+    std::function<void(bool left)> MouseUp;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -190,9 +190,6 @@ void F_Main::PlaySound(const char* fileName)
 namespace quillo {
 
 
-void F_Main::MI_GameUndoClick() {}
-
-void F_Main::B_DealClick() {}
 
 }  // namespace quillo
 

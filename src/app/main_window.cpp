@@ -43,6 +43,9 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     Field_->I_FoundPics = FoundationTokens();
     Field_->I_StockPics = StockArrows();
     I_Field->SetField(Field_.get());
+    I_Field->MouseDown = [this](bool left, int x, int y) { I_FieldMouseDown(left, x, y); };
+    I_Field->MouseMove = [this](int x, int y) { I_FieldMouseMove(x, y); };
+    I_Field->MouseUp = [this](bool left) { I_FieldMouseUp(left); };
     setCentralWidget(SB_Field);
 
     B_Deal = new QPushButton("Deal", I_Field);

@@ -77,6 +77,9 @@ public:
     void MI_HelpAboutClick();
     void B_DealClick();
     void Timer1Timer();
+    void I_FieldMouseDown(bool left, int x, int y);
+    void I_FieldMouseMove(int x, int y);
+    void I_FieldMouseUp(bool left);
     void NotAvailableYet(const QString& command);
     void OpenHelpTopic(const QString& topic);
 

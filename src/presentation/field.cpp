@@ -2,6 +2,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/deal.h"
+#include "engine/pointer.h"
 #include "presentation/raster_ops.h"
 
 namespace quillo {
@@ -35,16 +36,6 @@ bool CardArt::Ready() const
     for (const PixelBuffer* s : Sheets)
         if (s == nullptr || s->Empty()) return false;
     return true;
-}
-
-void SortPilesByLayer(TableState& t)
-{
-    const int n = PileCount(t);
-    auto& o = t.PileOrder;
-    for (int i = 0; i < n; ++i) o[static_cast<size_t>(i)] = {t.PileAt(i).Layer, i};
-    for (size_t a = 0; a + 1 < static_cast<size_t>(n); ++a)
-        for (size_t b = a + 1; b < static_cast<size_t>(n); ++b)
-            if (o[a].Key > o[b].Key) std::swap(o[a], o[b]);
 }
 
 void Field::Resize(int width, int height)
@@ -237,7 +228,7 @@ void Field::DrawField(TableState& t)
 
 void Field::DrawPilesAndCards(PixelBuffer& image, TableState& t) const
 {
-    SortPilesByLayer(t);
+    SortPileOrder(t);
     SortDealOrder(t);
     const int piles = PileCount(t), cards = CardCount(t);
     for (int k = 0; k < piles; ++k) DrawPileMark(image, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);

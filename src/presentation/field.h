@@ -97,7 +97,4 @@ private:
     PixelBuffer Scratch_;
 };
 
-// Sorts PileOrder by Layer (exchange sort, like DealOrder).
-void SortPilesByLayer(TableState& t);
-
 }  // namespace quillo

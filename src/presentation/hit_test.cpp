@@ -1,6 +1,7 @@
 #include "hit_test.h"
 
 #include "engine/deal.h"
+#include "engine/pointer.h"
 #include "presentation/field.h"
 
 namespace quillo {
@@ -16,7 +17,7 @@ const CardSize& SizeOf(const TableState& t, int orientation)
 
 int CardAt(TableState& t, const Field& field, int x, int y)
 {
-    SortPilesByLayer(t);
+    SortPileOrder(t);
     SortDealOrder(t);
     const int piles = std::clamp(t.Rules.PileCount, 0, MaxPiles);
     const int cards = std::clamp(t.Rules.TotalCards, 0, MaxCards);
@@ -36,7 +37,7 @@ int CardAt(TableState& t, const Field& field, int x, int y)
 
 int PileAt(TableState& t, int x, int y)
 {
-    SortPilesByLayer(t);
+    SortPileOrder(t);
     const int piles = std::clamp(t.Rules.PileCount, 0, MaxPiles);
     for (int k = 0; k < piles; ++k) {
         const int p = t.PileOrder[static_cast<size_t>(k)].PileIndex;

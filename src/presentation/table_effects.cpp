@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/deal.h"
+#include "engine/pointer.h"
 #include "presentation/raster_ops.h"
 
 namespace quillo {
@@ -37,7 +38,7 @@ FieldRect Union(FieldRect a, const FieldRect& b)
 void RebuildStoreUnder(Field& f, TableState& t, const FieldRect& r, const CardSet& excluded)
 {
     if (r.Empty()) return;
-    SortPilesByLayer(t);
+    SortPileOrder(t);
     SortDealOrder(t);
     std::bitset<MaxPiles> touched;
     for (int p = 0; p < Piles(t); ++p)

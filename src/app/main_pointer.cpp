@@ -1,0 +1,56 @@
+// The three pointer handlers of the field: the pixel side of pressing,
+// dragging and dropping. What a press does is the engine's.
+
+#include "engine/catalogue.h"
+#include "engine/moves.h"
+#include "engine/pointer.h"
+#include "field_widget.h"
+#include "main_window.h"
+#include "presentation/hit_test.h"
+
+namespace quillo {
+
+void F_Main::I_FieldMouseDown(bool left, int x, int y)
+{
+    TableState& t = Game_.T;
+    Press press;
+    press.Btn = left ? Button::Left : Button::Right;
+    press.X = x;
+    press.Y = y;
+    if (!Celebrating()) {
+        press.Card = CardAt(t, *Field_, x, y);
+        if (press.Card == -1) press.Pile = PileAt(t, x, y);
+    }
+    FieldPress(Game_, press);
+}
+
+void F_Main::I_FieldMouseMove(int x, int y)
+{
+    TableState& t = Game_.T;
+    if (!t.Dragging || Celebrating()) return;
+    DragTo(Game_, x, y);
+    FieldRect extra;
+    // Napoleon's Tomb shows its centre piles under a regrouped drag.
+    if (t.CurrentGame == games::NapoleonsTomb)
+        for (int p = 11; p <= 14 && p < t.Rules.PileCount; ++p) extra.Extend(Field::PileRect(t, p));
+    Drag_.Frame(*Field_, t, extra);
+}
+
+void F_Main::I_FieldMouseUp(bool left)
+{
+    if (!left || !Game_.T.Dragging) return;
+    FieldRelease(Game_);
+}
+
+void F_Main::MI_GameUndoClick()
+{
+    if (Celebrating()) return;
+    UndoMove(Game_);
+}
+
+void F_Main::B_DealClick()
+{
+    DealButton(Game_);
+}
+
+}  // namespace quillo
