@@ -167,6 +167,9 @@ void F_Main::StopClock()
 
 void F_Main::SetDealButtonVisible(bool visible)
 {
+    // Games that do not place the button get it at the bottom left.
+    if (!visible) DealButtonPlaced_ = false;
+    if (visible && !DealButtonPlaced_) B_Deal->move(8, I_Field->height() - B_Deal->sizeHint().height() - 8);
     B_Deal->setVisible(visible);
 }
 
@@ -177,6 +180,7 @@ bool F_Main::DealButtonVisible() const
 
 void F_Main::MoveDealButton(int x, int y)
 {
+    DealButtonPlaced_ = true;
     B_Deal->move(x, y);
 }
 

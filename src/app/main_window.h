@@ -192,6 +192,7 @@ private:
     Game Game_;
     SoundPlayer Sound_;
     bool ShutDown_ = false;
+    bool DealButtonPlaced_ = false;
     std::unique_ptr<Field> Field_;
     DragPainter Drag_;
     Celebration Celebration_;
