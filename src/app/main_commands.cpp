@@ -8,8 +8,11 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <QFileInfo>
+
 #include "about_dialog.h"
 #include "engine/catalogue.h"
+#include "presentation/card_set_reader.h"
 #include "engine/deal.h"
 #include "engine/labels.h"
 #include "engine/random.h"
@@ -54,7 +57,8 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     if (closeDialogsAtOnce) CloseAtOnce(F_About);
     F_About->exec();
 
-    LoadCards();
+    if (!LoadCards())
+        ShowError(QString("The cards could not be loaded from %1.").arg(QString::fromStdString(PickedDeck)));
 
     PaintBackgrounds();
 
@@ -199,9 +203,30 @@ namespace quillo {
 
 namespace quillo {
 
-void F_Main::LoadCards()
+bool F_Main::LoadCards()
 {
-    F_Loading->exec();
+    // The default deck, or the plain one when it is missing.
+    if (PickedDeck.empty()) PickedDeck = Files_.CardSetPath.empty() ? Files_.ProgramDir + "wheels.cr3" : Files_.CardSetPath;
+    if (!QFileInfo::exists(QString::fromStdString(PickedDeck))) PickedDeck = Files_.ProgramDir + "standard.cr3";
+    F_Loading->SetLoader([this](const std::function<void()>& stage) {
+        CardSetHooks hooks;
+        hooks.ProgramDir = Files_.ProgramDir;
+        hooks.Advance = stage;
+        hooks.Message = [this](const std::string& text) { ShowError(QString::fromStdString(text)); };
+        hooks.EnableBack = [this](bool on) { EnableBack(on); };
+        return LoadCardSet(PickedDeck, Cards_, Game_.T.Rules, hooks);
+    });
+    const bool loaded = F_Loading->exec() == QDialog::Accepted;
+    if (loaded) AttachCardArt();
+    return loaded;
+}
+
+void F_Main::AttachCardArt()
+{
+    CardArt& art = Field_->Art;
+    for (size_t o = 0; o < art.Sheets.size(); ++o) art.Sheets[o] = &Cards_.CardSheets[o];
+    art.Frames = &Cards_.CurrentFrames.Picture;
+    art.FramePitch = Cards_.CurrentFrames.FramePitch;
 }
 
 }  // namespace quillo

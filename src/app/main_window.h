@@ -9,6 +9,7 @@
 
 #include "engine/game.h"
 #include "file_names.h"
+#include "presentation/card_store.h"
 #include "presentation/celebration.h"
 #include "presentation/field.h"
 #include "presentation/table_effects.h"
@@ -105,6 +106,10 @@ public:
     void RedrawField();
     void SetUndoEnabled(bool enabled);
 
+    // Loads PickedDeck through the loading window; true when it was accepted.
+    bool LoadCards();
+    std::string PickedDeck;
+
     // Whether the win celebration runs (commands then do nothing).
     bool Celebrating() const;
 
@@ -183,7 +188,6 @@ private:
     QLabel* StatusPanel(const char* panelName, const char* labelName, int width);
     QLabel* Label(StatusLabel which) const;
     void Shutdown();
-    void LoadCards();
     void PaintBackgrounds();
     void RelayoutCards();
 
@@ -193,6 +197,8 @@ private:
     SoundPlayer Sound_;
     bool ShutDown_ = false;
     bool DealButtonPlaced_ = false;
+    void AttachCardArt();
+    CardImageStore Cards_;
     std::unique_ptr<Field> Field_;
     DragPainter Drag_;
     Celebration Celebration_;

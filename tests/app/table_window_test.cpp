@@ -39,6 +39,7 @@ struct Window {
     Window()
     {
         W.ShowMessage = [](const QString&, const QString&) {};
+        W.ShowError = [](const QString&) {};
         W.OnGamePlayed = [this] { ++Played; };
         W.ShowWinForm = [this] { ++WinForms; };
         W.StartUp(true);
