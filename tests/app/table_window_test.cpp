@@ -41,7 +41,9 @@ struct Window {
         W.ShowMessage = [](const QString&, const QString&) {};
         W.ShowError = [](const QString&) {};
         W.OnGamePlayed = [this] { ++Played; };
-        W.ShowWinForm = [this] { ++WinForms; };
+        // The win count shows the win form; here it is only counted.
+        W.OnGameWon = [this] { ++WinForms; };
+        W.ShowWinForm = nullptr;
         W.StartUp(true);
         W.MI_OptionsSound->setChecked(false);
         W.MI_OptionsAnimation->setChecked(false);
