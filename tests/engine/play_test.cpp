@@ -654,7 +654,12 @@ TEST(Animation, SameDataWithAnimationOnAndOff)
         SetUpAndDeal(g, games::Klondike, 606);
         g.T.Opt.Animation = animate;
         for (int k = 0; k < 30; ++k) {
-            Left(g, TopCard(g.T, 0));
+            // Deal from the stock, or turn the waste back once it is empty.
+            const int s = TopCard(g.T, 0);
+            if (s != -1)
+                Left(g, s);
+            else
+                FieldPress(g, {Button::Left, -1, 0, g.T.PileAt(0).X + 5, g.T.PileAt(0).Y + 5});
             const int w = TopCard(g.T, 1);
             if (w == -1) continue;
             Left(g, w);
