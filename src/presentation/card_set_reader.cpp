@@ -95,18 +95,18 @@ bool ReadCardSet(ByteSource& src, CardImageStore& store, GameRules& rules, const
     if (next.Version == 3) {
         for (int k = 0; k < 4; ++k) {
             if (!UnscrambleBlock(src, static_cast<uint8_t>(PictureKeyBase + k), block)) return false;
-            if (!DecodePicture(block, next.CardSheets[k]) || !SheetCovers(next.CardSheets[k], next.CardSizes[k], rows))
+            if (!DecodePicture(std::move(block), next.CardSheets[k]) ||
+                !SheetCovers(next.CardSheets[k], next.CardSizes[k], rows))
                 return false;
             Advance(hooks);
         }
     } else {
         if (!UnscrambleBlock(src, PictureKeyBase, block)) return false;
-        if (!DecodePicture(block, next.CardSheets[Upright]) ||
+        if (!DecodePicture(std::move(block), next.CardSheets[Upright]) ||
             !SheetCovers(next.CardSheets[Upright], next.CardSizes[Upright], rows))
             return false;
         Advance(hooks);
     }
-    std::vector<uint8_t>().swap(block);
 
     // From here on nothing can fail. The frames file is its own affair: a bad
     // one is reported and the old frames stay.

@@ -49,7 +49,11 @@ uint32_t U32At(std::span<const uint8_t> b, size_t at)
 // bottom-up 24-bit BMP whose rows are already laid out like ours. Anything
 // else (palettes, top-down, compression) goes to Qt's reader.
 enum class Plain { Yes, No, Broken };
-Plain DecodePlainBmp(std::span<const uint8_t> b, PixelBuffer& image)
+struct PlainLayout {
+    uint32_t Offset;
+    int32_t Width, Height;
+};
+Plain CheckPlainBmp(std::span<const uint8_t> b, PlainLayout& layout)
 {
     if (b.size() < 54) return Plain::No;
     const uint32_t offset = U32At(b, 10), info = U32At(b, 14);
@@ -60,9 +64,18 @@ Plain DecodePlainBmp(std::span<const uint8_t> b, PixelBuffer& image)
     if (static_cast<int64_t>(w) * h > MaxPicturePixels) return Plain::Broken;
     const uint64_t stride = static_cast<uint64_t>(PixelBuffer::StrideFor(w));
     if (offset < 54 || offset + stride * static_cast<uint64_t>(h) > b.size()) return Plain::Broken;
+    layout = {offset, w, h};
+    return Plain::Yes;
+}
+
+Plain DecodePlainBmp(std::span<const uint8_t> b, PixelBuffer& image)
+{
+    PlainLayout l;
+    const Plain p = CheckPlainBmp(b, l);
+    if (p != Plain::Yes) return p;
     PixelBuffer out;
-    out.Create(w, h);
-    std::memcpy(out.Bits(), b.data() + offset, out.SizeBytes());
+    out.Create(l.Width, l.Height);
+    std::memcpy(out.Bits(), b.data() + l.Offset, out.SizeBytes());
     image = std::move(out);
     return Plain::Yes;
 }
@@ -102,6 +115,19 @@ bool DecodePicture(std::span<const uint8_t> bytes, PixelBuffer& image)
     case ImageJpeg: return DecodeJpeg(bytes, image);
     default: return false;
     }
+}
+
+bool DecodePicture(std::vector<uint8_t>&& bytes, PixelBuffer& image)
+{
+    PlainLayout l;
+    if (DetectImageType(bytes) == ImageBmp && CheckPlainBmp(bytes, l) == Plain::Yes) {
+        PixelBuffer out;
+        if (!out.Adopt(std::move(bytes), l.Offset, l.Width, l.Height)) return false;
+        image = std::move(out);
+        return true;
+    }
+    const std::vector<uint8_t> held = std::move(bytes);
+    return DecodePicture(std::span<const uint8_t>(held), image);
 }
 
 bool LoadImageFile(PixelBuffer& image, const std::string& path)

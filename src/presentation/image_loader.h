@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "pixel_buffer.h"
 
@@ -21,6 +22,9 @@ int DetectImageType(std::span<const uint8_t> head);
 
 // Decodes a whole picture file held in memory.
 bool DecodePicture(std::span<const uint8_t> bytes, PixelBuffer& image);
+// The same, taking over the bytes: a plain 24-bit BMP becomes the picture
+// without copying its pixels. The bytes are consumed either way.
+bool DecodePicture(std::vector<uint8_t>&& bytes, PixelBuffer& image);
 
 // Reads and decodes a picture file.
 bool LoadImageFile(PixelBuffer& image, const std::string& path);

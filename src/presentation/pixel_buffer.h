@@ -28,6 +28,10 @@ public:
     PixelBuffer(int width, int height) { Create(width, height); }
 
     void Create(int width, int height);
+    // Takes over bytes that already hold bottom-up rows of this layout,
+    // starting at offset (a decoded file's own memory, without a copy).
+    // False, leaving the buffer alone, when they are too few.
+    bool Adopt(std::vector<uint8_t>&& bytes, size_t offset, int width, int height);
     // Releases the pixels; the sizes become zero. Freeing an empty buffer does nothing.
     void Free();
 
@@ -35,15 +39,15 @@ public:
     int Width() const { return Width_; }
     int Height() const { return Height_; }
     int Stride() const { return Stride_; }
-    size_t SizeBytes() const { return Bits_.size(); }
-    uint8_t* Bits() { return Bits_.data(); }
-    const uint8_t* Bits() const { return Bits_.data(); }
+    size_t SizeBytes() const { return Size_; }
+    uint8_t* Bits() { return Bits_.data() + Offset_; }
+    const uint8_t* Bits() const { return Bits_.data() + Offset_; }
 
     // Row y, 0 being the top row. y must lie in 0..Height-1.
-    uint8_t* Row(int y) { return Bits_.data() + static_cast<size_t>(Height_ - 1 - y) * static_cast<size_t>(Stride_); }
+    uint8_t* Row(int y) { return Bits() + static_cast<size_t>(Height_ - 1 - y) * static_cast<size_t>(Stride_); }
     const uint8_t* Row(int y) const
     {
-        return Bits_.data() + static_cast<size_t>(Height_ - 1 - y) * static_cast<size_t>(Stride_);
+        return Bits() + static_cast<size_t>(Height_ - 1 - y) * static_cast<size_t>(Stride_);
     }
     uint8_t* PixelAt(int x, int y) { return Row(y) + 3 * x; }
     const uint8_t* PixelAt(int x, int y) const { return Row(y) + 3 * x; }
@@ -71,6 +75,8 @@ private:
     int Width_ = 0;
     int Height_ = 0;
     int Stride_ = 0;
+    size_t Offset_ = 0;  // where the pixels start in Bits_
+    size_t Size_ = 0;
     std::vector<uint8_t> Bits_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "presentation/image_loader.h"
 #include "presentation/image_writer.h"
+#include "presentation/raster_ops.h"
 #include "storage/atomic_file.h"
 
 namespace quillo {
@@ -76,6 +77,27 @@ TEST(Bmp, OwnFilesComeBackExactlyAndOtherLayoutsGoThroughTheGeneralReader)
     PixelBuffer back;
     ASSERT_TRUE(DecodePicture(bmp, back));
     EXPECT_TRUE(back.SamePixels(src));
+}
+
+TEST(Bmp, TakingOverTheFileGivesTheSamePictureAsCopying)
+{
+    const PixelBuffer src = Gradient(37, 11);
+    Bytes bmp = EncodeBmp(src);
+    bmp.push_back(0);  // trailing bytes are no part of the picture
+    PixelBuffer copied, adopted;
+    ASSERT_TRUE(DecodePicture(std::span<const uint8_t>(bmp), copied));
+    ASSERT_TRUE(DecodePicture(Bytes(bmp), adopted));
+    EXPECT_TRUE(adopted.SamePixels(src));
+    EXPECT_TRUE(adopted.SamePixels(copied));
+    EXPECT_EQ(adopted.SizeBytes(), copied.SizeBytes());
+    PixelBuffer copy = adopted;  // copies keep their own pixels
+    FillRect(adopted, 0, 0, 37, 11, uint8_t{0});
+    EXPECT_TRUE(copy.SamePixels(src));
+    // Too short to hold its rows: refused, the target untouched.
+    Bytes cut(bmp.begin(), bmp.end() - 40);
+    PixelBuffer keep = Gradient(2, 2);
+    EXPECT_FALSE(DecodePicture(std::move(cut), keep));
+    EXPECT_TRUE(keep.SamePixels(Gradient(2, 2)));
 }
 
 TEST(Gif, EncodedPicturesDecodeToTheirPaletteColours)
