@@ -5,6 +5,8 @@
 
 #include "bkg_pics.h"
 #include "main_window.h"
+#include "engine/setup.h"
+#include "presentation/card_set_reader.h"
 #include "presentation/image_loader.h"
 #include "shirts.h"
 
@@ -42,6 +44,31 @@ void F_Main::MI_OptionsBkgTextureClick()
     if (!LoadImageFile(texture, bkg.PickedTexture)) texture.Free();
     Field_->SetTexture(std::move(texture), bkg.PickedTexture);
     Field_->DrawField(Game_.T);
+}
+
+void F_Main::MI_OptionsDeckClick()
+{
+    BkgPicsContext ctx;
+    ctx.Mode = PickerMode::Deck;
+    ctx.Directory = Files_.DeckDir;
+    ctx.CurrentPath = PickedDeck;
+    ctx.LoadPicture = [](const std::string& path, PixelBuffer& picture) { return LoadCardSetPreview(path, picture); };
+    ctx.Message = [this](const QString& text) { ShowMessage("Quillotaire", text); };
+    TF_BkgPics picker(ctx, this);
+    const bool ok = ShowPicker ? ShowPicker(picker) : picker.exec() == QDialog::Accepted;
+    if (!ok) return;
+    // A set that fails to load leaves the cards and the deck in use as they were.
+    const std::string inUse = PickedDeck;
+    PickedDeck = picker.Picked();
+    if (!LoadCards()) {
+        PickedDeck = inUse;
+        return;
+    }
+    Files_.CardSetPath = PickedDeck;
+    Game_.T.Rules.BackIndex = 0;
+    PaintBackgrounds();
+    SetupGame(Game_, SetupForm::Relayout);
+    RelayoutCards();
 }
 
 void F_Main::MI_OptionsBackClick()

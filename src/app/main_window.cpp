@@ -139,6 +139,7 @@ void F_Main::CreateMenu()
     connect(MI_OptionsBkgColor, &QAction::triggered, this, &F_Main::MI_OptionsBkgColorClick);
     connect(MI_OptionsBack, &QAction::triggered, this, &F_Main::MI_OptionsBackClick);
     connect(MI_OptionsBkgTexture, &QAction::triggered, this, &F_Main::MI_OptionsBkgTextureClick);
+    connect(MI_OptionsDeck, &QAction::triggered, this, &F_Main::MI_OptionsDeckClick);
     connect(MI_GameNew, &QAction::triggered, this, &F_Main::MI_GameNewClick);
     connect(MI_GameRestart, &QAction::triggered, this, &F_Main::MI_GameRestartClick);
     connect(MI_GameShuffle, &QAction::triggered, this, &F_Main::MI_GameShuffleClick);
@@ -151,7 +152,6 @@ void F_Main::CreateMenu()
     const std::pair<QAction*, const char*> later[] = {
         {MI_GameSave, "Save"},
         {MI_GameLoad, "Load"},
-        {MI_OptionsDeck, "Deck"},
     };
     for (const auto& [action, name] : later)
         connect(action, &QAction::triggered, this, [this, n = QString(name)] {

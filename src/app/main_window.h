@@ -59,6 +59,7 @@ public:
     void MI_OptionsBkgColorClick();
     void MI_OptionsBackClick();
     void MI_OptionsBkgTextureClick();
+    void MI_OptionsDeckClick();
     // Shows the deck or texture picker; replaced by tests. Returns whether it ended with OK.
     std::function<bool(class TF_BkgPics&)> ShowPicker;
     // The Back command and its button: on when the card set has two backs or more.

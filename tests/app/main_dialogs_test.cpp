@@ -2,6 +2,7 @@
 // and the statistics of a custom game surviving a restart.
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QLabel>
@@ -127,6 +128,50 @@ TEST_F(WindowFixture, TextureFromThePickerIsTiledOrFallsBackToTheColour)
         return false;
     };
     W.MI_OptionsBkgTextureClick();
+}
+
+// The generated card sets and frames beside the test binary.
+void CopyProgramData(const QString& to, std::initializer_list<const char*> names)
+{
+    const QDir from(QCoreApplication::applicationDirPath());
+    for (const QString& frm : from.entryList({"*.frm"})) QFile::copy(from.filePath(frm), to + "/" + frm);
+    for (const char* n : names) ASSERT_TRUE(QFile::copy(from.filePath(n), to + "/" + n)) << n;
+}
+
+TEST_F(WindowFixture, DeckFromThePickerIsLoadedAndTheTableLaidOutAgain)
+{
+    CopyProgramData(Dir.Path(), {"parlour.cr3", "parlour.cr4", "standard.cr3", "tiny.cr4"});
+    W.PickedDeck = Dir.File("standard.cr3");
+    ASSERT_TRUE(W.LoadCards());
+    GameRules& r = W.CurrentGame().T.Rules;
+    r.BackIndex = 1;
+    const int oldWidth = r.CardWidth();
+    std::vector<std::string> listed;
+    W.ShowPicker = [&](TF_BkgPics& p) {
+        p.ListAll();
+        EXPECT_EQ(p.windowTitle(), "Choose Deck");
+        for (int i = 0; i < p.LV_Thumbs->count(); ++i) listed.push_back(p.LV_Thumbs->item(i)->text().toStdString());
+        // The deck in use is selected.
+        EXPECT_EQ(p.LV_Thumbs->selectedItems().value(0)->text(), "standard.cr3");
+        p.LV_Thumbs->clearSelection();
+        for (int i = 0; i < p.LV_Thumbs->count(); ++i)
+            if (p.LV_Thumbs->item(i)->text() == "tiny.cr4") p.LV_Thumbs->item(i)->setSelected(true);
+        return p.B_OkClick();
+    };
+    W.MI_OptionsDeckClick();
+    EXPECT_EQ(listed, (std::vector<std::string>{"parlour.cr4", "standard.cr3", "tiny.cr4"}));
+    EXPECT_EQ(W.PickedDeck, Dir.File("tiny.cr4"));
+    EXPECT_EQ(r.BackIndex, 0);
+    EXPECT_LT(r.CardWidth(), oldWidth);
+    // The cards lie where the new layout puts them: the first tableau pile's bottom card at the pile.
+    const TableState& t = W.CurrentGame().T;
+    const Pile& first = t.PileAt(t.Rules.TableFirst);
+    bool found = false;
+    for (int c = 0; c < t.Rules.TotalCards; ++c)
+        if (t.CardAt(c).InPlay && t.CardAt(c).PileIndex == t.Rules.TableFirst && t.CardAt(c).X == first.X &&
+            t.CardAt(c).Y == first.Y)
+            found = true;
+    EXPECT_TRUE(found);
 }
 
 // Runs a modal dialog's part once it is shown.
