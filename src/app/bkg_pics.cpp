@@ -37,7 +37,9 @@ TF_BkgPics::TF_BkgPics(BkgPicsContext ctx, QWidget* parent) : QDialog(parent), C
     LV_Thumbs->setWordWrap(true);
     LV_Thumbs->setSelectionMode(QAbstractItemView::SingleSelection);
     LV_Thumbs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LV_Thumbs->setMinimumSize(5 * (spec.ThumbWidth + 40) + 24, 2 * (spec.ThumbHeight + 34) + 8);
+    // Five decks or four textures side by side, two rows in view.
+    const int columns = Ctx_.Mode == PickerMode::Deck ? 5 : 4;
+    LV_Thumbs->setMinimumSize(columns * (spec.ThumbWidth + 40) + 24, 2 * (spec.ThumbHeight + 34) + 8);
     if (Ctx_.Mode == PickerMode::Deck) {
         QPalette pal = LV_Thumbs->palette();
         pal.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));

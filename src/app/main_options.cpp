@@ -5,6 +5,7 @@
 
 #include "bkg_pics.h"
 #include "main_window.h"
+#include "engine/labels.h"
 #include "engine/setup.h"
 #include "presentation/card_set_reader.h"
 #include "presentation/image_loader.h"
@@ -69,6 +70,8 @@ void F_Main::MI_OptionsDeckClick()
     PaintBackgrounds();
     SetupGame(Game_, SetupForm::Relayout);
     RelayoutCards();
+    // The same deal goes on: its number stays in the caption.
+    setWindowTitle(QString::fromStdString(DealCaption(Game_.T)));
 }
 
 void F_Main::MI_OptionsBackClick()
