@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -157,22 +156,6 @@ TEST(SettingsAcrossRuns, TexturedBackgroundIsLoadedOrFallsBackToTheColour)
         f.DrawBackground(f.I_Field);
         EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), row.Corner);
     }
-}
-
-TEST(SettingsAcrossRuns, ReadOnlyProgramDirectorySendsThePlayersFilesElsewhere)
-{
-    test::ProgramDir dir;
-    const FILE_NAMES here = PlayerFileNames(dir.Path().toStdString());
-    EXPECT_EQ(here.Settings, dir.File("quillo.set"));
-    QFile::setPermissions(dir.Path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool readOnly = !QFileInfo(dir.Path()).isWritable();
-    const FILE_NAMES elsewhere = PlayerFileNames(dir.Path().toStdString());
-    QFile::setPermissions(dir.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (!readOnly) GTEST_SKIP() << "this user writes everywhere";
-    EXPECT_EQ(elsewhere.Settings.rfind(dir.File(""), 0), std::string::npos);
-    EXPECT_EQ(elsewhere.Statistics.substr(elsewhere.Statistics.size() - 10), "quillo.won");
-    // Card sets and help stay beside the program.
-    EXPECT_EQ(elsewhere.HelpFile, dir.File("quillo.hlp"));
 }
 
 }  // namespace
