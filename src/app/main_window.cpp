@@ -149,14 +149,8 @@ void F_Main::CreateMenu()
     connect(MI_HelpRules, &QAction::triggered, this, &F_Main::MI_HelpRulesClick);
     connect(MI_HelpShortRules, &QAction::triggered, this, &F_Main::MI_HelpShortRulesClick);
     connect(MI_HelpAbout, &QAction::triggered, this, &F_Main::MI_HelpAboutClick);
-    const std::pair<QAction*, const char*> later[] = {
-        {MI_GameSave, "Save"},
-        {MI_GameLoad, "Load"},
-    };
-    for (const auto& [action, name] : later)
-        connect(action, &QAction::triggered, this, [this, n = QString(name)] {
-            if (!Celebrating() || (n != "Save" && n != "Load" && n != "Customize")) NotAvailableYet(n);
-        });
+    connect(MI_GameSave, &QAction::triggered, this, &F_Main::MI_GameSaveClick);
+    connect(MI_GameLoad, &QAction::triggered, this, &F_Main::MI_GameLoadClick);
 }
 
 QLabel* F_Main::StatusPanel(const char* panelName, const char* labelName, int width)

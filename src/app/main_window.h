@@ -50,7 +50,13 @@ public:
     void ApplySettings(const Settings& s);
     Settings CurrentSettings() const;
 
-    // Where the save and open dialogs of saved games start.
+    // Saved games. The file dialogs are replaced by tests; they return an
+    // empty name on Cancel.
+    void MI_GameSaveClick();
+    void MI_GameLoadClick();
+    std::function<QString(const QString& proposedName)> AskSaveName;
+    std::function<QString()> AskOpenName;
+    // Where the save and open dialogs start.
     QString SavedGamesDir;
 
     // Commands.

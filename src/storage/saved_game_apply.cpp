@@ -13,8 +13,11 @@ bool ApplySavedGame(Game& g, const SavedGame& s)
     if (s.CurrentGame < 0 || s.CurrentGame >= CatalogueSize || !IsPlayable(s.CurrentGame)) return false;
     TableState& t = g.T;
     TableView& v = g.View();
-    // Card sizes belong to this run's card set and window, not to the file.
+    // Card sizes and the number of backs belong to this run's card set and
+    // window, not to the file; a back the set lacks is not drawn.
     const CardSizeTable liveSizes = t.Rules.CardSizes;
+    const int32_t liveBackCount = t.Rules.BackCount;
+    const int32_t liveBack = t.Rules.BackIndex;
 
     t.CurrentGame = s.CurrentGame;
     t.CurrentCustom = s.CurrentCustom;
@@ -22,6 +25,8 @@ bool ApplySavedGame(Game& g, const SavedGame& s)
 
     t.Rules = s.Rules;
     t.Rules.CardSizes = liveSizes;
+    t.Rules.BackCount = liveBackCount;
+    if (t.Rules.BackIndex < 0 || t.Rules.BackIndex >= liveBackCount) t.Rules.BackIndex = liveBack;
     t.ChosenRules = s.ChosenRules;
     t.GameName = s.GameName;
     t.HelpTopic = s.HelpTopic;
