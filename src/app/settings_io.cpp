@@ -52,6 +52,7 @@ void F_Main::ApplySettings(const Settings& s)
     }
 
     // The loading window reads this set; the back is checked against it there.
+    PickedDeck = s.CardSetPath;
     Files_.CardSetPath = s.CardSetPath;
     t.Rules.BackIndex = s.BackIndex;
     if (F_Games) F_Games->RecentGames = s.Recent;
@@ -72,7 +73,7 @@ Settings F_Main::CurrentSettings() const
     s.BackgroundColor = SwapRedBlue(bkg.BackgroundColor);
     s.Background = static_cast<BackgroundMode>(bkg.BackgroundMode);
     s.TexturePath = bkg.TexturePath;
-    s.CardSetPath = Files_.CardSetPath;
+    s.CardSetPath = PickedDeck.empty() ? Files_.CardSetPath : PickedDeck;
     s.BackIndex = t.Rules.BackIndex;
     if (F_Games) s.Recent = F_Games->RecentGames;
     s.WindowWidth = width();
