@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/dialog_support.h"
+#include "app/file_bytes.h"
 #include "app/main_window.h"
 #include "engine/catalogue.h"
 #include "engine/move_list.h"
@@ -18,18 +19,8 @@
 namespace quillo {
 namespace {
 
-void WriteBytes(const std::string& path, const QByteArray& bytes)
-{
-    QFile f(QString::fromStdString(path));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray ReadBytes(const std::string& path)
-{
-    QFile f(QString::fromStdString(path));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::ReadBytes;
+using test::WriteBytes;
 
 struct SavedGameWindow : ::testing::Test {
     test::ProgramDir Dir;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/dialog_support.h"
+#include "app/file_bytes.h"
 #include "app/games_dialog.h"
 #include "app/main_window.h"
 #include "engine/catalogue.h"
@@ -16,12 +17,7 @@
 namespace quillo {
 namespace {
 
-void WriteBytes(const std::string& path, const QByteArray& bytes)
-{
-    QFile f(QString::fromStdString(path));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using test::WriteBytes;
 
 int UnplayableGame()
 {
