@@ -9,7 +9,6 @@
 
 #include "engine/labels.h"
 #include "engine/setup.h"
-#include "storage/custom_games.h"
 #include "field_widget.h"
 #include "main_window.h"
 
@@ -76,10 +75,8 @@ void F_Main::FormResize()
     SB_Field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FitFieldToWindow();
     PaintBackgrounds();
-    SetupGame(Game_, SetupForm::Relayout);
-    // A custom game gets its own rules back over the base game's layout.
-    if (t.CurrentCustom != -1 && LoadCustomGame(Game_, Files_.CustomGames, t.CurrentCustom))
-        setWindowTitle(QString::fromStdString(DealCaption(t)));
+    RelayoutGame(Game_);
+    setWindowTitle(QString::fromStdString(DealCaption(t)));
     RelayoutCards();
     SB_Field->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SB_Field->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

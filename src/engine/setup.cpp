@@ -282,3 +282,28 @@ bool SetupGame(Game& g, SetupForm form)
 }
 
 }  // namespace quillo
+
+namespace quillo {
+
+bool RelayoutGame(Game& g)
+{
+    TableState& t = g.T;
+    const GameRules before = t.Rules;
+    const std::string name = t.GameName;
+    if (!SetupGame(g, SetupForm::Relayout)) return false;
+    if (t.CurrentCustom == -1) return true;
+    const GameRules laid = t.Rules;
+    t.Rules = before;
+    t.Rules.FieldWidth = laid.FieldWidth;
+    t.Rules.FieldHeight = laid.FieldHeight;
+    t.Rules.MinFieldWidth = laid.MinFieldWidth;
+    t.Rules.MinFieldHeight = laid.MinFieldHeight;
+    t.Rules.ScaleX = laid.ScaleX;
+    t.Rules.ScaleY = laid.ScaleY;
+    t.Rules.CardSizes = laid.CardSizes;
+    t.GameName = name;
+    ApplyRules(t);
+    return true;
+}
+
+}  // namespace quillo

@@ -13,6 +13,10 @@ enum class SetupForm { Full, Relayout, Preview };
 
 // Returns false, changing nothing, for a game without a layout routine.
 bool SetupGame(Game& g, SetupForm form);
+// Lays the table out again for a new field or card size. The deal goes on
+// with its counters and clock, and a custom game keeps its own rules rather
+// than the base game's that setup writes.
+bool RelayoutGame(Game& g);
 // Clamps the field to the screen and the layout's minimum; sets the scales.
 void ComputeFieldSize(Game& g);
 // Puts the rule fields onto the tableau and foundation piles.

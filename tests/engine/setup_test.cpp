@@ -249,3 +249,48 @@ TEST(Setup, GamesWithoutALayoutAreRefused)
 
 }  // namespace
 }  // namespace quillo
+
+namespace quillo {
+namespace {
+
+TEST(Setup, RelayoutKeepsACustomGamesRulesAndTheDealsCounters)
+{
+    FieldView view;
+    Game g(view);
+    test::SetUpAndDeal(g, games::Klondike, 321);
+    TableState& t = g.T;
+    // A custom Klondike: same suit, any card fills a gap, three passes.
+    t.CurrentCustom = 4;
+    t.GameName = "My Klondike";
+    t.Rules.TableConsSuit = SuitSame;
+    t.Rules.FillFreeTable = FillAnyCard;
+    t.Rules.StockRedeals = 3;
+    ApplyRules(t);
+    t.Rules.StockPass = 2;
+    t.Rules.StartTime = 0.25;
+    const GameRules before = t.Rules;
+    const auto cards = t.Cards;
+
+    t.Rules.FieldWidth = 1100;
+    ASSERT_TRUE(RelayoutGame(g));
+    EXPECT_EQ(t.Rules.FieldWidth, 1100);
+    EXPECT_EQ(t.PileAt(6).X, (1100 - 7 * 71) / 8);
+    EXPECT_EQ(t.Rules.TableConsSuit, SuitSame);
+    EXPECT_EQ(t.Rules.FillFreeTable, FillAnyCard);
+    EXPECT_EQ(t.Rules.StockRedeals, 3);
+    EXPECT_EQ(t.Rules.StockPass, 2);
+    EXPECT_EQ(t.Rules.StartTime, 0.25);
+    EXPECT_EQ(t.Rules.GameNumber, before.GameNumber);
+    EXPECT_EQ(t.PileAt(8).ConsSuit, SuitSame);
+    EXPECT_EQ(t.GameName, "My Klondike");
+    EXPECT_TRUE(t.Cards == cards);
+
+    // A built-in game takes its own rules from its layout again.
+    t.CurrentCustom = -1;
+    ASSERT_TRUE(RelayoutGame(g));
+    EXPECT_EQ(t.Rules.TableConsSuit, SuitAlternate);
+    EXPECT_EQ(t.Rules.StockPass, 2);
+}
+
+}  // namespace
+}  // namespace quillo
