@@ -41,8 +41,8 @@ void BM_Thumbnail(benchmark::State& state)
     const PickerMode mode = state.range(0) == 3 ? PickerMode::Deck : PickerMode::Texture;
     const int w = static_cast<int>(state.range(1)), h = static_cast<int>(state.range(2));
     PixelBuffer picture(w, h);
-    const PickerSpec& spec = SpecOf(mode);
-    PixelBuffer thumb(spec.ThumbWidth, spec.ThumbHeight);
+    const PickerTraits& traits = TraitsOf(mode);
+    PixelBuffer thumb(traits.ThumbWidth, traits.ThumbHeight);
     for (auto _ : state) {
         BuildThumbnail(picture, thumb, mode);
         benchmark::DoNotOptimize(thumb.Bits());

@@ -24,22 +24,22 @@ TF_BkgPics::TF_BkgPics(BkgPicsContext ctx, QWidget* parent) : QDialog(parent), C
 {
     setObjectName("F_BkgPics");
     Ctx_.Directory = WithSeparator(Ctx_.Directory);
-    const PickerSpec& spec = SpecOf(Ctx_.Mode);
-    setWindowTitle(spec.Caption);
+    const PickerTraits& traits = TraitsOf(Ctx_.Mode);
+    setWindowTitle(traits.Caption);
 
     LV_Thumbs = new QListWidget(this);
     LV_Thumbs->setObjectName("LV_Thumbs");
     LV_Thumbs->setViewMode(QListView::IconMode);
     LV_Thumbs->setResizeMode(QListView::Adjust);
     LV_Thumbs->setMovement(QListView::Static);
-    LV_Thumbs->setIconSize(QSize(spec.ThumbWidth, spec.ThumbHeight));
-    LV_Thumbs->setGridSize(QSize(spec.ThumbWidth + 40, spec.ThumbHeight + 34));
+    LV_Thumbs->setIconSize(QSize(traits.ThumbWidth, traits.ThumbHeight));
+    LV_Thumbs->setGridSize(QSize(traits.ThumbWidth + 40, traits.ThumbHeight + 34));
     LV_Thumbs->setWordWrap(true);
     LV_Thumbs->setSelectionMode(QAbstractItemView::SingleSelection);
     LV_Thumbs->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Five decks or four textures side by side, two rows in view.
     const int columns = Ctx_.Mode == PickerMode::Deck ? 5 : 4;
-    LV_Thumbs->setMinimumSize(columns * (spec.ThumbWidth + 40) + 24, 2 * (spec.ThumbHeight + 34) + 8);
+    LV_Thumbs->setMinimumSize(columns * (traits.ThumbWidth + 40) + 24, 2 * (traits.ThumbHeight + 34) + 8);
     if (Ctx_.Mode == PickerMode::Deck) {
         QPalette pal = LV_Thumbs->palette();
         pal.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
@@ -77,8 +77,8 @@ void TF_BkgPics::showEvent(QShowEvent* e)
 
 void TF_BkgPics::Activate()
 {
-    const PickerSpec& spec = SpecOf(Ctx_.Mode);
-    I_Thumb.Create(spec.ThumbWidth, spec.ThumbHeight);
+    const PickerTraits& traits = TraitsOf(Ctx_.Mode);
+    I_Thumb.Create(traits.ThumbWidth, traits.ThumbHeight);
     T_AddItem.stop();
     LV_Thumbs->clear();
     Files_ = ListPickerFiles(Ctx_.Directory, Ctx_.Mode);
@@ -131,7 +131,7 @@ bool TF_BkgPics::B_OkClick()
     T_AddItem.stop();
     const QList<QListWidgetItem*> selected = LV_Thumbs->selectedItems();
     if (selected.isEmpty()) {
-        if (Ctx_.Message) Ctx_.Message(SpecOf(Ctx_.Mode).NothingSelected);
+        if (Ctx_.Message) Ctx_.Message(TraitsOf(Ctx_.Mode).NothingSelected);
         // The dialog stays open, so the rest of the thumbnails still come.
         if (listing) T_AddItem.start();
         return false;

@@ -18,10 +18,10 @@ std::string Lower(std::string s)
 
 }  // namespace
 
-const PickerSpec& SpecOf(PickerMode mode)
+const PickerTraits& TraitsOf(PickerMode mode)
 {
-    static const PickerSpec deck{"Choose Deck", {".cr3", ".cr4"}, 71, 110, "Please select deck!"};
-    static const PickerSpec texture{
+    static const PickerTraits deck{"Choose Deck", {".cr3", ".cr4"}, 71, 110, "Please select deck!"};
+    static const PickerTraits texture{
         "Choose Background Texture", {".bmp", ".gif", ".jpg"}, 150, 112, "Please select image!"};
     return mode == PickerMode::Deck ? deck : texture;
 }
@@ -29,14 +29,14 @@ const PickerSpec& SpecOf(PickerMode mode)
 std::vector<std::string> ListPickerFiles(const std::string& dir, PickerMode mode)
 {
     namespace fs = std::filesystem;
-    const PickerSpec& spec = SpecOf(mode);
+    const PickerTraits& traits = TraitsOf(mode);
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         const fs::path& p = it->path();
         const std::string ext = Lower(p.extension().string());
-        if (std::find(spec.Extensions.begin(), spec.Extensions.end(), ext) != spec.Extensions.end())
+        if (std::find(traits.Extensions.begin(), traits.Extensions.end(), ext) != traits.Extensions.end())
             names.push_back(p.filename().string());
     }
     std::sort(names.begin(), names.end());

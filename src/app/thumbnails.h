@@ -11,7 +11,7 @@ namespace quillo {
 
 enum class PickerMode { Texture = 1, Deck = 3 };
 
-struct PickerSpec {
+struct PickerTraits {
     const char* Caption;
     std::vector<std::string> Extensions;  // lower case, with the dot
     int ThumbWidth;
@@ -19,7 +19,7 @@ struct PickerSpec {
     const char* NothingSelected;
 };
 
-const PickerSpec& SpecOf(PickerMode mode);
+const PickerTraits& TraitsOf(PickerMode mode);
 
 // Entries of the directory matching the mode's masks (case-insensitive
 // extension), by name, as a file list box would list them.

@@ -50,10 +50,10 @@ TEST(Thumbnails, FittingAndPlacementByMode)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.What);
-        const PickerSpec& spec = SpecOf(r.Mode);
-        PixelBuffer thumb(spec.ThumbWidth, spec.ThumbHeight);
+        const PickerTraits& traits = TraitsOf(r.Mode);
+        PixelBuffer thumb(traits.ThumbWidth, traits.ThumbHeight);
         BuildThumbnail(Gradient(r.W, r.H), thumb, r.Mode);
-        const bool scaled = r.Mode == PickerMode::Deck && (r.W > spec.ThumbWidth || r.H > spec.ThumbHeight);
+        const bool scaled = r.Mode == PickerMode::Deck && (r.W > traits.ThumbWidth || r.H > traits.ThumbHeight);
         // Corners of the placed picture.
         EXPECT_EQ(thumb.GetPixel(r.X, r.Y), (Bgr{0, 0, 7}));
         if (!scaled) {
@@ -69,10 +69,10 @@ TEST(Thumbnails, FittingAndPlacementByMode)
         if (r.Y > 0) {
             EXPECT_EQ(thumb.GetPixel(r.X, r.Y - 1), r.Outside);
         }
-        if (r.Y + r.FH < spec.ThumbHeight) {
+        if (r.Y + r.FH < traits.ThumbHeight) {
             EXPECT_EQ(thumb.GetPixel(r.X, r.Y + r.FH), r.Outside);
         }
-        if (r.X + r.FW < spec.ThumbWidth) {
+        if (r.X + r.FW < traits.ThumbWidth) {
             EXPECT_EQ(thumb.GetPixel(r.X + r.FW, r.Y), r.Outside);
         }
     }
