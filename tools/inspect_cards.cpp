@@ -5,28 +5,11 @@
 #include "presentation/card_set_reader.h"
 #include "presentation/frames_reader.h"
 #include "presentation/image_loader.h"
+#include "table_json.h"
 
 namespace quillo {
 
 namespace {
-
-void WriteSize(JsonWriter& j, const CardSize& s)
-{
-    j.BeginObject();
-    j.Key("Width").Int(s.Width);
-    j.Key("Height").Int(s.Height);
-    j.Key("HorzStep");
-    j.BeginArray();
-    j.Int(s.HorzStep.X);
-    j.Int(s.HorzStep.Y);
-    j.EndArray();
-    j.Key("VertStep");
-    j.BeginArray();
-    j.Int(s.VertStep.X);
-    j.Int(s.VertStep.Y);
-    j.EndArray();
-    j.EndObject();
-}
 
 void WritePair(JsonWriter& j, const char* key, int a, int b)
 {
@@ -80,7 +63,7 @@ bool InspectCardSet(std::span<const uint8_t> bytes, JsonWriter& j, std::string& 
     j.Key("BackCount").Int(h.BackCount);
     j.Key("CardSizes");
     j.BeginArray();
-    for (const CardSize& s : store.CardSizes) WriteSize(j, s);
+    for (const CardSize& s : store.CardSizes) WriteCardSizeJson(j, s);
     j.EndArray();
     j.Key("PreviewLength").Int(h.PreviewLength);
     if (previewOk)

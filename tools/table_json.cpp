@@ -21,27 +21,30 @@ struct JsonFields {
     {
         J.Key(n);
         J.BeginArray();
-        for (const CardSize& s : t) {
-            J.BeginObject();
-            J.Key("Width").Int(s.Width);
-            J.Key("Height").Int(s.Height);
-            J.Key("HorzStep");
-            J.BeginArray();
-            J.Int(s.HorzStep.X);
-            J.Int(s.HorzStep.Y);
-            J.EndArray();
-            J.Key("VertStep");
-            J.BeginArray();
-            J.Int(s.VertStep.X);
-            J.Int(s.VertStep.Y);
-            J.EndArray();
-            J.EndObject();
-        }
+        for (const CardSize& s : t) WriteCardSizeJson(J, s);
         J.EndArray();
     }
 };
 
 }  // namespace
+
+void WriteCardSizeJson(JsonWriter& j, const CardSize& s)
+{
+    j.BeginObject();
+    j.Key("Width").Int(s.Width);
+    j.Key("Height").Int(s.Height);
+    j.Key("HorzStep");
+    j.BeginArray();
+    j.Int(s.HorzStep.X);
+    j.Int(s.HorzStep.Y);
+    j.EndArray();
+    j.Key("VertStep");
+    j.BeginArray();
+    j.Int(s.VertStep.X);
+    j.Int(s.VertStep.Y);
+    j.EndArray();
+    j.EndObject();
+}
 
 void WriteGameRulesJson(JsonWriter& j, const GameRules& r)
 {

@@ -10,6 +10,8 @@
 
 namespace quillo {
 
+// {"Width", "Height", "HorzStep": [dx, dy], "VertStep": [dx, dy]}
+void WriteCardSizeJson(JsonWriter& j, const CardSize& s);
 void WriteGameRulesJson(JsonWriter& j, const GameRules& r);
 void WritePileJson(JsonWriter& j, const Pile& p);
 void WriteCardJson(JsonWriter& j, const Card& c);

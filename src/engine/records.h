@@ -134,6 +134,15 @@ void VisitGameRules(R& r, V& v)
     v.Pad(1);
 }
 
+// One 32-byte size record: width, height, both steps, two unused values.
+template <class Writer>
+void EncodeCardSize(const CardSize& s, Writer& w)
+{
+    for (int32_t v : {s.Width, s.Height, s.HorzStep.X, s.HorzStep.Y, s.VertStep.X, s.VertStep.Y, s.Unused[0],
+                      s.Unused[1]})
+        w.PutI32(v);
+}
+
 // Writes fields to a ByteWriter or SpanWriter; padding becomes zero bytes.
 template <class Writer>
 struct FieldEncoder {
@@ -146,16 +155,7 @@ struct FieldEncoder {
     void Pad(size_t n) { W.PutZeros(n); }
     void CardSizes(const char*, const CardSizeTable& t)
     {
-        for (const CardSize& s : t) {
-            W.PutI32(s.Width);
-            W.PutI32(s.Height);
-            W.PutI32(s.HorzStep.X);
-            W.PutI32(s.HorzStep.Y);
-            W.PutI32(s.VertStep.X);
-            W.PutI32(s.VertStep.Y);
-            W.PutI32(s.Unused[0]);
-            W.PutI32(s.Unused[1]);
-        }
+        for (const CardSize& s : t) EncodeCardSize(s, W);
     }
 };
 

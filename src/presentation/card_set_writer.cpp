@@ -1,6 +1,7 @@
 #include "card_set_writer.h"
 
 #include "card_set_format.h"
+#include "engine/records.h"
 #include "storage/bytes.h"
 
 namespace quillo {
@@ -25,16 +26,7 @@ std::vector<uint8_t> EncodeCardSet(const CardSetContent& set)
     w.PutI32(set.FramesIndex);
     w.PutI32(set.BackCount);
     w.PutU8(0);
-    for (const CardSize& s : set.Sizes) {
-        w.PutI32(s.Width);
-        w.PutI32(s.Height);
-        w.PutI32(s.HorzStep.X);
-        w.PutI32(s.HorzStep.Y);
-        w.PutI32(s.VertStep.X);
-        w.PutI32(s.VertStep.Y);
-        w.PutI32(s.Unused[0]);
-        w.PutI32(s.Unused[1]);
-    }
+    for (const CardSize& s : set.Sizes) EncodeCardSize(s, w);
     std::vector<uint8_t> preview = set.Preview;
     XorFixed(preview.data(), preview.size(), PreviewKey);
     w.PutI32(static_cast<int32_t>(preview.size()));
