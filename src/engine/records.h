@@ -6,7 +6,9 @@
 // A visitor offers I32, U32, F64, Flag (one byte 0/1), Code (one byte),
 // Pad(n) for bytes without meaning and CardSizes for the eight size records.
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -156,6 +158,30 @@ struct FieldEncoder {
     void CardSizes(const char*, const CardSizeTable& t)
     {
         for (const CardSize& s : t) EncodeCardSize(s, W);
+    }
+};
+
+// Writes fields straight into memory the caller has sized, keeping its place
+// in a register: the undo snapshot path, where SpanWriter's checks and its
+// place held in memory cost more than the bytes themselves.
+struct RawFieldEncoder {
+    uint8_t* P;
+    void I32(const char*, int32_t v) { U32(nullptr, static_cast<uint32_t>(v)); }
+    void U32(const char*, uint32_t v)
+    {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(P, &v, 4);
+        } else {
+            for (int i = 0; i < 4; ++i) P[i] = static_cast<uint8_t>(v >> (8 * i));
+        }
+        P += 4;
+    }
+    void Flag(const char*, bool v) { *P++ = v ? 1 : 0; }
+    void Code(const char*, uint8_t v) { *P++ = v; }
+    void Pad(size_t n)
+    {
+        std::memset(P, 0, n);
+        P += n;
     }
 };
 

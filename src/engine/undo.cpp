@@ -6,17 +6,22 @@
 
 namespace quillo {
 
+static_assert(MaxCards * CardRecordSize <= SnapshotPilesOffset);
+static_assert(SnapshotPilesOffset + MaxPiles * PileRecordSize <= SnapshotStockPassOffset);
+static_assert(SnapshotTableRedealsOffset + 4 == UndoSnapshotSize);
+
 void WriteSnapshot(const TableState& t, UndoSnapshot& s)
 {
-    SpanWriter w(s);
+    // The counts are clamped, so the asserts above keep every write in the slot.
+    RawFieldEncoder e{s.data()};
     const int cards = std::clamp(t.Rules.TotalCards, 0, MaxCards);
-    for (int i = 0; i < cards; ++i) EncodeCard(t.CardAt(i), w);
-    w.Seek(SnapshotPilesOffset);
+    for (int i = 0; i < cards; ++i) VisitCard(t.CardAt(i), e);
+    e.P = s.data() + SnapshotPilesOffset;
     const int piles = std::clamp(t.Rules.PileCount, 0, MaxPiles);
-    for (int i = 0; i < piles; ++i) EncodePile(t.PileAt(i), w);
-    w.Seek(SnapshotStockPassOffset);
-    w.PutI32(t.Rules.StockPass);
-    w.PutI32(t.Rules.TableRedealsUsed);
+    for (int i = 0; i < piles; ++i) VisitPile(t.PileAt(i), e);
+    e.P = s.data() + SnapshotStockPassOffset;
+    e.I32("StockPass", t.Rules.StockPass);
+    e.I32("TableRedealsUsed", t.Rules.TableRedealsUsed);
 }
 
 void ReadSnapshot(const UndoSnapshot& s, TableState& t)

@@ -3,6 +3,8 @@
 // program. The reader never reads past its end: once a read fails, every
 // later read fails too and yields zero, so callers may check `Ok()` once.
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -73,7 +75,11 @@ public:
     void PutU32(uint32_t v)
     {
         if (Pos_ + 4 <= Out_.size()) {
-            for (int i = 0; i < 4; ++i) Out_[Pos_ + i] = static_cast<uint8_t>(v >> (8 * i));
+            if constexpr (std::endian::native == std::endian::little) {
+                std::memcpy(Out_.data() + Pos_, &v, 4);
+            } else {
+                for (int i = 0; i < 4; ++i) Out_[Pos_ + i] = static_cast<uint8_t>(v >> (8 * i));
+            }
         }
         Pos_ += 4;
     }
@@ -86,7 +92,8 @@ public:
     }
     void PutZeros(size_t n)
     {
-        for (size_t i = 0; i < n; ++i) PutU8(0);
+        if (Pos_ < Out_.size()) std::memset(Out_.data() + Pos_, 0, std::min(n, Out_.size() - Pos_));
+        Pos_ += n;
     }
     size_t Pos() const { return Pos_; }
     void Seek(size_t pos) { Pos_ = pos; }
@@ -115,7 +122,11 @@ public:
     {
         if (!Need(4)) return 0;
         uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(Data_[Pos_ + i]) << (8 * i);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&v, Data_.data() + Pos_, 4);
+        } else {
+            for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(Data_[Pos_ + i]) << (8 * i);
+        }
         Pos_ += 4;
         return v;
     }
