@@ -88,23 +88,44 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
                              return name;
                          });
 
-// Scorpion needs a longer search (the progress ordering, some 20000
-// positions); the line it found for deal 34 is kept beside this file.
-TEST(ScriptedGame, ScorpionStoredLine)
+// Two games need longer searches than a test should run, so the lines found
+// are kept beside this file: Scorpion deal 34 (the progress ordering, some
+// 20000 positions) and Napoleon's Tomb deal 1 (best first over cards home,
+// hidden cards and cards parked on the four arms, some 10000 positions).
+struct StoredLine {
+    int Game;
+    uint32_t Number;
+    const char* File;
+};
+
+class StoredWin : public testing::TestWithParam<StoredLine> {};
+
+TEST_P(StoredWin, WinComesWithTheLastCommand)
 {
-    const std::string file = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) + "/data/scorpion_34.txt";
+    const StoredLine s = GetParam();
+    const std::string file = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) + "/data/" + s.File;
     std::ifstream in(file);
     std::vector<std::string> commands;
     for (std::string line; std::getline(in, line);) commands.push_back(line);
     ASSERT_GT(commands.size(), 50u) << file;
     const size_t played = commands.size();
     commands.push_back("state");
-    const ToolRun run = RunTool(games::Scorpion, 34, commands, "scorpion");
+    const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
     ASSERT_EQ(run.Lines.size(), played + 2);
-    for (size_t k = 0; k + 1 < played; ++k) ASSERT_FALSE(HasWin(run.Lines[k])) << k << ": " << run.Lines[k];
+    for (size_t k = 0; k + 1 < played; ++k) {
+        ASSERT_EQ(run.Lines[k].rfind("{\"events\":", 0), 0u) << commands[k] << ": " << run.Lines[k];
+        ASSERT_FALSE(HasWin(run.Lines[k])) << k << ": " << run.Lines[k];
+    }
     EXPECT_TRUE(HasWin(run.Lines[played - 1]));
     EXPECT_NE(run.Lines[played].find("\"GameWon\":true"), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
+                         testing::Values(StoredLine{games::Scorpion, 34, "scorpion_34.txt"},
+                                         StoredLine{games::NapoleonsTomb, 1, "napoleons_tomb_1.txt"}),
+                         [](const testing::TestParamInfo<StoredLine>& info) {
+                             return std::string(info.param.Game == games::Scorpion ? "Scorpion" : "NapoleonsTomb");
+                         });
 
 // The same commands with Animation on and off leave the same table.
 TEST(ScriptedGame, AnimationChangesNoData)
