@@ -5,6 +5,7 @@
 #include "presentation/card_set_reader.h"
 #include "presentation/frames_reader.h"
 #include "presentation/image_loader.h"
+#include "presentation/sheet_preparation.h"
 #include "table_json.h"
 
 namespace quillo {
@@ -54,6 +55,7 @@ bool InspectCardSet(std::span<const uint8_t> bytes, JsonWriter& j, std::string& 
         error = "a picture block cannot be read as a card sheet of the stated sizes";
         return false;
     }
+    BuildAllSheets(store);
 
     j.BeginObject();
     j.Key("Title").Str(CardSetTitle);

@@ -12,6 +12,7 @@
 #include "presentation/card_set_format.h"
 #include "presentation/card_set_reader.h"
 #include "presentation/raster_ops.h"
+#include "presentation/sheet_preparation.h"
 
 namespace quillo {
 
@@ -67,6 +68,7 @@ int RenderCardsCommand(const Args& args)
         std::cerr << "quillo-tool render-cards: " << opts["cardset"] << " is not a card set this program can read\n";
         return 1;
     }
+    BuildAllSheets(store);
     const PixelBuffer pic = RenderStore(store, orientations);
     QImage img(pic.Width(), pic.Height(), QImage::Format_BGR888);
     for (int y = 0; y < pic.Height(); ++y)

@@ -12,6 +12,7 @@
 
 #include "about_dialog.h"
 #include "engine/catalogue.h"
+#include "presentation/card_art.h"
 #include "presentation/card_set_reader.h"
 #include "engine/deal.h"
 #include "engine/labels.h"
@@ -223,10 +224,7 @@ bool F_Main::LoadCards()
 
 void F_Main::AttachCardArt()
 {
-    CardArt& art = Field_->Art;
-    for (size_t o = 0; o < art.Sheets.size(); ++o) art.Sheets[o] = &Cards_.CardSheets[o];
-    art.Frames = &Cards_.CurrentFrames.Picture;
-    art.FramePitch = Cards_.CurrentFrames.FramePitch;
+    Field_->Art = ArtOf(Cards_);
 }
 
 }  // namespace quillo

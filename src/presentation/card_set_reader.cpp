@@ -114,7 +114,7 @@ bool ReadCardSet(ByteSource& src, CardImageStore& store, GameRules& rules, const
     LoadFrames(next.FramesIndex, next.CurrentFrames, hooks.ProgramDir, hooks.Message);
     if (next.Version == 2)
         for (int k = 0; k < 3; ++k) RotateUprightSheet(next, next.CurrentFrames, k, hooks.Advance);
-    DeriveTurnedSheets(next, hooks.Advance);
+    DeriveTurnedSizes(next, hooks.Advance);
 
     store = std::move(next);
     rules.CardSizes = store.CardSizes;

@@ -34,8 +34,15 @@ bool CardArt::Ready() const
 {
     if (Frames == nullptr || Frames->Empty() || FramePitch <= 0) return false;
     for (const PixelBuffer* s : Sheets)
-        if (s == nullptr || s->Empty()) return false;
+        if (s == nullptr || (s->Empty() && !BuildSheet)) return false;
     return true;
+}
+
+const PixelBuffer& CardArt::Sheet(int orientation) const
+{
+    const PixelBuffer& sheet = *Sheets[static_cast<size_t>(orientation)];
+    if (sheet.Empty() && BuildSheet) BuildSheet(orientation);
+    return sheet;
 }
 
 void Field::Resize(int width, int height)
@@ -166,7 +173,7 @@ void Field::DrawCardAt(PixelBuffer& image, const TableState& t, int card, int x,
     const int o = orientation & 7;
     const CardSize& s = SizeOf(t, o);
     const int P = Art.FramePitch;
-    const PixelBuffer& sheet = *Art.Sheets[static_cast<size_t>(o)];
+    const PixelBuffer& sheet = Art.Sheet(o);
     const int sx = faceUp ? (s.Width + 1) * c.Rank : (s.Width + 1) * 13;
     const int sy = faceUp ? (s.Height + 1) * c.Suit : (s.Height + 1) * t.Rules.BackIndex;
     DrawMasked(image, x, y, *Art.Frames, P + 1, o * P + 1, sheet, sx, sy, s.Width, s.Height);
@@ -178,7 +185,7 @@ void Field::BlendCard(PixelBuffer& image, const PixelBuffer& below, const TableS
     const Card& c = t.CardAt(card);
     const CardSize& s = SizeOf(t, Upright);
     const int P = Art.FramePitch;
-    const PixelBuffer& sheet = *Art.Sheets[Upright];
+    const PixelBuffer& sheet = Art.Sheet(Upright);
     const PixelBuffer& frames = *Art.Frames;
     for (int y = 0; y < s.Height; ++y) {
         const int fy = c.Y + y, my = Upright * P + 1 + y, sy = (s.Height + 1) * c.Suit + y;
@@ -211,7 +218,7 @@ void Field::DrawCardInverted(const TableState& t, int card)
     const int w = s.Width, h = s.Height;
     // Scratch: the inverted face, black outside the card.
     if (Scratch_.Width() < 2 * w || Scratch_.Height() < h) Scratch_.Create(2 * w, h);
-    CopyRect(Scratch_, 0, 0, *Art.Sheets[static_cast<size_t>(o)], (w + 1) * c.Rank, (h + 1) * c.Suit, w, h);
+    CopyRect(Scratch_, 0, 0, Art.Sheet(o), (w + 1) * c.Rank, (h + 1) * c.Suit, w, h);
     InvertRect(Scratch_, 0, 0, w, h);
     CopyRect(Scratch_, w, 0, *Art.Frames, P + 1, o * P + 1, w, h);
     InvertRect(Scratch_, w, 0, w, h);

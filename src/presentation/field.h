@@ -5,6 +5,7 @@
 // handed to the surface.
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "engine/table_state.h"
@@ -31,7 +32,12 @@ struct CardArt {
     std::array<const PixelBuffer*, OrientationCount> Sheets{};
     const PixelBuffer* Frames = nullptr;
     int FramePitch = 0;
+    // Fills a sheet the card set leaves for later (the quarter-turned forms),
+    // the first time a card is drawn from it.
+    std::function<void(int orientation)> BuildSheet;
+
     bool Ready() const;
+    const PixelBuffer& Sheet(int orientation) const;
 };
 
 class Field {

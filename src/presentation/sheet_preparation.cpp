@@ -91,23 +91,36 @@ void RotateUprightSheet(CardImageStore& store, const Frames& frames, int k, cons
     }
 }
 
-void DeriveTurnedSheets(CardImageStore& store, const std::function<void()>& advance)
+void DeriveTurnedSizes(CardImageStore& store, const std::function<void()>& advance)
 {
-    const int rows = store.SheetRows();
     for (int k = 0; k < 4; ++k) {
-        const CardSize& from = store.CardSizes[k];
-        store.CardSizes[k + 4] = QuarterTurn(from);
-        const int w = store.CardSizes[k + 4].Width, h = store.CardSizes[k + 4].Height;
-        PixelBuffer& target = store.CardSheets[k + 4];
-        target.Create((w + 1) * SheetColumns, (h + 1) * rows);
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < SheetColumns; ++c) {
-                if (!SheetHasCell(c, r, store.BackCount)) continue;
-                TurnCellAnticlockwise(store.CardSheets[k], (from.Width + 1) * c, (from.Height + 1) * r, from.Width,
-                                      from.Height, target, (w + 1) * c, (h + 1) * r);
-            }
+        store.CardSizes[k + 4] = QuarterTurn(store.CardSizes[k]);
+        store.CardSheets[k + 4].Free();
         if (advance) advance();
     }
+}
+
+void BuildTurnedSheet(CardImageStore& store, int orientation)
+{
+    if (orientation < 4 || orientation >= OrientationCount) return;
+    PixelBuffer& target = store.CardSheets[orientation];
+    const PixelBuffer& source = store.CardSheets[orientation - 4];
+    if (!target.Empty() || source.Empty()) return;
+    const CardSize& from = store.CardSizes[orientation - 4];
+    const int w = store.CardSizes[orientation].Width, h = store.CardSizes[orientation].Height;
+    const int rows = store.SheetRows();
+    target.Create((w + 1) * SheetColumns, (h + 1) * rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < SheetColumns; ++c) {
+            if (!SheetHasCell(c, r, store.BackCount)) continue;
+            TurnCellAnticlockwise(source, (from.Width + 1) * c, (from.Height + 1) * r, from.Width, from.Height, target,
+                                  (w + 1) * c, (h + 1) * r);
+        }
+}
+
+void BuildAllSheets(CardImageStore& store)
+{
+    for (int o = 4; o < OrientationCount; ++o) BuildTurnedSheet(store, o);
 }
 
 }  // namespace quillo

@@ -17,9 +17,14 @@ int RotationWorkSize(const CardSizeTable& sizes);
 // frames row k. advance is called after the second and the fourth row.
 void RotateUprightSheet(CardImageStore& store, const Frames& frames, int k, const std::function<void()>& advance);
 
-// Sheet k + 4 is sheet k with every cell turned a quarter anticlockwise;
-// CardSizes record k + 4 follows. advance is called after each k.
-void DeriveTurnedSheets(CardImageStore& store, const std::function<void()>& advance);
+// Sheet k + 4 is sheet k with every cell turned a quarter anticlockwise.
+// Loading sets CardSizes record k + 4 (advance is called after each k) and
+// leaves the sheet empty: most games never show those forms, and the four of
+// them would take half the store's memory. BuildTurnedSheet fills sheet
+// k + 4 when a card is first drawn from it; BuildAllSheets fills all four.
+void DeriveTurnedSizes(CardImageStore& store, const std::function<void()>& advance);
+void BuildTurnedSheet(CardImageStore& store, int orientation);
+void BuildAllSheets(CardImageStore& store);
 
 // Which cells a sheet holds: the 13 faces in the four suit rows, and a back
 // in column 13 of rows 0..BackCount-1.

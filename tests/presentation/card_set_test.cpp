@@ -89,6 +89,9 @@ TEST_F(CardSets, EveryShippedSetLoadsWithSizesFromTheTableAndAllEightSheets)
         const auto [fw, fh] = FramesCardSizes[static_cast<size_t>(plan.FramesIndex)];
         EXPECT_EQ(fw, plan.Width);
         EXPECT_EQ(fh, plan.Height);
+        // The quarter-turned sheets wait until a card is drawn from them.
+        for (int o = 4; o < OrientationCount; ++o) EXPECT_TRUE(store.CardSheets[o].Empty()) << o;
+        BuildAllSheets(store);
         for (int o = 0; o < OrientationCount; ++o) {
             const CardSize& s = store.CardSizes[o];
             EXPECT_GE(store.CurrentFrames.FramePitch, std::max(s.Width, s.Height) + 4);
@@ -109,6 +112,7 @@ TEST_F(CardSets, SheetsAreBlackOutsideTheFrameMaskInEveryOrientation)
         CardImageStore store;
         GameRules rules;
         ASSERT_TRUE(Load(Path(name), store, rules).Ok);
+        BuildAllSheets(store);
         const Frames& f = store.CurrentFrames;
         for (int o = 0; o < OrientationCount; ++o) {
             const CardSize& s = store.CardSizes[o];
@@ -134,6 +138,7 @@ TEST_F(CardSets, TurnedSheetsAreQuarterTurnsOfTheirClass)
     CardImageStore store;
     GameRules rules;
     ASSERT_TRUE(Load(Path("tall.cr3"), store, rules).Ok);
+    BuildAllSheets(store);
     for (int k = 0; k < 4; ++k) {
         const CardSize& s = store.CardSizes[k];
         for (auto [c, r, x, y] : {std::array{0, 0, 3, 5}, {12, 3, 40, 20}, {13, 2, s.Width - 1, s.Height - 1}})
@@ -350,7 +355,7 @@ TEST_F(CardSets, TheFieldDrawsTheLoadedSet)
         const CardSize& s = store.CardSizes[o];
         PixelBuffer table(s.Width + 10, s.Height + 10);
         Fill(table, BgrFromRgb(0x008000));
-        DrawMasked(table, 5, 5, *art.Frames, f.CellX(FrameMask), f.CellY(o), *art.Sheets[o], store.CellX(o, 12),
+        DrawMasked(table, 5, 5, *art.Frames, f.CellX(FrameMask), f.CellY(o), art.Sheet(o), store.CellX(o, 12),
                    store.CellY(o, 2), s.Width, s.Height);
         for (int y = 0; y < s.Height; ++y)
             for (int x = 0; x < s.Width; ++x) {
