@@ -1,13 +1,6 @@
 # quillo-tool's card-set commands on the data the build made.
 
-function(run_tool expected_status out_var)
-  execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT status EQUAL expected_status)
-    message(FATAL_ERROR "quillo-tool ${ARGN}: status ${status}, expected ${expected_status}\n${out}\n${err}")
-  endif()
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(last_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_tool.cmake)
 
 run_tool(0 out inspect ${DATA}/wheels.cr3)
 string(JSON version GET "${out}" Version)

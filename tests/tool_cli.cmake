@@ -1,13 +1,6 @@
 # quillo-tool as a script would use it: outputs and exit statuses.
 
-function(run_tool expected_status out_var)
-  execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT status EQUAL expected_status)
-    message(FATAL_ERROR "quillo-tool ${ARGN}: status ${status}, expected ${expected_status}\n${err}")
-  endif()
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(last_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_tool.cmake)
 
 run_tool(0 out catalogue)
 string(JSON n LENGTH "${out}")
