@@ -23,8 +23,18 @@ std::string_view LevelName(int level);
 // Catalogue indexes the engine refers to by name.
 namespace games {
 constexpr int Klondike = 0;
+constexpr int BigHarp = 1;
+constexpr int Agnes = 2;
+constexpr int MerryTwos = 3;
+constexpr int Golf = 4;
 constexpr int Chinese = 5;
+constexpr int LookOfFortune = 6;
+constexpr int Fans = 7;
 constexpr int Icebreaker = 8;
+constexpr int FourSeasons = 9;
+constexpr int Duke = 10;
+constexpr int ShiftedCross = 11;
+constexpr int Threes = 12;
 constexpr int Canfield = 13;
 constexpr int Aribert = 14;
 constexpr int DogsToTheBasket = 16;

@@ -16,7 +16,18 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
         constexpr uint8_t NapoleonsTraits = TraitShrinkingWastes | TraitRegroupsDrag;
         //  index                layout               deal               after the deal  drop               click               follow-up          win               traits
         t[Klondike]        = {KlondikeLayout,      KlondikeDeal,      none,           none,              none,               none,              none};
+        t[BigHarp]         = {BigHarpLayout,       BigHarpDeal,       none,           none,              none,               none,              none};
+        t[Agnes]           = {AgnesLayout,         AgnesDeal,         none,           none,              none,               none,              none};
+        t[MerryTwos]       = {MerryTwosLayout,     MerryTwosDeal,     none,           none,              none,               none,              none};
+        t[Golf]            = {GolfLayout,          GolfDeal,          none,           GolfDrop,          none,               none,              GolfWon};
         t[Chinese]         = {ChineseLayout,       ChineseDeal,       none,           none,              none,               none,              none};
+        t[LookOfFortune]   = {LookOfFortuneLayout, LookOfFortuneDeal, none,           none,              none,               none,              none};
+        t[Fans]            = {FansLayout,          FansDeal,          none,           none,              none,               none,              none};
+        t[Icebreaker]      = {IcebreakerLayout,    IcebreakerDeal,    none,           none,              none,               IcebreakerRefill,  IcebreakerWon};
+        t[FourSeasons]     = {FourSeasonsLayout,   FourSeasonsDeal,   none,           none,              none,               none,              none};
+        t[Duke]            = {DukeLayout,          DukeDeal,          none,           none,              none,               none,              none};
+        t[ShiftedCross]    = {ShiftedCrossLayout,  ShiftedCrossDeal,  none,           none,              none,               none,              none};
+        t[Threes]          = {ThreesLayout,        ThreesDeal,        none,           none,              none,               none,              none};
         t[Canfield]        = {CanfieldLayout,      CanfieldDeal,      none,           none,              none,               RefillFromReserve, none};
         t[Aribert]         = {AribertLayout,       AribertDeal,       none,           AribertDrop,       AribertClick,       none,              none,             TraitAlwaysTurnUp};
         t[DogsToTheBasket] = {none,                none,              none,           none,              none,               none,              none,             TraitGatherTableauOnRedeal};

@@ -59,6 +59,9 @@ const Deal WonDeals[] = {
     {games::Klondike, 33}, {games::Chinese, 1},  {games::Canfield, 9},   {games::Aribert, 31},
     {games::FreeCell, 32}, {games::Star, 16},    {games::Braid, 9},      {games::MonteCarlo, 1},
     {games::RoyalMarriage, 1},
+    {games::BigHarp, 8},   {games::Agnes, 13},       {games::MerryTwos, 15},    {games::LookOfFortune, 1},
+    {games::Fans, 20},     {games::FourSeasons, 24}, {games::Duke, 2},          {games::ShiftedCross, 9},
+    {games::Threes, 1},
 };
 
 class ScriptedGame : public testing::TestWithParam<Deal> {};

@@ -49,6 +49,33 @@ void RoyalMarriageLayout(Game&);
 void RoyalMarriageDeal(Game&);
 void RoyalMarriageClick(Game&, const Press&);
 bool RoyalMarriageWon(const TableState&);
+void BigHarpLayout(Game&);
+void BigHarpDeal(Game&);
+void AgnesLayout(Game&);
+void AgnesDeal(Game&);
+void MerryTwosLayout(Game&);
+void MerryTwosDeal(Game&);
+void GolfLayout(Game&);
+void GolfDeal(Game&);
+int GolfDrop(TableState&);
+bool GolfWon(const TableState&);
+void LookOfFortuneLayout(Game&);
+void LookOfFortuneDeal(Game&);
+void FansLayout(Game&);
+void FansDeal(Game&);
+void IcebreakerLayout(Game&);
+void IcebreakerDeal(Game&);
+// An emptied tableau pile takes the waste's top card, dealing one first if need be.
+void IcebreakerRefill(Game&, const MoveOutcome&);
+bool IcebreakerWon(const TableState&);
+void FourSeasonsLayout(Game&);
+void FourSeasonsDeal(Game&);
+void DukeLayout(Game&);
+void DukeDeal(Game&);
+void ShiftedCrossLayout(Game&);
+void ShiftedCrossDeal(Game&);
+void ThreesLayout(Game&);
+void ThreesDeal(Game&);
 }  // namespace games
 
 }  // namespace quillo

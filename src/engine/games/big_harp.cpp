@@ -1,0 +1,55 @@
+// Big Harp: double Klondike on ten columns, one pass through the stock.
+//
+//   [0] [1] [2] [3] [4] [5] [6] [7] [8] [9]       stock, waste, eight foundations
+//   [10][11][12][13][14][15][16][17][18][19]      tableau, 0..9 cards face down
+
+#include "../deal_ops.h"
+#include "../game.h"
+#include "../setup.h"
+#include "games.h"
+#include "room.h"
+
+namespace quillo::games {
+
+void BigHarpLayout(Game& g)
+{
+    TableState& t = g.T;
+    GameRules& r = t.Rules;
+    r.Decks = 2;
+    r.PileCount = 20;
+    r.FaceDownFan = DownFanHalf;
+    r.StockPile = 0;
+    r.WasteFirst = r.WasteLast = 1;
+    r.FoundFirst = 2;
+    r.FoundLast = 9;
+    r.TableFirst = 10;
+    r.TableLast = 19;
+
+    r.MinFieldHeight = ColumnFieldHeight(r, 9, 13);
+    ComputeFieldSize(g);
+    PlaceRowsOfColumns(t, 10, 2);
+    SetFans(t, 1);
+
+    r.TableConsVal = ConsDescending;
+    r.TableConsSuit = SuitAlternate;
+    r.FoundConsVal = ConsAscending;
+    r.FoundConsSuit = SuitSame;
+    r.FillFreeTable = FillAnyCard;
+    r.MoveUnit = MoveLegalRun;
+    r.StockRedeals = 1;
+    r.GetDeckCardNum = 1;
+    r.StartRank = RankAce;
+    r.AutoplayAllowed = true;
+    r.FoundTakeCards = true;
+    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+}
+
+void BigHarpDeal(Game& g)
+{
+    TableState& t = g.T;
+    static constexpr int counts[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    DealCounts(t, t.Rules.TableFirst, t.Rules.TableLast, counts, true, FaceMode::TopUp);
+    GatherIntoStock(t);
+}
+
+}  // namespace quillo::games

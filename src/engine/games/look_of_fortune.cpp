@@ -1,0 +1,63 @@
+// Look of Fortune: the Aces start the foundations; twelve single cards built
+// down in suit one at a time; a space is filled from the waste only; one
+// pass through the stock.
+//
+//   [0] [1]        [2] [3] [4] [5]     stock, waste, four foundations
+//     [6]    [7]    [8]    [9]         tableau, three rows of four,
+//     [10]   [11]   [12]   [13]        fanned to the right
+//     [14]   [15]   [16]   [17]
+
+#include "../deal_ops.h"
+#include "../game.h"
+#include "games.h"
+#include "room.h"
+
+namespace quillo::games {
+
+void LookOfFortuneLayout(Game& g)
+{
+    TableState& t = g.T;
+    GameRules& r = t.Rules;
+    r.Decks = 1;
+    r.PileCount = 18;
+    r.FaceDownFan = DownFanHalf;
+    r.StockPile = 0;
+    r.WasteFirst = r.WasteLast = 1;
+    r.FoundFirst = 2;
+    r.FoundLast = 5;
+    r.TableFirst = 6;
+    r.TableLast = 17;
+
+    const int H = r.CardHeight();
+    PlacePile(t, 0, 0, 7, -1, 15);
+    t.PileAt(1).X = t.PileAt(0).X + r.CardWidth() + 10;
+    t.PileAt(1).Y = 15;
+    PlacePileRow(t, 2, 5, 3, 0, -1, 15, 1, 7);
+    for (int row = 0; row < 3; ++row)
+        PlacePileRow(t, 6 + 4 * row, 9 + 4 * row, 0, 0, -1, LowerRowY(r) + row * (H + 16), 1, 4);
+    SetFans(t, 2);
+
+    r.TableConsVal = ConsDescending;
+    r.TableConsSuit = SuitSame;
+    r.FoundConsVal = ConsAscending;
+    r.FoundConsSuit = SuitSame;
+    r.FillFreeTable = FillFromWaste;
+    r.MoveUnit = MoveSingle;
+    r.StockRedeals = 1;
+    r.GetDeckCardNum = 1;
+    r.StartRank = RankAce;
+    r.AutoplayAllowed = true;
+    r.FoundTakeCards = false;
+    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+}
+
+void LookOfFortuneDeal(Game& g)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    DealRankToFoundations(t, r.FoundFirst, r.FoundLast, RankAce, false);
+    DealEach(t, r.TableFirst, r.TableLast, 1, FaceMode::AllUp);
+    GatherIntoStock(t);
+}
+
+}  // namespace quillo::games

@@ -1,0 +1,57 @@
+// Merry Twos: the eight Twos start the foundations; ten single cards built
+// down in suit, one card at a time, one pass through the stock.
+//
+//   [0] [1] [2] [3] [4] [5] [6] [7] [8] [9]       stock, waste, eight foundations
+//   [10][11][12][13][14][15][16][17][18][19]      tableau
+
+#include "../deal_ops.h"
+#include "../game.h"
+#include "../setup.h"
+#include "games.h"
+#include "room.h"
+
+namespace quillo::games {
+
+void MerryTwosLayout(Game& g)
+{
+    TableState& t = g.T;
+    GameRules& r = t.Rules;
+    r.Decks = 2;
+    r.PileCount = 20;
+    r.FaceDownFan = DownFanHalf;
+    r.StockPile = 0;
+    r.WasteFirst = r.WasteLast = 1;
+    r.FoundFirst = 2;
+    r.FoundLast = 9;
+    r.TableFirst = 10;
+    r.TableLast = 19;
+
+    r.MinFieldHeight = ColumnFieldHeight(r, 0, 13);
+    ComputeFieldSize(g);
+    PlaceRowsOfColumns(t, 10, 2);
+    SetFans(t, 1);
+
+    r.TableConsVal = ConsDescending;
+    r.TableConsSuit = SuitSame;
+    r.FoundConsVal = ConsAscending;
+    r.FoundConsSuit = SuitSame;
+    r.FillFreeTable = FillAnyCard;
+    r.MoveUnit = MoveSingle;
+    r.StockRedeals = 1;
+    r.GetDeckCardNum = 1;
+    r.StartRank = 1;  // Two
+    r.AutoplayAllowed = true;
+    r.FoundTakeCards = true;
+    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+}
+
+void MerryTwosDeal(Game& g)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    DealRankToFoundations(t, r.FoundFirst, r.FoundLast, 1, false);
+    DealEach(t, r.TableFirst, r.TableLast, 1, FaceMode::AllUp);
+    GatherIntoStock(t);
+}
+
+}  // namespace quillo::games

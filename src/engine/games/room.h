@@ -1,0 +1,35 @@
+#pragma once
+// Room checks shared by the layouts with a tableau row under the top row.
+
+#include "../game_rules.h"
+#include "../placement.h"
+
+namespace quillo::games {
+
+// Field height that shows a tableau column at Y = H + 35 with `down`
+// face-down cards (half steps) under `up` face-up cards, plus a margin.
+inline int32_t ColumnFieldHeight(const GameRules& r, int down, int up)
+{
+    const int32_t vs = r.Upright().VertStep.Y;
+    return 2 * r.CardHeight() + 45 + down * (vs / 2) + (up - 1) * vs;
+}
+
+// Y of the tableau row below a top row at Y 15.
+inline int32_t LowerRowY(const GameRules& r)
+{
+    return r.CardHeight() + 35;
+}
+
+// The common row layout: stock at col 0 and waste at col 1 of `cols`, the
+// foundations from column foundCol on, all at Y 15; the tableau in cols
+// 0.. of `cols` at LowerRowY. Reads the pile ranges from the rules.
+inline void PlaceRowsOfColumns(TableState& t, int cols, int foundCol)
+{
+    const GameRules& r = t.Rules;
+    PlacePile(t, r.StockPile, 0, cols, -1, 15);
+    PlacePile(t, r.WasteFirst, 1, cols, -1, 15);
+    PlacePileRow(t, r.FoundFirst, r.FoundLast, foundCol, 0, -1, 15, 1, cols);
+    PlacePileRow(t, r.TableFirst, r.TableLast, 0, 0, -1, LowerRowY(r), 1, cols);
+}
+
+}  // namespace quillo::games

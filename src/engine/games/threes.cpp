@@ -1,0 +1,59 @@
+// Threes: the four Threes start the foundations, which wrap on to the Two.
+// Eight piles of three cards built down in suit; only a Two fills a space;
+// the stock is dealt three at a time, three passes.
+//
+//   [0] [1]         [2] [3] [4] [5]      stock, waste, four foundations
+//   [6] [7] [8] [9] [10] [11] [12] [13]  tableau, two cards face down
+
+#include "../deal_ops.h"
+#include "../game.h"
+#include "../setup.h"
+#include "games.h"
+#include "room.h"
+
+namespace quillo::games {
+
+void ThreesLayout(Game& g)
+{
+    TableState& t = g.T;
+    GameRules& r = t.Rules;
+    r.Decks = 1;
+    r.PileCount = 14;
+    r.FaceDownFan = DownFanHalf;
+    r.StockPile = 0;
+    r.WasteFirst = r.WasteLast = 1;
+    r.FoundFirst = 2;
+    r.FoundLast = 5;
+    r.TableFirst = 6;
+    r.TableLast = 13;
+
+    r.MinFieldHeight = ColumnFieldHeight(r, 2, 13);
+    ComputeFieldSize(g);
+    PlaceRowsOfColumns(t, 8, 4);
+    SetFans(t, 1);
+
+    r.TableConsVal = ConsDescending;
+    r.TableConsSuit = SuitSame;
+    r.FoundConsVal = ConsAscending;
+    r.FoundConsSuit = SuitSame;
+    r.FillFreeTable = FillKing;  // one below the starting rank: a Two
+    r.MoveUnit = MoveLegalRun;
+    r.StockRedeals = 3;
+    r.GetDeckCardNum = 3;
+    r.StartRank = 2;  // Three
+    r.AutoplayAllowed = true;
+    r.FoundTakeCards = false;
+    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+}
+
+void ThreesDeal(Game& g)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    static constexpr int counts[] = {3, 3, 3, 3, 3, 3, 3, 3};
+    DealRankToFoundations(t, r.FoundFirst, r.FoundLast, 2, false);
+    DealCounts(t, r.TableFirst, r.TableLast, counts, true, FaceMode::TopUp);
+    GatherIntoStock(t);
+}
+
+}  // namespace quillo::games
