@@ -91,10 +91,12 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
                              return name;
                          });
 
-// Two games need longer searches than a test should run, so the lines found
+// Some games need longer searches than a test should run, so the lines found
 // are kept beside this file: Scorpion deal 34 (the progress ordering, some
-// 20000 positions) and Napoleon's Tomb deal 1 (best first over cards home,
-// hidden cards and cards parked on the four arms, some 10000 positions).
+// 20000 positions), Napoleon's Tomb deal 1 (best first over cards home,
+// hidden cards and cards parked on the four arms, some 10000 positions) and
+// Golf deal 1 (a search over column heights, stock place and waste card; the
+// small search here takes Golf's columns for built runs and skips moves).
 struct StoredLine {
     int Game;
     uint32_t Number;
@@ -125,9 +127,12 @@ TEST_P(StoredWin, WinComesWithTheLastCommand)
 
 INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
                          testing::Values(StoredLine{games::Scorpion, 34, "scorpion_34.txt"},
-                                         StoredLine{games::NapoleonsTomb, 1, "napoleons_tomb_1.txt"}),
+                                         StoredLine{games::NapoleonsTomb, 1, "napoleons_tomb_1.txt"},
+                                         StoredLine{games::Golf, 1, "golf_1.txt"}),
                          [](const testing::TestParamInfo<StoredLine>& info) {
-                             return std::string(info.param.Game == games::Scorpion ? "Scorpion" : "NapoleonsTomb");
+                             std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
+                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+                             return name;
                          });
 
 // The same commands with Animation on and off leave the same table.

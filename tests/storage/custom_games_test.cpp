@@ -132,7 +132,7 @@ TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
     const Row rows[] = {{games::FreeCell, 0, true, 0, "Loose Cells"},
                         {games::FreeCell, 5, true, -1, "Free Cell"},
                         {games::Klondike, -1, true, -1, "Klondike"},
-                        {1, 0, false, -1, "Klondike"}};
+                        {CatalogueSize, 0, false, -1, "Klondike"}};
     for (const Row& row : rows) {
         Game g;
         test::SetUpAndDeal(g, games::Klondike, 2);
