@@ -40,18 +40,7 @@ void AgnesLayout(Game& g)
     PlacePileRow(t, 12, 18, 0, 0, -1, LowerRowY(r), 1, 9);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillKing;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.StartRankFromDeal = true;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {.TableSuit = SuitAlternate, .Fill = FillKing, .Move = MoveLegalRun, .StartRank = -1});
 }
 
 void AgnesDeal(Game& g)

@@ -30,18 +30,7 @@ void BigHarpLayout(Game& g)
     PlaceRowsOfColumns(t, 10, 2);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = true;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {.TableSuit = SuitAlternate, .Move = MoveLegalRun, .TakeBack = true});
 }
 
 void BigHarpDeal(Game& g)

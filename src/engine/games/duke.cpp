@@ -47,18 +47,7 @@ void DukeLayout(Game& g)
     SetFans(t, 1);
     for (int p = 6; p <= 9; ++p) t.PileAt(p).FanDir = FanRight;
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 3;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = true;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {.TableSuit = SuitAlternate, .Move = MoveLegalRun, .StockRedeals = 3, .TakeBack = true});
 }
 
 void DukeDeal(Game& g)

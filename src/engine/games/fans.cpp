@@ -12,6 +12,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -37,16 +38,7 @@ void FansLayout(Game& g)
     }
     SetFans(t, 2);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitSame;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillKing;
-    r.MoveUnit = MoveSingle;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {.Fill = FillKing, .StockRedeals = StockUnlimited});
 }
 
 void FansDeal(Game& g)

@@ -11,6 +11,7 @@
 #include "../game.h"
 #include "../placement.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -34,18 +35,7 @@ void FourSeasonsLayout(Game& g)
     for (const auto& p : places) PlacePile(t, p[0], p[1], 7, 3, p[2]);
     SetFans(t, 0);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitNone;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveSingle;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.StartRankFromDeal = true;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {.TableSuit = SuitNone, .StartRank = -1});
 }
 
 void FourSeasonsDeal(Game& g)

@@ -36,18 +36,7 @@ void IcebreakerLayout(Game& g)
     PlaceRowsOfColumns(t, 10, 6);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitSame;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveSingle;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {});
 }
 
 void IcebreakerDeal(Game& g)

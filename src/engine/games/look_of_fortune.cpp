@@ -37,18 +37,7 @@ void LookOfFortuneLayout(Game& g)
         PlacePileRow(t, 6 + 4 * row, 9 + 4 * row, 0, 0, -1, LowerRowY(r) + row * (H + 16), 1, 4);
     SetFans(t, 2);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitSame;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillFromWaste;
-    r.MoveUnit = MoveSingle;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {.Fill = FillFromWaste});
 }
 
 void LookOfFortuneDeal(Game& g)

@@ -31,18 +31,8 @@ void MerryTwosLayout(Game& g)
     PlaceRowsOfColumns(t, 10, 2);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitSame;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveSingle;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.StartRank = 1;  // Two
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = true;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    // The Twos start the foundations.
+    SetBuildRules(r, {.StartRank = 1, .TakeBack = true});
 }
 
 void MerryTwosDeal(Game& g)

@@ -20,6 +20,36 @@ inline int32_t LowerRowY(const GameRules& r)
     return r.CardHeight() + 35;
 }
 
+// The rule fields of a game built down on the tableau and up in suit on
+// the foundations; the Customize dialog may change the order of building,
+// the filling of spaces and taking cards back.
+struct BuildRules {
+    uint8_t TableSuit = SuitSame;
+    int32_t Fill = FillAnyCard;
+    uint8_t Move = MoveSingle;
+    int32_t StockRedeals = 1;
+    int32_t DeckCards = 1;
+    int32_t StartRank = RankAce;  // -1: the first card dealt sets it
+    bool TakeBack = false;
+};
+
+inline void SetBuildRules(GameRules& r, const BuildRules& b)
+{
+    r.TableConsVal = ConsDescending;
+    r.TableConsSuit = b.TableSuit;
+    r.FoundConsVal = ConsAscending;
+    r.FoundConsSuit = SuitSame;
+    r.FillFreeTable = b.Fill;
+    r.MoveUnit = b.Move;
+    r.StockRedeals = b.StockRedeals;
+    r.GetDeckCardNum = b.DeckCards;
+    r.StartRankFromDeal = b.StartRank == -1;
+    if (b.StartRank != -1) r.StartRank = b.StartRank;
+    r.AutoplayAllowed = true;
+    r.FoundTakeCards = b.TakeBack;
+    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+}
+
 // The common row layout: stock at col 0 and waste at col 1 of `cols`, the
 // foundations from column foundCol on, all at Y 15; the tableau in cols
 // 0.. of `cols` at LowerRowY. Reads the pile ranges from the rules.

@@ -11,6 +11,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -44,19 +45,8 @@ void ShiftedCrossLayout(Game& g)
     t.PileAt(7).FanDir = t.PileAt(9).FanDir = FanLeft;
     t.PileAt(8).FanDir = t.PileAt(10).FanDir = FanRight;
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 3;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
+    SetBuildRules(r, {.TableSuit = SuitAlternate, .Move = MoveLegalRun, .StockRedeals = 3, .TakeBack = true});
     r.FreeCells = true;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = true;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
 }
 
 void ShiftedCrossDeal(Game& g)

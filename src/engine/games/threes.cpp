@@ -32,18 +32,8 @@ void ThreesLayout(Game& g)
     PlaceRowsOfColumns(t, 8, 4);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitSame;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillKing;  // one below the starting rank: a Two
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 3;
-    r.GetDeckCardNum = 3;
-    r.StartRank = 2;  // Three
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    // The Threes start the foundations; a Two, one below, fills a space.
+    SetBuildRules(r, {.Fill = FillKing, .Move = MoveLegalRun, .StockRedeals = 3, .DeckCards = 3, .StartRank = 2});
 }
 
 void ThreesDeal(Game& g)
