@@ -48,6 +48,8 @@ enum GameTrait : uint8_t {
     TraitRegroupsDrag = 16,
     // The Deal button closes the gaps of the tableau and refills it.
     TraitDealClosesGaps = 32,
+    // The Deal button moves each tableau pile's bottom card to its top.
+    TraitDealTurnsPiles = 64,
 };
 
 struct GameHooks {

@@ -5,6 +5,7 @@
 
 #include "catalogue.h"
 #include "game_table.h"
+#include "games/games.h"
 #include "legality.h"
 #include "pile_cards.h"
 #include "pointer.h"
@@ -197,6 +198,21 @@ void ListRoyalMarriage(const TableState& t, std::vector<PlayerAction>& out)
     AddStockActions(t, out);
 }
 
+void ListPyramid(const TableState& t, std::vector<PlayerAction>& out)
+{
+    std::vector<int> free;
+    for (int i = 0; i < Cards(t); ++i)
+        if (games::PyramidAvailable(t, i)) free.push_back(i);
+    for (size_t a = 0; a < free.size(); ++a) {
+        const Card& x = t.CardAt(free[a]);
+        if (x.Rank == RankKing) out.push_back({ActionKind::Press, free[a], x.PileIndex, -1});
+        for (size_t b = a + 1; b < free.size(); ++b)
+            // Ranks count from 0: pairs totalling 13 in card values total 11, a Queen.
+            if (x.Rank + t.CardAt(free[b]).Rank == RankQueen) out.push_back({ActionKind::TwoPresses, free[a], -1, free[b]});
+    }
+    AddStockActions(t, out);
+}
+
 }  // namespace
 
 void ListActions(const TableState& t, std::vector<PlayerAction>& out)
@@ -206,6 +222,11 @@ void ListActions(const TableState& t, std::vector<PlayerAction>& out)
     case games::FreeCell: ListFreeCell(s, t, out); break;
     case games::MonteCarlo: ListMonteCarlo(t, out); break;
     case games::RoyalMarriage: ListRoyalMarriage(t, out); break;
+    case games::Pyramid: ListPyramid(t, out); break;
+    case games::Crescent:
+        ListStandard(s, t, out, false);
+        if (t.Rules.TableRedealsUsed < t.Rules.TableRedeals) out.push_back({ActionKind::DealButton, -1, -1, -1});
+        break;
     case games::NapoleonsTomb:
         ListNapoleonsTomb(s, t, out);
         AddStockActions(t, out);

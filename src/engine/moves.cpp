@@ -372,7 +372,29 @@ void DealButton(Game& g)
         DealFromStock(g, StockDealIntoEmpty);
         g.View().RedrawField();
     }
+    if (HasTrait(t, TraitDealTurnsPiles)) {
+        BottomCardsToTop(t);
+        g.View().RedrawField();
+        PlaySound(g, "return.wav");
+        RecordSnapshot(g);
+    }
     UpdateStockLabels(g);
+}
+
+void BottomCardsToTop(TableState& t)
+{
+    const GameRules& r = t.Rules;
+    for (int p = r.TableFirst; p != -1 && p <= r.TableLast; ++p) {
+        Pile& pile = t.PileAt(p);
+        if (pile.Count < 2) continue;
+        for (int i = 0; i < CardCount(t); ++i) {
+            Card& c = t.CardAt(i);
+            if (!c.InPlay || c.PileIndex != p) continue;
+            c.Order = c.Order == 0 ? pile.Count - 1 : c.Order - 1;
+            c.X = pile.X + c.Order * pile.FanX;
+            c.Y = pile.Y + c.Order * pile.FanY;
+        }
+    }
 }
 
 }  // namespace quillo

@@ -44,5 +44,7 @@ void SetUndoEnabled(Game& g, bool enabled);
 void UndoMove(Game& g);
 // The Deal button.
 void DealButton(Game& g);
+// Each tableau pile of two or more cards: its bottom card goes to its top.
+void BottomCardsToTop(TableState& t);
 
 }  // namespace quillo

@@ -29,9 +29,10 @@ std::optional<std::string> CheckSavedGame(const SavedGame& s)
     if (s.CurrentCustom < -1) return "bad custom game key";
     if (auto bad = CheckRules(s.Rules)) return bad;
     if (auto bad = CheckRules(s.ChosenRules)) return bad;
-    if (auto bad = CheckTable(s.Rules, s.Cards, s.Piles)) return bad;
+    const int places = PlacesPileOf(s.CurrentGame, s.Rules);
+    if (auto bad = CheckTable(s.Rules, s.Cards, s.Piles, places)) return bad;
     for (int i = 0; i < s.Undo.Count; ++i)
-        if (auto bad = CheckSnapshot(s.Rules, s.Undo.Slots[static_cast<size_t>(i)]))
+        if (auto bad = CheckSnapshot(s.Rules, s.Undo.Slots[static_cast<size_t>(i)], places))
             return "undo step " + std::to_string(i + 1) + ": " + *bad;
     return std::nullopt;
 }

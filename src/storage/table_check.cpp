@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/catalogue.h"
 #include "engine/records.h"
 
 namespace quillo {
@@ -67,7 +68,8 @@ std::optional<std::string> CheckRules(const GameRules& r)
     return std::nullopt;
 }
 
-std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> cards, std::span<const Pile> piles)
+std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> cards, std::span<const Pile> piles,
+                                      int placesPile)
 {
     if (cards.size() < static_cast<size_t>(r.TotalCards) || piles.size() < static_cast<size_t>(r.PileCount))
         return "missing cards or piles";
@@ -98,7 +100,8 @@ std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> 
         const Card& c = cards[static_cast<size_t>(i)];
         if (!c.InPlay || c.PileIndex < 0) continue;
         const Pile& pile = piles[static_cast<size_t>(c.PileIndex)];
-        if (c.Order < 0 || c.Order >= pile.Count) return "card outside its pile";
+        const int32_t places = c.PileIndex == placesPile ? r.TotalCards : pile.Count;
+        if (c.Order < 0 || c.Order >= places) return "card outside its pile";
         auto& mark = seen[static_cast<size_t>(c.PileIndex * MaxCards + c.Order)];
         if (mark) return "two cards in one place";
         mark = 1;
@@ -109,7 +112,7 @@ std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> 
     return std::nullopt;
 }
 
-std::optional<std::string> CheckSnapshot(const GameRules& r, const UndoSnapshot& s)
+std::optional<std::string> CheckSnapshot(const GameRules& r, const UndoSnapshot& s, int placesPile)
 {
     std::array<Card, MaxCards> cards{};
     std::array<Pile, MaxPiles> piles{};
@@ -117,7 +120,12 @@ std::optional<std::string> CheckSnapshot(const GameRules& r, const UndoSnapshot&
     for (int32_t i = 0; i < r.TotalCards; ++i) DecodeCard(rc, cards[static_cast<size_t>(i)]);
     ByteReader rp(std::span<const uint8_t>(s).subspan(SnapshotPilesOffset));
     for (int32_t i = 0; i < r.PileCount; ++i) DecodePile(rp, piles[static_cast<size_t>(i)]);
-    return CheckTable(r, cards, piles);
+    return CheckTable(r, cards, piles, placesPile);
+}
+
+int PlacesPileOf(int game, const GameRules& r)
+{
+    return game == games::Pyramid ? r.TableFirst : -1;
 }
 
 }  // namespace quillo

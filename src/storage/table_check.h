@@ -16,7 +16,12 @@ namespace quillo {
 // Each returns nothing when the record is sound, else what is wrong with it.
 std::optional<std::string> CheckRules(const GameRules& r);
 // The cards and piles in use by a game with the given (checked) rules.
-std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> cards, std::span<const Pile> piles);
-std::optional<std::string> CheckSnapshot(const GameRules& r, const UndoSnapshot& s);
+// placesPile: a pile whose cards keep fixed places (Pyramid's triangle), so
+// its Orders are distinct but need not run 0..Count-1; -1 for none.
+std::optional<std::string> CheckTable(const GameRules& r, std::span<const Card> cards, std::span<const Pile> piles,
+                                      int placesPile = -1);
+std::optional<std::string> CheckSnapshot(const GameRules& r, const UndoSnapshot& s, int placesPile = -1);
+// The pile of a game whose cards keep fixed places, or -1.
+int PlacesPileOf(int game, const GameRules& r);
 
 }  // namespace quillo

@@ -66,7 +66,9 @@ void ExpectConsistentTable(const TableState& t, const std::string& what)
         const auto cards = CardsOf(t, p);
         counted += pile.Count;
         int32_t x = pile.X, y = pile.Y;
-        const bool braid = t.CurrentGame == games::Braid && p == r.TableLast;
+        // The braid leans and the pyramid is a triangle: neither is a fan.
+        const bool braid = (t.CurrentGame == games::Braid && p == r.TableLast) ||
+                           (t.CurrentGame == games::Pyramid && p == r.TableFirst);
         for (size_t k = 0; k < cards.size(); ++k) {
             ASSERT_NE(cards[k], -1) << what << " pile " << p << " lacks position " << k;
             const Card& c = t.CardAt(cards[k]);
@@ -82,7 +84,8 @@ void ExpectConsistentTable(const TableState& t, const std::string& what)
             x += c.FaceUp ? pile.FanX : pile.DownFanX;
             y += c.FaceUp ? pile.FanY : pile.DownFanY;
         }
-        const bool hidden = (t.CurrentGame == games::MonteCarlo || t.CurrentGame == games::RoyalMarriage) &&
+        const bool hidden = (t.CurrentGame == games::MonteCarlo || t.CurrentGame == games::RoyalMarriage ||
+                             t.CurrentGame == games::Pyramid) &&
                             r.IsFoundation(p);
         if (hidden) continue;
         const CardSize& s = r.CardSizes[static_cast<size_t>(pile.Orientation)];

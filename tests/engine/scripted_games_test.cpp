@@ -62,6 +62,8 @@ const Deal WonDeals[] = {
     {games::BigHarp, 8},   {games::Agnes, 13},       {games::MerryTwos, 15},    {games::LookOfFortune, 1},
     {games::Fans, 20},     {games::FourSeasons, 24}, {games::Duke, 2},          {games::ShiftedCross, 9},
     {games::Threes, 1},
+    {games::Trial, 1},     {games::Pyramid, 4},  {games::CatsTail, 10},  {games::Peacock, 1},
+    {games::Parterre, 1},  {games::ForestHouse, 39}, {games::FairMarket, 1}, {games::NewFashioned, 3},
 };
 
 class ScriptedGame : public testing::TestWithParam<Deal> {};
@@ -94,9 +96,17 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
 // Some games need longer searches than a test should run, so the lines found
 // are kept beside this file: Scorpion deal 34 (the progress ordering, some
 // 20000 positions), Napoleon's Tomb deal 1 (best first over cards home,
-// hidden cards and cards parked on the four arms, some 10000 positions) and
+// hidden cards and cards parked on the four arms, some 10000 positions),
 // Golf deal 1 (a search over column heights, stock place and waste card; the
-// small search here takes Golf's columns for built runs and skips moves).
+// small search here takes Golf's columns for built runs and skips moves),
+// Dogs to the Basket deal 1 (greedy playouts over cards home and cards lying
+// above lower ones, with a little noise; won on the first playout),
+// Gothic Castle deal 50 (depth first ordered by cards home and the depth of
+// the cards the foundations wait for, some 1000 positions; the small search
+// never reverses a built pair, which this game needs, and most deals of it
+// are lost from the start), and Crescent deal 4 (greedy playouts over the
+// same measure, the Deal button only when nothing else moves; won on the
+// 57th playout).
 struct StoredLine {
     int Game;
     uint32_t Number;
@@ -128,7 +138,10 @@ TEST_P(StoredWin, WinComesWithTheLastCommand)
 INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
                          testing::Values(StoredLine{games::Scorpion, 34, "scorpion_34.txt"},
                                          StoredLine{games::NapoleonsTomb, 1, "napoleons_tomb_1.txt"},
-                                         StoredLine{games::Golf, 1, "golf_1.txt"}),
+                                         StoredLine{games::Golf, 1, "golf_1.txt"},
+                                         StoredLine{games::DogsToTheBasket, 1, "dogs_to_the_basket_1.txt"},
+                                         StoredLine{games::GothicCastle, 50, "gothic_castle_50.txt"},
+                                         StoredLine{games::Crescent, 4, "crescent_4.txt"}),
                          [](const testing::TestParamInfo<StoredLine>& info) {
                              std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
                              std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });

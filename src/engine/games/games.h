@@ -76,6 +76,32 @@ void ShiftedCrossLayout(Game&);
 void ShiftedCrossDeal(Game&);
 void ThreesLayout(Game&);
 void ThreesDeal(Game&);
+void TrialLayout(Game&);
+void TrialDeal(Game&);
+void DogsToTheBasketLayout(Game&);
+void DogsToTheBasketDeal(Game&);
+void PyramidLayout(Game&);
+void PyramidDeal(Game&);
+void PyramidClick(Game&, const Press&);
+bool PyramidWon(const TableState&);
+// An in-play, face-up pyramid card with no card on it, or the waste's top card.
+bool PyramidAvailable(const TableState&, int card);
+void CrescentLayout(Game&);
+void CrescentDeal(Game&);
+void CatsTailLayout(Game&);
+void CatsTailDeal(Game&);
+void PeacockLayout(Game&);
+// Peacock, New Fashioned: the Aces start the foundations, one card per tableau pile.
+void AcesThenOneEachDeal(Game&);
+void GothicCastleLayout(Game&);
+void GothicCastleDeal(Game&);
+void ParterreLayout(Game&);
+void ParterreDeal(Game&);
+void ForestHouseLayout(Game&);
+void ForestHouseDeal(Game&);
+void FairMarketLayout(Game&);
+void FairMarketDeal(Game&);
+void NewFashionedLayout(Game&);
 }  // namespace games
 
 }  // namespace quillo
