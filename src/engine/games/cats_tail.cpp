@@ -12,6 +12,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -39,18 +40,9 @@ void CatsTailLayout(Game& g)
     PlacePileRow(t, 16, 23, 1, 0, -1, H + 35, 1, 10);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillNever;
     // Any legal run moves at once, whatever the number of empty cells.
-    r.MoveUnit = MoveLegalRun;
+    SetBuildRules(r, {.TableSuit = SuitAlternate, .Fill = FillNever, .Move = MoveLegalRun});
     r.FreeCells = true;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
 }
 
 void CatsTailDeal(Game& g)

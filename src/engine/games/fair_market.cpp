@@ -9,6 +9,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -34,18 +35,7 @@ void FairMarketLayout(Game& g)
     PlacePileRow(t, 9, 17, 0, 0, -1, H + 35, 1, 9);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitNone;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = true;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {.TableSuit = SuitNone, .Move = MoveLegalRun, .TakeBack = true});
 }
 
 void FairMarketDeal(Game& g)

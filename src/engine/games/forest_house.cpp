@@ -11,6 +11,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -40,19 +41,10 @@ void ForestHouseLayout(Game& g)
     PlacePileRow(t, 14, 21, 0, 0, -1, H + 35, 1, 10);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    // While the house holds cards, only a house card fills a clearing.
-    r.FillFreeTable = FillGameRule6;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFoundTakeCards = true;
+    // While the house holds cards, only a house card fills a clearing; the
+    // code has no dialog item.
+    SetBuildRules(r, {.TableSuit = SuitAlternate, .Fill = FillGameRule6, .Move = MoveLegalRun});
+    r.EditFillFreeTable = false;
 }
 
 void ForestHouseDeal(Game& g)

@@ -12,6 +12,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -37,16 +38,8 @@ void GothicCastleLayout(Game& g)
     }
     SetFans(t, 2);
 
+    SetBuildRules(r, {});
     r.TableConsVal = ConsEither;
-    r.TableConsSuit = SuitSame;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveSingle;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
 }
 
 void GothicCastleDeal(Game& g)

@@ -10,6 +10,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -34,19 +35,9 @@ void NewFashionedLayout(Game& g)
     PlacePileRow(t, 1, 4, 7, 1, 4, 0, 0, 8);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitNone;
-    r.FoundConsVal = ConsAscending;
+    SetBuildRules(r, {.TableSuit = SuitNone});
     r.FoundConsSuit = SuitNone;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveSingle;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.DealToTableau = true;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
 }
 
 }  // namespace quillo::games

@@ -9,6 +9,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -36,19 +37,8 @@ void ParterreLayout(Game& g)
     PlacePileRow(t, 10, 17, 1, 0, -1, H + 35, 1, 10);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
+    SetBuildRules(r, {.TableSuit = SuitAlternate, .Move = MoveLegalRun, .TakeBack = true});
     r.FreeCells = true;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = true;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
 }
 
 void ParterreDeal(Game& g)

@@ -13,6 +13,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -40,18 +41,7 @@ void PeacockLayout(Game& g)
     for (int k = 0; k < 10; ++k) PlacePile(t, 6 + k, k, 10, -1, H + 35 + drop[static_cast<size_t>(k)]);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitSame;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 2;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = true;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFillFreeTable = r.EditFoundTakeCards = true;
+    SetBuildRules(r, {.Move = MoveLegalRun, .StockRedeals = 2, .TakeBack = true});
 }
 
 // Peacock and New Fashioned: the Aces to the foundations, then one card on

@@ -9,6 +9,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -31,24 +32,14 @@ void TrialLayout(Game& g)
     // Two half-stepped face-down cards and a 13-card run below the row.
     r.MinFieldHeight = 2 * H + 40 + 2 * (vs / 2) + 12 * vs;
     ComputeFieldSize(g);
-    PlacePileRow(t, 0, 1, 0, 0, -1, 15, 1, 8);
-    PlacePileRow(t, 2, 5, 4, 0, -1, 15, 1, 8);
-    PlacePileRow(t, 6, 13, 0, 0, -1, H + 35, 1, 8);
+    PlaceRowsOfColumns(t, 8, 4);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    // An emptied pile waits for the stock to run out; FillRank stays -1.
-    r.FillFreeTable = FillGameRule8;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 2;
-    r.GetDeckCardNum = 1;
-    r.StartRank = RankAce;
-    r.AutoplayAllowed = true;
-    r.FoundTakeCards = true;
-    r.EditTableConsVal = r.EditFoundConsVal = r.EditFoundTakeCards = true;
+    // An emptied pile waits for the stock to run out; FillRank stays -1. The
+    // code has no dialog item, so the filling is not offered for editing.
+    SetBuildRules(r, {.TableSuit = SuitAlternate, .Fill = FillGameRule8, .Move = MoveLegalRun, .StockRedeals = 2,
+                      .TakeBack = true});
+    r.EditFillFreeTable = false;
 }
 
 void TrialDeal(Game& g)
