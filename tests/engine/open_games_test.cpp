@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/autoplay.h"
 #include "engine/labels.h"
 #include "engine/legality.h"
 #include "engine/pointer.h"
@@ -278,6 +279,31 @@ TEST(OpenGames, OneTurnOfTheStock)
         Game g;
         SetUpAndDeal(g, game, 8);
         EXPECT_EQ(*RedealsLeftLabelText(g.T), "Redeals Left: 0") << game;
+    }
+}
+
+// Parterre: a card on a bench keeps the finish from starting.
+TEST(OpenGames, ParterreFinishesOnlyWithEmptyBenches)
+{
+    for (bool benchCard : {false, true}) {
+        Game g;
+        SetUpAndDeal(g, games::Parterre, 2);
+        TableState& t = g.T;
+        t.Opt.Autoplay = true;
+        // Everything home but two Kings on beds and the Queen of suit 3 on a
+        // bench or a bed.
+        test::PileCards piles;
+        for (int s = 0; s < 4; ++s) {
+            std::vector<int> home;
+            for (int rank = 0; rank < 13 - (s == 2 ? 1 : s == 3 ? 2 : 0); ++rank) home.push_back(CardOf(s, rank));
+            piles.push_back({6 + s, home});
+        }
+        piles.push_back({10, {CardOf(2, RankKing)}});
+        piles.push_back({11, {CardOf(3, RankKing)}});
+        piles.push_back({benchCard ? 2 : 12, {CardOf(3, RankQueen)}});
+        Arrange(t, piles);
+        AutoFinish(g);
+        EXPECT_EQ(t.PileAt(10).Count, benchCard ? 1 : 0) << benchCard;
     }
 }
 

@@ -226,6 +226,10 @@ TEST(Crescent, FoundationsAndTableau)
         {"Ace on its King", {{8, {25}}, {9, {13}}}, 13, 8, true},
         {"King on its Ace", {{8, {13}}, {9, {25}}}, 25, 8, true},
         {"empty pile refuses", {{9, {25}}}, 25, 8, false},
+        {"full Ace foundation refuses the other Ace", {{0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, {8, {52}}}, 52, 0,
+         false},
+        {"full King foundation refuses the other King", {{4, {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}}, {8, {64}}}, 64,
+         4, false},
     };
     for (const Row& row : rows) {
         Game g;
