@@ -3,36 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "engine/legality.h"
-#include "test_support.h"
+#include "table_probe.h"
 
 namespace quillo {
 namespace {
 
 using test::Arrange;
 using test::CardOf;
+using test::Ask;
+using test::PickGroup;
 using test::SetUpAndDeal;
-
-// Picks the group from card (and every card above it) as a press would.
-void PickGroup(TableState& t, int card)
-{
-    t.ActiveCard = card;
-    t.PickedCount = 0;
-    for (int i = 0; i < t.Rules.TotalCards; ++i) {
-        Card& c = t.CardAt(i);
-        c.Moving = c.InPlay && c.PileIndex == t.CardAt(card).PileIndex && c.Order >= t.CardAt(card).Order;
-        t.PickedCount += c.Moving ? 1 : 0;
-    }
-}
-
-// Asks the drop rule about the group from card.
-int Ask(TableState& t, int card, int pile)
-{
-    PickGroup(t, card);
-    t.DropPile = pile;
-    const int result = CanDrop(t);
-    for (int i = 0; i < t.Rules.TotalCards; ++i) t.CardAt(i).Moving = false;
-    return result;
-}
 
 TEST(RankFits, EveryCodeWrapsBetweenKingAndAce)
 {

@@ -8,7 +8,7 @@
 #include "engine/legality.h"
 #include "engine/pointer.h"
 #include "engine/special.h"
-#include "test_support.h"
+#include "table_probe.h"
 
 namespace quillo {
 namespace {
@@ -16,44 +16,14 @@ namespace {
 using test::Arrange;
 using test::CardOf;
 using test::CardsOf;
+using test::DropOn;
+using test::Left;
+using test::LeftPile;
 using test::RecordingView;
+using test::Rebase;
+using test::Right;
+using test::SameCardsAndPiles;
 using test::SetUpAndDeal;
-
-void Left(Game& g, int card)
-{
-    const Card& c = g.T.CardAt(card);
-    FieldPress(g, {Button::Left, card, c.PileIndex, c.X + 5, c.Y + 5});
-}
-
-void Right(Game& g, int card)
-{
-    const Card& c = g.T.CardAt(card);
-    FieldPress(g, {Button::Right, card, c.PileIndex, c.X + 5, c.Y + 5});
-}
-
-void LeftPile(Game& g, int pile)
-{
-    FieldPress(g, {Button::Left, -1, pile, g.T.PileAt(pile).X + 5, g.T.PileAt(pile).Y + 5});
-}
-
-void DropOn(Game& g, int pile)
-{
-    SnapGroupTo(g, pile);
-    FieldRelease(g);
-}
-
-// Puts the history back to one snapshot of the table as it stands.
-void Rebase(Game& g)
-{
-    g.Undo.Count = 0;
-    PushSnapshot(g.Undo, g.T);
-    SetUndoEnabled(g, false);
-}
-
-bool SameCardsAndPiles(const TableState& a, const TableState& b)
-{
-    return a.Cards == b.Cards && a.Piles == b.Piles;
-}
 
 // Klondike piles: 0 stock, 1 waste, 2..5 foundations, 6..12 tableau.
 TEST(Undo, TwentyOneActionsLeaveTwentyReachableStates)
