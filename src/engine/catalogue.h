@@ -59,10 +59,14 @@ constexpr int FourPackages = 38;
 constexpr int KingsCorners = 39;
 constexpr int Octagon = 40;
 constexpr int MonteCarlo = 41;
+constexpr int BakersDozen = 43;
+constexpr int BlackHole = 44;
 constexpr int EagleWing = 45;
 constexpr int AcesUp = 48;
 constexpr int RoyalMarriage = 50;
 constexpr int Chameleon = 51;
+constexpr int FlowerGarden = 52;
+constexpr int Osmosis = 53;
 constexpr int Gaps = 54;
 }  // namespace games
 

@@ -47,9 +47,15 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
         t[FairMarket]      = {FairMarketLayout,    FairMarketDeal,    none,           none,              none,               none,              none};
         t[NewFashioned]    = {NewFashionedLayout,  AcesThenOneEachDeal, none,           none,              none,               none,              none};
         t[MonteCarlo]      = {MonteCarloLayout,    MonteCarloDeal,    none,           none,              MonteCarloClick,    none,              none,             TraitDealClosesGaps};
-        t[EagleWing]       = {none,                none,              none,           none,              none,               RefillFromReserve, none};
+        t[BakersDozen]     = {BakersDozenLayout,   BakersDozenDeal,   none,           none,              none,               none,              none};
+        t[BlackHole]       = {BlackHoleLayout,     BlackHoleDeal,     none,           none,              none,               none,              none};
+        t[EagleWing]       = {EagleWingLayout,     CanfieldDeal,      none,           none,              none,               RefillFromReserve, none};
+        t[AcesUp]          = {AcesUpLayout,        AcesUpDeal,        none,           AcesUpDrop,        none,               none,              AcesUpWon};
         t[RoyalMarriage]   = {RoyalMarriageLayout, RoyalMarriageDeal, none,           none,              RoyalMarriageClick, none,              RoyalMarriageWon};
         t[Chameleon]       = {none,                none,              none,           none,              none,               RefillFromReserve, none};
+        t[FlowerGarden]    = {FlowerGardenLayout,  FlowerGardenDeal,  none,           none,              none,               none,              none};
+        t[Osmosis]         = {OsmosisLayout,       OsmosisDeal,       none,           OsmosisDrop,       none,               none,              none};
+        t[Gaps]            = {GapsLayout,          GapsDeal,          none,           GapsDrop,          none,               none,              GapsWon};
         return t;
     }();
     // clang-format on

@@ -64,6 +64,7 @@ const Deal WonDeals[] = {
     {games::Threes, 1},
     {games::Trial, 1},     {games::Pyramid, 4},  {games::CatsTail, 10},  {games::Peacock, 1},
     {games::Parterre, 1},  {games::ForestHouse, 39}, {games::FairMarket, 1}, {games::NewFashioned, 3},
+    {games::BlackHole, 36}, {games::EagleWing, 1}, {games::AcesUp, 16},
 };
 
 class ScriptedGame : public testing::TestWithParam<Deal> {};
@@ -107,6 +108,11 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
 // are lost from the start), and Crescent deal 4 (greedy playouts over the
 // same measure, the Deal button only when nothing else moves; won on the
 // 57th playout).
+// Baker's Dozen, Osmosis, Flower Garden and Gaps come from a best-first
+// search over cards home, hidden cards and low cards buried under higher ones
+// (Gaps: the cards in place from the left of each row), which the small
+// search never finds: Baker's Dozen and Osmosis among deals 1..40, Flower
+// Garden among deals 1..15, Gaps among deals 1..60.
 struct StoredLine {
     int Game;
     uint32_t Number;
@@ -141,7 +147,11 @@ INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
                                          StoredLine{games::Golf, 1, "golf_1.txt"},
                                          StoredLine{games::DogsToTheBasket, 1, "dogs_to_the_basket_1.txt"},
                                          StoredLine{games::GothicCastle, 50, "gothic_castle_50.txt"},
-                                         StoredLine{games::Crescent, 4, "crescent_4.txt"}),
+                                         StoredLine{games::Crescent, 4, "crescent_4.txt"},
+                                         StoredLine{games::BakersDozen, 7, "bakers_dozen_7.txt"},
+                                         StoredLine{games::Osmosis, 23, "osmosis_23.txt"},
+                                         StoredLine{games::Gaps, 29, "gaps_29.txt"},
+                                         StoredLine{games::FlowerGarden, 3, "flower_garden_3.txt"}),
                          [](const testing::TestParamInfo<StoredLine>& info) {
                              std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
                              std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });

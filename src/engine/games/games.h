@@ -102,6 +102,24 @@ void ForestHouseDeal(Game&);
 void FairMarketLayout(Game&);
 void FairMarketDeal(Game&);
 void NewFashionedLayout(Game&);
+void BakersDozenLayout(Game&);
+void BakersDozenDeal(Game&);
+void BlackHoleLayout(Game&);
+void BlackHoleDeal(Game&);
+void EagleWingLayout(Game&);
+void AcesUpLayout(Game&);
+void AcesUpDeal(Game&);
+int AcesUpDrop(TableState&);
+bool AcesUpWon(const TableState&);
+void FlowerGardenLayout(Game&);
+void FlowerGardenDeal(Game&);
+void OsmosisLayout(Game&);
+void OsmosisDeal(Game&);
+int OsmosisDrop(TableState&);
+void GapsLayout(Game&);
+void GapsDeal(Game&);
+int GapsDrop(TableState&);
+bool GapsWon(const TableState&);
 }  // namespace games
 
 }  // namespace quillo

@@ -14,6 +14,13 @@ inline int32_t ColumnFieldHeight(const GameRules& r, int down, int up)
     return 2 * r.CardHeight() + 45 + down * (vs / 2) + (up - 1) * vs;
 }
 
+// X of column c (0..12) of thirteen: all stay inside the field at any width,
+// overlapping on narrow fields with their left index visible.
+inline int32_t ThirteenColumnX(const GameRules& r, int c)
+{
+    return 4 + (c * (r.FieldWidth - r.CardWidth() - 8)) / 12;
+}
+
 // Y of the tableau row below a top row at Y 15.
 inline int32_t LowerRowY(const GameRules& r)
 {
