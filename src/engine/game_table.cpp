@@ -46,6 +46,16 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
         t[ForestHouse]     = {ForestHouseLayout,   ForestHouseDeal,   none,           none,              none,               none,              none};
         t[FairMarket]      = {FairMarketLayout,    FairMarketDeal,    none,           none,              none,               none,              none};
         t[NewFashioned]    = {NewFashionedLayout,  AcesThenOneEachDeal, none,           none,              none,               none,              none};
+        t[Sun]             = {SunLayout,           SunDeal,           none,           none,              none,               none,              none};
+        t[EightSphinxes]   = {EightSphinxesLayout, EightSphinxesDeal, none,           none,              none,               none,              none};
+        t[FirstAndLast]    = {FirstAndLastLayout,  FirstAndLastDeal,  none,           none,              none,               FirstAndLastFollowUp, none};
+        t[WindMill]        = {WindMillLayout,      WindMillDeal,      none,           WindMillDrop,      none,               none,              none};
+        t[Sultan]          = {SultanLayout,        SultanDeal,        none,           none,              none,               none,              none};
+        t[WomensKingdom]   = {WomensKingdomLayout, WomensKingdomDeal, none,           none,              none,               WomensKingdomFollowUp, none};
+        t[SwedishPacket]   = {SwedishPacketLayout, SwedishPacketDeal, none,           none,              none,               none,              none};
+        t[KingsCorners]    = {KingsCornersLayout,  KingsCornersDeal,  none,           none,              none,               none,              KingsCornersWon};
+        t[Octagon]         = {OctagonLayout,       OctagonDeal,       none,           none,              none,               OctagonFollowUp,   none};
+        t[Yukon]           = {YukonLayout,         YukonDeal,         none,           none,              none,               none,              none};
         t[MonteCarlo]      = {MonteCarloLayout,    MonteCarloDeal,    none,           none,              MonteCarloClick,    none,              none,             TraitDealClosesGaps};
         t[BakersDozen]     = {BakersDozenLayout,   BakersDozenDeal,   none,           none,              none,               none,              none};
         t[BlackHole]       = {BlackHoleLayout,     BlackHoleDeal,     none,           none,              none,               none,              none};

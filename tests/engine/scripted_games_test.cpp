@@ -65,6 +65,9 @@ const Deal WonDeals[] = {
     {games::Trial, 1},     {games::Pyramid, 4},  {games::CatsTail, 10},  {games::Peacock, 1},
     {games::Parterre, 1},  {games::ForestHouse, 39}, {games::FairMarket, 1}, {games::NewFashioned, 3},
     {games::BlackHole, 36}, {games::EagleWing, 1}, {games::AcesUp, 16},
+    {games::EightSphinxes, 7}, {games::FirstAndLast, 1}, {games::WindMill, 16}, {games::Sultan, 1},
+    {games::WomensKingdom, 1}, {games::SwedishPacket, 1}, {games::KingsCorners, 1}, {games::Octagon, 14},
+    {games::Yukon, 3},
 };
 
 class ScriptedGame : public testing::TestWithParam<Deal> {};
@@ -105,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
 // Gothic Castle deal 50 (depth first ordered by cards home and the depth of
 // the cards the foundations wait for, some 1000 positions; the small search
 // never reverses a built pair, which this game needs, and most deals of it
-// are lost from the start), and Crescent deal 4 (greedy playouts over the
+// are lost from the start), Crescent deal 4 (greedy playouts over the
 // same measure, the Deal button only when nothing else moves; won on the
 // 57th playout).
 // Baker's Dozen, Osmosis, Flower Garden and Gaps come from a best-first
@@ -113,6 +116,9 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
 // (Gaps: the cards in place from the left of each row), which the small
 // search never finds: Baker's Dozen and Osmosis among deals 1..40, Flower
 // Garden among deals 1..15, Gaps among deals 1..60.
+// Sun deal 17 comes from a best-first search over cards home, cards above a
+// lower card of their suit and empty rays (some 60 positions): the small
+// search never moves a card off a fitting one, which Sun's two-way rays need.
 struct StoredLine {
     int Game;
     uint32_t Number;
@@ -151,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
                                          StoredLine{games::BakersDozen, 7, "bakers_dozen_7.txt"},
                                          StoredLine{games::Osmosis, 23, "osmosis_23.txt"},
                                          StoredLine{games::Gaps, 29, "gaps_29.txt"},
-                                         StoredLine{games::FlowerGarden, 3, "flower_garden_3.txt"}),
+                                         StoredLine{games::FlowerGarden, 3, "flower_garden_3.txt"},
+                                         StoredLine{games::Sun, 17, "sun_17.txt"}),
                          [](const testing::TestParamInfo<StoredLine>& info) {
                              std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
                              std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });

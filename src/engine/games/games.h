@@ -120,6 +120,31 @@ void GapsLayout(Game&);
 void GapsDeal(Game&);
 int GapsDrop(TableState&);
 bool GapsWon(const TableState&);
+void SunLayout(Game&);
+void SunDeal(Game&);
+void EightSphinxesLayout(Game&);
+void EightSphinxesDeal(Game&);
+void FirstAndLastLayout(Game&);
+void FirstAndLastDeal(Game&);
+void FirstAndLastFollowUp(Game&, const MoveOutcome&);
+void WindMillLayout(Game&);
+void WindMillDeal(Game&);
+int WindMillDrop(TableState&);
+void SultanLayout(Game&);
+void SultanDeal(Game&);
+void WomensKingdomLayout(Game&);
+void WomensKingdomDeal(Game&);
+void WomensKingdomFollowUp(Game&, const MoveOutcome&);
+void SwedishPacketLayout(Game&);
+void SwedishPacketDeal(Game&);
+void KingsCornersLayout(Game&);
+void KingsCornersDeal(Game&);
+bool KingsCornersWon(const TableState&);
+void OctagonLayout(Game&);
+void OctagonDeal(Game&);
+void OctagonFollowUp(Game&, const MoveOutcome&);
+void YukonLayout(Game&);
+void YukonDeal(Game&);
 }  // namespace games
 
 }  // namespace quillo
