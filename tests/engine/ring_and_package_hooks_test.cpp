@@ -269,8 +269,11 @@ TEST(Octagon, AnEmptyCornerTakesThreeCardsThroughTheWaste)
     Arrange(t, {{2, {CardOf(0, 0)}}, {12, {CardOf(0, 1)}}, {10, {CardOf(3, 3)}}, {11, {CardOf(3, 4)}},
                 {13, {CardOf(3, 5)}}});
     Rebase(g);
+    t.Opt.Sound = true;
+    view.Events.clear();
     Drag(g, CardOf(0, 1), 2);
     EXPECT_EQ(t.PileAt(12).Count, 0);
+    EXPECT_EQ(view.Count("work.wav"), 0) << "nothing dealt, nothing heard";
     EXPECT_EQ(Ask(t, CardOf(3, 5), 12), 12);
 }
 

@@ -73,7 +73,9 @@ void OctagonFollowUp(Game& g, const MoveOutcome&)
         if (t.PileAt(p).Count == 0) empty = p;
     if (empty == -1) return;
     for (int k = 0; k < 3; ++k) {
-        if (t.PileAt(r.WasteFirst).Count == 0) DealFromStock(g, StockDealNormal);
+        // An empty stock is never turned here, and dealing nothing would
+        // still sound.
+        if (t.PileAt(r.WasteFirst).Count == 0 && t.PileAt(r.StockPile).Count > 0) DealFromStock(g, StockDealNormal);
         t.ActiveCard = TopCard(t, r.WasteFirst);
         if (t.ActiveCard == -1) return;
         const Card& c = t.CardAt(t.ActiveCard);
