@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
@@ -153,18 +155,20 @@ void F_Main::CreateMenu()
     connect(MI_GameLoad, &QAction::triggered, this, &F_Main::MI_GameLoadClick);
 }
 
-QLabel* F_Main::StatusPanel(const char* panelName, const char* labelName, int width)
+QLabel* F_Main::StatusPanel(const char* panelName, const char* labelName, int width, const char* widestText)
 {
     auto* panel = new QFrame(TB_Bar);
     panel->setObjectName(panelName);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
-    panel->setFixedWidth(width);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(4, 0, 4, 0);
     auto* label = new QLabel(panel);
     label->setObjectName(labelName);
     layout->addWidget(label);
+    // The panel keeps its width as texts change, but a wider font must not cut the longest one.
+    const int needed = label->fontMetrics().horizontalAdvance(widestText) + 2 * panel->frameWidth() + 10;
+    panel->setFixedWidth(std::max(width, needed));
     TB_Bar->addWidget(panel);
     return label;
 }
@@ -202,10 +206,10 @@ void F_Main::CreateToolBar()
     button("B_Deck", "Deck", 6, MI_OptionsDeck);
     button("B_Back", "Back", 7, MI_OptionsBack);
     TB_Bar->addSeparator();
-    L_FoundVal = StatusPanel("P_FoundVal", "L_FoundVal", 136);
-    L_RedealsLeft = StatusPanel("P_RedealsLeft", "L_RedealsLeft", 110);
-    L_StockCardNum = StatusPanel("P_StockCardNum", "L_StockCardNum", 150);
-    L_Time = StatusPanel("P_Time", "L_Time", 100);
+    L_FoundVal = StatusPanel("P_FoundVal", "L_FoundVal", 136, "Starting Rank: Queen");
+    L_RedealsLeft = StatusPanel("P_RedealsLeft", "L_RedealsLeft", 110, "Redeals Left: 8");
+    L_StockCardNum = StatusPanel("P_StockCardNum", "L_StockCardNum", 150, "Stock: 96  Waste: 96");
+    L_Time = StatusPanel("P_Time", "L_Time", 100, "Time: 00:00:00");
     TB_Bar->addSeparator();
     button("B_Rules", "Game Rules", 11, MI_HelpRules);
 }

@@ -192,7 +192,7 @@ private:
     void CreateToolBar();
     void CreateGameChooser();
     void WriteStatistics();
-    QLabel* StatusPanel(const char* panelName, const char* labelName, int width);
+    QLabel* StatusPanel(const char* panelName, const char* labelName, int width, const char* widestText);
     QLabel* Label(StatusLabel which) const;
     void Shutdown();
     void PaintBackgrounds();
