@@ -88,6 +88,41 @@ TEST(FirstDozen, DealtTables)
     }
 }
 
+// Where the top card of a dealt pile lies from the pile's corner, in face-up
+// steps (VS, HS) and half steps for face-down cards (DS); and the first cards
+// of the deal go round the piles before any pile gets a second.
+TEST(FirstDozen, DealtFansAndRoundRobin)
+{
+    struct Top {
+        int Game, Pile, Right, Down;  // in HS, and in DS for face-down cards
+    } tops[] = {{games::BigHarp, 19, 0, 9},    {games::Agnes, 18, 0, 6},      {games::Icebreaker, 15, 0, 4},
+                {games::Threes, 6, 0, 2},      {games::Duke, 6, 2, 0},        {games::ShiftedCross, 7, -5, 0},
+                {games::ShiftedCross, 10, 5, 0}, {games::Fans, 20, 2, 0},     {games::LookOfFortune, 17, 0, 0}};
+    for (const Top& top : tops) {
+        Game g;
+        SetUpAndDeal(g, top.Game, 9);
+        const TableState& t = g.T;
+        const CardSize& up = t.Rules.Upright();
+        const Card& c = t.CardAt(TopCard(t, top.Pile));
+        EXPECT_EQ(c.X - t.PileAt(top.Pile).X, top.Right * up.HorzStep.X) << top.Game << " pile " << top.Pile;
+        EXPECT_EQ(c.Y - t.PileAt(top.Pile).Y, top.Down * (up.VertStep.Y / 2)) << top.Game << " pile " << top.Pile;
+    }
+    for (const int game : {games::BigHarp, games::Icebreaker, games::Threes}) {
+        Game g;
+        SetUpAndDeal(g, game, 9);
+        const TableState& t = g.T;
+        const int piles = t.Rules.TableLast - t.Rules.TableFirst + 1;
+        int k = 0;
+        for (size_t d = 0; k < piles; ++d) {
+            const Card& c = t.CardAt(t.DealOrder[d].CardIndex);
+            if (t.Rules.IsFoundation(c.PileIndex)) continue;  // the Threes went home first
+            EXPECT_EQ(c.PileIndex, t.Rules.TableFirst + k) << game << " card " << d;
+            EXPECT_EQ(c.Order, 0) << game;
+            ++k;
+        }
+    }
+}
+
 // Positions the layouts promise on the 792-pixel field with 71 x 96 cards.
 TEST(FirstDozen, ReferencePositions)
 {
