@@ -60,9 +60,12 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
         t[BakersDozen]     = {BakersDozenLayout,   BakersDozenDeal,   none,           none,              none,               none,              none};
         t[BlackHole]       = {BlackHoleLayout,     BlackHoleDeal,     none,           none,              none,               none,              none};
         t[EagleWing]       = {EagleWingLayout,     CanfieldDeal,      none,           none,              none,               RefillFromReserve, none};
+        t[RougeEtNoir]     = {RougeEtNoirLayout,   RougeEtNoirDeal,   none,           RougeEtNoirDrop,   none,               none,              none};
+        t[FortyThieves]    = {FortyThievesLayout,  FortyThievesDeal,  none,           none,              none,               none,              none};
         t[AcesUp]          = {AcesUpLayout,        AcesUpDeal,        none,           AcesUpDrop,        none,               none,              AcesUpWon};
+        t[Spider]          = {SpiderLayout,        SpiderDeal,        none,           SpiderDrop,        SpiderClick,        none,              none};
         t[RoyalMarriage]   = {RoyalMarriageLayout, RoyalMarriageDeal, none,           none,              RoyalMarriageClick, none,              RoyalMarriageWon};
-        t[Chameleon]       = {none,                none,              none,           none,              none,               RefillFromReserve, none};
+        t[Chameleon]       = {ChameleonLayout,     ChameleonDeal,     none,           none,              none,               RefillFromReserve, none};
         t[FlowerGarden]    = {FlowerGardenLayout,  FlowerGardenDeal,  none,           none,              none,               none,              none};
         t[Osmosis]         = {OsmosisLayout,       OsmosisDeal,       none,           OsmosisDrop,       none,               none,              none};
         t[Gaps]            = {GapsLayout,          GapsDeal,          none,           GapsDrop,          none,               none,              GapsWon};

@@ -237,7 +237,9 @@ void ListActions(const TableState& t, std::vector<PlayerAction>& out)
         break;
     default:
         ListStandard(s, t, out, false);
-        AddStockActions(t, out);
+        // Spider deals only while every pile holds a card.
+        if (t.CurrentGame != games::Spider || !AnyEmpty(t, t.Rules.TableFirst, t.Rules.TableLast))
+            AddStockActions(t, out);
         break;
     }
 }

@@ -1,5 +1,5 @@
-// Baker's Dozen and Flower Garden: open columns built down regardless of
-// suit, over their real layouts.
+// Baker's Dozen, Forty Thieves and Flower Garden: open columns, over their
+// real layouts.
 
 #include <gtest/gtest.h>
 
@@ -51,6 +51,35 @@ TEST(BakersDozen, TopCardsOnlyAndSpacesStayEmpty)
     EXPECT_EQ(Ask(t, queen, 7), 7) << "a Queen of any suit on any King";
     EXPECT_EQ(Ask(t, four, 6), -1);
     EXPECT_EQ(Ask(t, lastKing, 6), -1) << "not even a King fills a space";
+}
+
+// Forty Thieves: 0 stock, 1 waste, 2..9 foundations, 10..19 tableau.
+TEST(FortyThieves, OneCardAtATimeAndTwoFoundationsPerSuit)
+{
+    Game g;
+    SetUpAndDeal(g, games::FortyThieves, 5);
+    TableState& t = g.T;
+    std::vector<int> spades;
+    for (int r = RankAce; r <= RankKing; ++r) spades.push_back(CardOf(Spades, r));
+    const int nine = CardOf(Hearts, 8), eight = CardOf(Hearts, 7), secondAce = SecondDeck + CardOf(Spades, RankAce);
+    Arrange(t, {{2, spades}, {10, {nine, eight}}, {1, {secondAce}}});
+    EXPECT_EQ(PickRule(t, nine), PickAction::Nothing);
+    EXPECT_EQ(Ask(t, eight, 11), 11) << "any card fills a space";
+    EXPECT_EQ(Ask(t, secondAce, 3), 3);
+    EXPECT_EQ(Ask(t, secondAce, 2), -1) << "a finished foundation takes no second Ace";
+}
+
+TEST(FortyThieves, NoTurnOfTheStock)
+{
+    Game g;
+    SetUpAndDeal(g, games::FortyThieves, 8);
+    TableState& t = g.T;
+    for (int k = 0; k < 64; ++k) Left(g, TopCard(t, 0));
+    ASSERT_EQ(t.PileAt(1).Count, 64);
+    const TableState before = t;
+    LeftPile(g, 0);
+    EXPECT_TRUE(test::SameCardsAndPiles(t, before));
+    EXPECT_EQ(t.Rules.StockPass, 1);
 }
 
 // Flower Garden: 0..3 foundations, 4..9 beds, 10..25 the bouquet.

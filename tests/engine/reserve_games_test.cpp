@@ -58,7 +58,8 @@ TEST_P(ReserveRefill, AnEmptiedPileTakesTheReserveTopInTheSameAction)
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, ReserveRefill,
-                         testing::Values(RefillCase{games::EagleWing, 2, 6, 7, 14}),
+                         testing::Values(RefillCase{games::EagleWing, 2, 6, 7, 14},
+                                         RefillCase{games::Chameleon, 2, 6, 7, 9}),
                          [](const auto& info) { return info.param.Game == games::EagleWing ? "EagleWing" : "Chameleon"; });
 
 TEST(EagleWing, WingsBuildInSuitAroundTheCorner)
@@ -84,6 +85,19 @@ TEST(EagleWing, TheStockTurnsTwice)
     }
     EXPECT_EQ(t.Rules.StockPass, 3);
     EXPECT_EQ(t.PileAt(1).Count, 30) << "the third press on the empty stock did nothing";
+}
+
+TEST(Chameleon, RunsMoveWholeRegardlessOfSuit)
+{
+    Game g;
+    SetUpAndDeal(g, games::Chameleon, 7);
+    TableState& t = g.T;
+    const int seven = CardOf(Spades, 6), king = CardOf(Hearts, RankKing);
+    Arrange(t, {{7, {seven, CardOf(Hearts, 5), CardOf(Clubs, 4)}}, {8, {CardOf(Diamonds, 7)}},
+                {9, {CardOf(Clubs, RankAce)}}, {1, {king}}, {6, {CardOf(Diamonds, 2)}}});
+    EXPECT_EQ(PickRule(t, seven), PickAction::PickUp);
+    EXPECT_EQ(Ask(t, seven, 8), 8);
+    EXPECT_EQ(Ask(t, king, 9), 9) << "a King on an Ace of any suit";
 }
 
 }  // namespace

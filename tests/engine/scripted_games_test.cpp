@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "play_session.h"
 #include "win_search.h"
 
 namespace quillo {
@@ -122,6 +123,9 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
 // Icebreaker deal 14 comes from a best-first search over cards home, hidden
 // cards and in-suit pairs, with a little noise to leave a dead basin; few
 // deals of it reach a win.
+// Forty Thieves deal 145 and Rouge et Noir deal 9 come from greedy playouts
+// over the same measure with some noise (won on the 41st and the 110th
+// playout; the playouts won no other deal they tried).
 struct StoredLine {
     int Game;
     uint32_t Number;
@@ -162,11 +166,48 @@ INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
                                          StoredLine{games::Gaps, 29, "gaps_29.txt"},
                                          StoredLine{games::FlowerGarden, 3, "flower_garden_3.txt"},
                                          StoredLine{games::Sun, 17, "sun_17.txt"},
-                                         StoredLine{games::Icebreaker, 14, "icebreaker_14.txt"}),
+                                         StoredLine{games::Icebreaker, 14, "icebreaker_14.txt"},
+                                         StoredLine{games::FortyThieves, 145, "forty_thieves_145.txt"},
+                                         StoredLine{games::RougeEtNoir, 9, "rouge_et_noir_9.txt"}),
                          [](const testing::TestParamInfo<StoredLine>& info) {
                              std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
                              std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
                              return name;
+                         });
+
+// Games no search here has won yet are played to a clear dead end instead:
+// the stock spent and not one action left, through the real tool.
+class StoredDeadEnd : public testing::TestWithParam<StoredLine> {};
+
+TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
+{
+    const StoredLine s = GetParam();
+    const std::string file = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) + "/data/" + s.File;
+    std::ifstream in(file);
+    std::vector<std::string> commands;
+    for (std::string line; std::getline(in, line);) commands.push_back(line);
+    ASSERT_GT(commands.size(), 10u) << file;
+    const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
+    ASSERT_EQ(run.Lines.size(), commands.size());
+    for (size_t k = 0; k < commands.size(); ++k) {
+        ASSERT_EQ(run.Lines[k].rfind("{\"events\":", 0), 0u) << commands[k] << ": " << run.Lines[k];
+        ASSERT_FALSE(HasWin(run.Lines[k])) << k;
+    }
+    PlaySession session(s.Game, s.Number);
+    for (const auto& c : commands) session.Run(c);
+    const TableState& t = session.G().T;
+    EXPECT_EQ(t.PileAt(t.Rules.StockPile).Count, 0);
+    std::vector<PlayerAction> actions;
+    ListActions(t, actions);
+    EXPECT_TRUE(actions.empty()) << actions.size() << " actions left";
+    EXPECT_FALSE(session.G().GameWon);
+}
+
+INSTANTIATE_TEST_SUITE_P(UnwonGames, StoredDeadEnd,
+                         testing::Values(StoredLine{games::Spider, 1, "spider_1_dead_end.txt"},
+                                         StoredLine{games::Chameleon, 3, "chameleon_3_dead_end.txt"}),
+                         [](const testing::TestParamInfo<StoredLine>& info) {
+                             return std::string(info.param.Game == games::Spider ? "Spider" : "Chameleon");
                          });
 
 // The same commands with Animation on and off leave the same table.

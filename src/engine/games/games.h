@@ -145,6 +145,23 @@ void OctagonDeal(Game&);
 void OctagonFollowUp(Game&, const MoveOutcome&);
 void YukonLayout(Game&);
 void YukonDeal(Game&);
+void RougeEtNoirLayout(Game&);
+void RougeEtNoirDeal(Game&);
+int RougeEtNoirDrop(TableState&);
+void FortyThievesLayout(Game&);
+void FortyThievesDeal(Game&);
+void SpiderLayout(Game&);
+void SpiderDeal(Game&);
+int SpiderDrop(TableState&);
+void SpiderClick(Game&, const Press&);
+// Spider and Rouge et Noir: any tableau pile empty; a King inside the picked
+// group above its bottom card; the picked group a 13-card run from a King
+// going onto an empty pile from the tableau.
+bool AnyTableauPileEmpty(const TableState&);
+bool KingAboveActiveCard(const TableState&);
+bool IsWholeRunFromKing(const TableState&, uint8_t suitCode);
+void ChameleonLayout(Game&);
+void ChameleonDeal(Game&);
 }  // namespace games
 
 }  // namespace quillo

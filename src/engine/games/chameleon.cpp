@@ -1,0 +1,58 @@
+// Chameleon: Canfield with three tableau piles building regardless of suit.
+//
+//   [0] [1]     [2] [3] [4] [5]      stock, waste, four foundations
+//   [6]         [7] [8] [9]          reserve of 12, three tableau piles
+//
+// The first card dealt goes to the first foundation and sets the starting
+// rank; an emptied pile takes the reserve's top card (RefillFromReserve).
+
+#include "../deal_ops.h"
+#include "../game.h"
+#include "../placement.h"
+#include "../setup.h"
+#include "games.h"
+#include "room.h"
+
+namespace quillo::games {
+
+void ChameleonLayout(Game& g)
+{
+    TableState& t = g.T;
+    GameRules& r = t.Rules;
+    r.Decks = 1;
+    r.PileCount = 10;
+    r.FaceDownFan = DownFanHalf;
+    r.StockPile = 0;
+    r.WasteFirst = r.WasteLast = 1;
+    r.FoundFirst = 2;
+    r.FoundLast = 5;
+    r.ReserveFirst = r.ReserveLast = 6;
+    r.TableFirst = 7;
+    r.TableLast = 9;
+
+    // Building wraps past the Ace, so a column can outgrow a suit.
+    r.MinFieldHeight = ColumnFieldHeight(r, 0, 16);
+    ComputeFieldSize(g);
+
+    const int lowerRow = LowerRowY(r);
+    PlacePileRow(t, 0, 1, 0, 0, -1, 15, 1, 7);
+    PlacePileRow(t, 2, 5, 3, 0, -1, 15, 1, 7);
+    PlacePile(t, 6, 0, 7, -1, lowerRow);
+    PlacePileRow(t, 7, 9, 3, 0, -1, lowerRow, 1, 7);
+    SetFans(t, 1);
+
+    SetBuildRules(r, {.TableSuit = SuitNone, .Fill = FillGameRule6, .Move = MoveLegalRun, .StartRank = -1,
+                      .TakeBack = true});
+    r.EditFillFreeTable = false;  // the dialog has no item for the reserve rule
+}
+
+void ChameleonDeal(Game& g)
+{
+    TableState& t = g.T;
+    const GameRules& r = t.Rules;
+    DealEach(t, r.TableFirst, r.TableLast, 1, FaceMode::AllUp);
+    DealEach(t, r.ReserveFirst, r.ReserveLast, 12, FaceMode::TopUp);
+    GatherIntoStock(t);
+}
+
+}  // namespace quillo::games
