@@ -55,13 +55,18 @@ void CanfieldLayout(Game& g)
     r.EditTableConsVal = r.EditFoundConsVal = r.EditFoundTakeCards = true;
 }
 
-void CanfieldDeal(Game& g)
+void DealOneEachAndReserve(Game& g, int reserveCards)
 {
     TableState& t = g.T;
     const GameRules& r = t.Rules;
     DealEach(t, r.TableFirst, r.TableLast, 1, FaceMode::AllUp);
-    DealEach(t, r.ReserveFirst, r.ReserveLast, 13, FaceMode::TopUp);
+    DealEach(t, r.ReserveFirst, r.ReserveLast, reserveCards, FaceMode::TopUp);
     GatherIntoStock(t);
+}
+
+void CanfieldDeal(Game& g)
+{
+    DealOneEachAndReserve(g, 13);
 }
 
 }  // namespace quillo::games

@@ -6,7 +6,6 @@
 // The first card dealt goes to the first foundation and sets the starting
 // rank; an emptied pile takes the reserve's top card (RefillFromReserve).
 
-#include "../deal_ops.h"
 #include "../game.h"
 #include "../placement.h"
 #include "../setup.h"
@@ -48,11 +47,7 @@ void ChameleonLayout(Game& g)
 
 void ChameleonDeal(Game& g)
 {
-    TableState& t = g.T;
-    const GameRules& r = t.Rules;
-    DealEach(t, r.TableFirst, r.TableLast, 1, FaceMode::AllUp);
-    DealEach(t, r.ReserveFirst, r.ReserveLast, 12, FaceMode::TopUp);
-    GatherIntoStock(t);
+    DealOneEachAndReserve(g, 12);
 }
 
 }  // namespace quillo::games

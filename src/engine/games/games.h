@@ -18,6 +18,9 @@ void ChineseLayout(Game&);
 void ChineseDeal(Game&);
 void CanfieldLayout(Game&);
 void CanfieldDeal(Game&);
+// Canfield, Eagle Wing, Chameleon: one card to each tableau pile, then
+// reserveCards onto the reserve (its top card face up), the rest to the stock.
+void DealOneEachAndReserve(Game&, int reserveCards);
 // Canfield, Eagle Wing, Chameleon: an empty tableau pile takes the reserve's top card.
 void RefillFromReserve(Game&, const MoveOutcome&);
 void AribertLayout(Game&);
@@ -154,9 +157,12 @@ void SpiderLayout(Game&);
 void SpiderDeal(Game&);
 int SpiderDrop(TableState&);
 void SpiderClick(Game&, const Press&);
-// Spider and Rouge et Noir: any tableau pile empty; a King inside the picked
-// group above its bottom card; the picked group a 13-card run from a King
-// going onto an empty pile from the tableau.
+// Spider and Rouge et Noir: their common layout (ten columns under a stock
+// and eight foundations, room for faceDown hidden cards under eighteen face-up
+// ones, King tokens from firstRunFoundation on); any tableau pile empty; a
+// King inside the picked group above its bottom card; the picked group a
+// 13-card run from a King going onto an empty pile from the tableau.
+void LayOutTwoDeckColumns(Game&, int faceDown, int firstRunFoundation);
 bool AnyTableauPileEmpty(const TableState&);
 bool KingAboveActiveCard(const TableState&);
 bool IsWholeRunFromKing(const TableState&, uint8_t suitCode);

@@ -8,10 +8,7 @@
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../legality.h"
-#include "../placement.h"
-#include "../setup.h"
 #include "games.h"
-#include "room.h"
 
 namespace quillo::games {
 
@@ -40,35 +37,12 @@ bool ColourFoundationFree(const TableState& t, const Card& ace)
 
 void RougeEtNoirLayout(Game& g)
 {
-    TableState& t = g.T;
-    GameRules& r = t.Rules;
-    r.Decks = 2;
-    r.PileCount = 19;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.FoundFirst = 1;
-    r.FoundLast = 8;
-    r.TableFirst = 9;
-    r.TableLast = 18;
-
     // Seven face-down cards, then up to seven stock cards on top of a run.
-    r.MinFieldHeight = ColumnFieldHeight(r, 7, 18);
-    ComputeFieldSize(g);
-
-    PlacePile(t, 0, 0, 10, -1, 15);
-    PlacePileRow(t, 1, 8, 2, 0, -1, 15, 1, 10);
-    PlacePileRow(t, 9, 18, 0, 0, -1, LowerRowY(r), 1, 10);
-    SetFans(t, 1);
-    for (int p = FirstRunFoundation; p <= 8; ++p) t.PileAt(p).BaseRank = RankKing;
-
+    LayOutTwoDeckColumns(g, 7, FirstRunFoundation);
+    GameRules& r = g.T.Rules;
     r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
     r.FoundConsSuit = SuitSameColour;
     r.FillFreeTable = FillKing;
-    r.MoveUnit = MoveLegalRun;
-    r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
-    r.DealToTableau = true;
     r.StartRank = RankAce;
 }
 

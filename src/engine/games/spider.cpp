@@ -1,4 +1,5 @@
 // Spider: two decks, ten piles; a King-to-Ace run of one suit goes home.
+// Rouge et Noir shares its layout (LayOutTwoDeckColumns).
 //
 //   [0]      [1] [2] [3] [4] [5] [6] [7] [8]    stock, eight foundations
 //   [9] [10] [11] [12] [13] [14] [15] [16] [17] [18]   tableau
@@ -17,7 +18,7 @@
 
 namespace quillo::games {
 
-void SpiderLayout(Game& g)
+void LayOutTwoDeckColumns(Game& g, int faceDown, int firstRunFoundation)
 {
     TableState& t = g.T;
     GameRules& r = t.Rules;
@@ -30,20 +31,27 @@ void SpiderLayout(Game& g)
     r.TableFirst = 9;
     r.TableLast = 18;
 
-    r.MinFieldHeight = ColumnFieldHeight(r, 5, 18);
+    r.MinFieldHeight = ColumnFieldHeight(r, faceDown, 18);
     ComputeFieldSize(g);
 
     PlacePile(t, 0, 0, 10, -1, 15);
     PlacePileRow(t, 1, 8, 2, 0, -1, 15, 1, 10);
     PlacePileRow(t, 9, 18, 0, 0, -1, LowerRowY(r), 1, 10);
     SetFans(t, 1);
-    for (int p = 1; p <= 8; ++p) t.PileAt(p).BaseRank = RankKing;
+    // King tokens on the places that take whole runs.
+    for (int p = firstRunFoundation; p <= 8; ++p) t.PileAt(p).BaseRank = RankKing;
 
     r.MoveUnit = MoveLegalRun;
-    r.FillFreeTable = FillAnyCard;
     r.StockRedeals = 1;
     r.GetDeckCardNum = 1;
     r.DealToTableau = true;
+}
+
+void SpiderLayout(Game& g)
+{
+    LayOutTwoDeckColumns(g, 5, 1);
+    GameRules& r = g.T.Rules;
+    r.FillFreeTable = FillAnyCard;
     r.StartRank = -1;
     r.AutoplayAllowed = true;
 }
