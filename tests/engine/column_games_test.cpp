@@ -15,9 +15,6 @@ using test::Arrange;
 using test::Ask;
 using test::CardOf;
 using test::CardsOf;
-using test::DropOn;
-using test::Left;
-using test::LeftPile;
 using test::SetUpAndDeal;
 
 constexpr int Spades = 0, Clubs = 1, Hearts = 2, Diamonds = 3;
@@ -67,19 +64,6 @@ TEST(FortyThieves, OneCardAtATimeAndTwoFoundationsPerSuit)
     EXPECT_EQ(Ask(t, eight, 11), 11) << "any card fills a space";
     EXPECT_EQ(Ask(t, secondAce, 3), 3);
     EXPECT_EQ(Ask(t, secondAce, 2), -1) << "a finished foundation takes no second Ace";
-}
-
-TEST(FortyThieves, NoTurnOfTheStock)
-{
-    Game g;
-    SetUpAndDeal(g, games::FortyThieves, 8);
-    TableState& t = g.T;
-    for (int k = 0; k < 64; ++k) Left(g, TopCard(t, 0));
-    ASSERT_EQ(t.PileAt(1).Count, 64);
-    const TableState before = t;
-    LeftPile(g, 0);
-    EXPECT_TRUE(test::SameCardsAndPiles(t, before));
-    EXPECT_EQ(t.Rules.StockPass, 1);
 }
 
 // Flower Garden: 0..3 foundations, 4..9 beds, 10..25 the bouquet.

@@ -159,26 +159,6 @@ TEST(Osmosis, ALowerFoundationFollowsTheRanksAboveIt)
     EXPECT_EQ(Ask(t, spade9, 3), 3);
 }
 
-TEST(Osmosis, TheStockDealsThreeAndTurnsForever)
-{
-    Game g;
-    SetUpAndDeal(g, games::Osmosis, 5);
-    TableState& t = g.T;
-    for (int pass = 1; pass <= 4; ++pass) {
-        std::vector<int> sizes;
-        while (t.PileAt(0).Count > 0) {
-            const int before = t.PileAt(1).Count;
-            Left(g, TopCard(t, 0));
-            sizes.push_back(t.PileAt(1).Count - before);
-        }
-        EXPECT_EQ(sizes, (std::vector<int>{3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 2}));
-        LeftPile(g, 0);
-        EXPECT_EQ(t.PileAt(0).Count, 35);
-    }
-    for (int p = 6; p <= 9; ++p)
-        for (const int c : CardsOf(t, p)) EXPECT_EQ(t.CardAt(c).FaceUp, c == TopCard(t, p)) << p;
-}
-
 // Gaps: 0..51 in four rows of thirteen.
 TEST(Gaps, TheAcesLeaveFourGaps)
 {

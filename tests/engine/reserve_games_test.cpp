@@ -17,7 +17,6 @@ using test::CardOf;
 using test::CardsOf;
 using test::DropOn;
 using test::Left;
-using test::LeftPile;
 using test::SetUpAndDeal;
 
 constexpr int Spades = 0, Clubs = 1, Hearts = 2, Diamonds = 3;
@@ -72,19 +71,6 @@ TEST(EagleWing, WingsBuildInSuitAroundTheCorner)
     EXPECT_EQ(Ask(t, king, 7), 7) << "a King on the Ace of its suit";
     EXPECT_EQ(Ask(t, queen, 8), -1) << "a Queen only on the King of its suit";
     EXPECT_EQ(Ask(t, queen, 10), -1) << "the trunk still holds a card";
-}
-
-TEST(EagleWing, TheStockTurnsTwice)
-{
-    Game g;
-    SetUpAndDeal(g, games::EagleWing, 6);
-    TableState& t = g.T;
-    for (int pass = 1; pass <= 3; ++pass) {
-        while (t.PileAt(0).Count > 0) Left(g, TopCard(t, 0));
-        LeftPile(g, 0);
-    }
-    EXPECT_EQ(t.Rules.StockPass, 3);
-    EXPECT_EQ(t.PileAt(1).Count, 30) << "the third press on the empty stock did nothing";
 }
 
 TEST(Chameleon, RunsMoveWholeRegardlessOfSuit)

@@ -14,10 +14,7 @@ namespace {
 using test::Arrange;
 using test::Ask;
 using test::CardOf;
-using test::CardsOf;
-using test::DropOn;
 using test::Left;
-using test::LeftPile;
 using test::SetUpAndDeal;
 
 constexpr int Spades = 0, Clubs = 1, Hearts = 2, Diamonds = 3;
