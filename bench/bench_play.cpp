@@ -78,7 +78,8 @@ void BM_ListActions(benchmark::State& state)
     }
     state.SetLabel(g.T.GameName + ", " + std::to_string(actions.size()) + " actions");
 }
-BENCHMARK(BM_ListActions)->Arg(0)->Arg(19)->Arg(23);
+// Spider, Rouge et Noir and Gaps ask their own drop rules pile by pile.
+BENCHMARK(BM_ListActions)->Arg(0)->Arg(19)->Arg(23)->Arg(46)->Arg(49)->Arg(54);
 
 // A won Klondike deal replayed from its commands, deal included.
 void BM_ScriptedGame(benchmark::State& state)
