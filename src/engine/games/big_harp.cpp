@@ -13,24 +13,8 @@ namespace quillo::games {
 
 void BigHarpLayout(Game& g)
 {
-    TableState& t = g.T;
-    GameRules& r = t.Rules;
-    r.Decks = 2;
-    r.PileCount = 20;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 9;
-    r.TableFirst = 10;
-    r.TableLast = 19;
-
-    r.MinFieldHeight = ColumnFieldHeight(r, 9, 13);
-    ComputeFieldSize(g);
-    PlaceRowsOfColumns(t, 10, 2);
-    SetFans(t, 1);
-
-    SetBuildRules(r, {.TableSuit = SuitAlternate, .Move = MoveLegalRun, .TakeBack = true});
+    LayOutTenColumnsTwoDecks(g, 9, 13);
+    SetBuildRules(g.T.Rules, {.TableSuit = SuitAlternate, .Move = MoveLegalRun, .TakeBack = true});
 }
 
 void BigHarpDeal(Game& g)

@@ -14,25 +14,9 @@ namespace quillo::games {
 
 void FortyThievesLayout(Game& g)
 {
-    TableState& t = g.T;
-    GameRules& r = t.Rules;
-    r.Decks = 2;
-    r.PileCount = 20;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 9;
-    r.TableFirst = 10;
-    r.TableLast = 19;
-
     // Four dealt cards and a whole suit from King down.
-    r.MinFieldHeight = ColumnFieldHeight(r, 0, 16);
-    ComputeFieldSize(g);
-
-    PlaceRowsOfColumns(t, 10, 2);
-    SetFans(t, 1);
-    SetBuildRules(r, {});
+    LayOutTenColumnsTwoDecks(g, 0, 16);
+    SetBuildRules(g.T.Rules, {});
 }
 
 void FortyThievesDeal(Game& g)

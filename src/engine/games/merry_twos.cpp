@@ -14,25 +14,9 @@ namespace quillo::games {
 
 void MerryTwosLayout(Game& g)
 {
-    TableState& t = g.T;
-    GameRules& r = t.Rules;
-    r.Decks = 2;
-    r.PileCount = 20;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 9;
-    r.TableFirst = 10;
-    r.TableLast = 19;
-
-    r.MinFieldHeight = ColumnFieldHeight(r, 0, 13);
-    ComputeFieldSize(g);
-    PlaceRowsOfColumns(t, 10, 2);
-    SetFans(t, 1);
-
+    LayOutTenColumnsTwoDecks(g, 0, 13);
     // The Twos start the foundations.
-    SetBuildRules(r, {.StartRank = 1, .TakeBack = true});
+    SetBuildRules(g.T.Rules, {.StartRank = 1, .TakeBack = true});
 }
 
 void MerryTwosDeal(Game& g)

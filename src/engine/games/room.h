@@ -1,8 +1,10 @@
 #pragma once
 // Room checks shared by the layouts with a tableau row under the top row.
 
+#include "../game.h"
 #include "../game_rules.h"
 #include "../placement.h"
+#include "../setup.h"
 
 namespace quillo::games {
 
@@ -67,6 +69,28 @@ inline void PlaceRowsOfColumns(TableState& t, int cols, int foundCol)
     PlacePile(t, r.WasteFirst, 1, cols, -1, 15);
     PlacePileRow(t, r.FoundFirst, r.FoundLast, foundCol, 0, -1, 15, 1, cols);
     PlacePileRow(t, r.TableFirst, r.TableLast, 0, 0, -1, LowerRowY(r), 1, cols);
+}
+
+// Two decks on ten columns: stock 0 and waste 1, foundations 2..9 in the
+// top row, tableau 10..19 below it fanned down, on a field tall enough for
+// columns of `down` face-down and `up` face-up cards.
+inline void LayOutTenColumnsTwoDecks(Game& g, int down, int up)
+{
+    TableState& t = g.T;
+    GameRules& r = t.Rules;
+    r.Decks = 2;
+    r.PileCount = 20;
+    r.FaceDownFan = DownFanHalf;
+    r.StockPile = 0;
+    r.WasteFirst = r.WasteLast = 1;
+    r.FoundFirst = 2;
+    r.FoundLast = 9;
+    r.TableFirst = 10;
+    r.TableLast = 19;
+    r.MinFieldHeight = ColumnFieldHeight(r, down, up);
+    ComputeFieldSize(g);
+    PlaceRowsOfColumns(t, 10, 2);
+    SetFans(t, 1);
 }
 
 }  // namespace quillo::games
