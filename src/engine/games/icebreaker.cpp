@@ -21,15 +21,7 @@ void IcebreakerLayout(Game& g)
 {
     TableState& t = g.T;
     GameRules& r = t.Rules;
-    r.Decks = 2;
-    r.PileCount = 16;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 5;
-    r.TableFirst = 6;
-    r.TableLast = 15;
+    SetRowRanges(r, 2, 4, 10);
 
     r.MinFieldHeight = ColumnFieldHeight(r, 4, 13);
     ComputeFieldSize(g);

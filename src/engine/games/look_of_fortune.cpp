@@ -18,15 +18,7 @@ void LookOfFortuneLayout(Game& g)
 {
     TableState& t = g.T;
     GameRules& r = t.Rules;
-    r.Decks = 1;
-    r.PileCount = 18;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 5;
-    r.TableFirst = 6;
-    r.TableLast = 17;
+    SetRowRanges(r, 1, 4, 12);
 
     const int H = r.CardHeight();
     PlacePile(t, 0, 0, 7, -1, 15);

@@ -71,6 +71,21 @@ inline void PlaceRowsOfColumns(TableState& t, int cols, int foundCol)
     PlacePileRow(t, r.TableFirst, r.TableLast, 0, 0, -1, LowerRowY(r), 1, cols);
 }
 
+// The usual pile ranges: stock 0, waste 1, then `foundations` foundations
+// and `tableau` tableau piles; face-down cards on half steps.
+inline void SetRowRanges(GameRules& r, int32_t decks, int32_t foundations, int32_t tableau)
+{
+    r.Decks = decks;
+    r.PileCount = 2 + foundations + tableau;
+    r.FaceDownFan = DownFanHalf;
+    r.StockPile = 0;
+    r.WasteFirst = r.WasteLast = 1;
+    r.FoundFirst = 2;
+    r.FoundLast = 1 + foundations;
+    r.TableFirst = 2 + foundations;
+    r.TableLast = 1 + foundations + tableau;
+}
+
 // Two decks on ten columns: stock 0 and waste 1, foundations 2..9 in the
 // top row, tableau 10..19 below it fanned down, on a field tall enough for
 // columns of `down` face-down and `up` face-up cards.
@@ -78,15 +93,7 @@ inline void LayOutTenColumnsTwoDecks(Game& g, int down, int up)
 {
     TableState& t = g.T;
     GameRules& r = t.Rules;
-    r.Decks = 2;
-    r.PileCount = 20;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 9;
-    r.TableFirst = 10;
-    r.TableLast = 19;
+    SetRowRanges(r, 2, 8, 10);
     r.MinFieldHeight = ColumnFieldHeight(r, down, up);
     ComputeFieldSize(g);
     PlaceRowsOfColumns(t, 10, 2);

@@ -17,15 +17,7 @@ void TrialLayout(Game& g)
 {
     TableState& t = g.T;
     GameRules& r = t.Rules;
-    r.Decks = 1;
-    r.PileCount = 14;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 5;
-    r.TableFirst = 6;
-    r.TableLast = 13;
+    SetRowRanges(r, 1, 4, 8);
 
     const int32_t H = r.CardHeight();
     const int32_t vs = r.Upright().VertStep.Y;
