@@ -28,7 +28,7 @@ void IcebreakerLayout(Game& g)
     PlaceRowsOfColumns(t, 10, 6);
     SetFans(t, 1);
 
-    SetBuildRules(r, {});
+    SetBuildRules(r, {.StockRedeals = 2});
 }
 
 void IcebreakerDeal(Game& g)
