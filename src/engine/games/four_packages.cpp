@@ -9,6 +9,8 @@
 // The tableau builds down in suit and any face-up group moves. Each
 // package's token shows the rank that would continue its pile's top card.
 
+#include <algorithm>
+
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../legality.h"
@@ -82,12 +84,11 @@ void FourPackagesLayout(Game& g)
     PlacePileRow(t, 10, 19, 0, 0, -1, 15, 1, 10);
     PlacePileRow(t, 0, 9, 0, 0, -1, LowerRowY(r), 1, 10);
 
+    // AutoplayAllowed stays off: it would send the four Aces left alone
+    // home onto Kings and spoil a won position.
     r.StartRank = RankTwo;
-    r.TableConsSuit = SuitSame;
     r.MoveUnit = MoveAnyRun;
     r.FillFreeTable = FillAnyCard;
-    // Autoplay would send the last four Aces home onto Kings and spoil a win.
-    r.AutoplayAllowed = false;
     r.EditTableConsVal = r.EditFillFreeTable = true;
 }
 
@@ -125,7 +126,8 @@ bool FourPackagesWon(const TableState& t)
         alone += count;
     }
     if (alone != HomeAces) return false;
-    for (int i = 0; i < r.TotalCards; ++i) {
+    const int total = std::clamp(r.TotalCards, 0, MaxCards);
+    for (int i = 0; i < total; ++i) {
         const Card& c = t.CardAt(i);
         if (!c.InPlay || r.IsFoundation(c.PileIndex)) continue;
         if (!r.IsTableau(c.PileIndex) || c.Rank != RankAce) return false;
