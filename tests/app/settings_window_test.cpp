@@ -11,20 +11,12 @@
 #include "app/games_dialog.h"
 #include "app/main_window.h"
 #include "engine/catalogue.h"
-#include "engine/game_table.h"
 #include "storage/settings_file.h"
 
 namespace quillo {
 namespace {
 
 using test::WriteBytes;
-
-int UnplayableGame()
-{
-    for (int i = 0; i < CatalogueSize; ++i)
-        if (!IsPlayable(i)) return i;
-    return CatalogueSize;
-}
 
 TEST(SettingsAcrossRuns, WrittenAtCloseAndTakenBackAtTheNextStart)
 {
@@ -99,7 +91,8 @@ TEST(SettingsAcrossRuns, UnknownGamesAndMissingDecksFallBack)
     const Row rows[] = {
         {games::FreeCell, true, games::FreeCell, "tiny.cr3"},
         {games::FreeCell, false, games::FreeCell, "standard.cr3"},
-        {UnplayableGame(), true, games::Star, "tiny.cr3"},
+        {games::FourPackages, true, games::FourPackages, "tiny.cr3"},
+        {CatalogueSize, true, games::Star, "tiny.cr3"},
         {-3, true, games::Star, "tiny.cr3"},
         {1000, false, games::Star, "standard.cr3"},
     };

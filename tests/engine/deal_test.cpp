@@ -100,6 +100,11 @@ void ExpectConsistentTable(const TableState& t, const std::string& what)
     EXPECT_EQ(inPlay, r.TotalCards - aside) << what << ": every card is dealt";
 }
 
+TEST(Deal, EveryCatalogueGameIsLaidOut)
+{
+    EXPECT_EQ(test::LaidOutGames().size(), static_cast<size_t>(CatalogueSize));
+}
+
 TEST(Deal, EveryGameKeepsTheTableConsistent)
 {
     for (int game : test::LaidOutGames()) {
