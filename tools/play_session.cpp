@@ -127,6 +127,10 @@ std::vector<std::string> PlaySession::Run(const std::string& line)
             noArgs();
             notDragging();
             UndoMove(Game_);
+        } else if (cmd == "redo") {
+            noArgs();
+            notDragging();
+            RedoMove(Game_);
         } else if (cmd == "new" || cmd == "restart") {
             noArgs();
             notDragging();
@@ -177,7 +181,8 @@ std::string PlaySession::StateJson() const
     JsonWriter j;
     j.BeginObject();
     WriteTableMembers(j, t, {View_.Caption, View_.Label(StatusLabel::StartRank)});
-    j.Key("UndoCount").Int(Game_.Undo.Count);
+    j.Key("UndoCount").Int(Game_.Undo.Count());
+    j.Key("RedoCount").Int(Game_.Undo.RedoCount());
     j.Key("UndoEnabled").Bool(Game_.UndoEnabled);
     j.Key("GameWon").Bool(Game_.GameWon);
     j.Key("MarkedCard").Int(t.MarkedCard);

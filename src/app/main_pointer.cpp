@@ -48,6 +48,20 @@ void F_Main::MI_GameUndoClick()
     UndoMove(Game_);
 }
 
+void F_Main::MI_GameRedoClick()
+{
+    if (Celebrating()) return;
+    RedoMove(Game_);
+}
+
+void F_Main::MI_OptionsFullScreenClick(bool on)
+{
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+}
+
 void F_Main::B_DealClick()
 {
     DealButton(Game_);

@@ -96,6 +96,8 @@ void F_Main::CreateMenu()
     MI_GameShuffle = Item(game, "MI_GameShuffle", "&Select Shuffle...");
     game->addSeparator();
     MI_GameUndo = Item(game, "MI_GameUndo", "&Undo", Qt::Key_F4, 3);
+    MI_GameRedo = Item(game, "MI_GameRedo", "Re&do", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    MI_GameRedo->setEnabled(false);
     game->addSeparator();
     MI_GameSave = Item(game, "MI_GameSave", "S&ave...");
     MI_GameLoad = Item(game, "MI_GameLoad", "&Load...");
@@ -114,6 +116,9 @@ void F_Main::CreateMenu()
     MI_OptionsSound = Item(options, "MI_OptionsSound", "Sound");
     MI_OptionsAnimation = Item(options, "MI_OptionsAnimation", "Animation");
     MI_OptionsAutoplay = Item(options, "MI_OptionsAutoplay", "Autoplay");
+    options->addSeparator();
+    MI_OptionsFullScreen = Item(options, "MI_OptionsFullScreen", "&Full Screen", Qt::Key_F11);
+    MI_OptionsFullScreen->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     MI_HelpContents = Item(help, "MI_HelpContents", "&Contents");
@@ -136,6 +141,18 @@ void F_Main::CreateMenu()
         connect(action, &QAction::toggled, this, [this, f = field](bool on) { Game_.T.Opt.*f = on; });
     }
 
+    // The usual desktop keys beside the program's own.
+    const std::pair<QAction*, QKeySequence> desktopKeys[] = {
+        {MI_GameUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {MI_GameRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {MI_GameNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {MI_GameRestart, QKeySequence(Qt::Key_F5)},
+        {MI_GameExit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {MI_GameSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {MI_GameLoad, QKeySequence(Qt::CTRL | Qt::Key_O)},
+    };
+    for (const auto& [action, key] : desktopKeys) action->setShortcuts(action->shortcuts() << key);
+
     connect(MI_GameChoose, &QAction::triggered, this, &F_Main::MI_GameChooseClick);
     connect(MI_GameCustomize, &QAction::triggered, this, &F_Main::MI_GameCustomizeClick);
     connect(MI_OptionsBkgColor, &QAction::triggered, this, &F_Main::MI_OptionsBkgColorClick);
@@ -146,6 +163,8 @@ void F_Main::CreateMenu()
     connect(MI_GameRestart, &QAction::triggered, this, &F_Main::MI_GameRestartClick);
     connect(MI_GameShuffle, &QAction::triggered, this, &F_Main::MI_GameShuffleClick);
     connect(MI_GameUndo, &QAction::triggered, this, &F_Main::MI_GameUndoClick);
+    connect(MI_GameRedo, &QAction::triggered, this, &F_Main::MI_GameRedoClick);
+    connect(MI_OptionsFullScreen, &QAction::toggled, this, &F_Main::MI_OptionsFullScreenClick);
     connect(MI_GameExit, &QAction::triggered, this, &F_Main::MI_GameExitClick);
     connect(MI_HelpContents, &QAction::triggered, this, &F_Main::MI_HelpContentsClick);
     connect(MI_HelpRules, &QAction::triggered, this, &F_Main::MI_HelpRulesClick);

@@ -78,6 +78,8 @@ public:
     void MI_GameRestartClick();
     void MI_GameShuffleClick();
     void MI_GameUndoClick();
+    void MI_GameRedoClick();
+    void MI_OptionsFullScreenClick(bool on);
     void MI_GameExitClick();
     void MI_HelpContentsClick();
     void MI_HelpRulesClick();
@@ -112,6 +114,7 @@ public:
     void PlaySound(const char* fileName);
     void RedrawField();
     void SetUndoEnabled(bool enabled);
+    void SetRedoEnabled(bool enabled);
 
     // Loads PickedDeck through the loading window; true when it was accepted.
     bool LoadCards();
@@ -151,6 +154,7 @@ public:
     QAction* MI_GameRestart = nullptr;
     QAction* MI_GameShuffle = nullptr;
     QAction* MI_GameUndo = nullptr;
+    QAction* MI_GameRedo = nullptr;
     QAction* MI_GameSave = nullptr;
     QAction* MI_GameLoad = nullptr;
     QAction* MI_GameCustomize = nullptr;
@@ -162,6 +166,7 @@ public:
     QAction* MI_OptionsSound = nullptr;
     QAction* MI_OptionsAnimation = nullptr;
     QAction* MI_OptionsAutoplay = nullptr;
+    QAction* MI_OptionsFullScreen = nullptr;
     QAction* MI_HelpContents = nullptr;
     QAction* MI_HelpRules = nullptr;
     QAction* MI_HelpShortRules = nullptr;

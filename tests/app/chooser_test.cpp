@@ -202,8 +202,7 @@ TEST_F(ChooserFixture, PreviewsLeaveTheLiveGameExactlyAsItWas)
         EXPECT_EQ(now.HelpTopic, live.HelpTopic);
         EXPECT_EQ(now.PreviewMode, live.PreviewMode);
         EXPECT_EQ(now.BaseWidth, live.BaseWidth);
-        EXPECT_EQ(G.Undo.Count, undo->Count);
-        EXPECT_TRUE(G.Undo.Slots == undo->Slots);
+        EXPECT_TRUE(G.Undo == *undo);
     }
     // The picture fits the 256 x 192 box, centred.
     d->SelectRow(d->SG_Table.Find(games::Klondike, -1));

@@ -340,7 +340,7 @@ TEST(Deal, TellsTheViewWhatToShow)
     EXPECT_EQ(view.Redeals, std::nullopt);
     EXPECT_EQ(view.Time, "Time: 00:00:00");
     EXPECT_TRUE(g.T.PlayedPending);
-    EXPECT_EQ(g.Undo.Count, 1);
+    EXPECT_EQ(g.Undo.Count(), 1);
 
     g.T.Opt.Sound = g.T.Opt.Animation = false;
     g.T.CurrentGame = games::Canfield;
@@ -357,7 +357,7 @@ TEST(Deal, TellsTheViewWhatToShow)
     NewDeal(g, DealKind::New);
     EXPECT_EQ(view.StartRank, std::nullopt);
     EXPECT_EQ(view.Stock, "Stock: 27");
-    EXPECT_EQ(view.Redeals, "Redeals Left: 0");  // the stock's passes, one allowed
+    EXPECT_EQ(view.Redeals, std::nullopt);  // one pass of the stock: no redeal to count
     EXPECT_TRUE(view.DealButton);
 }
 
@@ -381,7 +381,7 @@ TEST(Deal, PreviewLeavesTheViewAlone)
     EXPECT_TRUE(view.Sounds.empty());
     EXPECT_EQ(view.Redraws, 0);
     EXPECT_TRUE(view.Caption.empty());
-    EXPECT_EQ(g.Undo.Count, 0);
+    EXPECT_EQ(g.Undo.Count(), 0);
 }
 
 }  // namespace

@@ -376,8 +376,8 @@ void Drag(Game& g, int card, int pile)
 
 void Rebase(Game& g)
 {
-    g.Undo.Count = 0;
-    PushSnapshot(g.Undo, g.T);
+    g.Undo.Clear();
+    g.Undo.Push(g.T);
     SetUndoEnabled(g, false);
 }
 

@@ -140,7 +140,7 @@ class StoredWin : public testing::TestWithParam<StoredLine> {};
 TEST_P(StoredWin, WinComesWithTheLastCommand)
 {
     const StoredLine s = GetParam();
-    const std::string file = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) + "/data/" + s.File;
+    const std::string file = std::string(QUILLO_ENGINE_TEST_DATA) + "/" + s.File;
     std::ifstream in(file);
     std::vector<std::string> commands;
     for (std::string line; std::getline(in, line);) commands.push_back(line);
@@ -186,7 +186,7 @@ class StoredDeadEnd : public testing::TestWithParam<StoredLine> {};
 TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
 {
     const StoredLine s = GetParam();
-    const std::string file = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) + "/data/" + s.File;
+    const std::string file = std::string(QUILLO_ENGINE_TEST_DATA) + "/" + s.File;
     std::ifstream in(file);
     std::vector<std::string> commands;
     for (std::string line; std::getline(in, line);) commands.push_back(line);
