@@ -1,12 +1,10 @@
 #include "play_session.h"
 
-#include <sstream>
-#include <stdexcept>
-
 #include "args.h"
 #include "engine/catalogue.h"
 #include "engine/deal.h"
 #include "engine/game_table.h"
+#include "engine/keyboard_cursor.h"
 #include "engine/labels.h"
 #include "engine/legality.h"
 #include "engine/moves.h"
@@ -15,6 +13,9 @@
 #include "engine/setup.h"
 #include "json_writer.h"
 #include "table_json.h"
+
+#include <sstream>
+#include <stdexcept>
 
 namespace quillo {
 
@@ -42,9 +43,10 @@ bool OnOff(const std::string& word)
     throw CommandError("expected on or off, got '" + word + "'");
 }
 
-}  // namespace
+} // namespace
 
-PlaySession::PlaySession(int game, uint32_t number) : Game_(View_)
+PlaySession::PlaySession(int game, uint32_t number)
+    : Game_(View_)
 {
     Game_.T.CurrentGame = game;
     SetupGame(Game_, SetupForm::Full);
@@ -55,30 +57,17 @@ PlaySession::PlaySession(int game, uint32_t number) : Game_(View_)
 
 void PlaySession::PressPoint(const TableState& t, int card, int& x, int& y)
 {
-    const Card& c = t.CardAt(card);
-    const int w = CardWidthIn(t, c.Orientation);
-    const int h = CardHeightIn(t, c.Orientation);
-    x = c.X + w / 2;
-    y = c.Y + h / 2;
-    if (IsTopCard(t, card)) return;
-    // The part left uncovered by the next card up.
-    CardList cards;
-    const int n = CardsByOrder(t, c.PileIndex, cards);
-    const int next = c.Order + 1 < n ? cards[static_cast<size_t>(c.Order + 1)] : -1;
-    if (next == -1) return;
-    const int dx = t.CardAt(next).X - c.X;
-    const int dy = t.CardAt(next).Y - c.Y;
-    if (dy != 0 && std::abs(dy) >= std::abs(dx))
-        y = dy > 0 ? c.Y + dy / 2 : c.Y + h + dy / 2;
-    else if (dx != 0)
-        x = dx > 0 ? c.X + dx / 2 : c.X + w + dx / 2;
+    const Offset at = quillo::PressPoint(t, card);
+    x = at.X;
+    y = at.Y;
 }
 
 std::vector<std::string> PlaySession::Run(const std::string& line)
 {
     std::istringstream in(line);
     std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
+    for (std::string w; in >> w;)
+        words.push_back(w);
     if (words.empty() || words[0][0] == '#') return {};
     View_.Events.clear();
     TableState& t = Game_.T;
@@ -153,7 +142,7 @@ std::vector<std::string> PlaySession::Run(const std::string& line)
         j.BeginObject();
         j.Key("error").Str(e.what());
         j.EndObject();
-        return {j.Text()};
+        return { j.Text() };
     }
     out.push_back(EventsJson());
     return out;
@@ -165,7 +154,8 @@ std::string PlaySession::EventsJson() const
     j.BeginObject();
     j.Key("events");
     j.BeginArray();
-    for (const auto& e : View_.Events) j.Str(e);
+    for (const auto& e : View_.Events)
+        j.Str(e);
     j.EndArray();
     j.EndObject();
     return j.Text();
@@ -176,7 +166,7 @@ std::string PlaySession::StateJson() const
     const TableState& t = Game_.T;
     JsonWriter j;
     j.BeginObject();
-    WriteTableMembers(j, t, {View_.Caption, View_.Label(StatusLabel::StartRank)});
+    WriteTableMembers(j, t, { View_.Caption, View_.Label(StatusLabel::StartRank) });
     j.Key("UndoCount").Int(Game_.Undo.Count);
     j.Key("UndoEnabled").Bool(Game_.UndoEnabled);
     j.Key("GameWon").Bool(Game_.GameWon);
@@ -198,4 +188,4 @@ std::string PlaySession::StateJson() const
     return j.Text();
 }
 
-}  // namespace quillo
+} // namespace quillo
