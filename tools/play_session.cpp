@@ -1,5 +1,8 @@
 #include "play_session.h"
 
+#include <sstream>
+#include <stdexcept>
+
 #include "args.h"
 #include "engine/catalogue.h"
 #include "engine/deal.h"
@@ -13,9 +16,6 @@
 #include "engine/setup.h"
 #include "json_writer.h"
 #include "table_json.h"
-
-#include <sstream>
-#include <stdexcept>
 
 namespace quillo {
 
@@ -43,10 +43,9 @@ bool OnOff(const std::string& word)
     throw CommandError("expected on or off, got '" + word + "'");
 }
 
-} // namespace
+}  // namespace
 
-PlaySession::PlaySession(int game, uint32_t number)
-    : Game_(View_)
+PlaySession::PlaySession(int game, uint32_t number) : Game_(View_)
 {
     Game_.T.CurrentGame = game;
     SetupGame(Game_, SetupForm::Full);
@@ -66,8 +65,7 @@ std::vector<std::string> PlaySession::Run(const std::string& line)
 {
     std::istringstream in(line);
     std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
+    for (std::string w; in >> w;) words.push_back(w);
     if (words.empty() || words[0][0] == '#') return {};
     View_.Events.clear();
     TableState& t = Game_.T;
@@ -142,7 +140,7 @@ std::vector<std::string> PlaySession::Run(const std::string& line)
         j.BeginObject();
         j.Key("error").Str(e.what());
         j.EndObject();
-        return { j.Text() };
+        return {j.Text()};
     }
     out.push_back(EventsJson());
     return out;
@@ -154,8 +152,7 @@ std::string PlaySession::EventsJson() const
     j.BeginObject();
     j.Key("events");
     j.BeginArray();
-    for (const auto& e : View_.Events)
-        j.Str(e);
+    for (const auto& e : View_.Events) j.Str(e);
     j.EndArray();
     j.EndObject();
     return j.Text();
@@ -166,7 +163,7 @@ std::string PlaySession::StateJson() const
     const TableState& t = Game_.T;
     JsonWriter j;
     j.BeginObject();
-    WriteTableMembers(j, t, { View_.Caption, View_.Label(StatusLabel::StartRank) });
+    WriteTableMembers(j, t, {View_.Caption, View_.Label(StatusLabel::StartRank)});
     j.Key("UndoCount").Int(Game_.Undo.Count);
     j.Key("UndoEnabled").Bool(Game_.UndoEnabled);
     j.Key("GameWon").Bool(Game_.GameWon);
@@ -188,4 +185,4 @@ std::string PlaySession::StateJson() const
     return j.Text();
 }
 
-} // namespace quillo
+}  // namespace quillo

@@ -1,13 +1,13 @@
 #include "keyboard_cursor.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
 #include "autoplay.h"
 #include "legality.h"
 #include "pile_cards.h"
 #include "pointer.h"
-
-#include <algorithm>
-#include <cstdlib>
-#include <limits>
 
 namespace quillo {
 
@@ -28,7 +28,7 @@ bool Still(const TableState& t, int card, int pile)
 Offset PlaceCentre(const TableState& t, int pile)
 {
     const Pile& p = t.PileAt(pile);
-    return { 2 * p.X + CardWidthIn(t, p.Orientation), 2 * p.Y + CardHeightIn(t, p.Orientation) };
+    return {2 * p.X + CardWidthIn(t, p.Orientation), 2 * p.Y + CardHeightIn(t, p.Orientation)};
 }
 
 // The face-up neighbour of a card in its pile that lies above (up) or
@@ -38,7 +38,7 @@ int FanNeighbour(const TableState& t, int pile, int card, bool up)
     CardList cards;
     const int n = CardsByOrder(t, pile, cards);
     const Card& c = t.CardAt(card);
-    for (int order : { c.Order - 1, c.Order + 1 }) {
+    for (int order : {c.Order - 1, c.Order + 1}) {
         if (order < 0 || order >= n) continue;
         const int other = cards[static_cast<size_t>(order)];
         if (other == -1 || !Still(t, other, pile) || !t.CardAt(other).FaceUp) continue;
@@ -80,7 +80,7 @@ int NearestPile(const TableState& t, int from, CursorMove m)
 void Extend(CursorBox& box, bool& any, int32_t x, int32_t y, int32_t w, int32_t h)
 {
     if (!any) {
-        box = { x, y, x + w - 1, y + h - 1 };
+        box = {x, y, x + w - 1, y + h - 1};
         any = true;
         return;
     }
@@ -108,7 +108,7 @@ void LayGroupHome(TableState& t)
     t.HoverPile = source;
 }
 
-} // namespace
+}  // namespace
 
 int TopStill(const TableState& t, int pile)
 {
@@ -142,11 +142,11 @@ KeyCursor MoveCursor(const TableState& t, KeyCursor c, CursorMove m, bool carryi
     if (!carrying && (m == CursorMove::Up || m == CursorMove::Down)) {
         const int card = CursorCard(t, c);
         const int next = card == -1 ? -1 : FanNeighbour(t, c.Pile, card, m == CursorMove::Up);
-        if (next != -1) return FitCursor(t, { c.Pile, next });
+        if (next != -1) return FitCursor(t, {c.Pile, next});
     }
     const int pile = NearestPile(t, c.Pile, m);
     if (pile == -1) return c;
-    return { pile, -1 };
+    return {pile, -1};
 }
 
 CursorBox CursorFrame(const TableState& t, const KeyCursor& c)
@@ -176,7 +176,7 @@ Offset PressPoint(const TableState& t, int card)
     const Card& c = t.CardAt(card);
     const int w = CardWidthIn(t, c.Orientation);
     const int h = CardHeightIn(t, c.Orientation);
-    Offset at{ c.X + w / 2, c.Y + h / 2 };
+    Offset at{c.X + w / 2, c.Y + h / 2};
     if (IsTopCard(t, card)) return at;
     // The part left uncovered by the next card up.
     CardList cards;
@@ -256,7 +256,7 @@ void KeySendHome(Game& g, const KeyCursor& c)
     const int card = CursorCard(t, c);
     if (card == -1) return;
     const Offset at = PressPoint(t, card);
-    FieldPress(g, { Button::Right, card, t.CardAt(card).PileIndex, at.X, at.Y });
+    FieldPress(g, {Button::Right, card, t.CardAt(card).PileIndex, at.X, at.Y});
 }
 
 void PlayKey(Game& g, KeyPlay& k, KeyCommand cmd)
@@ -297,4 +297,4 @@ void PlayKey(Game& g, KeyPlay& k, KeyCommand cmd)
     k.Cursor = FitCursor(t, k.Cursor);
 }
 
-} // namespace quillo
+}  // namespace quillo

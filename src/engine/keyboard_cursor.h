@@ -3,10 +3,10 @@
 // face-up cards), moved by the arrow keys, and the key actions that press,
 // carry and drop through the same functions as the mouse.
 
+#include <cstdint>
+
 #include "game.h"
 #include "moves.h"
-
-#include <cstdint>
 
 namespace quillo {
 
@@ -70,4 +70,4 @@ struct KeyPlay {
 // Plays one key command.
 void PlayKey(Game& g, KeyPlay& k, KeyCommand cmd);
 
-} // namespace quillo
+}  // namespace quillo

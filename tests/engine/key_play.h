@@ -4,14 +4,14 @@
 // Space/Enter, Escape or the Deal key. Used by the tests and by the
 // program that prints a won deal as key presses.
 
-#include "engine/keyboard_cursor.h"
-#include "engine/move_list.h"
-
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "engine/keyboard_cursor.h"
+#include "engine/move_list.h"
 
 namespace quillo::test {
 
@@ -20,13 +20,13 @@ namespace quillo::test {
 inline std::vector<KeyCommand> ArrowPath(
     const TableState& t, KeyCursor from, bool carrying, const std::function<bool(const KeyCursor&)>& goal, bool& found)
 {
-    static constexpr KeyCommand Arrows[] = { KeyCommand::Left, KeyCommand::Right, KeyCommand::Up, KeyCommand::Down };
-    static constexpr CursorMove Moves[] = { CursorMove::Left, CursorMove::Right, CursorMove::Up, CursorMove::Down };
-    auto key = [](const KeyCursor& c) { return std::pair{ c.Pile, c.Card }; };
+    static constexpr KeyCommand Arrows[] = {KeyCommand::Left, KeyCommand::Right, KeyCommand::Up, KeyCommand::Down};
+    static constexpr CursorMove Moves[] = {CursorMove::Left, CursorMove::Right, CursorMove::Up, CursorMove::Down};
+    auto key = [](const KeyCursor& c) { return std::pair{c.Pile, c.Card}; };
     from = FitCursor(t, from);
     std::map<std::pair<int, int>, std::pair<KeyCursor, int>> cameFrom; // place -> (previous, arrow)
-    std::deque<KeyCursor> queue{ from };
-    cameFrom[key(from)] = { from, -1 };
+    std::deque<KeyCursor> queue{from};
+    cameFrom[key(from)] = {from, -1};
     found = false;
     while (!queue.empty()) {
         const KeyCursor c = queue.front();
@@ -44,7 +44,7 @@ inline std::vector<KeyCommand> ArrowPath(
         for (int a = 0; a < 4; ++a) {
             const KeyCursor next = MoveCursor(t, c, Moves[a], carrying);
             if (cameFrom.count(key(next)) != 0) continue;
-            cameFrom[key(next)] = { c, a };
+            cameFrom[key(next)] = {c, a};
             queue.push_back(next);
         }
     }
@@ -74,15 +74,15 @@ inline bool PlayActionByKeys(Game& g, KeyPlay& k, const PlayerAction& a, std::ve
     auto toPile = [&](int pile) { return walk([&](const KeyCursor& c) { return c.Pile == pile; }); };
     // A press that lifts a group and lets it go again, as a click does.
     auto click = [&] {
-        PlayKeys(g, k, { KeyCommand::Activate }, keys);
-        if (k.Carrying) PlayKeys(g, k, { KeyCommand::Cancel }, keys);
+        PlayKeys(g, k, {KeyCommand::Activate}, keys);
+        if (k.Carrying) PlayKeys(g, k, {KeyCommand::Cancel}, keys);
     };
     switch (a.Kind) {
     case ActionKind::Drag:
         if (!toCard(a.Card)) return false;
-        PlayKeys(g, k, { KeyCommand::Activate }, keys);
+        PlayKeys(g, k, {KeyCommand::Activate}, keys);
         if (!k.Carrying || !toPile(a.Pile)) return false;
-        PlayKeys(g, k, { KeyCommand::Activate }, keys);
+        PlayKeys(g, k, {KeyCommand::Activate}, keys);
         return true;
     case ActionKind::Press:
         if (!toCard(a.Card)) return false;
@@ -92,7 +92,7 @@ inline bool PlayActionByKeys(Game& g, KeyPlay& k, const PlayerAction& a, std::ve
         if (!toPile(a.Pile)) return false;
         click();
         return true;
-    case ActionKind::DealButton: PlayKeys(g, k, { KeyCommand::Deal }, keys); return true;
+    case ActionKind::DealButton: PlayKeys(g, k, {KeyCommand::Deal}, keys); return true;
     case ActionKind::TwoPresses:
         if (!toCard(a.Card)) return false;
         click();
@@ -119,4 +119,4 @@ inline const char* KeyName(KeyCommand c)
     return "";
 }
 
-} // namespace quillo::test
+}  // namespace quillo::test

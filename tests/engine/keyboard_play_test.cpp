@@ -1,16 +1,17 @@
 // Keyboard play: where the arrows take the cursor on real deals, and whole
 // won lines played by keys leave the same tables as the mouse's presses.
 
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
 #include "engine/catalogue.h"
 #include "engine/keyboard_cursor.h"
 #include "engine/pointer.h"
 #include "key_play.h"
 #include "test_support.h"
 #include "win_search.h"
-
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace quillo {
 namespace {
@@ -35,29 +36,29 @@ struct Walk {
 
 KeyCursor CursorAt(const TableState& t, Place p)
 {
-    return { p.Pile, p.Order == -1 ? -1 : test::CardsOf(t, p.Pile)[static_cast<size_t>(p.Order)] };
+    return {p.Pile, p.Order == -1 ? -1 : test::CardsOf(t, p.Pile)[static_cast<size_t>(p.Order)]};
 }
 
 // Klondike: stock, waste, a gap, four foundations above seven piles.
 // Free Cell: four cells and four foundations above eight face-up fans.
 // Yukon: seven piles with five face-up cards, the foundations in a column.
 const Walk Walks[] = {
-    { "RightAlongTheTopRow", games::Klondike, 1, { 0, -1 }, { M::Right }, { 1, -1 } },
-    { "RightOverTheGap", games::Klondike, 1, { 1, -1 }, { M::Right }, { 2, -1 } },
-    { "RightStopsAtTheEdge", games::Klondike, 1, { 4, -1 }, { M::Right, M::Right, M::Right }, { 5, -1 } },
-    { "LeftStopsAtTheEdge", games::Klondike, 1, { 7, -1 }, { M::Left, M::Left }, { 6, -1 } },
-    { "DownFromStock", games::Klondike, 1, { 0, -1 }, { M::Down }, { 6, -1 } },
-    { "DownFromFoundation", games::Klondike, 1, { 3, -1 }, { M::Down }, { 10, -1 } },
-    { "UpFromLastPile", games::Klondike, 1, { 12, -1 }, { M::Up }, { 5, -1 } },
-    { "UpAndDownAgain", games::Klondike, 1, { 10, -1 }, { M::Up, M::Down }, { 10, -1 } },
-    { "DownStopsAtTheBottom", games::Klondike, 1, { 9, -1 }, { M::Down }, { 9, -1 } },
-    { "UpIntoTheFan", games::FreeCell, 1, { 8, -1 }, { M::Up, M::Up }, { 8, 4 } },
-    { "DownBackToTheTop", games::FreeCell, 1, { 8, 3 }, { M::Down, M::Down, M::Down }, { 8, -1 } },
-    { "UpThroughTheFanToTheCells", games::FreeCell, 1, { 8, -1 }, std::vector<M>(7, M::Up), { 0, -1 } },
-    { "SidewaysLeavesTheFan", games::FreeCell, 1, { 9, 2 }, { M::Right }, { 10, -1 } },
-    { "FaceDownCardsAreSkipped", games::Yukon, 1, { 1, -1 }, std::vector<M>(6, M::Up), { 1, 1 } },
-    { "RightToTheFoundationColumn", games::Yukon, 1, { 6, -1 }, { M::Right }, { 7, -1 } },
-    { "DownTheFoundationColumn", games::Yukon, 1, { 7, -1 }, { M::Down, M::Down }, { 9, -1 } },
+    {"RightAlongTheTopRow", games::Klondike, 1, { 0, -1}, {M::Right}, {1, -1} },
+    {"RightOverTheGap", games::Klondike, 1, { 1, -1}, {M::Right}, {2, -1} },
+    {"RightStopsAtTheEdge", games::Klondike, 1, { 4, -1}, {M::Right, M::Right, M::Right}, {5, -1} },
+    {"LeftStopsAtTheEdge", games::Klondike, 1, { 7, -1}, {M::Left, M::Left}, {6, -1} },
+    {"DownFromStock", games::Klondike, 1, { 0, -1}, {M::Down}, {6, -1} },
+    {"DownFromFoundation", games::Klondike, 1, { 3, -1}, {M::Down}, {10, -1} },
+    {"UpFromLastPile", games::Klondike, 1, { 12, -1}, {M::Up}, {5, -1} },
+    {"UpAndDownAgain", games::Klondike, 1, { 10, -1}, {M::Up, M::Down}, {10, -1} },
+    {"DownStopsAtTheBottom", games::Klondike, 1, { 9, -1}, {M::Down}, {9, -1} },
+    {"UpIntoTheFan", games::FreeCell, 1, { 8, -1}, {M::Up, M::Up}, {8, 4} },
+    {"DownBackToTheTop", games::FreeCell, 1, { 8, 3}, {M::Down, M::Down, M::Down}, {8, -1} },
+    {"UpThroughTheFanToTheCells", games::FreeCell, 1, { 8, -1}, std::vector<M>(7, M::Up), {0, -1} },
+    {"SidewaysLeavesTheFan", games::FreeCell, 1, { 9, 2}, {M::Right}, {10, -1} },
+    {"FaceDownCardsAreSkipped", games::Yukon, 1, { 1, -1}, std::vector<M>(6, M::Up), {1, 1} },
+    {"RightToTheFoundationColumn", games::Yukon, 1, { 6, -1}, {M::Right}, {7, -1} },
+    {"DownTheFoundationColumn", games::Yukon, 1, { 7, -1}, {M::Down, M::Down}, {9, -1} },
 };
 
 class CursorWalk : public testing::TestWithParam<Walk> { };
@@ -86,13 +87,13 @@ TEST(CursorFrame, CoversTheCardAndTheCardsOnIt)
     const std::vector<int> pile = test::CardsOf(t, 8);
     const Card& from = t.CardAt(pile[3]);
     const Card& top = t.CardAt(pile.back());
-    const CursorBox box = CursorFrame(t, { 8, pile[3] });
+    const CursorBox box = CursorFrame(t, {8, pile[3]});
     EXPECT_EQ(box.Left, from.X);
     EXPECT_EQ(box.Top, from.Y);
     EXPECT_EQ(box.Bottom, top.Y + CardHeightIn(t, top.Orientation) - 1);
     // An empty place is framed by its own box.
     const Pile& cell = t.PileAt(0);
-    EXPECT_EQ(CursorFrame(t, { 0, -1 }),
+    EXPECT_EQ(CursorFrame(t, {0, -1}),
         (CursorBox{ cell.X, cell.Y, cell.X + CardWidthIn(t, cell.Orientation) - 1,
             cell.Y + CardHeightIn(t, cell.Orientation) - 1 }));
 }
@@ -110,11 +111,11 @@ struct Deal {
 // Deals the small search wins, in games with stocks, fans, cells and a
 // foundation column.
 const Deal KeyedDeals[] = {
-    { games::Klondike, 33 },
-    { games::FreeCell, 32 },
-    { games::Yukon, 3 },
-    { games::Canfield, 9 },
-    { games::Agnes, 13 },
+    {games::Klondike, 33},
+    {games::FreeCell, 32},
+    {games::Yukon, 3},
+    {games::Canfield, 9},
+    {games::Agnes, 13},
 };
 
 class KeyedLine : public testing::TestWithParam<Deal> { };
@@ -156,14 +157,14 @@ TEST(KeyCarry, ReturnsTheGroupWhenNotDropped)
     const TableState before = g.T;
     const int undo = g.Undo.Count;
     auto lift = [&](KeyPlay& k) {
-        k.Cursor = { 8, -1 };
+        k.Cursor = {8, -1};
         PlayKey(g, k, KeyCommand::Activate);
         ASSERT_TRUE(k.Carrying);
         ASSERT_TRUE(g.T.Dragging);
     };
     const std::vector<std::vector<KeyCommand>> endings = {
-        { KeyCommand::Right, KeyCommand::Cancel },
-        { KeyCommand::Right, KeyCommand::Right, KeyCommand::Left, KeyCommand::Left, KeyCommand::Activate },
+        {KeyCommand::Right, KeyCommand::Cancel},
+        {KeyCommand::Right, KeyCommand::Right, KeyCommand::Left, KeyCommand::Left, KeyCommand::Activate},
     };
     for (const auto& ending : endings) {
         KeyPlay k;
@@ -184,7 +185,7 @@ TEST(KeyCarry, ReturnsTheGroupWhenNotDropped)
     KeyPlay k;
     lift(k);
     const int card = g.T.ActiveCard;
-    k.Cursor = { 4, -1 };
+    k.Cursor = {4, -1};
     PlayKey(g, k, KeyCommand::Activate);
     EXPECT_FALSE(g.T.Dragging);
     if (g.T.CardAt(card).Rank != RankAce) {
@@ -209,17 +210,17 @@ TEST(KeyPress, SendsHomeAndDeals)
     }
     ASSERT_NE(ace, -1);
     KeyPlay k;
-    k.Cursor = { g.T.CardAt(ace).PileIndex, -1 };
+    k.Cursor = {g.T.CardAt(ace).PileIndex, -1};
     PlayKey(g, k, KeyCommand::SendHome);
     EXPECT_TRUE(g.T.Rules.IsFoundation(g.T.CardAt(ace).PileIndex));
 
     const int stock = g.T.PileAt(0).Count;
-    k.Cursor = { 0, -1 };
+    k.Cursor = {0, -1};
     PlayKey(g, k, KeyCommand::Activate);
     EXPECT_FALSE(k.Carrying);
     EXPECT_EQ(g.T.PileAt(0).Count, stock - 1);
     EXPECT_EQ(g.T.PileAt(1).Count, 1);
 }
 
-} // namespace
-} // namespace quillo
+}  // namespace
+}  // namespace quillo
