@@ -43,22 +43,22 @@ KeyCursor CursorAt(const TableState& t, Place p)
 // Free Cell: four cells and four foundations above eight face-up fans.
 // Yukon: seven piles with five face-up cards, the foundations in a column.
 const Walk Walks[] = {
-    {"RightAlongTheTopRow", games::Klondike, 1, { 0, -1}, {M::Right}, {1, -1} },
-    {"RightOverTheGap", games::Klondike, 1, { 1, -1}, {M::Right}, {2, -1} },
-    {"RightStopsAtTheEdge", games::Klondike, 1, { 4, -1}, {M::Right, M::Right, M::Right}, {5, -1} },
-    {"LeftStopsAtTheEdge", games::Klondike, 1, { 7, -1}, {M::Left, M::Left}, {6, -1} },
-    {"DownFromStock", games::Klondike, 1, { 0, -1}, {M::Down}, {6, -1} },
-    {"DownFromFoundation", games::Klondike, 1, { 3, -1}, {M::Down}, {10, -1} },
-    {"UpFromLastPile", games::Klondike, 1, { 12, -1}, {M::Up}, {5, -1} },
-    {"UpAndDownAgain", games::Klondike, 1, { 10, -1}, {M::Up, M::Down}, {10, -1} },
-    {"DownStopsAtTheBottom", games::Klondike, 1, { 9, -1}, {M::Down}, {9, -1} },
-    {"UpIntoTheFan", games::FreeCell, 1, { 8, -1}, {M::Up, M::Up}, {8, 4} },
-    {"DownBackToTheTop", games::FreeCell, 1, { 8, 3}, {M::Down, M::Down, M::Down}, {8, -1} },
-    {"UpThroughTheFanToTheCells", games::FreeCell, 1, { 8, -1}, std::vector<M>(7, M::Up), {0, -1} },
-    {"SidewaysLeavesTheFan", games::FreeCell, 1, { 9, 2}, {M::Right}, {10, -1} },
-    {"FaceDownCardsAreSkipped", games::Yukon, 1, { 1, -1}, std::vector<M>(6, M::Up), {1, 1} },
-    {"RightToTheFoundationColumn", games::Yukon, 1, { 6, -1}, {M::Right}, {7, -1} },
-    {"DownTheFoundationColumn", games::Yukon, 1, { 7, -1}, {M::Down, M::Down}, {9, -1} },
+    {"RightAlongTheTopRow", games::Klondike, 1, {0, -1}, {M::Right}, {1, -1}},
+    {"RightOverTheGap", games::Klondike, 1, {1, -1}, {M::Right}, {2, -1}},
+    {"RightStopsAtTheEdge", games::Klondike, 1, {4, -1}, {M::Right, M::Right, M::Right}, {5, -1}},
+    {"LeftStopsAtTheEdge", games::Klondike, 1, {7, -1}, {M::Left, M::Left}, {6, -1}},
+    {"DownFromStock", games::Klondike, 1, {0, -1}, {M::Down}, {6, -1}},
+    {"DownFromFoundation", games::Klondike, 1, {3, -1}, {M::Down}, {10, -1}},
+    {"UpFromLastPile", games::Klondike, 1, {12, -1}, {M::Up}, {5, -1}},
+    {"UpAndDownAgain", games::Klondike, 1, {10, -1}, {M::Up, M::Down}, {10, -1}},
+    {"DownStopsAtTheBottom", games::Klondike, 1, {9, -1}, {M::Down}, {9, -1}},
+    {"UpIntoTheFan", games::FreeCell, 1, {8, -1}, {M::Up, M::Up}, {8, 4}},
+    {"DownBackToTheTop", games::FreeCell, 1, {8, 3}, {M::Down, M::Down, M::Down}, {8, -1}},
+    {"UpThroughTheFanToTheCells", games::FreeCell, 1, {8, -1}, std::vector<M>(7, M::Up), {0, -1}},
+    {"SidewaysLeavesTheFan", games::FreeCell, 1, {9, 2}, {M::Right}, {10, -1}},
+    {"FaceDownCardsAreSkipped", games::Yukon, 1, {1, -1}, std::vector<M>(6, M::Up), {1, 1}},
+    {"RightToTheFoundationColumn", games::Yukon, 1, {6, -1}, {M::Right}, {7, -1}},
+    {"DownTheFoundationColumn", games::Yukon, 1, {7, -1}, {M::Down, M::Down}, {9, -1}},
 };
 
 class CursorWalk : public testing::TestWithParam<Walk> { };
