@@ -90,22 +90,27 @@ void Extend(CursorBox& box, bool& any, int32_t x, int32_t y, int32_t w, int32_t 
     box.Bottom = std::max(box.Bottom, y + h - 1);
 }
 
-// The carried group back on its own places, as it lay before the pick-up.
-void LayGroupHome(TableState& t)
+// Lays the carried group out from (x, y) with the pile's fan and turn.
+void LayGroupAt(TableState& t, int pile, int32_t x, int32_t y)
 {
-    const int source = SourcePile(t);
-    if (source < 0) return;
-    const Pile& p = t.PileAt(source);
+    const Pile& p = t.PileAt(pile);
     const int32_t base = t.CardAt(t.ActiveCard).Order;
     const int n = std::clamp(t.Rules.TotalCards, 0, MaxCards);
     for (int i = 0; i < n; ++i) {
         Card& c = t.CardAt(i);
         if (!c.Moving) continue;
-        c.X = t.Rules.PickX + (c.Order - base) * p.FanX;
-        c.Y = t.Rules.PickY + (c.Order - base) * p.FanY;
+        c.X = x + (c.Order - base) * p.FanX;
+        c.Y = y + (c.Order - base) * p.FanY;
         c.Orientation = p.Orientation;
     }
-    t.HoverPile = source;
+    t.HoverPile = pile;
+}
+
+// The carried group back on its own places, as it lay before the pick-up.
+void LayGroupHome(TableState& t)
+{
+    const int source = SourcePile(t);
+    if (source >= 0) LayGroupAt(t, source, t.Rules.PickX, t.Rules.PickY);
 }
 
 }  // namespace
@@ -217,10 +222,15 @@ void KeyCarryTo(Game& g, const KeyCursor& c)
 {
     TableState& t = g.T;
     if (!t.Dragging || t.ActiveCard < 0) return;
-    if (c.Pile == SourcePile(t))
+    if (c.Pile < 0 || c.Pile >= PileCount(t)) return;
+    if (c.Pile == SourcePile(t)) {
         LayGroupHome(t);
-    else
-        SnapGroupTo(g, c.Pile);
+        return;
+    }
+    // Where it would land, so that the pile's top card stays in sight.
+    const Pile& p = t.PileAt(c.Pile);
+    const Offset next = NextOffset(t, c.Pile);
+    LayGroupAt(t, c.Pile, p.X + next.X, p.Y + next.Y);
 }
 
 void KeyDrop(Game& g, const KeyCursor& c)

@@ -46,8 +46,8 @@ Offset PressPoint(const TableState& t, int card);
 // Space or Enter with nothing carried: a left press on the cursor's card or
 // place. Returns whether a group was picked up (it is then carried).
 bool KeyPress(Game& g, const KeyCursor& c);
-// Lays the carried group on the cursor's pile as the mouse would show it
-// over that pile; on its own pile the group goes back to its places.
+// Shows the carried group on the cursor's pile where it would land; on its
+// own pile the group goes back to its places.
 void KeyCarryTo(Game& g, const KeyCursor& c);
 // Space or Enter while carrying: drops the group on the cursor's pile; a
 // refused drop returns it, as a mouse release does.
