@@ -14,6 +14,7 @@
 #include "engine/catalogue.h"
 #include "engine/deal.h"
 #include "engine/key_play.h"
+#include "engine/setup.h"
 #include "engine/win_search.h"
 #include "support/drawn_art.h"
 
@@ -121,6 +122,21 @@ TEST(KeyboardWindow, CursorShowsFromTheFirstKeyAndHidesOnAPress)
     w.W.I_FieldMouseUp(true);
     EXPECT_FALSE(w.W.KeyCursorShown());
     EXPECT_EQ(w.W.Keys().Cursor.Pile, w.T().Rules.StockPile);
+}
+
+TEST(KeyboardWindow, DPressesTheDealButtonWhileItShows)
+{
+    KeyWindow w(1);
+    QKeyEvent klondike(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier);
+    QApplication::sendEvent(w.W.I_Field, &klondike);
+    EXPECT_FALSE(klondike.isAccepted());
+    w.T().CurrentGame = games::Crescent;
+    SetupGame(w.W.CurrentGame(), SetupForm::Full);
+    NewDeal(w.W.CurrentGame(), DealKind::Restart);
+    ASSERT_TRUE(w.W.DealButtonVisible());
+    const int used = w.T().Rules.TableRedealsUsed;
+    w.Key(KeyCommand::Deal);
+    EXPECT_EQ(w.T().Rules.TableRedealsUsed, used + 1);
 }
 
 TEST(KeyboardWindow, TableHasTheKeysAfterADialog)
