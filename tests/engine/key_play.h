@@ -1,7 +1,7 @@
 #pragma once
 // Plays a player action with key commands only: the cursor is walked to the
 // card (and, carrying, to the target pile) by the shortest arrow path, then
-// Space/Enter, Escape or the Deal key. Used by the tests and by the
+// Space/Enter, Shift+Enter, Escape or the Deal key. Used by the tests and by the
 // program that prints a won deal as key presses.
 
 #include <deque>
@@ -80,6 +80,17 @@ inline bool PlayActionByKeys(Game& g, KeyPlay& k, const PlayerAction& a, std::ve
     switch (a.Kind) {
     case ActionKind::Drag:
         if (!toCard(a.Card)) return false;
+        // A card bound for a foundation goes by Shift+Enter when that sends
+        // it to the same foundation.
+        if (g.T.Rules.IsFoundation(a.Pile)) {
+            Game trial = g;
+            KeyPlay tk = k;
+            PlayKey(trial, tk, KeyCommand::SendHome);
+            if (trial.T.CardAt(a.Card).PileIndex == a.Pile) {
+                PlayKeys(g, k, {KeyCommand::SendHome}, keys);
+                return true;
+            }
+        }
         PlayKeys(g, k, {KeyCommand::Activate}, keys);
         if (!k.Carrying || !toPile(a.Pile)) return false;
         PlayKeys(g, k, {KeyCommand::Activate}, keys);
