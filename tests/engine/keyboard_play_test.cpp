@@ -61,7 +61,7 @@ const Walk Walks[] = {
     {"DownTheFoundationColumn", games::Yukon, 1, {7, -1}, {M::Down, M::Down}, {9, -1}},
 };
 
-class CursorWalk : public testing::TestWithParam<Walk> { };
+class CursorWalk : public testing::TestWithParam<Walk> {};
 
 TEST_P(CursorWalk, EndsWhereExpected)
 {
@@ -69,15 +69,14 @@ TEST_P(CursorWalk, EndsWhereExpected)
     Game g;
     test::SetUpAndDeal(g, w.Game, w.Number);
     KeyCursor c = CursorAt(g.T, w.From);
-    for (M m : w.Moves)
-        c = MoveCursor(g.T, c, m, false);
+    for (M m : w.Moves) c = MoveCursor(g.T, c, m, false);
     const KeyCursor want = FitCursor(g.T, CursorAt(g.T, w.To));
     EXPECT_EQ(c.Pile, want.Pile);
     EXPECT_EQ(c.Card, want.Card);
 }
 
 INSTANTIATE_TEST_SUITE_P(RealDeals, CursorWalk, testing::ValuesIn(Walks),
-    [](const testing::TestParamInfo<Walk>& info) { return std::string(info.param.Name); });
+                         [](const testing::TestParamInfo<Walk>& info) { return std::string(info.param.Name); });
 
 TEST(CursorFrame, CoversTheCardAndTheCardsOnIt)
 {
@@ -118,14 +117,10 @@ struct Deal {
 // Deals the small search wins, in games with stocks, fans, cells and a
 // foundation column.
 const Deal KeyedDeals[] = {
-    {games::Klondike, 33},
-    {games::FreeCell, 32},
-    {games::Yukon, 3},
-    {games::Canfield, 9},
-    {games::Agnes, 13},
+    {games::Klondike, 33}, {games::FreeCell, 32}, {games::Yukon, 3}, {games::Canfield, 9}, {games::Agnes, 13},
 };
 
-class KeyedLine : public testing::TestWithParam<Deal> { };
+class KeyedLine : public testing::TestWithParam<Deal> {};
 
 TEST_P(KeyedLine, KeysLeaveTheMouseTableAtEveryStep)
 {
@@ -148,12 +143,12 @@ TEST_P(KeyedLine, KeysLeaveTheMouseTableAtEveryStep)
     EXPECT_EQ(keys.Undo.Count, mouse.Undo.Count);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WonDeals, KeyedLine, testing::ValuesIn(KeyedDeals), [](const testing::TestParamInfo<Deal>& info) {
-        std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
-        std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(WonDeals, KeyedLine, testing::ValuesIn(KeyedDeals),
+                         [](const testing::TestParamInfo<Deal>& info) {
+                             std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
+                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+                             return name;
+                         });
 
 // Escape, a refused drop and a drop back on the own pile all return the
 // group to where it lay, without an undo step.
@@ -176,8 +171,7 @@ TEST(KeyCarry, ReturnsTheGroupWhenNotDropped)
     for (const auto& ending : endings) {
         KeyPlay k;
         lift(k);
-        for (KeyCommand c : ending)
-            PlayKey(g, k, c);
+        for (KeyCommand c : ending) PlayKey(g, k, c);
         EXPECT_FALSE(k.Carrying);
         EXPECT_FALSE(g.T.Dragging);
         for (int i = 0; i < g.T.Rules.TotalCards; ++i) {
@@ -198,35 +192,6 @@ TEST(KeyCarry, ReturnsTheGroupWhenNotDropped)
     if (g.T.CardAt(card).Rank != RankAce) {
         EXPECT_EQ(g.T.CardAt(card).PileIndex, 8);
     }
-}
-
-// Shift+Enter sends a card home as the right button does; the stock deals.
-TEST(KeyPress, SendsHomeAndDeals)
-{
-    Game g;
-    test::SetUpAndDeal(g, games::Klondike, 1);
-    g.T.Opt.Autoplay = false;
-    // An Ace on a pile's top, from the first deal that shows one.
-    int ace = -1;
-    for (uint32_t n = 1; n < 200 && ace == -1; ++n) {
-        test::SetUpAndDeal(g, games::Klondike, n);
-        for (int p = g.T.Rules.TableFirst; p <= g.T.Rules.TableLast && ace == -1; ++p) {
-            const int top = TopStill(g.T, p);
-            if (top != -1 && g.T.CardAt(top).Rank == RankAce) ace = top;
-        }
-    }
-    ASSERT_NE(ace, -1);
-    KeyPlay k;
-    k.Cursor = {g.T.CardAt(ace).PileIndex, -1};
-    PlayKey(g, k, KeyCommand::SendHome);
-    EXPECT_TRUE(g.T.Rules.IsFoundation(g.T.CardAt(ace).PileIndex));
-
-    const int stock = g.T.PileAt(0).Count;
-    k.Cursor = {0, -1};
-    PlayKey(g, k, KeyCommand::Activate);
-    EXPECT_FALSE(k.Carrying);
-    EXPECT_EQ(g.T.PileAt(0).Count, stock - 1);
-    EXPECT_EQ(g.T.PileAt(1).Count, 1);
 }
 
 }  // namespace
