@@ -113,6 +113,16 @@ void LayGroupHome(TableState& t)
     if (source >= 0) LayGroupAt(t, source, t.Rules.PickX, t.Rules.PickY);
 }
 
+CursorMove ArrowOf(KeyCommand cmd)
+{
+    switch (cmd) {
+    case KeyCommand::Left: return CursorMove::Left;
+    case KeyCommand::Right: return CursorMove::Right;
+    case KeyCommand::Up: return CursorMove::Up;
+    default: return CursorMove::Down;
+    }
+}
+
 }  // namespace
 
 int TopStill(const TableState& t, int pile)
@@ -279,11 +289,7 @@ void PlayKey(Game& g, KeyPlay& k, KeyCommand cmd)
     case KeyCommand::Right:
     case KeyCommand::Up:
     case KeyCommand::Down: {
-        const CursorMove m = cmd == KeyCommand::Left ? CursorMove::Left
-            : cmd == KeyCommand::Right               ? CursorMove::Right
-            : cmd == KeyCommand::Up                  ? CursorMove::Up
-                                                     : CursorMove::Down;
-        k.Cursor = MoveCursor(t, k.Cursor, m, t.Dragging);
+        k.Cursor = MoveCursor(t, k.Cursor, ArrowOf(cmd), t.Dragging);
         if (k.Carrying) KeyCarryTo(g, k.Cursor);
         break;
     }
