@@ -63,7 +63,7 @@ void F_Main::FocusTable()
 QRect F_Main::KeyCursorBox()
 {
     const TableState& t = Game_.T;
-    if (!KeyCursorShown_ || Celebrating() || t.Rules.PileCount <= 0) return {};
+    if (!KeyCursorShown_ || Celebrating() || Game_.GameWon || t.Rules.PileCount <= 0) return {};
     const CursorBox b = CursorFrame(t, Keys_.Cursor);
     return QRect(QPoint(b.Left, b.Top), QPoint(b.Right, b.Bottom));
 }
