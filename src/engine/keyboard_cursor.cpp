@@ -252,8 +252,9 @@ void KeyDrop(Game& g, const KeyCursor& c)
         return;
     }
     // The pile chosen by the keys is the one tried, even where another
-    // pile's drop point lies within snapping distance.
-    SnapGroupTo(g, c.Pile);
+    // pile's drop point lies within snapping distance. The group stays where
+    // it is shown, so that the move (or the way back) starts from there.
+    KeyCarryTo(g, c);
     t.DropPile = c.Pile;
     PerformMove(g, CanDrop(t), true);
     FinishAndTestWin(g);
@@ -263,7 +264,6 @@ void KeyCancel(Game& g)
 {
     TableState& t = g.T;
     if (!t.Dragging || t.ActiveCard < 0) return;
-    LayGroupHome(t);
     t.DropPile = -1;
     PerformMove(g, CanDrop(t), true);
     FinishAndTestWin(g);
