@@ -69,6 +69,7 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     F_About->OpenHelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
     F_Loading = new TF_Loading(Game_.T.RandSeed, this);
     CreateGameChooser();
+    SetUpKeyboard();
 }
 
 F_Main::~F_Main() = default;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "engine/game.h"
+#include "engine/keyboard_cursor.h"
 #include "file_names.h"
 #include "presentation/card_store.h"
 #include "presentation/celebration.h"
@@ -90,6 +91,14 @@ public:
     void I_FieldMouseDown(bool left, int x, int y);
     void I_FieldMouseMove(int x, int y);
     void I_FieldMouseUp(bool left);
+    // Keyboard play on the table; returns whether the key was used.
+    bool I_FieldKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The keyboard cursor: where it stands, and whether it is shown (from
+    // the first key until the next mouse press).
+    const KeyPlay& Keys() const { return Keys_; }
+    bool KeyCursorShown() const { return KeyCursorShown_; }
+    // Gives the table the keyboard focus again once no dialog is open.
+    void FocusTable();
     void NotAvailableYet(const QString& command);
     void OpenHelpTopic(const QString& topic);
 
@@ -202,6 +211,8 @@ private:
     void Shutdown();
     void PaintBackgrounds();
     void RelayoutCards();
+    void SetUpKeyboard();
+    QRect KeyCursorBox();
 
     FILE_NAMES Files_;
     QtTableView View_;
@@ -214,6 +225,8 @@ private:
     std::unique_ptr<Field> Field_;
     DragPainter Drag_;
     Celebration Celebration_;
+    KeyPlay Keys_;
+    bool KeyCursorShown_ = false;
 };
 
 }  // namespace quillo
