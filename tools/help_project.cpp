@@ -106,8 +106,10 @@ std::string QtHelpProject(const HelpProject& p)
     }
     for (const HelpCommandPage& c : p.Commands) {
         x += "<keyword name=\"" + Escaped(c.Title) + "\" id=\"" + c.Base + "\" ref=\"" + c.Base + ".html\"/>\n";
-        // The dialogs ask for their page by number; the name stays out of the index.
-        if (!c.Context.empty()) x += "<keyword id=\"" + c.Context + "\" ref=\"" + c.Base + ".html\"/>\n";
+        // The dialogs ask for their page by number; under the same name the
+        // index shows it once.
+        if (!c.Context.empty())
+            x += "<keyword name=\"" + Escaped(c.Title) + "\" id=\"" + c.Context + "\" ref=\"" + c.Base + ".html\"/>\n";
     }
     x += "<keyword name=\"contents\" id=\"Contents\" ref=\"index.html\"/>\n";
     x += "</keywords>\n<files>\n<file>index.html</file>\n<file>topics.txt</file>\n";

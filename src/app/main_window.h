@@ -3,6 +3,7 @@
 // It owns the one game of the run and shows it through QtTableView.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -26,6 +27,8 @@ class QToolBar;
 namespace quillo {
 
 class FieldWidget;
+class HelpEngine;
+class HelpWindow;
 class TF_About;
 class TF_Games;
 class TF_Loading;
@@ -89,7 +92,10 @@ public:
     void I_FieldMouseMove(int x, int y);
     void I_FieldMouseUp(bool left);
     void NotAvailableYet(const QString& command);
+    // Opens the help viewer at a topic, a numbered context ("230") or the
+    // contents ("Contents"), above the dialog that asked for it.
     void OpenHelpTopic(const QString& topic);
+    HelpWindow* HelpViewer() const;
 
     // Window sizing.
     void FitFieldToWindow();
@@ -209,6 +215,8 @@ private:
     std::unique_ptr<Field> Field_;
     DragPainter Drag_;
     Celebration Celebration_;
+    std::unique_ptr<HelpEngine> Help_;
+    QPointer<HelpWindow> HelpWindow_;
 };
 
 }  // namespace quillo
