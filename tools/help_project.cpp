@@ -111,7 +111,7 @@ std::string QtHelpProject(const HelpProject& p)
         if (!c.Context.empty())
             x += "<keyword name=\"" + Escaped(c.Title) + "\" id=\"" + c.Context + "\" ref=\"" + c.Base + ".html\"/>\n";
     }
-    x += "<keyword name=\"contents\" id=\"Contents\" ref=\"index.html\"/>\n";
+    x += "<keyword name=\"Contents\" id=\"Contents\" ref=\"index.html\"/>\n";
     x += "</keywords>\n<files>\n<file>index.html</file>\n<file>topics.txt</file>\n";
     for (const HelpGamePage& g : p.Games)
         x += "<file>" + g.Topic + ".html</file>\n<file>" + ShortTopic(g.Topic) + ".html</file>\n";

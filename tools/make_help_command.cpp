@@ -27,7 +27,8 @@ constexpr int PictureWidth = 400;
 QByteArray ReadAll(const QString& path)
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + path.toStdString());
+    return f.readAll();
 }
 
 void WriteAll(const QString& path, const QByteArray& bytes)
