@@ -15,5 +15,8 @@ int InspectCommand(const Args& args);
 int MakeDataCommand(const Args& args);
 int RenderCardsCommand(const Args& args);
 int PlayCommand(const Args& args);
+int RenderTableCommand(const Args& args);
+int MakeHelpCommand(const Args& args);
+int HelpCommand(const Args& args);
 
 }  // namespace quillo

@@ -18,6 +18,9 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
         {"make-data", quillo::MakeDataCommand},
         {"render-cards", quillo::RenderCardsCommand},
         {"play", quillo::PlayCommand},
+        {"render-table", quillo::RenderTableCommand},
+        {"make-help", quillo::MakeHelpCommand},
+        {"help", quillo::HelpCommand},
     };
     return table;
 }

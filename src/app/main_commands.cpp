@@ -140,11 +140,6 @@ void F_Main::NotAvailableYet(const QString& command)
     ShowMessage("Quillotaire", QString("\"%1\" is not available yet.").arg(command));
 }
 
-void F_Main::OpenHelpTopic(const QString& topic)
-{
-    ShowMessage("Quillotaire", QString("The help viewer is not available yet.\nIt would open: %1").arg(topic));
-}
-
 double CurrentTimeOfDay()
 {
     return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;

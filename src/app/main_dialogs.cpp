@@ -31,7 +31,7 @@ void F_Main::CreateGameChooser()
     ctx.Error = [this](const QString& text) { ShowError(text); };
     ctx.Ask = [this](const QString& text) { return AskYesNo(text); };
     ctx.HelpTopic = [this](const QString& topic) { OpenHelpTopic(topic); };
-    ctx.HelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    ctx.HelpContext = [this](int context) { OpenHelpTopic(QString::number(context)); };
     F_Games = new TF_Games(ctx, this);
 
     // The chooser's table counts the games played and won.
@@ -90,7 +90,7 @@ void F_Main::MI_GameCustomizeClick()
     ctx.CustomGamesPath = Files_.CustomGames;
     ctx.Error = [this](const QString& text) { ShowError(text); };
     ctx.Ask = [this](const QString& text) { return AskYesNo(text); };
-    ctx.Help = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    ctx.Help = [this](int context) { OpenHelpTopic(QString::number(context)); };
     TF_Customize dialog(ctx, this);
     dialog.exec();
 }

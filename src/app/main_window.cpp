@@ -17,6 +17,8 @@
 #include "about_dialog.h"
 #include "app_icons.h"
 #include "field_widget.h"
+#include "help_engine.h"
+#include "help_window.h"
 #include "loading_dialog.h"
 #include "token_pictures.h"
 #include "finish_form.h"
@@ -66,13 +68,17 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &F_Main::Timer1Timer);
 
     F_About = new TF_About(this);
-    F_About->OpenHelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    F_About->OpenHelpContext = [this](int context) { OpenHelpTopic(QString::number(context)); };
     F_Loading = new TF_Loading(Game_.T.RandSeed, this);
     CreateGameChooser();
     SetUpKeyboard();
 }
 
-F_Main::~F_Main() = default;
+F_Main::~F_Main()
+{
+    // The viewer holds the help engine's widgets: it goes first.
+    delete HelpWindow_;
+}
 
 namespace {
 

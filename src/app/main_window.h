@@ -3,6 +3,7 @@
 // It owns the one game of the run and shows it through QtTableView.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -27,6 +28,8 @@ class QToolBar;
 namespace quillo {
 
 class FieldWidget;
+class HelpEngine;
+class HelpWindow;
 class TF_About;
 class TF_Games;
 class TF_Loading;
@@ -100,7 +103,10 @@ public:
     // Gives the table the keyboard focus again once no dialog is open.
     void FocusTable();
     void NotAvailableYet(const QString& command);
+    // Opens the help viewer at a topic, a numbered context ("230") or the
+    // contents ("Contents"), above the dialog that asked for it.
     void OpenHelpTopic(const QString& topic);
+    HelpWindow* HelpViewer() const;
 
     // Window sizing.
     void FitFieldToWindow();
@@ -227,6 +233,8 @@ private:
     Celebration Celebration_;
     KeyPlay Keys_;
     bool KeyCursorShown_ = false;
+    std::unique_ptr<HelpEngine> Help_;
+    QPointer<HelpWindow> HelpWindow_;
 };
 
 }  // namespace quillo
