@@ -9,6 +9,9 @@ set(QUILLO_MAINTAINER "Quillotaire developers <quillotaire@users.noreply.github.
 set(QUILLO_SCREENSHOT_URL "" CACHE STRING "Web folder of the AppStream screenshots; none when empty")
 
 target_compile_definitions(quillotaire PRIVATE QUILLO_APP_ID="${QUILLO_APP_ID}")
+# Debian's hardening: relocations resolved at start and then read-only.
+target_link_options(quillotaire PRIVATE -Wl,-z,relro,-z,now)
+target_link_options(quillo-tool PRIVATE -Wl,-z,relro,-z,now)
 
 set(QUILLO_STAGE ${CMAKE_BINARY_DIR}/stage)
 set(QUILLO_SCREENSHOTS_XML "")
@@ -52,7 +55,15 @@ add_custom_command(OUTPUT ${QUILLO_STAGE_STAMP}
   VERBATIM)
 add_custom_target(quillo_install_files ALL DEPENDS ${QUILLO_STAGE_STAMP} ${QUILLO_GZIPPED})
 
-install(TARGETS quillotaire quillo-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian keeps games in /usr/games, so a package made by cpack puts the
+# programs there; a plain install uses bin/. The folder is chosen when
+# installing, where cpack makes itself known.
+install(CODE "if(CMAKE_CPACK_COMMAND)
+  set(QUILLO_BINDIR games)
+else()
+  set(QUILLO_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
+endif()")
+install(TARGETS quillotaire quillo-tool RUNTIME DESTINATION \${QUILLO_BINDIR})
 install(DIRECTORY ${QUILLO_STAGE}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillotaire)
 # The help file comes with the default build once its pages are in.
 install(FILES ${CMAKE_BINARY_DIR}/quillo.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/quillotaire OPTIONAL)
