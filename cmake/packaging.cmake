@@ -55,15 +55,7 @@ add_custom_command(OUTPUT ${QUILLO_STAGE_STAMP}
   VERBATIM)
 add_custom_target(quillo_install_files ALL DEPENDS ${QUILLO_STAGE_STAMP} ${QUILLO_GZIPPED})
 
-# Debian keeps games in /usr/games, so a package made by cpack puts the
-# programs there; a plain install uses bin/. The folder is chosen when
-# installing, where cpack makes itself known.
-install(CODE "if(CMAKE_CPACK_COMMAND)
-  set(QUILLO_BINDIR games)
-else()
-  set(QUILLO_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
-endif()")
-install(TARGETS quillotaire quillo-tool RUNTIME DESTINATION \${QUILLO_BINDIR})
+install(TARGETS quillotaire quillo-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${QUILLO_STAGE}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillotaire)
 # The help file comes with the default build once its pages are in.
 install(FILES ${CMAKE_BINARY_DIR}/quillo.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/quillotaire OPTIONAL)
@@ -90,4 +82,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Debian keeps games in /usr/games: the package moves the programs there.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/games_dir.cmake)
 include(CPack)
