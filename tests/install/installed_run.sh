@@ -43,7 +43,7 @@ export DISPLAY=:$(head -n1 "$work/display")
   XDG_CONFIG_DIRS="$work/none" "$prefix/bin/quillotaire") >"$work/app.log" 2>&1 &
 app=$!
 
-find_window() { timeout 15 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+find_window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 welcome=$(find_window '^Welcome$') || true
 [ -n "$welcome" ] || { cat "$work/app.log"; fail "no welcome box"; }
 xdotool windowactivate --sync "$welcome" 2>/dev/null || xdotool windowfocus --sync "$welcome"
@@ -67,7 +67,7 @@ echo "baize ${green%.*}% of the window, bright ${faces%.*}% of the field"
 # Game > Exit writes the settings.
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers ctrl+x
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not leave"
 app=""
 
