@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the build, the tests and the screenshots need.
+# Installs every Debian 12 package the build, the tests, the screenshots and
+# the Debian package need.
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core
+  desktop-file-utils appstream lintian file dpkg-dev
 )
 
 missing=()

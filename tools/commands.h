@@ -13,6 +13,7 @@ int CatalogueCommand(const Args& args);
 int DealCommand(const Args& args);
 int InspectCommand(const Args& args);
 int MakeDataCommand(const Args& args);
+int MakeIconsCommand(const Args& args);
 int RenderCardsCommand(const Args& args);
 int PlayCommand(const Args& args);
 int RenderTableCommand(const Args& args);

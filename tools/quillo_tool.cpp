@@ -16,6 +16,7 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
         {"deal", quillo::DealCommand},
         {"inspect", quillo::InspectCommand},
         {"make-data", quillo::MakeDataCommand},
+        {"make-icons", quillo::MakeIconsCommand},
         {"render-cards", quillo::RenderCardsCommand},
         {"play", quillo::PlayCommand},
         {"render-table", quillo::RenderTableCommand},

@@ -8,6 +8,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillotaire");
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QUILLO_APP_ID);
     quillo::F_Main window(QApplication::applicationDirPath());
     window.StartUp();
     return QApplication::exec();

@@ -77,7 +77,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     NewDeal(Game_, DealKind::New);
 
     ResizeArmed = true;
-    SavedGamesDir = QString::fromStdString(Files_.ProgramDir);
+    SavedGamesDir = QString::fromStdString(Files_.PlayerDir);
 }
 
 bool F_Main::Celebrating() const
@@ -202,11 +202,11 @@ namespace quillo {
 bool F_Main::LoadCards()
 {
     // The default deck, or the plain one when it is missing.
-    if (PickedDeck.empty()) PickedDeck = Files_.CardSetPath.empty() ? Files_.ProgramDir + "wheels.cr3" : Files_.CardSetPath;
-    if (!QFileInfo::exists(QString::fromStdString(PickedDeck))) PickedDeck = Files_.ProgramDir + "standard.cr3";
+    if (PickedDeck.empty()) PickedDeck = Files_.CardSetPath.empty() ? Files_.DataDir + "wheels.cr3" : Files_.CardSetPath;
+    if (!QFileInfo::exists(QString::fromStdString(PickedDeck))) PickedDeck = Files_.DataDir + "standard.cr3";
     F_Loading->SetLoader([this](const std::function<void()>& stage) {
         CardSetHooks hooks;
-        hooks.ProgramDir = Files_.ProgramDir;
+        hooks.ProgramDir = Files_.DataDir;
         hooks.Advance = stage;
         hooks.Message = [this](const std::string& text) { ShowError(QString::fromStdString(text)); };
         hooks.EnableBack = [this](bool on) { EnableBack(on); };

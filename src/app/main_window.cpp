@@ -27,7 +27,7 @@ namespace quillo {
 
 F_Main::F_Main(const QString& programDir, QWidget* parent)
     : QMainWindow(parent), Files_(PlayerFileNames(programDir.toStdString())), View_(*this), Game_(View_),
-      Sound_(QString::fromStdString(Files_.ProgramDir))
+      Sound_(QString::fromStdString(Files_.DataDir))
 {
     setObjectName("F_Main");
     setWindowIcon(QIcon(ProgramIcon(32)));

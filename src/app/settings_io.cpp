@@ -25,7 +25,7 @@ uint32_t SwapRedBlue(uint32_t c)
 void F_Main::ReadSettingsFile()
 {
     SettingsEnv env;
-    env.ProgramDir = Files_.ProgramDir;
+    env.ProgramDir = Files_.DataDir;
     // A game this program cannot lay out would leave an empty table: such an
     // index starts Star like an unknown one.
     env.IsListedGame = [](int32_t game) { return game >= 0 && game < CatalogueSize && IsPlayable(game); };
