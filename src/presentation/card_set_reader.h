@@ -16,6 +16,7 @@ struct CardSetHooks {
     std::function<void()> Advance;        // loading progress: 8 steps for "3.0", 11 for "2.0"
     MessageSink Message;                  // frames file problems
     std::function<void(bool)> EnableBack; // the Back command: on from two backs
+    std::string SetName;                  // the set's file, for messages (LoadCardSet fills it)
 };
 
 // What the header of a card-set file says, for inspection and for the loader.
