@@ -44,7 +44,8 @@ void F_Main::MI_GameSaveClick()
     const std::string foundVal = L_FoundVal->isHidden() ? std::string() : L_FoundVal->text().toStdString();
     const SavedGame record = CaptureSavedGame(Game_, windowTitle().toStdString(), foundVal);
     const IoResult done = WriteSavedGame(path.toStdString(), record);
-    if (!done.Ok()) ShowError(QString::fromStdString(done.Error));
+    if (!done.Ok())
+        ShowError(QString::fromStdString("Could not write the saved game " + path.toStdString() + ": " + done.Error + "."));
 }
 
 void F_Main::MI_GameLoadClick()

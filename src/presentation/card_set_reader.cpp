@@ -116,15 +116,15 @@ bool ReadCardSet(ByteSource& src, CardImageStore& store, GameRules& rules, const
                                        [&](const std::string& m) { framesProblem = m; });
     if (!framesRead) {
         const bool kept = next.CurrentFrames.Loaded() && next.CurrentFrames.FramesIndex == next.FramesIndex;
-        const std::string set = hooks.SetName.empty() ? std::string("the card set") : hooks.SetName;
-        if (!kept) {
+        const std::string set = hooks.SetName.empty() ? std::string() : " " + hooks.SetName;
+        if (!kept && hooks.RequireFrames) {
             store.CurrentFrames = std::move(next.CurrentFrames);
             if (hooks.Message)
-                hooks.Message("The card set " + set + " cannot be used: its frames file " +
+                hooks.Message("The card set" + set + " cannot be used: its frames file " +
                               FramesPath(hooks.ProgramDir, next.FramesIndex) + " cannot be read. " + framesProblem);
             return false;
         }
-        if (hooks.Message) hooks.Message(framesProblem + " The frames loaded before stay.");
+        if (hooks.Message) hooks.Message(framesProblem + (kept ? " The frames loaded before stay." : ""));
     }
     if (next.Version == 2)
         for (int k = 0; k < 3; ++k) RotateUprightSheet(next, next.CurrentFrames, k, hooks.Advance);

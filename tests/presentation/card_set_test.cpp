@@ -334,7 +334,9 @@ TEST_F(CardSets, FramesProblemsAreReportedAndKeepTheOldFrames)
     std::filesystem::copy_file(Path("wheels.cr3"), dir + "/wheels.cr3");
     for (const bool damaged : {false, true}) {
         std::filesystem::remove(dir + "/fr-71-96.frm");
-        if (damaged) ASSERT_TRUE(WriteFileAtomic(dir + "/fr-71-96.frm", Bytes(good.begin(), good.begin() + 30)).Ok());
+        if (damaged) {
+            ASSERT_TRUE(WriteFileAtomic(dir + "/fr-71-96.frm", Bytes(good.begin(), good.begin() + 30)).Ok());
+        }
         CardImageStore store;
         GameRules rules;
         const Loaded l = Load(dir + "/wheels.cr3", store, rules, dir);

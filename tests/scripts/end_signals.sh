@@ -40,13 +40,13 @@ for how in TERM HUP display; do
     for f in "$data"/*.cr3 "$data"/*.cr4 "$data"/*.frm "$data"/*.bmp; do
         [ -e "$f" ] && ln -s "$f" "$dir/"
     done
-    exec 3>"$work/display"
+    exec 3>"$work/x-display-number"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!
     exec 3>&-
-    wait_for '[ -s "$work/display" ]' || fail "no X server"
-    export DISPLAY=:$(head -1 "$work/display")
-    rm -f "$work/display"
+    wait_for '[ -s "$work/x-display-number" ]' || fail "no X server"
+    export DISPLAY=:$(head -1 "$work/x-display-number")
+    rm -f "$work/x-display-number"
 
     "$dir/$(basename "$program")" >"$dir/log" 2>&1 &
     app=$!
@@ -55,15 +55,16 @@ for how in TERM HUP display; do
     xdotool mousemove --window "$window" 10 10 key Return
     wait_for '! xdotool search --onlyvisible --name "^Welcome$" >/dev/null 2>&1' || fail "welcome box stays"
     # The field: well inside the main window, below the tool bar.
+    wait_for 'xdotool search --onlyvisible --pid "$app" >/dev/null 2>&1' || fail "no main window"
     main=$(xdotool search --onlyvisible --pid "$app" | tail -1)
     eval "$(xdotool getwindowgeometry --shell "$main")"
     for n in 1 2 3; do
         [ "$n" -gt 1 ] && xdotool key F2
-        xdotool mousemove $((X + WIDTH - 30)) $((Y + HEIGHT - 30)) click 1
-        # Counted games are written at once.
-        wait_for '[ "$(played)" = "$n" ]' || fail "game $n not in the file (played $(played))"
+        xdotool mousemove $((X + WIDTH - 30)) $((Y + HEIGHT - 30))
+        # The first press on the table counts the deal (later presses do not);
+        # counted games are written at once.
+        wait_for 'xdotool click 1; [ "$(played)" = "$n" ]' || fail "game $n not in the file (played $(played))"
     done
-    # Something that is not counted: the sound option off (Options menu).
     case $how in
     TERM | HUP)
         kill -"$how" "$app"
