@@ -2,6 +2,7 @@
 // read and applied at the next start, with their fallbacks.
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include "engine/catalogue.h"
 #include "engine/game_table.h"
 #include "storage/settings_file.h"
+#include "storage/statistics.h"
 
 namespace quillo {
 namespace {
@@ -152,6 +154,31 @@ TEST(SettingsAcrossRuns, TexturedBackgroundIsLoadedOrFallsBackToTheColour)
         f.DrawBackground(f.I_Field);
         EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), row.Corner);
     }
+}
+
+// Counted games and changed settings reach the disk as soon as the current
+// event is done, without the window closing (a signal or a lost display may
+// end the run at any moment); a damaged settings file is kept as .bak.
+TEST(SettingsAcrossRuns, WrittenWhenChangedAndDamagedFilesKept)
+{
+    test::ProgramDir dir;
+    const QByteArray damaged("CARDSSET\0broken", 15);
+    WriteBytes(dir.File("quillo.set"), damaged);
+    F_Main w(dir.Path());
+    w.ReadSettingsFile();
+    EXPECT_EQ(test::ReadBytes(dir.File("quillo.set.bak")), damaged);
+    test::StartGame(w.CurrentGame(), games::Klondike);
+
+    w.MI_OptionsSound->setChecked(false);
+    w.OnGamePlayed();
+    w.OnGamePlayed();
+    QApplication::processEvents();
+    SettingsEnv env;
+    EXPECT_FALSE(ReadSettings(dir.File("quillo.set"), env).Value.Opt.Sound);
+    GameRowTable rows = GameRowTable::WithCatalogue();
+    LoadStatistics(dir.File("quillo.won"), rows);
+    EXPECT_EQ(rows.Rows()[games::Klondike].Played, 2);
+    EXPECT_TRUE(rows.Rows()[games::Klondike].BestTime.empty());
 }
 
 }  // namespace
