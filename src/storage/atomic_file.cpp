@@ -201,8 +201,12 @@ DirectoryLock::DirectoryLock(const std::string& path)
 {
     Fd_ = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (Fd_ < 0) return;
-    // Without a lock the write still happens, as it did before locking.
-    while (::flock(Fd_, LOCK_EX) != 0 && errno == EINTR) {
+    // A copy that hangs while holding the lock must not hang this one: after
+    // a few seconds the write goes ahead unlocked, as it did before locking.
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        if (::flock(Fd_, LOCK_EX | LOCK_NB) == 0) return;
+        if (errno != EWOULDBLOCK && errno != EINTR) return;
+        ::usleep(10000);
     }
 }
 

@@ -49,7 +49,7 @@ IoResult SetAsideUnreadable(const std::string& path, bool* copied = nullptr);
 // An exclusive advisory lock (flock) on the directory holding path, held
 // while the object lives. Two copies of the program take it around every
 // read-modify-write of a shared file. Never nest two in one process: the
-// second would wait for the first forever.
+// second would wait for the first (up to five seconds, then goes on unlocked).
 class DirectoryLock {
 public:
     explicit DirectoryLock(const std::string& path);
