@@ -181,5 +181,32 @@ TEST(SettingsAcrossRuns, WrittenWhenChangedAndDamagedFilesKept)
     EXPECT_TRUE(rows.Rows()[games::Klondike].BestTime.empty());
 }
 
+// Damaged player files are told once, after the welcome box, naming the
+// file and its copy; the next start says nothing more about them.
+TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
+{
+    test::ProgramDir dir;
+    WriteBytes(dir.File("quillo.cus"), QByteArray("CUSTOMGAME\0\0001.1\0\0\0\0\0\0\0abcd", 26));
+    WriteBytes(dir.File("quillo.won"), QByteArray("CARDSSTAT\0\0003.0", 14));
+    for (size_t run : {0u, 1u}) {
+        std::vector<QString> told;
+        F_Main w(dir.Path());
+        w.ShowError = [&](const QString& text) {
+            if (!text.startsWith("The cards could not be loaded")) told.push_back(text);
+        };
+        w.StartUp(true);
+        EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
+        if (run == 0) {
+            ASSERT_EQ(told.size(), 2u);
+            for (const QString& text : told) EXPECT_TRUE(text.contains(".bak")) << text.toStdString();
+            EXPECT_TRUE(told[0].contains(QString::fromStdString(dir.File("quillo.cus")))) << told[0].toStdString();
+            EXPECT_TRUE(told[1].contains(QString::fromStdString(dir.File("quillo.won")))) << told[1].toStdString();
+        } else {
+            EXPECT_TRUE(told.empty()) << told.front().toStdString();
+        }
+        w.close();
+    }
+}
+
 }  // namespace
 }  // namespace quillo
