@@ -10,6 +10,7 @@ namespace quillo {
 using Args = std::vector<std::string>;
 
 int CatalogueCommand(const Args& args);
+int CountGamesCommand(const Args& args);
 int DealCommand(const Args& args);
 int InspectCommand(const Args& args);
 int MakeDataCommand(const Args& args);

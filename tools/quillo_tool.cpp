@@ -13,6 +13,7 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
 {
     static const std::map<std::string, std::function<int(const quillo::Args&)>> table{
         {"catalogue", quillo::CatalogueCommand},
+        {"count-games", quillo::CountGamesCommand},
         {"deal", quillo::DealCommand},
         {"inspect", quillo::InspectCommand},
         {"make-data", quillo::MakeDataCommand},
@@ -52,5 +53,8 @@ int main(int argc, char** argv)
     } catch (const quillo::UsageError& e) {
         std::cerr << "quillo-tool " << argv[1] << ": " << e.what() << '\n';
         return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "quillo-tool " << argv[1] << ": " << e.what() << '\n';
+        return 1;
     }
 }

@@ -21,6 +21,7 @@
 #include "field_widget.h"
 #include "loading_dialog.h"
 #include "main_window.h"
+#include "thumbnails.h"
 #include "shuffle_dialog.h"
 #include "storage/custom_games.h"
 #include "window_placement.h"
@@ -58,14 +59,32 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     if (closeDialogsAtOnce) CloseAtOnce(F_About);
     F_About->exec();
 
-    if (!LoadCards())
-        ShowError(QString("The cards could not be loaded from %1.").arg(QString::fromStdString(PickedDeck)));
+    if (!LoadCards()) {
+        // A damaged set must not leave a blank table: the first set of the
+        // program directory that loads takes its place.
+        const std::string bad = PickedDeck;
+        bool loaded = false;
+        for (const std::string& name : ListPickerFiles(Files_.ProgramDir, PickerMode::Deck)) {
+            if (Files_.ProgramDir + name == bad || HasNewerTwin(Files_.ProgramDir, name)) continue;
+            PickedDeck = Files_.ProgramDir + name;
+            if ((loaded = LoadCards())) break;
+        }
+        if (loaded) {
+            ShowError(QString::fromStdString("The card set " + bad + " could not be read; the cards of " + PickedDeck +
+                                             " are used instead."));
+        } else {
+            PickedDeck = bad;
+            ShowError(QString("The cards could not be loaded from %1.").arg(QString::fromStdString(bad)));
+        }
+    }
 
     PaintBackgrounds();
 
     Game_.UndoEnabled = true;
     MI_GameUndo->setEnabled(true);
     show();
+    for (const QString& note : StartNotes_) ShowError(note);
+    StartNotes_.clear();
 
     // The settings name a listed game; a custom one gone from its file is
     // played as its base game.

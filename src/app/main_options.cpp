@@ -64,6 +64,8 @@ void F_Main::MI_OptionsDeckClick()
     const std::string inUse = PickedDeck;
     PickedDeck = picker.Picked();
     if (!LoadCards()) {
+        ShowError(QString::fromStdString("The card set " + PickedDeck + " could not be read; the cards of " + inUse +
+                                         " stay."));
         PickedDeck = inUse;
         return;
     }

@@ -64,6 +64,10 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
         form.exec();
     };
 
+    SaveTimer_.setSingleShot(true);
+    SaveTimer_.setInterval(0);
+    connect(&SaveTimer_, &QTimer::timeout, this, [this] { SaveChanged(); });
+
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &F_Main::Timer1Timer);
 
@@ -145,7 +149,10 @@ void F_Main::CreateMenu()
     for (const auto& [action, field] : checks) {
         action->setCheckable(true);
         action->setChecked(opt.*field);
-        connect(action, &QAction::toggled, this, [this, f = field](bool on) { Game_.T.Opt.*f = on; });
+        connect(action, &QAction::toggled, this, [this, f = field](bool on) {
+            Game_.T.Opt.*f = on;
+            ScheduleSave();
+        });
     }
 
     // The usual desktop keys beside the program's own.
@@ -179,6 +186,10 @@ void F_Main::CreateMenu()
     connect(MI_HelpAbout, &QAction::triggered, this, &F_Main::MI_HelpAboutClick);
     connect(MI_GameSave, &QAction::triggered, this, &F_Main::MI_GameSaveClick);
     connect(MI_GameLoad, &QAction::triggered, this, &F_Main::MI_GameLoadClick);
+    // After a command that may change the settings (its handler ran first).
+    for (QAction* a : {MI_GameChoose, MI_GameCustomize, MI_OptionsBkgColor, MI_OptionsBkgTexture, MI_OptionsDeck,
+                       MI_OptionsBack, MI_GameLoad})
+        connect(a, &QAction::triggered, this, &F_Main::ScheduleSave);
 }
 
 QLabel* F_Main::StatusPanel(const char* panelName, const char* labelName, int width, const char* widestText)
@@ -281,8 +292,39 @@ void F_Main::Shutdown()
     ShutDown_ = true;
     ResizeArmed = false;
     Timer1.stop();
+    SaveTimer_.stop();
     WriteSettingsFile();
     WriteStatistics();
+}
+
+void F_Main::ScheduleSave()
+{
+    if (!ShutDown_) SaveTimer_.start();
+}
+
+void F_Main::StatisticsCounted()
+{
+    StatisticsDirty_ = true;
+    ScheduleSave();
+}
+
+void F_Main::SaveChanged(bool quiet)
+{
+    if (ShutDown_) return;
+    SaveTimer_.stop();
+    QuietSave_ = quiet;
+    if (StatisticsDirty_) WriteStatistics();
+    if (!WrittenSettings_ || *WrittenSettings_ != CurrentSettings()) WriteSettingsFile();
+    QuietSave_ = false;
+}
+
+void F_Main::ShowWriteError(const std::string& what, const std::string& path, const std::string& error)
+{
+    const std::string text = "Could not write the " + what + " " + path + ": " + error + ".";
+    // A full disk would otherwise say so at every counted game.
+    if (QuietSave_ || text == LastWriteError_) return;
+    LastWriteError_ = text;
+    ShowError(QString::fromStdString(text));
 }
 
 }  // namespace quillo

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "engine/game.h"
 #include "engine/keyboard_cursor.h"
@@ -48,9 +50,21 @@ public:
     // player (used by measurements and tests).
     void StartUp(bool closeDialogsAtOnce = false);
 
-    // quillo.set: read and applied at start-up, written at shutdown.
+    // quillo.set: read and applied at start-up, written when changed and at
+    // shutdown.
     void ReadSettingsFile();
     void WriteSettingsFile();
+    // Writes the statistics and the settings now, each only when it changed
+    // since its last write. Quiet: no message boxes (the display may be gone).
+    void SaveChanged(bool quiet = false);
+    // Asks for SaveChanged as soon as the current event is done: a burst of
+    // changes makes one write.
+    void ScheduleSave();
+    // Marks the statistics as counted since their last write and schedules it.
+    void StatisticsCounted();
+    // The end of the run (close, a signal, the session's end): everything is
+    // written once; later calls do nothing.
+    void Shutdown();
     void ApplySettings(const Settings& s);
     Settings CurrentSettings() const;
 
@@ -214,7 +228,7 @@ private:
     void WriteStatistics();
     QLabel* StatusPanel(const char* panelName, const char* labelName, int width, const char* widestText);
     QLabel* Label(StatusLabel which) const;
-    void Shutdown();
+    void ShowWriteError(const std::string& what, const std::string& path, const std::string& error);
     void PaintBackgrounds();
     void RelayoutCards();
     void SetUpKeyboard();
@@ -225,6 +239,13 @@ private:
     Game Game_;
     SoundPlayer Sound_;
     bool ShutDown_ = false;
+    QTimer SaveTimer_;
+    bool StatisticsDirty_ = false;
+    bool QuietSave_ = false;
+    std::optional<Settings> WrittenSettings_;
+    std::string LastWriteError_;
+    // Found while reading the files, told after the welcome box.
+    std::vector<QString> StartNotes_;
     bool DealButtonPlaced_ = false;
     void AttachCardArt();
     CardImageStore Cards_;

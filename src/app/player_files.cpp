@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "file_names.h"
+#include "storage/atomic_file.h"
 
 namespace quillo {
 
@@ -22,6 +23,21 @@ std::string WithSeparator(std::string dir)
 bool HoldsData(const QString& dir)
 {
     return QFileInfo(QDir(dir).filePath(DataMarker)).isFile();
+}
+
+// A write killed before its rename leaves its temporary file behind.
+void RemoveLeftovers(const FILE_NAMES& f)
+{
+    for (const std::string* path : {&f.Settings, &f.Statistics, &f.CustomGames}) RemoveStaleTemporaries(*path);
+}
+
+// The player's files that a program directory, now read-only, already
+// holds are where the copy in the data location starts from.
+void StartFrom(const std::string& from, const std::string& to)
+{
+    if (FileExists(to) || !FileExists(from)) return;
+    std::string error;
+    if (auto bytes = ReadWholeFile(from, error)) WriteFileAtomic(to, *bytes);
 }
 
 }  // namespace
@@ -46,7 +62,11 @@ FILE_NAMES PlayerFileNames(const std::string& programDir)
     const std::string data = FindDataDir(programDir, xdg);
     FILE_NAMES f = MakeFileNames(data);
     f.ProgramDir = WithSeparator(programDir);
-    if (data == f.ProgramDir && QFileInfo(QString::fromStdString(f.ProgramDir)).isWritable()) return f;
+    if (data == f.ProgramDir && QFileInfo(QString::fromStdString(f.ProgramDir)).isWritable()) {
+        RemoveLeftovers(f);
+        return f;
+    }
+    const FILE_NAMES beside = f;
     // An installed copy does not write beside itself, even where it could:
     // the player's files go to the data location; the shipped data stays put.
     const QString home = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -58,6 +78,10 @@ FILE_NAMES PlayerFileNames(const std::string& programDir)
     f.Statistics = dir + "quillo.won";
     f.CustomGames = dir + "quillo.cus";
     f.CustomGamesTemp = dir + "quillo.cut";
+    StartFrom(beside.Settings, f.Settings);
+    StartFrom(beside.Statistics, f.Statistics);
+    StartFrom(beside.CustomGames, f.CustomGames);
+    RemoveLeftovers(f);
     return f;
 }
 
