@@ -37,6 +37,10 @@ struct GameRow {
     std::string BestPlayer;
     std::string BestTime;  // empty when never won with a recorded time
     std::string HelpTopic;
+    // Kept in a file of their own (quillo.str), beside the counts.
+    int32_t Streak = 0;  // wins in a row up to the last game that ended
+    int32_t LongestStreak = 0;
+    int32_t SecondsPlayed = 0;
 
     // The text of a column as the chooser shows and sorts it.
     std::string Column(int column) const;
@@ -62,6 +66,17 @@ struct SavedCounts {
     std::string BestTime;
 };
 
+// What this copy played of a game since it last read or wrote the streaks
+// file: the outcomes in order and the time. A write replays them on what the
+// file holds then, so that two copies at once keep each other's games.
+struct StreakSince {
+    int32_t Game = 0;
+    int32_t Key = -1;
+    std::vector<bool> Outcomes;  // true: won
+    int32_t Seconds = 0;
+    bool Reset = false;  // the player cleared the game's streaks here
+};
+
 class GameRowTable {
 public:
     // A row for every catalogue game, in catalogue order.
@@ -85,6 +100,7 @@ public:
     std::vector<SavedCounts> Saved;
     // Rows the player deleted: their statistics go at the next write.
     std::vector<std::pair<int32_t, int32_t>> Removed;
+    std::vector<StreakSince> Streaks;
 
 private:
     std::vector<GameRow> Rows_;

@@ -1,0 +1,183 @@
+// quillo.str: streaks and time played, their layout, the streak rules, every
+// cut of the file, and two copies replaying their games on one file.
+
+#include <gtest/gtest.h>
+
+#include "engine/catalogue.h"
+#include "storage/streaks.h"
+#include "storage_support.h"
+
+namespace quillo {
+namespace {
+
+GameRowTable TableWithCustom()
+{
+    GameRowTable t = GameRowTable::WithCatalogue();
+    t.AppendCustom("My Klondike", games::Klondike, 0);
+    return t;
+}
+
+const GameRow& Row(const GameRowTable& t, int32_t game, int32_t key = -1)
+{
+    return t.Rows().at(static_cast<size_t>(t.Find(game, key)));
+}
+
+// Plays a string of games on a row: 'W' won, 'L' left unfinished; each took
+// ten seconds.
+void Play(GameRowTable& t, int32_t game, int32_t key, const std::string& games)
+{
+    for (char c : games) CountOutcome(t, game, key, c == 'W', 10);
+}
+
+struct Shown {
+    int32_t Streak, Longest, Seconds;
+    bool operator==(const Shown&) const = default;
+};
+Shown ShownOf(const GameRowTable& t, int32_t game, int32_t key = -1)
+{
+    const GameRow& r = Row(t, game, key);
+    return {r.Streak, r.LongestStreak, r.SecondsPlayed};
+}
+
+TEST(Streaks, WinsExtendAndAnyOtherEndBreaks)
+{
+    struct Case {
+        const char* games;
+        Shown want;
+    } cases[] = {
+        {"", {0, 0, 0}},
+        {"W", {1, 1, 10}},
+        {"WWW", {3, 3, 30}},
+        {"WWL", {0, 2, 30}},
+        {"WWLW", {1, 2, 40}},
+        {"WLWWWLWW", {2, 3, 80}},
+        {"LLL", {0, 0, 30}},
+    };
+    for (const Case& c : cases) {
+        GameRowTable t = TableWithCustom();
+        Play(t, games::Klondike, 0, c.games);
+        EXPECT_EQ(ShownOf(t, games::Klondike, 0), c.want) << c.games;
+        // The built-in game of the same catalogue index is another row.
+        EXPECT_EQ(ShownOf(t, games::Klondike), (Shown{0, 0, 0})) << c.games;
+    }
+    GameRowTable t = TableWithCustom();
+    Play(t, games::Star, -1, "WW");
+    ResetStreaks(t, games::Star, -1);
+    EXPECT_EQ(ShownOf(t, games::Star), (Shown{0, 0, 0}));
+}
+
+TEST(Streaks, FileLayoutAndRoundTrip)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(StreaksFileName);
+    GameRowTable t = TableWithCustom();
+    Play(t, games::Star, -1, "WWLW");
+    Play(t, games::Klondike, 0, "W");
+    ASSERT_TRUE(SaveStreaks(path, t).Ok());
+    EXPECT_TRUE(t.Streaks.empty());
+
+    test::Bytes want;
+    want.Field("CARDSSTRK", 10).Field("1.0", 10);
+    for (const GameRow& r : t.Rows()) want.I32(r.Game).I32(r.Key).I32(r.Streak).I32(r.LongestStreak).I32(r.SecondsPlayed);
+    EXPECT_EQ(test::Slurp(path), want.B);
+    EXPECT_EQ(ShownOf(t, games::Star), (Shown{1, 2, 40}));
+
+    GameRowTable back = TableWithCustom();
+    back.Rows()[0].Streak = 7;  // loading starts from zero
+    EXPECT_EQ(LoadStreaks(path, back).Source, StreaksSource::File);
+    EXPECT_EQ(back.Rows(), t.Rows());
+    // A second write with nothing played changes nothing.
+    ASSERT_TRUE(SaveStreaks(path, back).Ok());
+    EXPECT_EQ(test::Slurp(path), want.B);
+}
+
+TEST(Streaks, EveryCutIsSafeAndDamageIsSetAside)
+{
+    std::vector<StreakRecord> recs;
+    for (int32_t g = 0; g < 6; ++g) recs.push_back({g, g == 5 ? 3 : -1, g, g + 2, 100 * g});
+    const std::vector<uint8_t> whole = EncodeStreaks(recs);
+    ASSERT_EQ(whole.size(), 20 + 20 * recs.size());
+    for (size_t n = 0; n <= whole.size(); ++n) {
+        StreaksRead r = DecodeStreaks(std::span<const uint8_t>(whole).first(n));
+        const StreaksSource want = n < 20 ? StreaksSource::Foreign
+                                   : (n - 20) % 20 == 0 ? StreaksSource::File
+                                                        : StreaksSource::Damaged;
+        EXPECT_EQ(r.Source, want) << n;
+        ASSERT_EQ(r.Records.size(), n < 20 ? 0 : (n - 20) / 20) << n;
+        for (size_t i = 0; i < r.Records.size(); ++i) EXPECT_EQ(r.Records[i], recs[i]) << n;
+    }
+    // Negative counts read as zero; a longest below the streak is raised.
+    std::vector<uint8_t> odd = EncodeStreaks({{1, -1, 5, 2, -9}});
+    EXPECT_EQ(DecodeStreaks(odd).Records.at(0), (StreakRecord{1, -1, 5, 5, 0}));
+
+    test::ScratchDir dir;
+    const std::string path = dir.File(StreaksFileName);
+    const std::vector<uint8_t> cut(whole.begin(), whole.end() - 3);
+    test::Spit(path, cut);
+    GameRowTable t = TableWithCustom();
+    StreaksRead r = LoadStreaks(path, t);
+    EXPECT_EQ(r.Source, StreaksSource::Damaged);
+    EXPECT_TRUE(r.SetAside);
+    EXPECT_EQ(test::Slurp(path + ".bak"), cut);
+    EXPECT_EQ(ShownOf(t, 4), (Shown{4, 6, 400}));
+    // Told once: the same bytes read again make no new copy.
+    GameRowTable again = TableWithCustom();
+    EXPECT_FALSE(LoadStreaks(path, again).SetAside);
+    ASSERT_TRUE(SaveStreaks(path, again).Ok());
+    EXPECT_EQ(LoadStreaks(path, again).Source, StreaksSource::File);
+}
+
+TEST(SharedStreaks, TwoCopiesReplayTheirGamesOnTheFile)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(StreaksFileName);
+    GameRowTable start = TableWithCustom();
+    Play(start, games::Star, -1, "WW");
+    ASSERT_TRUE(SaveStreaks(path, start).Ok());
+
+    // Both copies read the file (streak 2), then play and write in turn.
+    GameRowTable a = TableWithCustom(), b = TableWithCustom();
+    LoadStreaks(path, a);
+    LoadStreaks(path, b);
+    Play(a, games::Star, -1, "WW");
+    ASSERT_TRUE(SaveStreaks(path, a).Ok());
+    EXPECT_EQ(ShownOf(a, games::Star), (Shown{4, 4, 40}));
+    // B's win goes on A's four; then its loss breaks the streak.
+    Play(b, games::Star, -1, "W");
+    ASSERT_TRUE(SaveStreaks(path, b).Ok());
+    EXPECT_EQ(ShownOf(b, games::Star), (Shown{5, 5, 50}));
+    Play(b, games::Star, -1, "L");
+    Play(a, games::Star, -1, "W");
+    ASSERT_TRUE(SaveStreaks(path, b).Ok());
+    ASSERT_TRUE(SaveStreaks(path, a).Ok());
+    EXPECT_EQ(ShownOf(a, games::Star), (Shown{1, 5, 70}));
+
+    // A game only B lists (a custom game A cannot see) is kept by A's write.
+    GameRowTable c = TableWithCustom();
+    c.AppendCustom("B's own", games::Star, 7);
+    LoadStreaks(path, c);
+    Play(c, games::Star, 7, "W");
+    ASSERT_TRUE(SaveStreaks(path, c).Ok());
+    Play(a, games::Star, -1, "W");
+    ASSERT_TRUE(SaveStreaks(path, a).Ok());
+    GameRowTable d = TableWithCustom();
+    d.AppendCustom("B's own", games::Star, 7);
+    LoadStreaks(path, d);
+    EXPECT_EQ(ShownOf(d, games::Star, 7), (Shown{1, 1, 10}));
+    EXPECT_EQ(ShownOf(d, games::Star), (Shown{2, 5, 80}));
+
+    // A reset here clears the file's record before this copy's games since.
+    ResetStreaks(d, games::Star, -1);
+    Play(d, games::Star, -1, "W");
+    Play(a, games::Star, -1, "L");
+    ASSERT_TRUE(SaveStreaks(path, a).Ok());
+    ASSERT_TRUE(SaveStreaks(path, d).Ok());
+    EXPECT_EQ(ShownOf(d, games::Star), (Shown{1, 1, 10}));
+    // Deleting the custom game drops its record at the next write.
+    d.Remove(games::Star, 7);
+    ASSERT_TRUE(SaveStreaks(path, d).Ok());
+    for (const StreakRecord& r : DecodeStreaks(test::Slurp(path)).Records) EXPECT_NE(r.Key, 7);
+}
+
+}  // namespace
+}  // namespace quillo
