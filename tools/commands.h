@@ -15,5 +15,6 @@ int InspectCommand(const Args& args);
 int MakeDataCommand(const Args& args);
 int RenderCardsCommand(const Args& args);
 int PlayCommand(const Args& args);
+int SolveCommand(const Args& args);
 
 }  // namespace quillo

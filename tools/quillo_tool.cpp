@@ -18,6 +18,7 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
         {"make-data", quillo::MakeDataCommand},
         {"render-cards", quillo::RenderCardsCommand},
         {"play", quillo::PlayCommand},
+        {"solve", quillo::SolveCommand},
     };
     return table;
 }
