@@ -17,6 +17,7 @@ HeuristicWeights WeightsFor(int game)
         w.Ordered = 3;
         w.Buried = -2;
         w.SkipSeldom = false;
+        w.BestFirst = true;
         break;
     case games::Spider:
     case games::Scorpion:

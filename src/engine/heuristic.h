@@ -17,6 +17,10 @@ struct HeuristicWeights {
     // The first pass skips moves seldom needed; where they are needed often
     // (Free Cell's card swaps between columns) that costs more than it saves.
     bool SkipSeldom = true;
+    // Best first over progress rather than depth first by kind of action:
+    // better where many moves only shuffle cards (Free Cell), worse where
+    // progress shows late (the stock games).
+    bool BestFirst = false;
 };
 
 HeuristicWeights WeightsFor(int game);

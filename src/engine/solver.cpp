@@ -79,6 +79,27 @@ int TargetPile(const PlayerAction& a)
     return -1;
 }
 
+// Lower ranks are tried first by the depth-first pass: cards home, then
+// turning up, then cards off the waste, building, spaces, the stock.
+int ActionRank(const TableState& t, const PlayerAction& a)
+{
+    const GameRules& r = t.Rules;
+    switch (a.Kind) {
+    case ActionKind::Drag: {
+        if (r.IsFoundation(a.Pile)) return 0;
+        const int source = t.CardAt(a.Card).PileIndex;
+        if (r.IsReserve(a.Pile)) return 5;
+        if (r.IsWaste(source) || r.IsReserve(source)) return 2;
+        return t.PileAt(a.Pile).Count == 0 ? 4 : 3;
+    }
+    case ActionKind::Press: return r.IsStock(t.CardAt(a.Card).PileIndex) ? 6 : 1;
+    case ActionKind::TwoPresses: return 1;
+    case ActionKind::DealButton: return 6;
+    case ActionKind::EmptyStock: return 7;
+    }
+    return 8;
+}
+
 // Moves that a search seldom needs: cards back from a foundation, a card from
 // one free cell to another, a card built on a fitting card moved to another,
 // a non-King into an empty pile where nothing goes home. Skipping them finds
@@ -92,6 +113,7 @@ bool Seldom(const TableState& t, const PlayerAction& a)
     if (r.IsFoundation(target)) return false;
     if (r.IsFoundation(c.PileIndex)) return true;
     if (r.IsReserve(c.PileIndex) && r.IsReserve(target)) return true;
+    if (c.Order == 0 && t.PileAt(target).Count == 0 && !r.IsReserve(target)) return true;
     if (r.FoundFirst == -1 && t.PileAt(target).Count == 0 && c.Rank != RankKing) return true;
     if (!r.IsTableau(c.PileIndex) || !r.IsTableau(target) || c.Order == 0) return false;
     for (int i = 0; i < r.TotalCards; ++i) {
@@ -125,6 +147,7 @@ public:
     Outcome BestFirst(const TableState& root, std::vector<PlayerAction>& line)
     {
         Strict_ = !Weights_.SkipSeldom;
+        SkippedSeldom_ = false;
         Complete_ = true;
         Seen_.clear();
         Seen_.insert(PositionHash(root));
@@ -156,8 +179,8 @@ public:
         Current_ = root;
         int node = -1;
         for (;;) {
-            if (Children(
-                    Current_, [&](const PlayerAction& a, const TableState& st, int score) { add(node, a, st, score); }))
+            if (Children(Current_, true,
+                    [&](const PlayerAction& a, const TableState& st, int score) { add(node, a, st, score); }))
                 return WonFrom(node, line);
             if (OutOfBudget()) return Outcome::OutOfBudget;
             if (Open_.empty()) break;
@@ -171,11 +194,13 @@ public:
         return Outcome::Exhausted;
     }
 
-    // Depth first, children best first, skipping nothing unsound: the pass
-    // that proves a deal lost, in little memory.
-    Outcome DepthFirst(const TableState& root, std::vector<PlayerAction>& line)
+    // Depth first, children by kind of action and then by progress, in
+    // little memory. A strict pass skips nothing unsound and so can prove a
+    // deal lost.
+    Outcome DepthFirst(const TableState& root, bool strict, std::vector<PlayerAction>& line)
     {
-        Strict_ = true;
+        Strict_ = strict;
+        SkippedSeldom_ = false;
         Complete_ = true;
         Seen_.clear();
         Seen_.insert(PositionHash(root));
@@ -197,12 +222,13 @@ public:
             if (OutOfBudget()) return Outcome::OutOfBudget;
             ++depth;
         }
-        Proved_ = Complete_;
+        Proved_ = Complete_ && !SkippedSeldom_;
         return Outcome::Exhausted;
     }
 
     // The last pass searched every position that matters.
     bool Proved() const { return Proved_; }
+    bool PrefersBestFirst() const { return Weights_.BestFirst; }
 
 private:
     static constexpr size_t MaxOpen = 20000;
@@ -266,9 +292,11 @@ private:
         f.Scores.clear();
         f.Order.clear();
         f.Next = 0;
-        const bool won = Children(state, [&](const PlayerAction& a, const TableState& child, int score) {
+        // The kind of action orders better here than progress, which in the
+        // stock games shows only late; listing order breaks ties.
+        const bool won = Children(state, false, [&](const PlayerAction& a, const TableState& child, int) {
             f.Actions.push_back(a);
-            f.Scores.push_back(score);
+            f.Scores.push_back(-ActionRank(state, a));
             f.States.push_back(child);
         });
         f.Order.resize(f.Actions.size());
@@ -278,8 +306,8 @@ private:
     }
 
     // Plays each worthwhile action of state and hands every new position to
-    // sink; true when an action wins (WinningAction_).
-    template <class Sink> bool Children(const TableState& state, Sink&& sink)
+    // sink, with its progress where scored; true when an action wins (WinningAction_).
+    template <class Sink> bool Children(const TableState& state, bool scored, Sink&& sink)
     {
         Listed_.clear();
         ListActions(state, Listed_);
@@ -303,7 +331,7 @@ private:
                 return true;
             }
             if (!Seen_.insert(PositionHash(G_.T)).second) continue;
-            sink(a, G_.T, Heuristic(G_.T, Weights_));
+            sink(a, G_.T, scored ? Heuristic(G_.T, Weights_) : 0);
             if (OutOfBudget()) {
                 Complete_ = false;
                 break;
@@ -365,10 +393,10 @@ Solution Solve(const TableState& t, const SolverBudget& budget)
     const Clock::time_point start = Clock::now();
     Solution s;
     Search search(t, budget, start, s.Positions);
-    auto outcome = search.BestFirst(t, s.Line);
+    auto outcome = search.PrefersBestFirst() ? search.BestFirst(t, s.Line) : search.DepthFirst(t, false, s.Line);
     // A first pass that skipped or dropped positions proves nothing when it
     // fails; a strict pass goes on while the budget lasts.
-    if (outcome == Search::Outcome::Exhausted && !search.Proved()) outcome = search.DepthFirst(t, s.Line);
+    if (outcome == Search::Outcome::Exhausted && !search.Proved()) outcome = search.DepthFirst(t, true, s.Line);
     switch (outcome) {
     case Search::Outcome::Won: s.Result = SolveResult::Won; break;
     case Search::Outcome::Exhausted: s.Result = search.Proved() ? SolveResult::Lost : SolveResult::Unknown; break;

@@ -1,4 +1,4 @@
-// Whole games played through quillo-tool play: a small search finds a
+// Whole games played through quillo-tool play: the solver finds a
 // winning line of a known deal, its commands go to the real tool, and the
 // win must come with the last command, not before.
 
@@ -55,7 +55,7 @@ struct Deal {
     uint32_t Number;
 };
 
-// Deals the search wins quickly; found with the same search over numbers 1..40.
+// Deals the solver wins quickly.
 const Deal WonDeals[] = {
     {games::Klondike, 33}, {games::Chinese, 1},  {games::Canfield, 9},   {games::Aribert, 31},
     {games::FreeCell, 32}, {games::Star, 16},    {games::Braid, 9},      {games::MonteCarlo, 1},
@@ -76,7 +76,7 @@ class ScriptedGame : public testing::TestWithParam<Deal> {};
 TEST_P(ScriptedGame, WinComesWithTheLastCommand)
 {
     const Deal d = GetParam();
-    const test::WinLine line = test::FindWin(d.Game, d.Number, 20000);
+    const test::WinLine line = test::FindWin(d.Game, d.Number, 100000);
     ASSERT_TRUE(line.Won) << "no win found in " << line.Nodes << " positions";
     std::vector<std::string> commands = test::LineCommands(line);
     const size_t played = commands.size();
@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(UnwonGames, StoredDeadEnd,
 // The same commands with Animation on and off leave the same table.
 TEST(ScriptedGame, AnimationChangesNoData)
 {
-    const test::WinLine line = test::FindWin(games::Canfield, 9, 20000);
+    const test::WinLine line = test::FindWin(games::Canfield, 9, 100000);
     ASSERT_TRUE(line.Won);
     std::vector<std::string> states;
     for (const char* option : {"option animation on", "option animation off"}) {
