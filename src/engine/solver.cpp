@@ -150,7 +150,7 @@ public:
         SkippedSeldom_ = false;
         Complete_ = true;
         Seen_.clear();
-        Seen_.insert(PositionHash(root));
+        Seen_.insert(PositionHash(root, Alike_));
         Nodes_.clear();
         Open_.clear();
         Free_.clear();
@@ -194,7 +194,7 @@ public:
         return Outcome::Exhausted;
     }
 
-    // Depth first, children by kind of action and then by progress, in
+    // Depth first, children by kind of action, listing order among equals, in
     // little memory. A strict pass skips nothing unsound and so can prove a
     // deal lost.
     Outcome DepthFirst(const TableState& root, bool strict, std::vector<PlayerAction>& line)
@@ -203,7 +203,7 @@ public:
         SkippedSeldom_ = false;
         Complete_ = true;
         Seen_.clear();
-        Seen_.insert(PositionHash(root));
+        Seen_.insert(PositionHash(root, Alike_));
         if (Expand(root, 0)) return WonAt(1, line);
         if (OutOfBudget()) return Outcome::OutOfBudget;
         int depth = 1;
@@ -330,7 +330,7 @@ private:
                 WinningAction_ = a;
                 return true;
             }
-            if (!Seen_.insert(PositionHash(G_.T)).second) continue;
+            if (!Seen_.insert(PositionHash(G_.T, Alike_)).second) continue;
             sink(a, G_.T, scored ? Heuristic(G_.T, Weights_) : 0);
             if (OutOfBudget()) {
                 Complete_ = false;
