@@ -41,13 +41,16 @@ bool AlikeEmptyPiles(int game)
 // One deck built home by suit from the Ace and down in alternate colours on
 // the tableau: a card whose possible builders, the two lower cards of the
 // other colour, are home already is never needed on the tableau again.
+// Drawing more than one card, a card taken off the waste would change the
+// later draws, so there the rule holds only with a single draw.
 bool SafeHomeRules(const TableState& t)
 {
     const GameRules& r = t.Rules;
     const bool game
         = t.CurrentGame == games::FreeCell || t.CurrentGame == games::Klondike || t.CurrentGame == games::Yukon;
     return game && r.TotalCards == CardsPerDeck && r.FoundConsSuit == SuitSame && r.FoundConsVal == ConsAscending
-        && r.TableConsSuit == SuitAlternate && r.TableConsVal == ConsDescending;
+        && r.TableConsSuit == SuitAlternate && r.TableConsVal == ConsDescending
+        && (r.WasteFirst == -1 || r.GetDeckCardNum <= 1);
 }
 
 bool SafeHome(const TableState& t, const PlayerAction& a)
