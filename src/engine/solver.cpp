@@ -1,5 +1,6 @@
 #include "solver.h"
 
+#include "autoplay.h"
 #include "catalogue.h"
 #include "game.h"
 #include "heuristic.h"
@@ -395,6 +396,10 @@ Solution Solve(const TableState& t, const SolverBudget& budget)
 {
     const Clock::time_point start = Clock::now();
     Solution s;
+    if (IsWon(t)) {
+        s.Result = SolveResult::Won;
+        return s;
+    }
     Search search(t, budget, start, s.Positions);
     auto outcome = search.PrefersBestFirst() ? search.BestFirst(t, s.Line) : search.DepthFirst(t, false, s.Line);
     // A first pass that skipped or dropped positions proves nothing when it
