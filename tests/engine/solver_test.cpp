@@ -116,6 +116,13 @@ const PositionRow Positions[] = {
             { 10, { CardOf(Spades, 4) } }, { 11, { CardOf(Spades, 5) } }, { 12, { CardOf(Clubs, 2) } },
             { 13, { CardOf(Clubs, 3) } }, { 14, { CardOf(Clubs, 4) } }, { 15, { CardOf(Clubs, 5) } } },
         {}, SolveResult::Lost, 0 },
+    // Golf: tableau 0..6, stock 7, waste 8.
+    { "GolfTwoColumnCardsUpFromTheWaste", games::Golf,
+        { { 8, { CardOf(Spades, 4) } }, { 0, { CardOf(Hearts, 5) } }, { 1, { CardOf(Clubs, 6) } } }, {},
+        SolveResult::Won, 2 },
+    { "GolfStockCardFitsNothing", games::Golf,
+        { { 8, { CardOf(Spades, 4) } }, { 0, { CardOf(Hearts, 8) } }, { 7, { CardOf(Clubs, 12) } } },
+        { CardOf(Clubs, 12) }, SolveResult::Lost, 0 },
     // Scorpion, tableau 0..6: three suits built whole, the fourth's Queen
     // and its run wait to join their King.
     { "ScorpionRunJoinsItsKing", games::Scorpion,
