@@ -23,7 +23,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Deeper lines than this are cut; a cut search claims no loss.
-constexpr int MaxDepth = 3000;
+constexpr int MaxDepth = 1500;
 
 // Games whose tableau piles obey one rule, and whose free cells do: any empty
 // one serves as well as another, and a whole pile gains nothing by moving.
@@ -105,8 +105,9 @@ int ActionRank(const TableState& t, const PlayerAction& a)
 }
 
 // Moves that a search seldom needs: cards back from a foundation, a card from
-// one free cell to another, a card built on a fitting card moved to another,
-// a non-King into an empty pile where nothing goes home. Skipping them finds
+// one free cell to another, a whole pile into an empty one, a card built on a
+// fitting card moved to another, a non-King into an empty pile where nothing
+// goes home. Skipping them finds
 // wins sooner but may miss one, so a search that skipped any claims no loss.
 bool Seldom(const TableState& t, const PlayerAction& a)
 {
@@ -146,8 +147,8 @@ public:
     }
 
     // Best first over the measure of progress, newest first among equals,
-    // skipping seldom moves where the game allows: finds most wins soonest. Open positions beyond
-    // a cap are dropped, which, like skipping, leaves nothing proved.
+    // skipping seldom moves where the game allows. Open positions beyond a
+    // cap are dropped, which, like skipping, leaves nothing proved.
     Outcome BestFirst(const TableState& root, std::vector<PlayerAction>& line)
     {
         Strict_ = !Weights_.SkipSeldom;
