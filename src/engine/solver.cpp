@@ -397,7 +397,11 @@ Solution Solve(const TableState& t, const SolverBudget& budget)
 {
     const Clock::time_point start = Clock::now();
     Solution s;
-    if (IsWon(t)) {
+    // A table with nothing left to do that passes the win test is won. Some
+    // win tests hold at the deal too, before any play, so only then.
+    std::vector<PlayerAction> actions;
+    ListActions(t, actions);
+    if (actions.empty() && IsWon(t)) {
         s.Result = SolveResult::Won;
         return s;
     }

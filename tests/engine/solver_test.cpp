@@ -16,15 +16,6 @@ using test::CardOf;
 
 constexpr int Spades = 0, Clubs = 1, Hearts = 2;
 
-// A suit from its Ace up to its King.
-std::vector<int> SuitUp(int suit)
-{
-    std::vector<int> out;
-    for (int r = 0; r <= RankKing; ++r)
-        out.push_back(CardOf(suit, r));
-    return out;
-}
-
 // A suit from the given rank down to its Ace.
 std::vector<int> SuitDown(int suit, int from = RankKing)
 {
@@ -93,9 +84,7 @@ TEST_P(KnownPosition, SolverFindsTheKnownAnswer)
     ASSERT_EQ(s.Result, row.Expected) << ResultName(s.Result) << " after " << s.Positions << " positions";
     if (row.Expected != SolveResult::Won) return;
     EXPECT_LE(s.Line.size(), row.MaxLine);
-    if (!s.Line.empty()) {
-        EXPECT_TRUE(ReplayWins(g.T, s.Line));
-    }
+    EXPECT_TRUE(ReplayWins(g.T, s.Line));
 }
 
 const PositionRow Positions[] = {
@@ -105,7 +94,6 @@ const PositionRow Positions[] = {
     { "KlondikeTwoOverHiddenAceWithAStockToTurn", games::Klondike,
         { { 0, { CardOf(Hearts, 6), CardOf(Clubs, 4) } }, { 6, { CardOf(Spades, 0), CardOf(Spades, 1) } } },
         { CardOf(Spades, 0) }, SolveResult::Lost, 0 },
-    { "KlondikeAllHomeIsWonWithNoAction", games::Klondike, { { 2, SuitUp(Spades) } }, {}, SolveResult::Won, 0 },
     // Free Cell: free cells 0..3, foundations 4..7, tableau 8..15.
     { "FreeCellTwoSuitsCrossed", games::FreeCell,
         { { 8, { CardOf(Hearts, 1), CardOf(Spades, 0) } }, { 9, { CardOf(Spades, 1), CardOf(Hearts, 0) } } }, {},
