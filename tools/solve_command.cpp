@@ -7,6 +7,7 @@
 #include "json_writer.h"
 #include "play_session.h"
 
+#include <cmath>
 #include <iostream>
 #include <string>
 
@@ -33,7 +34,7 @@ int SolveCommand(const Args& args)
     j.Key("number").Int(number);
     j.Key("result").Str(ResultName(s.Result));
     j.Key("positions").Int(s.Positions);
-    j.Key("milliseconds").Double(static_cast<double>(static_cast<long>(s.Milliseconds * 1000)) / 1000);
+    j.Key("milliseconds").Int(std::llround(s.Milliseconds));
     j.Key("line");
     j.BeginArray();
     for (const auto& c : LineCommands(s.Line))
