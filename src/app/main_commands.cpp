@@ -64,9 +64,9 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
         // program directory that loads takes its place.
         const std::string bad = PickedDeck;
         bool loaded = false;
-        for (const std::string& name : ListPickerFiles(Files_.ProgramDir, PickerMode::Deck)) {
-            if (Files_.ProgramDir + name == bad || HasNewerTwin(Files_.ProgramDir, name)) continue;
-            PickedDeck = Files_.ProgramDir + name;
+        for (const PickerEntry& e : ListPickerEntries(Files_.DataDir, Files_.PlayerDir, PickerMode::Deck)) {
+            if (e.Path == bad) continue;
+            PickedDeck = e.Path;
             if ((loaded = LoadCards())) break;
         }
         if (loaded) {
