@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringList>
 #include <QTimer>
 
 #include <QFileInfo>
@@ -23,6 +24,7 @@
 #include "main_window.h"
 #include "shuffle_dialog.h"
 #include "storage/custom_games.h"
+#include "storage/settings_file.h"
 #include "window_placement.h"
 
 namespace quillo {
@@ -67,17 +69,35 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     MI_GameUndo->setEnabled(true);
     show();
 
+    ReportSetAsideCustomGames();
     // The settings name a listed game; a custom one gone from its file is
-    // played as its base game.
-    if (!SetUpCustomGame(Game_, Files_.CustomGames, Game_.T.CurrentGame, Game_.T.CurrentCustom)) {
-        Game_.T.CurrentGame = games::Star;
+    // played as its base game, one whose record is refused gives way to the
+    // default game.
+    std::string refused;
+    if (!SetUpCustomGame(Game_, Files_.CustomGames, Game_.T.CurrentGame, Game_.T.CurrentCustom, &refused)) {
+        const bool wasRefused = !refused.empty();
+        Game_.T.CurrentGame = wasRefused ? Settings().CurrentGame : games::Star;
         Game_.T.CurrentCustom = -1;
         SetupGame(Game_, SetupForm::Full);
+        // The set-aside message above already named a record set aside.
+        if (wasRefused && !SetAsideReported) ShowError(QString::fromStdString(refused));
     }
     NewDeal(Game_, DealKind::New);
 
     ResizeArmed = true;
     SavedGamesDir = QString::fromStdString(Files_.ProgramDir);
+}
+
+void F_Main::ReportSetAsideCustomGames()
+{
+    const CustomGamesRead read = ReadCustomGames(Files_.CustomGames);
+    SetAsideReported = !read.SetAside.empty();
+    if (!SetAsideReported) return;
+    QStringList lines;
+    for (const SetAsideRecord& rec : read.SetAside)
+        lines << QString::fromStdString(SetAsideMessage(Files_.CustomGames, rec));
+    lines << "Such a game is not offered; its record stays in the file.";
+    ShowError(lines.join("\n\n"));
 }
 
 bool F_Main::Celebrating() const
