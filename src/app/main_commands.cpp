@@ -69,35 +69,38 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     MI_GameUndo->setEnabled(true);
     show();
 
-    ReportSetAsideCustomGames();
     // The settings name a listed game; a custom one gone from its file is
     // played as its base game, one whose record is refused gives way to the
     // default game.
     std::string refused;
+    QString instead;
     if (!SetUpCustomGame(Game_, Files_.CustomGames, Game_.T.CurrentGame, Game_.T.CurrentCustom, &refused)) {
         const bool wasRefused = !refused.empty();
         Game_.T.CurrentGame = wasRefused ? Settings().CurrentGame : games::Star;
         Game_.T.CurrentCustom = -1;
         SetupGame(Game_, SetupForm::Full);
-        // The set-aside message above already named a record set aside.
-        if (wasRefused && !SetAsideReported) ShowError(QString::fromStdString(refused));
+        if (wasRefused) instead = QString::fromStdString(Game_.T.GameName + " is dealt instead.");
     }
     NewDeal(Game_, DealKind::New);
+    // A record set aside is named there; any other refusal here.
+    if (!ReportSetAsideCustomGames(instead) && !refused.empty())
+        ShowError(QString::fromStdString(refused) + "\n\n" + instead);
 
     ResizeArmed = true;
     SavedGamesDir = QString::fromStdString(Files_.ProgramDir);
 }
 
-void F_Main::ReportSetAsideCustomGames()
+bool F_Main::ReportSetAsideCustomGames(const QString& instead)
 {
     const CustomGamesRead read = ReadCustomGames(Files_.CustomGames);
-    SetAsideReported = !read.SetAside.empty();
-    if (!SetAsideReported) return;
+    if (read.SetAside.empty()) return false;
     QStringList lines;
     for (const SetAsideRecord& rec : read.SetAside)
         lines << QString::fromStdString(SetAsideMessage(Files_.CustomGames, rec));
     lines << "Such a game is not offered; its record stays in the file.";
+    if (!instead.isEmpty()) lines << instead;
     ShowError(lines.join("\n\n"));
+    return true;
 }
 
 bool F_Main::Celebrating() const
