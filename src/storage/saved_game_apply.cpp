@@ -33,6 +33,7 @@ bool ApplySavedGame(Game& g, const SavedGame& s)
     t.GameName = s.GameName;
     t.HelpTopic = s.HelpTopic;
     t.Cards = s.Cards;
+    for (Card& c : t.Cards) c.Moving = false;  // a loaded position is at rest
     t.Piles = s.Piles;
 
     g.UndoEnabled = s.UndoEnabled;
