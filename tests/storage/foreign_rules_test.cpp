@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "engine/autoplay.h"
 #include "engine/catalogue.h"
 #include "engine/deal.h"
 #include "engine/game_fit.h"
@@ -139,7 +140,8 @@ TEST(ForeignRules, CustomRecordsThatDoNotFitAreSetAsideAndKept)
     ASSERT_EQ(read.SetAside.size(), 2u);
     EXPECT_EQ(read.SetAside[0].Name, "Flipped");
     EXPECT_EQ(SetAsideMessage(path, read.SetAside[0]),
-              "The custom game \"Flipped\" in " + path + " does not fit Big Harp (another number of cards); it is set aside.");
+              "The custom game \"Flipped\" in " + path +
+                  " does not fit Big Harp (another number of cards); it is set aside.");
 
     auto table = GameRowTable::WithCatalogue();
     int32_t highest = ListCustomGames(path, table);
@@ -170,6 +172,23 @@ TEST(ForeignRules, CustomRecordsThatDoNotFitAreSetAsideAndKept)
     ASSERT_EQ(read.Records.size(), 1u);
     EXPECT_EQ(read.Records[0].Name, "More");
     EXPECT_EQ(read.SetAside.size(), 2u);
+}
+
+// Past every reader, the engine itself will not deal or press on a table
+// whose rules are another game's: a fault asserted in debug builds, refused
+// (nothing changes) in release ones.
+TEST(ForeignRules, TheDealAndHooksRefuseATableThatDoesNotFit)
+{
+    Game kl;
+    test::SetUpAndDeal(kl, games::Klondike, 1);
+    Game g;
+    test::SetUpAndDeal(g, games::Osmosis, 1);
+    g.T.Rules = kl.T.Rules;  // what a record with a flipped base game once put there
+    const auto before = g.T.Cards;
+    EXPECT_DEBUG_DEATH(EXPECT_FALSE(NewDeal(g, DealKind::New)), "do not fit");
+    EXPECT_DEBUG_DEATH(FieldPress(g, {Button::Left, 0, g.T.CardAt(0).PileIndex, 1, 1}), "do not fit");
+    EXPECT_DEBUG_DEATH(EXPECT_FALSE(IsWon(g.T)), "do not fit");
+    EXPECT_EQ(g.T.Cards, before);
 }
 
 }  // namespace

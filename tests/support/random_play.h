@@ -37,7 +37,8 @@ inline void PlayRandomStep(Game& g, uint32_t choice, std::vector<PlayerAction>& 
         break;
     }
     case 3:
-        if (cards > 0) pressCard(static_cast<int>(arg % static_cast<uint32_t>(cards)), (arg & 1) ? Button::Right : Button::Left);
+        if (cards > 0)
+            pressCard(static_cast<int>(arg % static_cast<uint32_t>(cards)), (arg & 1) ? Button::Right : Button::Left);
         break;
     case 4:
         if (piles > 0) {
