@@ -18,6 +18,7 @@
 #include "json_writer.h"
 #include "storage/custom_games.h"
 #include "storage/statistics.h"
+#include "storage/streaks.h"
 
 namespace quillo {
 
@@ -42,7 +43,7 @@ void Check(const IoResult& done, const std::string& what)
 
 int CountGamesCommand(const Args& args)
 {
-    auto opts = ParseOptions(args, {"dir", "game", "name", "played", "won", "ready", "wait"});
+    auto opts = ParseOptions(args, {"dir", "game", "name", "played", "won", "seconds", "ready", "wait"});
     if (!opts.count("dir")) throw UsageError("count-games needs --dir DIR");
     const std::string dir = opts["dir"] + "/";
     const int game = opts.count("game") ? static_cast<int>(ParseInteger(opts["game"], 0, CatalogueSize - 1, "--game"))
@@ -51,13 +52,18 @@ int CountGamesCommand(const Args& args)
     const int played = static_cast<int>(ParseInteger(opts.count("played") ? opts["played"] : "0", 0, 10000, "--played"));
     const int won = static_cast<int>(ParseInteger(opts.count("won") ? opts["won"] : "0", 0, played, "--won"));
     const std::string cus = dir + CustomGamesFileName;
+    const int seconds =
+        static_cast<int>(ParseInteger(opts.count("seconds") ? opts["seconds"] : "0", 0, 86399, "--seconds"));
     const std::string wonPath = dir + StatisticsFileName;
+    const std::string strPath = dir + StreaksFileName;
 
     GameRowTable table = GameRowTable::WithCatalogue();
     std::vector<std::string> notes;
     int32_t highest = ListCustomGames(cus, table, &notes);
     const StatisticsRead stats = LoadStatistics(wonPath, table);
     if (stats.Source == StatisticsSource::IoError) throw std::runtime_error(wonPath + ": " + stats.Error);
+    const StreaksRead streaks = LoadStreaks(strPath, table);
+    if (streaks.Source == StreaksSource::IoError) throw std::runtime_error(strPath + ": " + streaks.Error);
     MeetOtherCopy(opts.count("ready") ? opts["ready"] : "", opts.count("wait") ? opts["wait"] : "");
 
     Game g;
@@ -68,11 +74,15 @@ int CountGamesCommand(const Args& args)
         Check(SaveCustomGame(cus, table, highest, g, highest + 1, opts["name"]), cus);
         key = g.T.CurrentCustom;
     }
+    // The first games are won, the rest left unfinished; each took --seconds.
     for (int i = 0; i < played; ++i) {
         CountPlayed(table, game, key);
         if (i < won) CountWin(table, game, key, g.T.Rules);
+        CountOutcome(table, game, key, i < won, seconds);
+        Check(SaveStreaks(strPath, table), strPath);
         Check(SaveStatistics(wonPath, table), wonPath);
     }
+    Check(SaveStreaks(strPath, table), strPath);
     Check(SaveStatistics(wonPath, table), wonPath);
 
     JsonWriter j;

@@ -24,6 +24,7 @@ std::span<const FileInspector> FileInspectors();
 bool InspectSettings(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
 bool InspectSavedGame(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
 bool InspectStatistics(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
+bool InspectStreaks(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
 bool InspectCustomGames(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error);
 
 // Card sets and frames files (inspect_cards.cpp).

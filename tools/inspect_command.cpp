@@ -13,6 +13,7 @@ std::span<const FileInspector> FileInspectors()
         {"CARDSSET", InspectSettings},
         {"SAVEGAME", InspectSavedGame},
         {"CARDSSTAT", InspectStatistics},
+        {"CARDSSTRK", InspectStreaks},
         {"CUSTOMGAME", InspectCustomGames},
         {"CARDSDATA", InspectCardSet},
         {"QTFRAMES", InspectFrames},

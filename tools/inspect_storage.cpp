@@ -9,6 +9,7 @@
 #include "storage/saved_game.h"
 #include "storage/settings_file.h"
 #include "storage/statistics.h"
+#include "storage/streaks.h"
 #include "table_json.h"
 
 namespace quillo {
@@ -143,6 +144,35 @@ bool InspectStatistics(std::span<const uint8_t> bytes, JsonWriter& j, std::strin
     j.EndArray();
     j.EndObject();
     if (read.Source == StatisticsSource::Damaged) {
+        error = "damaged after record " + std::to_string(read.Records.size());
+        return false;
+    }
+    return true;
+}
+
+bool InspectStreaks(std::span<const uint8_t> bytes, JsonWriter& j, std::string& error)
+{
+    StreaksRead read = DecodeStreaks(bytes);
+    if (read.Source == StreaksSource::Foreign) {
+        error = "another streaks version";
+        return false;
+    }
+    j.BeginObject();
+    WriteHeadJson(j, bytes, 10);
+    j.Key("Records");
+    j.BeginArray();
+    for (const StreakRecord& r : read.Records) {
+        j.BeginObject();
+        j.Key("Game").Int(r.Game);
+        j.Key("Key").Int(r.Key);
+        j.Key("Streak").Int(r.Streak);
+        j.Key("Longest").Int(r.Longest);
+        j.Key("Seconds").Int(r.Seconds);
+        j.EndObject();
+    }
+    j.EndArray();
+    j.EndObject();
+    if (read.Source == StreaksSource::Damaged) {
         error = "damaged after record " + std::to_string(read.Records.size());
         return false;
     }

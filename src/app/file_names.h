@@ -14,6 +14,7 @@ struct FILE_NAMES {
     std::string CardSetPath;
     std::string Settings;
     std::string Statistics;
+    std::string Streaks;
     std::string CustomGames;
     std::string CustomGamesTemp;
     std::string DeckDir;
@@ -33,6 +34,7 @@ inline FILE_NAMES MakeFileNames(std::string dir)
     f.CardSetPath = dir + "wheels.cr3";
     f.Settings = dir + "quillo.set";
     f.Statistics = dir + "quillo.won";
+    f.Streaks = dir + "quillo.str";
     f.CustomGames = dir + "quillo.cus";
     f.CustomGamesTemp = dir + "quillo.cut";
     f.DeckDir = dir;

@@ -2,6 +2,8 @@
 // dialog, and the statistics the chooser keeps.
 
 #include <QMessageBox>
+#include <algorithm>
+#include <cmath>
 #include <QPushButton>
 #include <memory>
 
@@ -12,8 +14,11 @@
 #include "games_dialog.h"
 #include "main_window.h"
 #include "storage/statistics.h"
+#include "storage/streaks.h"
 
 namespace quillo {
+
+double CurrentTimeOfDay();
 
 void F_Main::CreateGameChooser()
 {
@@ -35,11 +40,15 @@ void F_Main::CreateGameChooser()
     ctx.Deleted = [this] { StatisticsCounted(); };
     F_Games = new TF_Games(ctx, this);
     StartNotes_.insert(StartNotes_.end(), F_Games->StartNotes.begin(), F_Games->StartNotes.end());
+    ReadStreaks();
 
     // The chooser's table counts the games played and won.
     OnGamePlayed = [this] {
         const TableState& t = Game_.T;
+        // Should another game still be open, it was left.
+        LeaveGame();
         CountPlayed(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom);
+        Open_ = OpenGame{t.CurrentGame, t.CurrentCustom, t.Rules.StartTime};
         StatisticsCounted();
     };
     // A win is counted at once; the win form then asks for a name when the
@@ -48,6 +57,9 @@ void F_Main::CreateGameChooser()
     OnGameWon = [this, lastWin] {
         const TableState& t = Game_.T;
         *lastWin = quillo::CountWin(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom, t.Rules);
+        // The time of a win is the one the best time is judged by.
+        if (lastWin->Row >= 0) CountOutcome(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom, true, lastWin->ElapsedSeconds);
+        Open_.reset();
         F_Games->ShowStatistics(lastWin->Row);
         // Written before the win form waits for the player.
         StatisticsCounted();
@@ -62,15 +74,44 @@ void F_Main::CreateGameChooser()
     };
 }
 
+void F_Main::ReadStreaks()
+{
+    const std::string& path = Files_.Streaks;
+    const StreaksRead read = LoadStreaks(path, F_Games->SG_Table);
+    std::string note;
+    if (read.Source == StreaksSource::IoError)
+        note = "Could not read the streaks file " + path + ": " + read.Error + ".";
+    else if (!read.SetAsideError.empty())
+        note = "Could not copy the damaged streaks file " + path + " to " + path + ".bak: " + read.SetAsideError + ".";
+    else if (read.SetAside)
+        note = "The streaks file " + path + " is damaged; a copy is kept in " + path + ".bak.";
+    if (!note.empty()) StartNotes_.push_back(QString::fromStdString(note));
+}
+
+void F_Main::LeaveGame()
+{
+    if (!Open_ || !F_Games) return;
+    // The clock's time when the game was left, as the clock showed it.
+    double elapsed = CurrentTimeOfDay() - Open_->StartTime;
+    if (elapsed < 0) elapsed += 1.0;  // the clock passed midnight
+    const int seconds = static_cast<int>(std::lround(std::clamp(elapsed * 86400.0, 0.0, 86399.0)));
+    CountOutcome(F_Games->SG_Table, Open_->Game, Open_->Key, false, seconds);
+    Open_.reset();
+    StatisticsCounted();
+}
+
 void F_Main::WriteStatistics()
 {
     if (!F_Games) return;
+    // First: the statistics write forgets the games deleted since.
+    const IoResult streaks = SaveStreaks(Files_.Streaks, F_Games->SG_Table);
+    if (!streaks.Ok()) ShowWriteError("streaks file", Files_.Streaks, streaks.Error);
     const IoResult done = SaveStatistics(Files_.Statistics, F_Games->SG_Table);
     if (!done.Ok()) {
         ShowWriteError("statistics file", Files_.Statistics, done.Error);
         return;
     }
-    StatisticsDirty_ = false;
+    if (streaks.Ok()) StatisticsDirty_ = false;
 }
 
 void F_Main::MI_GameChooseClick()

@@ -293,6 +293,8 @@ void F_Main::Shutdown()
     ResizeArmed = false;
     Timer1.stop();
     SaveTimer_.stop();
+    // Closing the program ends the game in play too.
+    LeaveGame();
     WriteSettingsFile();
     WriteStatistics();
 }

@@ -166,6 +166,10 @@ public:
     // Counts the win and shows the win form.
     void CountWin();
 
+    // The deal in play gives way: a game counted as played and not won
+    // ends the game's winning streak, and its time is added.
+    void LeaveGame();
+
     // Hooks for the statistics: a deal counted as played, and a win.
     std::function<void()> OnGamePlayed;
     std::function<void()> OnGameWon;
@@ -229,6 +233,7 @@ private:
     void CreateToolBar();
     void CreateGameChooser();
     void WriteStatistics();
+    void ReadStreaks();
     QLabel* StatusPanel(const char* panelName, const char* labelName, int width, const char* widestText);
     QLabel* Label(StatusLabel which) const;
     void ShowWriteError(const std::string& what, const std::string& path, const std::string& error);
@@ -244,6 +249,13 @@ private:
     bool ShutDown_ = false;
     QTimer SaveTimer_;
     bool StatisticsDirty_ = false;
+    // The game counted as played and not yet won or left.
+    struct OpenGame {
+        int32_t Game = 0;
+        int32_t Key = -1;
+        double StartTime = 0.0;
+    };
+    std::optional<OpenGame> Open_;
     bool QuietSave_ = false;
     std::optional<Settings> WrittenSettings_;
     std::string LastWriteError_;

@@ -28,7 +28,7 @@ bool HoldsData(const QString& dir)
 // A write killed before its rename leaves its temporary file behind.
 void RemoveLeftovers(const FILE_NAMES& f)
 {
-    for (const std::string* path : {&f.Settings, &f.Statistics, &f.CustomGames}) RemoveStaleTemporaries(*path);
+    for (const std::string* path : {&f.Settings, &f.Statistics, &f.Streaks, &f.CustomGames}) RemoveStaleTemporaries(*path);
 }
 
 // The player's files that a program directory, now read-only, already
@@ -76,10 +76,12 @@ FILE_NAMES PlayerFileNames(const std::string& programDir)
     f.TempPicture = dir + "tmpfile.bmp";
     f.Settings = dir + "quillo.set";
     f.Statistics = dir + "quillo.won";
+    f.Streaks = dir + "quillo.str";
     f.CustomGames = dir + "quillo.cus";
     f.CustomGamesTemp = dir + "quillo.cut";
     StartFrom(beside.Settings, f.Settings);
     StartFrom(beside.Statistics, f.Statistics);
+    StartFrom(beside.Streaks, f.Streaks);
     StartFrom(beside.CustomGames, f.CustomGames);
     RemoveLeftovers(f);
     return f;

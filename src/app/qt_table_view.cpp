@@ -181,6 +181,11 @@ void QtTableView::Pause(int milliseconds)
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
+void QtTableView::GameLeft()
+{
+    W_.LeaveGame();
+}
+
 void QtTableView::GamePlayed()
 {
     if (W_.OnGamePlayed) W_.OnGamePlayed();

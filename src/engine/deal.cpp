@@ -99,6 +99,7 @@ bool NewDeal(Game& g, DealKind kind)
     const bool preview = kind == DealKind::Preview;
 
     v.StopCelebration();
+    if (!preview) v.GameLeft();
     const int total = std::clamp(r.TotalCards, 0, MaxCards);
     for (int i = 0; i < total; ++i) {
         Card& c = t.CardAt(i);

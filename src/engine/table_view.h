@@ -113,6 +113,9 @@ public:
     virtual void Pause(int /*milliseconds*/) {}
     // The first press on the field after a deal: count the game as played.
     virtual void GamePlayed() {}
+    // The deal in play gives way to another (a new deal, a restart, another
+    // game, a loaded game): a game counted as played and not won ends here.
+    virtual void GameLeft() {}
     // An undo snapshot was recorded (one per player action).
     virtual void SnapshotRecorded() {}
     virtual void StopClock() {}

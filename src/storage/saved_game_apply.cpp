@@ -15,6 +15,7 @@ bool ApplySavedGame(Game& g, const SavedGame& s)
     if (CheckRulesOfGame(s.CurrentGame, s.Rules)) return false;
     TableState& t = g.T;
     TableView& v = g.View();
+    v.GameLeft();
     // Card sizes and the number of backs belong to this run's card set and
     // window, not to the file; a back the set lacks is not drawn.
     const CardSizeTable liveSizes = t.Rules.CardSizes;

@@ -14,6 +14,7 @@
 #include "engine/catalogue.h"
 #include "storage/settings_file.h"
 #include "storage/statistics.h"
+#include "storage/streaks.h"
 
 namespace quillo {
 namespace {
@@ -174,6 +175,45 @@ TEST(SettingsAcrossRuns, WrittenWhenChangedAndDamagedFilesKept)
     EXPECT_TRUE(rows.Rows()[games::Klondike].BestTime.empty());
 }
 
+// A game counted as played ends won or left: a new deal, a restart, another
+// game, or closing the program leave it and break the streak.
+TEST(StreaksAcrossRuns, LeavingAGameBreaksTheStreakAndClosingLeavesToo)
+{
+    test::ProgramDir dir;
+    {
+        F_Main w(dir.Path());
+        w.ShowWinForm = [] {};
+        test::StartGame(w.CurrentGame(), games::Klondike);
+        w.OnGamePlayed();
+        w.MI_GameNewClick();  // left
+        for (int i = 0; i < 2; ++i) {
+            w.OnGamePlayed();
+            w.CountWin();
+            w.MI_GameNewClick();  // after a win nothing is left
+        }
+        w.MI_GameRestartClick();  // a restart before the first press leaves nothing
+        QApplication::processEvents();
+        GameRowTable rows = GameRowTable::WithCatalogue();
+        LoadStreaks(dir.File("quillo.str"), rows);
+        EXPECT_EQ(rows.Rows()[games::Klondike].Streak, 2);
+        EXPECT_EQ(rows.Rows()[games::Klondike].LongestStreak, 2);
+        w.OnGamePlayed();
+        w.MI_GameRestartClick();  // left
+        w.OnGamePlayed();
+        w.CountWin();
+        w.OnGamePlayed();
+        w.close();  // left
+    }
+    GameRowTable rows = GameRowTable::WithCatalogue();
+    EXPECT_EQ(LoadStreaks(dir.File("quillo.str"), rows).Source, StreaksSource::File);
+    EXPECT_EQ(rows.Rows()[games::Klondike].Streak, 0);
+    EXPECT_EQ(rows.Rows()[games::Klondike].LongestStreak, 2);
+    EXPECT_EQ(rows.Rows()[games::Star].LongestStreak, 0);
+    LoadStatistics(dir.File("quillo.won"), rows);
+    EXPECT_EQ(rows.Rows()[games::Klondike].Played, 6);
+    EXPECT_EQ(rows.Rows()[games::Klondike].Won, 3);
+}
+
 // Damaged player files are told once, after the welcome box, naming the
 // file and its copy; the next start says nothing more about them.
 TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
@@ -181,6 +221,8 @@ TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
     test::ProgramDir dir;
     WriteBytes(dir.File("quillo.cus"), QByteArray("CUSTOMGAME\0\0001.1\0\0\0\0\0\0\0abcd", 26));
     WriteBytes(dir.File("quillo.won"), QByteArray("CARDSSTAT\0\0003.0", 14));
+    // A whole head and a cut record.
+    WriteBytes(dir.File("quillo.str"), QByteArray("CARDSSTRK", 10) + QByteArray("1.0\0\0\0\0\0\0\0", 10) + QByteArray("\1\2", 2));
     for (size_t run : {0u, 1u}) {
         std::vector<QString> told;
         F_Main w(dir.Path());
@@ -190,10 +232,11 @@ TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
         w.StartUp(true);
         EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
         if (run == 0) {
-            ASSERT_EQ(told.size(), 2u);
+            ASSERT_EQ(told.size(), 3u);
             for (const QString& text : told) EXPECT_TRUE(text.contains(".bak")) << text.toStdString();
             EXPECT_TRUE(told[0].contains(QString::fromStdString(dir.File("quillo.cus")))) << told[0].toStdString();
             EXPECT_TRUE(told[1].contains(QString::fromStdString(dir.File("quillo.won")))) << told[1].toStdString();
+            EXPECT_TRUE(told[2].contains(QString::fromStdString(dir.File("quillo.str")))) << told[2].toStdString();
         } else {
             EXPECT_TRUE(told.empty()) << told.front().toStdString();
         }

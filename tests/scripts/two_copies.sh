@@ -2,8 +2,8 @@
 # Two copies of the program's player files at once (quillo-tool count-games
 # makes the program's own calls): both read the files before either writes,
 # each stores a new custom game and counts games, and they finish in either
-# order. Both games must be kept under two keys, and the statistics must be
-# the sum of both copies' counts.
+# order. Both games must be kept under two keys, the statistics must be the
+# sum of both copies' counts, and the time played the sum of their times.
 set -eu
 tool=$1
 work=$(mktemp -d)
@@ -15,6 +15,11 @@ field() { grep -o "\"$1\":[-0-9]*" | cut -d: -f2; }
 counts() {
     "$tool" inspect "$dir/quillo.won" | grep -o '{"Game":[^}]*}' |
         grep "\"Game\":$1,\"Key\":$2," | sed 's/.*"Played":\([0-9]*\),"Won":\([0-9]*\).*/\1 \2/'
+}
+# The streaks record of (game, key) as "streak longest seconds".
+streaks() {
+    "$tool" inspect "$dir/quillo.str" | grep -o '{"Game":[^}]*}' |
+        grep "\"Game\":$1,\"Key\":$2," | sed 's/.*"Streak":\([0-9]*\),"Longest":\([0-9]*\),"Seconds":\([0-9]*\).*/\1 \2 \3/'
 }
 
 # case: played and won by copy A, by copy B; with or without a file before.
@@ -30,17 +35,17 @@ for case in "3 1 9 4 fresh" "9 4 3 1 fresh" "5 2 5 3 existing"; do
         base=2
     fi
     # Each copy also counts its games on Klondike itself: one row both add to.
-    "$tool" count-games --dir "$dir" --name "Game A" --played "$pa" --won "$wa" \
+    "$tool" count-games --dir "$dir" --name "Game A" --played "$pa" --won "$wa" --seconds 7 \
         --ready "$dir/a.ready" --wait "$dir/b.ready" >"$dir/a.json" &
     a=$!
-    "$tool" count-games --dir "$dir" --name "Game B" --played "$pb" --won "$wb" \
+    "$tool" count-games --dir "$dir" --name "Game B" --played "$pb" --won "$wb" --seconds 7 \
         --ready "$dir/b.ready" --wait "$dir/a.ready" >"$dir/b.json" &
     b=$!
     wait $a || fail "copy A failed"
     wait $b || fail "copy B failed"
-    "$tool" count-games --dir "$dir" --played "$pa" --won "$wa" >/dev/null &
+    "$tool" count-games --dir "$dir" --played "$pa" --won "$wa" --seconds 7 >/dev/null &
     a=$!
-    "$tool" count-games --dir "$dir" --played "$pb" --won "$wb" >/dev/null &
+    "$tool" count-games --dir "$dir" --played "$pb" --won "$wb" --seconds 7 >/dev/null &
     b=$!
     wait $a && wait $b || fail "Klondike copies failed"
 
@@ -57,5 +62,13 @@ for case in "3 1 9 4 fresh" "9 4 3 1 fresh" "5 2 5 3 existing"; do
     [ "$(counts 0 "$kb")" = "$pb $wb" ] || fail "Game B counts $(counts 0 "$kb"), want $pb $wb"
     want="$((pa + pb + base)) $((wa + wb + base / 2))"
     [ "$(counts 0 -1)" = "$want" ] || fail "Klondike counts $(counts 0 -1), want $want"
+    # Each copy wins its first games and leaves the rest: on its own game the
+    # streak ends broken, the longest is its wins. On Klondike the copies'
+    # games interleave: the longest is at least either copy's run.
+    [ "$(streaks 0 "$ka")" = "0 $wa $((pa * 7))" ] || fail "Game A streaks $(streaks 0 "$ka")"
+    [ "$(streaks 0 "$kb")" = "0 $wb $((pb * 7))" ] || fail "Game B streaks $(streaks 0 "$kb")"
+    read -r _ longest seconds <<<"$(streaks 0 -1)"
+    [ "$seconds" = "$(((pa + pb) * 7))" ] || fail "Klondike time $seconds, want $(((pa + pb) * 7))"
+    [ "$longest" -ge "$wa" ] && [ "$longest" -ge "$wb" ] || fail "Klondike longest streak $longest"
     echo "ok ($case): keys $ka and $kb, file keys $keys"
 done
