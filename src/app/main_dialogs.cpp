@@ -58,7 +58,8 @@ void F_Main::CreateGameChooser()
         const TableState& t = Game_.T;
         *lastWin = quillo::CountWin(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom, t.Rules);
         // The time of a win is the one the best time is judged by.
-        if (lastWin->Row >= 0) CountOutcome(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom, true, lastWin->ElapsedSeconds);
+        if (lastWin->Row >= 0)
+            CountOutcome(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom, true, lastWin->ElapsedSeconds);
         Open_.reset();
         F_Games->ShowStatistics(lastWin->Row);
         // Written before the win form waits for the player.

@@ -222,7 +222,8 @@ TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
     WriteBytes(dir.File("quillo.cus"), QByteArray("CUSTOMGAME\0\0001.1\0\0\0\0\0\0\0abcd", 26));
     WriteBytes(dir.File("quillo.won"), QByteArray("CARDSSTAT\0\0003.0", 14));
     // A whole head and a cut record.
-    WriteBytes(dir.File("quillo.str"), QByteArray("CARDSSTRK", 10) + QByteArray("1.0\0\0\0\0\0\0\0", 10) + QByteArray("\1\2", 2));
+    WriteBytes(dir.File("quillo.str"),
+               QByteArray("CARDSSTRK", 10) + QByteArray("1.0\0\0\0\0\0\0\0", 10) + QByteArray("\1\2", 2));
     for (size_t run : {0u, 1u}) {
         std::vector<QString> told;
         F_Main w(dir.Path());

@@ -78,7 +78,8 @@ TEST(Streaks, FileLayoutAndRoundTrip)
 
     test::Bytes want;
     want.Field("CARDSSTRK", 10).Field("1.0", 10);
-    for (const GameRow& r : t.Rows()) want.I32(r.Game).I32(r.Key).I32(r.Streak).I32(r.LongestStreak).I32(r.SecondsPlayed);
+    for (const GameRow& r : t.Rows())
+        want.I32(r.Game).I32(r.Key).I32(r.Streak).I32(r.LongestStreak).I32(r.SecondsPlayed);
     EXPECT_EQ(test::Slurp(path), want.B);
     EXPECT_EQ(ShownOf(t, games::Star), (Shown{1, 2, 40}));
 
