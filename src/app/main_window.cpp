@@ -114,6 +114,7 @@ void F_Main::CreateMenu()
     MI_OptionsSound = Item(options, "MI_OptionsSound", "Sound");
     MI_OptionsAnimation = Item(options, "MI_OptionsAnimation", "Animation");
     MI_OptionsAutoplay = Item(options, "MI_OptionsAutoplay", "Autoplay");
+    CreateSolverCommands(game, options);
 
     QMenu* help = menuBar()->addMenu("&Help");
     MI_HelpContents = Item(help, "MI_HelpContents", "&Contents");
@@ -199,6 +200,7 @@ void F_Main::CreateToolBar()
     TB_Bar->addSeparator();
     auto* undo = button("B_Undo", "Undo Move", 3, MI_GameUndo);
     connect(MI_GameUndo, &QAction::changed, undo, [undo, this] { undo->setEnabled(MI_GameUndo->isEnabled()); });
+    AddHintButton();
     TB_Bar->addSeparator();
     button("B_ColorBkg", "Background Color", 4, MI_OptionsBkgColor);
     button("B_TextureBkg", "Background Texture", 5, MI_OptionsBkgTexture);
