@@ -101,7 +101,7 @@ void F_Main::CreateSolverCommands(QMenu* game, QMenu* options)
             Verdict_ += QString(" \u2014 Undo %1 steps to a winnable position").arg(v.UndoSteps);
         ShowVerdict();
     };
-    T_Solve.setInterval(350);
+    T_Solve.setInterval(150);
     connect(&T_Solve, &QTimer::timeout, this, &F_Main::SolveTick);
     // A cheap look at the table catches every way it changes (deals, loads, undo).
     T_Watch.setInterval(250);
