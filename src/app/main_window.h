@@ -206,7 +206,7 @@ public:
     HintOverlay* Hint = nullptr;
     WinnableWatch* Watch = nullptr;
     HintChoice LastHint;
-    SolverBudget HintBudget{100'000, 300, nullptr};
+    SolverBudget HintBudget{100'000, 280, nullptr};
     SolverBudget SolveBudget{1'000'000, 3000, nullptr};
     int WinnableDealTries = 20;
     int WinnableDealMs = 3000;
