@@ -290,7 +290,8 @@ void F_Main::DealWinnable()
         ++tries;
         number = scratch.T.Rules.GameNumber;
         SolverBudget budget = SolveBudget;
-        budget.Milliseconds = std::clamp<long>(WinnableDealMs - clock.elapsed(), 1, 1000);
+        // Many short tries find a winnable deal sooner than a few long ones.
+        budget.Milliseconds = std::clamp<long>(WinnableDealMs - clock.elapsed(), 1, WinnableDealMs / WinnableDealTries);
         if (Solve(scratch.T, budget).Result == SolveResult::Won) {
             proved = true;
             break;
