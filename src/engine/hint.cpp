@@ -35,12 +35,17 @@ HintChoice BestByProgress(const TableState& t)
         PlayAction(scratch, a);
         if (scratch.GameWon) return {HintSource::Progress, a, SolveResult::Unknown};
         if (PositionHash(scratch.T) == here) continue;
+        // Cards dealt from the stock count as turned up, which they are not
+        // in any sense that helps: the stock is the last resort.
+        if (RenewsCards(t, a)) {
+            if (renew == nullptr) renew = &a;
+            continue;
+        }
         const int gain = Heuristic(scratch.T, w) - before;
         if (gain > bestGain) {
             bestGain = gain;
             best = {HintSource::Progress, a, SolveResult::Unknown};
         }
-        if (renew == nullptr && RenewsCards(t, a)) renew = &a;
     }
     if (best.Source == HintSource::None && renew != nullptr) best = {HintSource::Progress, *renew, SolveResult::Unknown};
     return best;
