@@ -112,6 +112,27 @@ TEST(SolverWindow, IndicatorTakesOnlyTheNewestPositionsResult)
     EXPECT_EQ(calls, 1);
 }
 
+TEST(SolverWindow, IndicatorCountsTheUndoStepsBackToAWinnablePosition)
+{
+    // Star deals 6 and 9 are lost, deal 2 is won: as the newest position
+    // and two earlier ones, the way back is two steps.
+    Window w;
+    auto table = [&](uint32_t number) {
+        w.Play(games::Star, number);
+        return w.G().T;
+    };
+    const TableState lost = table(6);
+    std::vector<TableState> earlier{table(9), table(2)};
+    WinnableWatch watch;
+    std::vector<WinnableVerdict> verdicts;
+    watch.Done = [&](const WinnableVerdict& v) { verdicts.push_back(v); };
+    watch.Start(lost, earlier);
+    Spin([&] { return !verdicts.empty(); });
+    ASSERT_EQ(verdicts.size(), 1u);
+    EXPECT_EQ(verdicts[0].Result, SolveResult::Lost);
+    EXPECT_EQ(verdicts[0].UndoSteps, 2);
+}
+
 TEST(SolverWindow, SolvePlaysTheLineToAWin)
 {
     for (const GameDeal& d : {GameDeal{games::Klondike, 4}, GameDeal{games::Pyramid, 4}}) {
