@@ -2,15 +2,14 @@
 // window's budget (280 ms of search, the answer within 300 ms): median and slowest
 // answer per game. Arguments: game, first deal, last deal.
 
-#include <benchmark/benchmark.h>
-
-#include <algorithm>
-#include <chrono>
-#include <vector>
-
 #include "engine/catalogue.h"
 #include "engine/hint.h"
 #include "test_support.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
 
 namespace {
 
@@ -21,7 +20,7 @@ void BM_Hint(benchmark::State& state)
     const int game = static_cast<int>(state.range(0));
     const auto first = static_cast<uint32_t>(state.range(1));
     const auto last = static_cast<uint32_t>(state.range(2));
-    const SolverBudget budget{100'000, 280, nullptr};
+    const SolverBudget budget{ 100'000, 280, nullptr };
     std::vector<double> times;
     long fromWin = 0;
     for (auto _ : state) {
@@ -32,7 +31,8 @@ void BM_Hint(benchmark::State& state)
             test::SetUpAndDeal(g, game, n);
             const auto start = std::chrono::steady_clock::now();
             const HintChoice h = FindHint(g.T, budget);
-            times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            times.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
             fromWin += h.Source == HintSource::WinningLine ? 1 : 0;
         }
     }
@@ -44,15 +44,15 @@ void BM_Hint(benchmark::State& state)
 }
 
 BENCHMARK(BM_Hint)
-    ->ArgNames({"game", "first", "last"})
-    ->Args({games::Klondike, 1, 10})
-    ->Args({games::FreeCell, 1, 10})
-    ->Args({games::Spider, 1, 10})
-    ->Args({games::Pyramid, 1, 10})
-    ->Args({games::Golf, 1, 10})
+    ->ArgNames({ "game", "first", "last" })
+    ->Args({ games::Klondike, 1, 10 })
+    ->Args({ games::FreeCell, 1, 10 })
+    ->Args({ games::Spider, 1, 10 })
+    ->Args({ games::Pyramid, 1, 10 })
+    ->Args({ games::Golf, 1, 10 })
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

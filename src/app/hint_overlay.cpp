@@ -21,7 +21,8 @@ void Frame(QPainter& p, const QRect& r, const QColor& light)
 
 } // namespace
 
-HintOverlay::HintOverlay(QWidget* field) : QWidget(field)
+HintOverlay::HintOverlay(QWidget* field)
+    : QWidget(field)
 {
     setObjectName("HintOverlay");
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -61,7 +62,8 @@ void HintOverlay::paintEvent(QPaintEvent*)
     if (!Target_.isNull()) Frame(p, Target_, QColor(0, 210, 255));
     // The cards blink while flashing and stay framed after.
     if (Flash_.isActive() && Flashes_ % 2 == 1) return;
-    for (const QRect& r : Cards_) Frame(p, r, QColor(255, 220, 0));
+    for (const QRect& r : Cards_)
+        Frame(p, r, QColor(255, 220, 0));
 }
 
 } // namespace quillo

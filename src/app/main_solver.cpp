@@ -1,6 +1,15 @@
 // Hint, Solve, the winnable indicator and winnable-only deals: the window
 // side of the solver. The solver always works on copies of the table.
 
+#include "engine/autoplay.h"
+#include "engine/deal.h"
+#include "engine/pile_cards.h"
+#include "engine/position_hash.h"
+#include "field_widget.h"
+#include "hint_overlay.h"
+#include "main_window.h"
+#include "winnable_watch.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,15 +22,6 @@
 #include <QScrollBar>
 #include <QToolBar>
 
-#include "engine/autoplay.h"
-#include "engine/deal.h"
-#include "engine/pile_cards.h"
-#include "engine/position_hash.h"
-#include "field_widget.h"
-#include "hint_overlay.h"
-#include "main_window.h"
-#include "winnable_watch.h"
-
 namespace quillo {
 
 namespace {
@@ -29,7 +29,11 @@ namespace {
 // Any press or key stops a solve being played; the press does nothing else.
 class SolveBreaker : public QObject {
 public:
-    SolveBreaker(F_Main& w) : QObject(&w), W_(w) {}
+    SolveBreaker(F_Main& w)
+        : QObject(&w)
+        , W_(w)
+    {
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override
@@ -66,7 +70,8 @@ std::vector<QRect> GroupRects(const TableState& t, int card)
     CardList cards;
     const int count = CardsByOrder(t, c.PileIndex, cards);
     for (int i = std::max(c.Order, 0); i < count; ++i)
-        if (cards[static_cast<size_t>(i)] >= 0) out.push_back(ToQRect(Field::CardRect(t, cards[static_cast<size_t>(i)])));
+        if (cards[static_cast<size_t>(i)] >= 0)
+            out.push_back(ToQRect(Field::CardRect(t, cards[static_cast<size_t>(i)])));
     if (out.empty()) out.push_back(ToQRect(Field::CardRect(t, card)));
     return out;
 }
@@ -76,7 +81,7 @@ const char* VerdictText(SolveResult r)
     return r == SolveResult::Won ? "Winnable" : "Not winnable from here";
 }
 
-}  // namespace
+} // namespace
 
 void F_Main::CreateSolverCommands(QMenu* game, QMenu* options)
 {
@@ -303,4 +308,4 @@ void F_Main::DealWinnable()
     if (!proved) ShowSolverMessage(QString("No winnable deal found in %1 tries").arg(tries));
 }
 
-}  // namespace quillo
+} // namespace quillo

@@ -42,15 +42,16 @@ int WinnableWatch::Start(const TableState& now, std::vector<TableState> earlier)
     job.Finished = std::make_shared<std::atomic<bool>>(false);
     SolverBudget budget = Budget;
     budget.Cancel = job.Stop.get();
-    job.Thread = std::thread([this, generation, now, earlier = std::move(earlier), budget, stop = job.Stop,
-                              finished = job.Finished] {
-        const WinnableVerdict v = Judge(now, earlier, budget);
-        // The watch outlives the thread (its destructor joins), so the queued
-        // call finds it; a cancelled search has nothing to say.
-        if (!stop->load())
-            QMetaObject::invokeMethod(this, [this, generation, v] { Deliver(generation, v); }, Qt::QueuedConnection);
-        finished->store(true);
-    });
+    job.Thread = std::thread(
+        [this, generation, now, earlier = std::move(earlier), budget, stop = job.Stop, finished = job.Finished] {
+            const WinnableVerdict v = Judge(now, earlier, budget);
+            // The watch outlives the thread (its destructor joins), so the queued
+            // call finds it; a cancelled search has nothing to say.
+            if (!stop->load())
+                QMetaObject::invokeMethod(
+                    this, [this, generation, v] { Deliver(generation, v); }, Qt::QueuedConnection);
+            finished->store(true);
+        });
     Jobs_.push_back(std::move(job));
     return generation;
 }
@@ -58,7 +59,8 @@ int WinnableWatch::Start(const TableState& now, std::vector<TableState> earlier)
 void WinnableWatch::Cancel()
 {
     ++Generation_;
-    for (Job& j : Jobs_) j.Stop->store(true);
+    for (Job& j : Jobs_)
+        j.Stop->store(true);
 }
 
 void WinnableWatch::Deliver(int generation, const WinnableVerdict& v)

@@ -4,15 +4,15 @@
 // and cancels the one before; the UI thread never waits for a search, and a
 // result reaches it only while its position is still the newest.
 
+#include "engine/solver.h"
+#include "engine/table_state.h"
+
 #include <QObject>
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
-
-#include "engine/solver.h"
-#include "engine/table_state.h"
 
 namespace quillo {
 
@@ -25,7 +25,10 @@ struct WinnableVerdict {
 class WinnableWatch : public QObject {
     Q_OBJECT
 public:
-    explicit WinnableWatch(QObject* parent = nullptr) : QObject(parent) {}
+    explicit WinnableWatch(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+    }
     ~WinnableWatch() override;
 
     // Starts a search of now; earlier, older positions are tried only when
@@ -37,7 +40,7 @@ public:
 
     // Called on the UI thread with each result of the newest generation.
     std::function<void(const WinnableVerdict&)> Done;
-    SolverBudget Budget{200'000, 3000, nullptr};
+    SolverBudget Budget{ 200'000, 3000, nullptr };
 
     // Delivers a result; one of an older generation is dropped.
     void Deliver(int generation, const WinnableVerdict& v);

@@ -33,7 +33,7 @@ HintChoice BestByProgress(const TableState& t)
         scratch.T.Opt.Sound = scratch.T.Opt.Animation = false;
         scratch.GameWon = false;
         PlayAction(scratch, a);
-        if (scratch.GameWon) return {HintSource::Progress, a, SolveResult::Unknown};
+        if (scratch.GameWon) return { HintSource::Progress, a, SolveResult::Unknown };
         if (PositionHash(scratch.T) == here) continue;
         // Cards dealt from the stock count as turned up, which they are not
         // in any sense that helps: the stock is the last resort.
@@ -44,10 +44,11 @@ HintChoice BestByProgress(const TableState& t)
         const int gain = Heuristic(scratch.T, w) - before;
         if (gain > bestGain) {
             bestGain = gain;
-            best = {HintSource::Progress, a, SolveResult::Unknown};
+            best = { HintSource::Progress, a, SolveResult::Unknown };
         }
     }
-    if (best.Source == HintSource::None && renew != nullptr) best = {HintSource::Progress, *renew, SolveResult::Unknown};
+    if (best.Source == HintSource::None && renew != nullptr)
+        best = { HintSource::Progress, *renew, SolveResult::Unknown };
     return best;
 }
 
@@ -56,7 +57,7 @@ HintChoice BestByProgress(const TableState& t)
 HintChoice FindHint(const TableState& t, const SolverBudget& budget)
 {
     const Solution s = Solve(t, budget);
-    if (s.Result == SolveResult::Won && !s.Line.empty()) return {HintSource::WinningLine, s.Line.front(), s.Result};
+    if (s.Result == SolveResult::Won && !s.Line.empty()) return { HintSource::WinningLine, s.Line.front(), s.Result };
     HintChoice c = BestByProgress(t);
     c.Solved = s.Result;
     return c;

@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QTemporaryDir>
-#include <QThread>
-
 #include "app/main_window.h"
 #include "app/winnable_watch.h"
 #include "engine/catalogue.h"
@@ -12,6 +6,11 @@
 #include "engine/setup.h"
 #include "engine/undo.h"
 #include "support/drawn_art.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
 
 namespace quillo {
 namespace {
@@ -26,7 +25,7 @@ const test::DrawnArt& Art()
 // solver budgets and a quick Solve.
 struct Window {
     QTemporaryDir Dir;
-    F_Main W{Dir.path()};
+    F_Main W{ Dir.path() };
     int Wins = 0;
 
     Window()
@@ -67,7 +66,11 @@ struct GameDeal {
 };
 
 constexpr GameDeal Deals[] = {
-    {games::Klondike, 1}, {games::FreeCell, 1}, {games::Spider, 1}, {games::Pyramid, 3}, {games::Golf, 2},
+    { games::Klondike, 1 },
+    { games::FreeCell, 1 },
+    { games::Spider, 1 },
+    { games::Pyramid, 3 },
+    { games::Golf, 2 },
 };
 
 TEST(SolverWindow, HintLeavesTableAndHistoryAloneAndNamesAListedAction)
@@ -101,14 +104,14 @@ TEST(SolverWindow, IndicatorTakesOnlyTheNewestPositionsResult)
     const int first = watch.Start(w.G().T, {});
     const int second = watch.Start(w.G().T, {});
     EXPECT_NE(first, second);
-    watch.Deliver(first, {SolveResult::Won, 0});
+    watch.Deliver(first, { SolveResult::Won, 0 });
     EXPECT_EQ(calls, 0);
     Spin([&] { return calls > 0; });
     EXPECT_EQ(calls, 1);
     // A result coming after the next position was asked for is dropped.
     const int third = watch.Start(w.G().T, {});
     watch.Cancel();
-    watch.Deliver(third, {SolveResult::Won, 0});
+    watch.Deliver(third, { SolveResult::Won, 0 });
     EXPECT_EQ(calls, 1);
 }
 
@@ -122,7 +125,7 @@ TEST(SolverWindow, IndicatorCountsTheUndoStepsBackToAWinnablePosition)
         return w.G().T;
     };
     const TableState lost = table(6);
-    std::vector<TableState> earlier{table(9), table(2)};
+    std::vector<TableState> earlier{ table(9), table(2) };
     WinnableWatch watch;
     std::vector<WinnableVerdict> verdicts;
     watch.Done = [&](const WinnableVerdict& v) { verdicts.push_back(v); };
@@ -135,7 +138,7 @@ TEST(SolverWindow, IndicatorCountsTheUndoStepsBackToAWinnablePosition)
 
 TEST(SolverWindow, SolvePlaysTheLineToAWin)
 {
-    for (const GameDeal& d : {GameDeal{games::Klondike, 4}, GameDeal{games::Pyramid, 4}}) {
+    for (const GameDeal& d : { GameDeal{ games::Klondike, 4 }, GameDeal{ games::Pyramid, 4 } }) {
         SCOPED_TRACE(d.Game);
         Window w;
         w.Play(d.Game, d.Number);
@@ -148,7 +151,7 @@ TEST(SolverWindow, SolvePlaysTheLineToAWin)
 
 TEST(SolverWindow, WinnableOnlyDealsGiveANumberTheSolverWins)
 {
-    for (int game : {games::FreeCell, games::Klondike}) {
+    for (int game : { games::FreeCell, games::Klondike }) {
         SCOPED_TRACE(game);
         Window w;
         w.Play(game, 1);
@@ -163,5 +166,5 @@ TEST(SolverWindow, WinnableOnlyDealsGiveANumberTheSolverWins)
     }
 }
 
-}  // namespace
-}  // namespace quillo
+} // namespace
+} // namespace quillo
