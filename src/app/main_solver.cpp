@@ -103,7 +103,9 @@ void F_Main::CreateSolverCommands(QMenu* game, QMenu* options)
     Watch->Done = [this](const WinnableVerdict& v) {
         Verdict_ = v.Result == SolveResult::Unknown ? QString() : VerdictText(v.Result);
         if (v.Result == SolveResult::Lost && v.UndoSteps > 0)
-            Verdict_ += QString(" \u2014 Undo %1 steps to a winnable position").arg(v.UndoSteps);
+            Verdict_ += QString(" \u2014 Undo %1 %2 to a winnable position")
+                            .arg(v.UndoSteps)
+                            .arg(v.UndoSteps == 1 ? "step" : "steps");
         ShowVerdict();
     };
     T_Solve.setInterval(150);
