@@ -130,7 +130,10 @@ bool F_Main::Celebrating() const
 void F_Main::MI_GameNewClick()
 {
     if (Celebrating()) return;
-    NewDeal(Game_, DealKind::New);
+    if (MI_OptionsWinnableOnly->isChecked())
+        DealWinnable();
+    else
+        NewDeal(Game_, DealKind::New);
 }
 
 void F_Main::MI_GameRestartClick()

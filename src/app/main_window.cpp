@@ -130,6 +130,7 @@ void F_Main::CreateMenu()
     options->addSeparator();
     MI_OptionsFullScreen = Item(options, "MI_OptionsFullScreen", "&Full Screen", Qt::Key_F11);
     MI_OptionsFullScreen->setCheckable(true);
+    CreateSolverCommands(game, options);
 
     QMenu* help = menuBar()->addMenu("&Help");
     MI_HelpContents = Item(help, "MI_HelpContents", "&Contents");
@@ -236,6 +237,7 @@ void F_Main::CreateToolBar()
     TB_Bar->addSeparator();
     auto* undo = button("B_Undo", "Undo Move", 3, MI_GameUndo);
     connect(MI_GameUndo, &QAction::changed, undo, [undo, this] { undo->setEnabled(MI_GameUndo->isEnabled()); });
+    AddHintButton();
     TB_Bar->addSeparator();
     button("B_ColorBkg", "Background Color", 4, MI_OptionsBkgColor);
     button("B_TextureBkg", "Background Texture", 5, MI_OptionsBkgTexture);

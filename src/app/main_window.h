@@ -12,6 +12,7 @@
 
 #include "engine/game.h"
 #include "engine/keyboard_cursor.h"
+#include "engine/hint.h"
 #include "file_names.h"
 #include "presentation/card_store.h"
 #include "presentation/celebration.h"
@@ -25,6 +26,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QMenu;
 class QToolBar;
 
 namespace quillo {
@@ -32,6 +34,8 @@ namespace quillo {
 class FieldWidget;
 class HelpEngine;
 class HelpWindow;
+class HintOverlay;
+class WinnableWatch;
 class TF_About;
 class TF_Games;
 class TF_Loading;
@@ -220,6 +224,33 @@ public:
     // The game chooser, which also holds the statistics of every listed game.
     TF_Games* F_Games = nullptr;
 
+    // The solver's commands and the winnable indicator (main_solver.cpp).
+    void MI_GameHintClick();
+    void MI_GameSolveClick();
+    void SolveTick();
+    void StopSolving();
+    bool Solving() const { return T_Solve.isActive(); }
+    // Restarts the indicator when the table changed since it last looked.
+    void WatchPosition();
+    // Deals from new numbers until the solver wins one (or gives up).
+    void DealWinnable();
+    // A passing message in the solver panel; the indicator returns after it.
+    void ShowSolverMessage(const QString& text);
+    QAction* MI_GameHint = nullptr;
+    QAction* MI_GameSolve = nullptr;
+    QAction* MI_OptionsWinnableOnly = nullptr;
+    QLabel* L_Solver = nullptr;
+    HintOverlay* Hint = nullptr;
+    WinnableWatch* Watch = nullptr;
+    HintChoice LastHint;
+    SolverBudget HintBudget{100'000, 280, nullptr};
+    SolverBudget SolveBudget{1'000'000, 3000, nullptr};
+    int WinnableDealTries = 20;
+    int WinnableDealMs = 3000;
+    QTimer T_Solve;
+    QTimer T_Watch;
+    QTimer T_Message;
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -259,6 +290,16 @@ private:
     bool KeyCursorShown_ = false;
     std::unique_ptr<HelpEngine> Help_;
     QPointer<HelpWindow> HelpWindow_;
+    void CreateSolverCommands(QMenu* game, QMenu* options);
+    void AddHintButton();
+    void PlaceSolverPanel();
+    void ShowHint(const PlayerAction& a);
+    void ShowVerdict();
+    QString Verdict_;
+    uint64_t WatchedHash_ = 0;
+    std::vector<PlayerAction> SolveLine_;
+    size_t SolveStep_ = 0;
+    QObject* SolveBreaker_ = nullptr;
 };
 
 }  // namespace quillo

@@ -186,6 +186,11 @@ void QtTableView::GamePlayed()
     if (W_.OnGamePlayed) W_.OnGamePlayed();
 }
 
+void QtTableView::SnapshotRecorded()
+{
+    W_.WatchPosition();
+}
+
 void QtTableView::StopClock()
 {
     W_.StopClock();

@@ -48,6 +48,7 @@ public:
     void SetDragCursor() override;
     void Pause(int milliseconds) override;
     void GamePlayed() override;
+    void SnapshotRecorded() override;
     void StopClock() override;
     void StartCelebration() override;
     bool CelebrationRunning() const override;
