@@ -202,6 +202,8 @@ void F_Main::Timer1Timer()
 
 void F_Main::StartClock()
 {
+    // A fresh deal or a loaded game: nothing of it was played by Solve yet.
+    SolvedByProgram_ = false;
     Timer1.start();
 }
 

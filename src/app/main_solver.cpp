@@ -185,7 +185,7 @@ void F_Main::WatchPosition()
     const TableState& t = Game_.T;
     if (SB_Field) PlaceSolverPanel();
     if (t.Dragging || !t.LayoutReady) return;
-    const uint64_t h = PositionHash(t) ^ (static_cast<uint64_t>(Game_.Undo.Count) << 56);
+    const uint64_t h = PositionHash(t) ^ (static_cast<uint64_t>(Game_.Undo.Count()) << 56);
     if (h == WatchedHash_) return;
     WatchedHash_ = h;
     if (Hint) Hint->Clear();
@@ -195,11 +195,13 @@ void F_Main::WatchPosition()
         Watch->Cancel();
         return;
     }
-    // The earlier positions, newest first, for the way back from a lost one.
+    // The earlier positions, newest first, for the way back from a lost one;
+    // the last twenty steps are as far as the search looks.
+    const std::vector<UndoSnapshot> steps = Game_.Undo.Newest(UndoSlots + 1);
     std::vector<TableState> earlier;
-    for (int k = Game_.Undo.Count - 2; k >= 0; --k) {
+    for (size_t k = steps.size() - 1; k-- > 0;) {
         earlier.push_back(t);
-        ReadSnapshot(Game_.Undo.Slots[static_cast<size_t>(k)], earlier.back());
+        ReadSnapshot(steps[k], earlier.back());
     }
     Watch->Start(t, std::move(earlier));
 }
@@ -257,6 +259,7 @@ void F_Main::MI_GameSolveClick()
     if (Hint) Hint->Clear();
     SolveLine_ = s.Line;
     SolveStep_ = 0;
+    SolvedByProgram_ = true;
     if (SolveBreaker_ == nullptr) SolveBreaker_ = new SolveBreaker(*this);
     qApp->installEventFilter(SolveBreaker_);
     T_Solve.start();

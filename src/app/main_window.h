@@ -299,6 +299,7 @@ private:
     uint64_t WatchedHash_ = 0;
     std::vector<PlayerAction> SolveLine_;
     size_t SolveStep_ = 0;
+    bool SolvedByProgram_ = false;  // Solve played this deal: its win is not counted
     QObject* SolveBreaker_ = nullptr;
 };
 

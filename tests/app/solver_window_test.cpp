@@ -85,8 +85,7 @@ TEST(SolverWindow, HintLeavesTableAndHistoryAloneAndNamesAListedAction)
         w.W.MI_GameHintClick();
         WriteSnapshot(w.G().T, after);
         EXPECT_EQ(before, after);
-        EXPECT_EQ(history.Count, w.G().Undo.Count);
-        EXPECT_TRUE(history.Slots == w.G().Undo.Slots);
+        EXPECT_TRUE(history == w.G().Undo);
         ASSERT_NE(w.W.LastHint.Source, HintSource::None);
         std::vector<PlayerAction> listed;
         ListActions(w.G().T, listed);
@@ -136,7 +135,7 @@ TEST(SolverWindow, IndicatorCountsTheUndoStepsBackToAWinnablePosition)
     EXPECT_EQ(verdicts[0].UndoSteps, 2);
 }
 
-TEST(SolverWindow, SolvePlaysTheLineToAWin)
+TEST(SolverWindow, SolvePlaysTheLineToAWinThatIsNotCounted)
 {
     for (const GameDeal& d : { GameDeal{ games::Klondike, 4 }, GameDeal{ games::Pyramid, 4 } }) {
         SCOPED_TRACE(d.Game);
@@ -145,7 +144,8 @@ TEST(SolverWindow, SolvePlaysTheLineToAWin)
         w.W.MI_GameSolveClick();
         ASSERT_TRUE(w.W.Solving());
         Spin([&] { return !w.W.Solving(); });
-        EXPECT_EQ(w.Wins, 1);
+        EXPECT_TRUE(w.G().GameWon || w.G().T.Rules.GameNumber != d.Number) << "the line ends in a win";
+        EXPECT_EQ(w.Wins, 0) << "a deal Solve finished is not counted as the player's win";
     }
 }
 
