@@ -16,6 +16,7 @@ struct FILE_NAMES {
     std::string DeckDir;
     std::string TextureDir;
     std::string HelpFile;
+    std::string Autosave;
 };
 
 inline FILE_NAMES MakeFileNames(std::string dir)
@@ -32,6 +33,7 @@ inline FILE_NAMES MakeFileNames(std::string dir)
     f.DeckDir = dir;
     f.TextureDir = dir;
     f.HelpFile = dir + "quillo.hlp";
+    f.Autosave = dir + "autosave.sav";
     return f;
 }
 

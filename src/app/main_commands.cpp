@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include "about_dialog.h"
+#include "autosave.h"
 #include "engine/catalogue.h"
 #include "presentation/card_art.h"
 #include "presentation/card_set_reader.h"
@@ -74,7 +75,12 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
         Game_.T.CurrentCustom = -1;
         SetupGame(Game_, SetupForm::Full);
     }
-    NewDeal(Game_, DealKind::New);
+    // The game left at the last exit comes back; a fresh deal otherwise.
+    const AutosaveResume resumed = ResumeAutosave(Game_, Files_.Autosave);
+    if (resumed.Outcome != ResumeOutcome::Resumed) NewDeal(Game_, DealKind::New);
+    Autosave_->Arm();
+    Autosave_->Schedule();
+    if (!resumed.Note.empty()) ShowMessage("Quillotaire", QString::fromStdString(resumed.Note));
 
     ResizeArmed = true;
     SavedGamesDir = QString::fromStdString(Files_.ProgramDir);

@@ -16,10 +16,12 @@
 
 #include "about_dialog.h"
 #include "app_icons.h"
+#include "autosave.h"
 #include "field_widget.h"
 #include "loading_dialog.h"
 #include "token_pictures.h"
 #include "finish_form.h"
+#include "storage/saved_game.h"
 
 namespace quillo {
 
@@ -69,9 +71,20 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     F_About->OpenHelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
     F_Loading = new TF_Loading(Game_.T.RandSeed, this);
     CreateGameChooser();
+
+    Autosave_ = std::make_unique<Autosave>(Files_.Autosave, [this] {
+        // The caption and the starting-rank label as shown, as Save stores them.
+        const std::string foundVal = L_FoundVal->isHidden() ? std::string() : L_FoundVal->text().toStdString();
+        return EncodeSavedGame(CaptureSavedGame(Game_, windowTitle().toStdString(), foundVal));
+    });
 }
 
 F_Main::~F_Main() = default;
+
+void F_Main::ScheduleAutosave()
+{
+    if (Autosave_) Autosave_->Schedule();
+}
 
 namespace {
 
@@ -257,6 +270,8 @@ void F_Main::Shutdown()
     Timer1.stop();
     WriteSettingsFile();
     WriteStatistics();
+    // The clock as it stands at exit.
+    Autosave_->WriteNow();
 }
 
 }  // namespace quillo

@@ -25,6 +25,7 @@ class QToolBar;
 
 namespace quillo {
 
+class Autosave;
 class FieldWidget;
 class TF_About;
 class TF_Games;
@@ -116,6 +117,11 @@ public:
     // Loads PickedDeck through the loading window; true when it was accepted.
     bool LoadCards();
     std::string PickedDeck;
+
+    // The game in progress on disk: saved after every action and deal,
+    // resumed at start-up.
+    Autosave& GameAutosave() { return *Autosave_; }
+    void ScheduleAutosave();
 
     // Whether the win celebration runs (commands then do nothing).
     bool Celebrating() const;
@@ -209,6 +215,7 @@ private:
     std::unique_ptr<Field> Field_;
     DragPainter Drag_;
     Celebration Celebration_;
+    std::unique_ptr<Autosave> Autosave_;
 };
 
 }  // namespace quillo

@@ -21,6 +21,7 @@ FILE_NAMES PlayerFileNames(const std::string& programDir)
     f.Statistics = dir + "quillo.won";
     f.CustomGames = dir + "quillo.cus";
     f.CustomGamesTemp = dir + "quillo.cut";
+    f.Autosave = dir + "autosave.sav";
     return f;
 }
 

@@ -47,6 +47,7 @@ public:
     void SetDragCursor() override;
     void Pause(int milliseconds) override;
     void GamePlayed() override;
+    void SnapshotRecorded() override;
     void StopClock() override;
     void StartCelebration() override;
     bool CelebrationRunning() const override;
