@@ -67,7 +67,13 @@ class Program:
         self.display = display
         self.proc = subprocess.Popen([os.path.join(dir, "quillotaire")], env=display.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = wait_for("the table", self.past_welcome).split()[0]
+        try:
+            self.window = wait_for("the table", self.past_welcome).split()[0]
+        except RuntimeError:
+            names = [display.xdotool("getwindowname", w).strip()
+                     for w in display.xdotool("search", "--onlyvisible", "--name", ".").split()]
+            self.kill()
+            raise RuntimeError("the table did not appear; windows shown: %s" % names)
 
     def past_welcome(self):
         # Enter closes the welcome box once it has the focus.

@@ -107,6 +107,7 @@ void F_Main::CreateMenu()
     MI_GameNew = Item(game, "MI_GameNew", "&New", Qt::Key_F2, 1);
     MI_GameRestart = Item(game, "MI_GameRestart", "&Restart", {}, 2);
     MI_GameShuffle = Item(game, "MI_GameShuffle", "&Select Shuffle...");
+    MI_GameStatistics = Item(game, "MI_GameStatistics", "&Statistics...");
     game->addSeparator();
     MI_GameUndo = Item(game, "MI_GameUndo", "&Undo", Qt::Key_F4, 3);
     game->addSeparator();
@@ -151,6 +152,7 @@ void F_Main::CreateMenu()
 
     connect(MI_GameChoose, &QAction::triggered, this, &F_Main::MI_GameChooseClick);
     connect(MI_GameCustomize, &QAction::triggered, this, &F_Main::MI_GameCustomizeClick);
+    connect(MI_GameStatistics, &QAction::triggered, this, &F_Main::MI_GameStatisticsClick);
     connect(MI_OptionsBkgColor, &QAction::triggered, this, &F_Main::MI_OptionsBkgColorClick);
     connect(MI_OptionsBack, &QAction::triggered, this, &F_Main::MI_OptionsBackClick);
     connect(MI_OptionsBkgTexture, &QAction::triggered, this, &F_Main::MI_OptionsBkgTextureClick);

@@ -63,6 +63,9 @@ public:
     // Commands.
     void MI_GameChooseClick();
     void MI_GameCustomizeClick();
+    // Game > Statistics; the window is shown by ShowStatisticsWindow in tests.
+    void MI_GameStatisticsClick();
+    std::function<void(class TF_Statistics&)> ShowStatisticsWindow;
     void MI_OptionsBkgColorClick();
     void MI_OptionsBackClick();
     void MI_OptionsBkgTextureClick();
@@ -160,6 +163,7 @@ public:
     QAction* MI_GameSave = nullptr;
     QAction* MI_GameLoad = nullptr;
     QAction* MI_GameCustomize = nullptr;
+    QAction* MI_GameStatistics = nullptr;
     QAction* MI_GameExit = nullptr;
     QAction* MI_OptionsBkgColor = nullptr;
     QAction* MI_OptionsBkgTexture = nullptr;
