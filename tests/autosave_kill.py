@@ -28,7 +28,7 @@ def run(args, **kw):
     return subprocess.run(args, check=True, capture_output=True, text=True, **kw).stdout
 
 
-def wait_for(what, test, timeout=20.0):
+def wait_for(what, test, timeout=60.0):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         value = test()
