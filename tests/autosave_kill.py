@@ -163,7 +163,7 @@ def trial(display, program_dir, tool, rng, log):
             if i + 1 < n:
                 time.sleep(0.35)
         # Somewhere inside the last action, its glide or its write.
-        time.sleep(rng.uniform(0.0, 0.4))
+        time.sleep(rng.uniform(0.0, 0.15))
         p.kill()
 
         # The next start resumes; a normal exit then writes what it shows.

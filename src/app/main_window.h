@@ -30,6 +30,7 @@ class FieldWidget;
 class TF_About;
 class TF_Games;
 class TF_Loading;
+class TF_Statistics;
 
 class F_Main : public QMainWindow {
     Q_OBJECT
@@ -65,7 +66,7 @@ public:
     void MI_GameCustomizeClick();
     // Game > Statistics; the window is shown by ShowStatisticsWindow in tests.
     void MI_GameStatisticsClick();
-    std::function<void(class TF_Statistics&)> ShowStatisticsWindow;
+    std::function<void(TF_Statistics&)> ShowStatisticsWindow;
     void MI_OptionsBkgColorClick();
     void MI_OptionsBackClick();
     void MI_OptionsBkgTextureClick();
