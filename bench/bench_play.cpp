@@ -65,6 +65,45 @@ void BM_RecordSnapshot(benchmark::State& state)
 }
 BENCHMARK(BM_RecordSnapshot)->Arg(0)->Arg(22);
 
+// A long Spider game of random actions: the memory its whole history takes
+// (steps are kept as differences), and one Undo and one Redo on it.
+Game LongSpiderGame(int actions)
+{
+    Game g;
+    test::SetUpAndDeal(g, games::Spider, 7);
+    std::vector<PlayerAction> list;
+    uint32_t seed = 7;
+    for (int k = 0; k < actions; ++k) {
+        list.clear();
+        ListActions(g.T, list);
+        if (list.empty()) break;
+        seed = seed * 1103515245u + 12345u;
+        PlayAction(g, list[(seed >> 8) % list.size()]);
+    }
+    return g;
+}
+
+void BM_HistoryOf2000Actions(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Game g = LongSpiderGame(2000);
+        state.counters["snapshots"] = g.Undo.Count();
+        state.counters["history_bytes"] = static_cast<double>(g.Undo.MemoryBytes() + sizeof(UndoHistory));
+    }
+}
+BENCHMARK(BM_HistoryOf2000Actions)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_UndoThenRedo(benchmark::State& state)
+{
+    Game g = LongSpiderGame(2000);
+    for (auto _ : state) {
+        UndoMove(g);
+        RedoMove(g);
+    }
+    state.SetLabel("one Undo and one Redo, Spider, " + std::to_string(g.Undo.Count()) + " snapshots");
+}
+BENCHMARK(BM_UndoThenRedo);
+
 // Positions listed per second (each on a copy of the table).
 void BM_ListActions(benchmark::State& state)
 {

@@ -25,7 +25,7 @@ Game FullHistory()
     SetupGame(g, SetupForm::Full);
     g.T.Rules.GameNumber = 7;
     NewDeal(g, DealKind::Restart);
-    for (int i = 0; i < UndoSlots; ++i) PushSnapshot(g.Undo, g.T);
+    for (int i = 0; i < UndoSlots; ++i) g.Undo.Push(g.T);
     return g;
 }
 

@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     GameRules rules;
     CardSetHooks hooks;
     hooks.ProgramDir = "/nonexistent-quillo-dir";
+    hooks.RequireFrames = false;  // the sheets are what is fuzzed
     MemorySource full({data, size});
     ReadCardSet(full, store, rules, hooks);
     MemorySource preview({data, size});

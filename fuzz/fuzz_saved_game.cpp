@@ -16,6 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!quillo::ApplySavedGame(g, read.Game)) return 0;
     quillo::StockWasteLabelText(g.T);
     quillo::RedealsLeftLabelText(g.T);
-    for (int i = g.Undo.Count - 1; i >= 0; --i) quillo::ReadSnapshot(g.Undo.Slots[static_cast<size_t>(i)], g.T);
+    while (g.Undo.StepBack()) quillo::ReadSnapshot(g.Undo.Current(), g.T);
     return 0;
 }

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the build, the tests and the screenshots need.
+# Installs every Debian 12 package the build, the tests, the screenshots and
+# the Debian package need.
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+  qt6-tools-dev qt6-tools-dev-tools libqt6help6 libqt6sql6-sqlite
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core
+  desktop-file-utils appstream lintian file dpkg-dev
 )
 
 missing=()

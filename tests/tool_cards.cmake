@@ -54,6 +54,12 @@ if(NOT width EQUAL 24 OR NOT height EQUAL 32)
   message(FATAL_ERROR "deal --cardset tiny.cr4 gave cards of ${width} x ${height}")
 endif()
 run_tool(2 out deal --game 0 --number 7 --cardset ${WORK}/cut.cr4)
+# A pipe named as a card set is refused at once, not waited on.
+file(REMOVE ${WORK}/pipe.cr3)
+execute_process(COMMAND mkfifo ${WORK}/pipe.cr3)
+run_tool(2 out deal --game 0 --number 7 --cardset ${WORK}/pipe.cr3)
+run_tool(1 out render-cards --cardset ${WORK}/pipe.cr3 --out ${WORK}/none.png)
+file(REMOVE ${WORK}/pipe.cr3)
 
 # A directory that cannot be written: the reason, status 1, nothing half-made.
 run_tool(1 out make-data ${WORK}/no-such-dir/data)

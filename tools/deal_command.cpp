@@ -43,6 +43,7 @@ int DealCommand(const Args& args)
         CardSetHooks hooks;
         const std::string dir = std::filesystem::path(opts["cardset"]).parent_path().string();
         hooks.ProgramDir = dir.empty() ? "." : dir;
+        hooks.RequireFrames = false;  // only the card sizes are needed
         if (!LoadCardSet(opts["cardset"], store, g.T.Rules, hooks))
             throw UsageError("--cardset: " + opts["cardset"] + " is not a card set this program can read");
     }

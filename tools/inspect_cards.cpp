@@ -50,6 +50,7 @@ bool InspectCardSet(std::span<const uint8_t> bytes, JsonWriter& j, std::string& 
     GameRules rules;
     CardSetHooks hooks;
     hooks.ProgramDir = "/nonexistent";
+    hooks.RequireFrames = false;
     MemorySource again(bytes);
     if (!ReadCardSet(again, store, rules, hooks)) {
         error = "a picture block cannot be read as a card sheet of the stated sizes";

@@ -112,7 +112,7 @@ bool InspectSavedGame(std::span<const uint8_t> bytes, JsonWriter& j, std::string
     for (int i = 0; i < s.Rules.TotalCards; ++i) inPlay += s.Cards[static_cast<size_t>(i)].InPlay ? 1 : 0;
     j.Key("CardsInPlay").Int(inPlay);
     j.Key("UndoEnabled").Bool(s.UndoEnabled);
-    j.Key("UndoCount").Int(s.Undo.Count);
+    j.Key("UndoCount").Int(static_cast<int>(s.Undo.size()));
     j.Key("Caption").Str(Utf8(s.Caption));
     j.Key("FoundValLabel").Str(Utf8(s.FoundValLabel));
     j.EndObject();

@@ -7,6 +7,7 @@
 #include "engine/catalogue.h"
 #include "engine/deal.h"
 #include "engine/game_table.h"
+#include "engine/keyboard_cursor.h"
 #include "engine/labels.h"
 #include "engine/legality.h"
 #include "engine/moves.h"
@@ -62,23 +63,9 @@ PlaySession::PlaySession(const SavedGame& saved) : Game_(View_)
 
 void PlaySession::PressPoint(const TableState& t, int card, int& x, int& y)
 {
-    const Card& c = t.CardAt(card);
-    const int w = CardWidthIn(t, c.Orientation);
-    const int h = CardHeightIn(t, c.Orientation);
-    x = c.X + w / 2;
-    y = c.Y + h / 2;
-    if (IsTopCard(t, card)) return;
-    // The part left uncovered by the next card up.
-    CardList cards;
-    const int n = CardsByOrder(t, c.PileIndex, cards);
-    const int next = c.Order + 1 < n ? cards[static_cast<size_t>(c.Order + 1)] : -1;
-    if (next == -1) return;
-    const int dx = t.CardAt(next).X - c.X;
-    const int dy = t.CardAt(next).Y - c.Y;
-    if (dy != 0 && std::abs(dy) >= std::abs(dx))
-        y = dy > 0 ? c.Y + dy / 2 : c.Y + h + dy / 2;
-    else if (dx != 0)
-        x = dx > 0 ? c.X + dx / 2 : c.X + w + dx / 2;
+    const Offset at = quillo::PressPoint(t, card);
+    x = at.X;
+    y = at.Y;
 }
 
 std::vector<std::string> PlaySession::Run(const std::string& line)
@@ -134,6 +121,10 @@ std::vector<std::string> PlaySession::Run(const std::string& line)
             noArgs();
             notDragging();
             UndoMove(Game_);
+        } else if (cmd == "redo") {
+            noArgs();
+            notDragging();
+            RedoMove(Game_);
         } else if (cmd == "new" || cmd == "restart") {
             noArgs();
             notDragging();
@@ -184,7 +175,8 @@ std::string PlaySession::StateJson() const
     JsonWriter j;
     j.BeginObject();
     WriteTableMembers(j, t, {View_.Caption, View_.Label(StatusLabel::StartRank)});
-    j.Key("UndoCount").Int(Game_.Undo.Count);
+    j.Key("UndoCount").Int(Game_.Undo.Count());
+    j.Key("RedoCount").Int(Game_.Undo.RedoCount());
     j.Key("UndoEnabled").Bool(Game_.UndoEnabled);
     j.Key("GameWon").Bool(Game_.GameWon);
     j.Key("MarkedCard").Int(t.MarkedCard);

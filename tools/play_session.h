@@ -21,6 +21,7 @@ public:
     void PlaySound(const char* fileName) override { Events.emplace_back(fileName); }
     void SnapshotRecorded() override { Events.emplace_back("snapshot"); }
     void SetUndoEnabled(bool on) override { Events.emplace_back(on ? "undo-enabled" : "undo-disabled"); }
+    void SetRedoEnabled(bool on) override { Events.emplace_back(on ? "redo-enabled" : "redo-disabled"); }
     void StartCelebration() override { Events.emplace_back("win"); }
     void GamePlayed() override { Events.emplace_back("played"); }
 };

@@ -13,11 +13,16 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
 {
     static const std::map<std::string, std::function<int(const quillo::Args&)>> table{
         {"catalogue", quillo::CatalogueCommand},
+        {"count-games", quillo::CountGamesCommand},
         {"deal", quillo::DealCommand},
         {"inspect", quillo::InspectCommand},
         {"make-data", quillo::MakeDataCommand},
+        {"make-icons", quillo::MakeIconsCommand},
         {"render-cards", quillo::RenderCardsCommand},
         {"play", quillo::PlayCommand},
+        {"render-table", quillo::RenderTableCommand},
+        {"make-help", quillo::MakeHelpCommand},
+        {"help", quillo::HelpCommand},
     };
     return table;
 }
@@ -48,5 +53,8 @@ int main(int argc, char** argv)
     } catch (const quillo::UsageError& e) {
         std::cerr << "quillo-tool " << argv[1] << ": " << e.what() << '\n';
         return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "quillo-tool " << argv[1] << ": " << e.what() << '\n';
+        return 1;
     }
 }

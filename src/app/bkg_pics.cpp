@@ -81,7 +81,7 @@ void TF_BkgPics::Activate()
     I_Thumb.Create(traits.ThumbWidth, traits.ThumbHeight);
     T_AddItem.stop();
     LV_Thumbs->clear();
-    Files_ = ListPickerFiles(Ctx_.Directory, Ctx_.Mode);
+    Files_ = ListPickerEntries(Ctx_.Directory, Ctx_.OwnDirectory, Ctx_.Mode);
     NextFileIndex = -1;
     T_AddItem.start();
 }
@@ -94,14 +94,14 @@ void TF_BkgPics::T_AddItemTimer()
         if (LV_Thumbs->selectedItems().isEmpty()) SelectCurrent();
         return;
     }
-    const std::string& name = Files_[static_cast<size_t>(NextFileIndex)];
-    if (Ctx_.Mode == PickerMode::Deck && HasNewerTwin(Ctx_.Directory, name)) return;
+    const PickerEntry& entry = Files_[static_cast<size_t>(NextFileIndex)];
     // A file that is not a card set or not a picture gets no thumbnail.
     PixelBuffer loaded;
-    if (!Ctx_.LoadPicture || !Ctx_.LoadPicture(Ctx_.Directory + name, loaded) || loaded.Empty()) return;
+    if (!Ctx_.LoadPicture || !Ctx_.LoadPicture(entry.Path, loaded) || loaded.Empty()) return;
     I_Load = std::move(loaded);
     BuildThumbnail(I_Load, I_Thumb, Ctx_.Mode);
-    auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(I_Thumb))), QString::fromStdString(name));
+    auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(I_Thumb))), QString::fromStdString(entry.Name));
+    item->setData(Qt::UserRole, QString::fromStdString(entry.Path));
     LV_Thumbs->addItem(item);
 }
 
@@ -136,7 +136,7 @@ bool TF_BkgPics::B_OkClick()
         if (listing) T_AddItem.start();
         return false;
     }
-    Picked_ = Ctx_.Directory + selected.front()->text().toStdString();
+    Picked_ = selected.front()->data(Qt::UserRole).toString().toStdString();
     accept();
     return true;
 }

@@ -19,7 +19,8 @@ namespace quillo {
 
 struct BkgPicsContext {
     PickerMode Mode = PickerMode::Deck;
-    std::string Directory;    // with or without a trailing separator
+    std::string Directory;     // the shipped files, with or without a trailing separator
+    std::string OwnDirectory;  // the player's own files, listed too; may be empty
     std::string CurrentPath;  // DeckPath or TexturePath, selected once listed
     // Reads a card set's preview picture, or a texture, into the buffer.
     std::function<bool(const std::string&, PixelBuffer&)> LoadPicture;
@@ -37,7 +38,7 @@ public:
     // One file per tick.
     void T_AddItemTimer();
     bool B_OkClick();
-    // PickedDeck or PickedTexture: directory + the chosen file's name.
+    // PickedDeck or PickedTexture: the chosen file's path.
     const std::string& Picked() const { return Picked_; }
     bool Listing() const { return T_AddItem.isActive(); }
     // Ticks until the listing is done (tests and start-up measurements).
@@ -57,7 +58,7 @@ private:
     void SelectCurrent();
 
     BkgPicsContext Ctx_;
-    std::vector<std::string> Files_;
+    std::vector<PickerEntry> Files_;
     int NextFileIndex = -1;
     PixelBuffer I_Load;
     PixelBuffer I_Thumb;

@@ -287,13 +287,16 @@ bool TF_Customize::B_OkClick()
     if (!saved.Ok()) {
         // Nothing was stored, so nothing changes: the dialog stays open.
         t.Rules = before;
-        Ctx_.Error(QString::fromStdString(saved.Error));
+        Ctx_.Error(QString::fromStdString("Could not write the custom games file " + Ctx_.CustomGamesPath + ": " +
+                                          saved.Error + "."));
         return false;
     }
 
+    // A new game's key is the one the file had free, which another copy
+    // running at once may have moved on.
+    key = t.CurrentCustom;
     t.GameName = name;
     t.ChosenRules = t.Rules;
-    t.CurrentCustom = key;
     highest = std::max(highest, key);
     ApplyRules(t);
     NewDeal(g, DealKind::New);

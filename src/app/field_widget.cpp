@@ -1,5 +1,6 @@
 #include "field_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,10 +11,34 @@
 
 namespace quillo {
 
+namespace {
+
+// The frame is drawn this far around the box, three pixels wide.
+constexpr int FrameGap = 2;
+constexpr int FrameWidth = 3;
+
+QRect FrameArea(const QRect& box)
+{
+    const int m = FrameGap + FrameWidth + 1;
+    return box.isNull() ? QRect() : box.adjusted(-m, -m, m, m);
+}
+
+}  // namespace
+
 FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FieldWidget::RefreshCursor()
+{
+    const QRect box = CursorBox ? CursorBox() : QRect();
+    if (box == CursorShown_) return;
+    update(FrameArea(CursorShown_));
+    update(FrameArea(box));
+    CursorShown_ = box;
 }
 
 void FieldWidget::Invalidate(const FieldRect& r)
@@ -58,6 +83,16 @@ void FieldWidget::paintEvent(QPaintEvent* e)
     }
     const QRegion outside = e->region() - whole;
     for (const QRect& r : outside) p.fillRect(r, QColor(0, 128, 0));
+    // The table may have changed under the cursor since it was last shown.
+    RefreshCursor();
+    if (CursorShown_.isNull()) return;
+    // A dark edge around a light one shows on cards and cloth alike.
+    const QRect frame = CursorShown_.adjusted(-FrameGap, -FrameGap, FrameGap, FrameGap);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 20, 20), FrameWidth + 2));
+    p.drawRect(frame);
+    p.setPen(QPen(QColor(0, 210, 255), FrameWidth - 1));
+    p.drawRect(frame);
 }
 
 void FieldWidget::mousePressEvent(QMouseEvent* e)
@@ -75,6 +110,18 @@ void FieldWidget::mouseMoveEvent(QMouseEvent* e)
 void FieldWidget::mouseReleaseEvent(QMouseEvent* e)
 {
     if (MouseUp) MouseUp(e->button() == Qt::LeftButton);
+}
+
+void FieldWidget::keyPressEvent(QKeyEvent* e)
+{
+    if (KeyDown && KeyDown(e->key(), e->modifiers())) return;
+    QWidget::keyPressEvent(e);
+}
+
+bool FieldWidget::focusNextPrevChild(bool)
+{
+    // Tab stays on the table: there is nothing else to reach by it.
+    return false;
 }
 
 }  // namespace quillo

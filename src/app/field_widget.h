@@ -1,7 +1,8 @@
 #pragma once
 // The field picture I_Field: shows the off-screen field picture and passes
-// the pointer events on. It is the window side of the drawing: invalidated
-// rectangles are repainted from the picture.
+// the pointer and key events on. It is the window side of the drawing:
+// invalidated rectangles are repainted from the picture, and the keyboard
+// cursor's frame is drawn over it.
 
 #include <QRegion>
 #include <QWidget>
@@ -28,16 +29,25 @@ public:
     std::function<void(bool left, int x, int y)> MouseDown;
     std::function<void(int x, int y)> MouseMove;
     std::function<void(bool left)> MouseUp;
+    // A key press on the table; returns whether it was used.
+    std::function<bool(int key, Qt::KeyboardModifiers modifiers)> KeyDown;
+    // The keyboard cursor's box in field coordinates; empty when hidden.
+    std::function<QRect()> CursorBox;
+    // Shows the cursor where CursorBox now puts it.
+    void RefreshCursor();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     const Field* Field_ = nullptr;
     QRegion Pending_;
+    QRect CursorShown_;
 };
 
 }  // namespace quillo

@@ -46,9 +46,19 @@ TF_Games::TF_Games(GamesContext ctx, QWidget* parent) : QDialog(parent), Ctx_(st
     setObjectName("F_Games");
     setWindowTitle("Choose Solitaire");
     SG_Table = GameRowTable::WithCatalogue();
-    HighestCustomKey = ListCustomGames(Ctx_.CustomGamesPath, SG_Table);
-    const StatisticsRead stats = LoadStatistics(Ctx_.StatisticsPath, SG_Table);
-    if (stats.Source == StatisticsSource::IoError && Ctx_.Error) Ctx_.Error(QString::fromStdString(stats.Error));
+    std::vector<std::string> notes;
+    HighestCustomKey = ListCustomGames(Ctx_.CustomGamesPath, SG_Table, &notes);
+    const std::string& stats = Ctx_.StatisticsPath;
+    const StatisticsRead read = LoadStatistics(stats, SG_Table);
+    if (read.Source == StatisticsSource::IoError)
+        notes.push_back("Could not read the statistics file " + stats + ": " + read.Error + ".");
+    if (!read.SetAsideError.empty())
+        notes.push_back("Could not copy the damaged statistics file " + stats + " to " + stats + ".bak: " +
+                        read.SetAsideError + ".");
+    else if (read.SetAside)
+        notes.push_back("The statistics file " + stats + " is damaged; a copy is kept in " + stats + ".bak.");
+    // Told once the main window is up, not from inside its construction.
+    for (const std::string& note : notes) StartNotes.push_back(QString::fromStdString(note));
 
     BuildControls();
     SortList(SectionGame, false);
@@ -319,7 +329,11 @@ void TF_Games::DeleteCustomGame()
     RemoveFromRecent(RecentGames, {r.Game, r.Key});
     RefillFavs();
     const IoResult done = quillo::DeleteCustomGame(Ctx_.CustomGamesPath, r.Game, r.Key);
-    if (!done.Ok()) Ctx_.Error(QString::fromStdString(done.Error));
+    if (!done.Ok())
+        Ctx_.Error(QString::fromStdString("Could not write the custom games file " + Ctx_.CustomGamesPath + ": " +
+                                          done.Error + "."));
+    else if (Ctx_.Deleted)
+        Ctx_.Deleted();
 }
 
 void TF_Games::B_RulesClick()

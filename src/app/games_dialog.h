@@ -37,6 +37,8 @@ struct GamesContext {
     // The help file at a topic, and at a numbered help context.
     std::function<void(const QString&)> HelpTopic;
     std::function<void(int)> HelpContext;
+    // After a custom game was deleted from its file (its statistics go too).
+    std::function<void()> Deleted;
 };
 
 class TF_Games : public QDialog {
@@ -50,6 +52,9 @@ public:
     // The table of listed games with their statistics (SG_Table).
     GameRowTable SG_Table;
     int32_t HighestCustomKey = -1;
+    // What reading the files found that the player must be told (damaged
+    // files set aside, repaired keys), shown once the window is up.
+    std::vector<QString> StartNotes;
     // Most recent first, at most six (kept in the settings file).
     std::vector<RecentGame> RecentGames;
 

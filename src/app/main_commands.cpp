@@ -22,6 +22,7 @@
 #include "field_widget.h"
 #include "loading_dialog.h"
 #include "main_window.h"
+#include "thumbnails.h"
 #include "shuffle_dialog.h"
 #include "storage/custom_games.h"
 #include "window_placement.h"
@@ -59,14 +60,32 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     if (closeDialogsAtOnce) CloseAtOnce(F_About);
     F_About->exec();
 
-    if (!LoadCards())
-        ShowError(QString("The cards could not be loaded from %1.").arg(QString::fromStdString(PickedDeck)));
+    if (!LoadCards()) {
+        // A damaged set must not leave a blank table: the first set of the
+        // program directory that loads takes its place.
+        const std::string bad = PickedDeck;
+        bool loaded = false;
+        for (const std::string& name : ListPickerFiles(Files_.ProgramDir, PickerMode::Deck)) {
+            if (Files_.ProgramDir + name == bad || HasNewerTwin(Files_.ProgramDir, name)) continue;
+            PickedDeck = Files_.ProgramDir + name;
+            if ((loaded = LoadCards())) break;
+        }
+        if (loaded) {
+            ShowError(QString::fromStdString("The card set " + bad + " could not be read; the cards of " + PickedDeck +
+                                             " are used instead."));
+        } else {
+            PickedDeck = bad;
+            ShowError(QString("The cards could not be loaded from %1.").arg(QString::fromStdString(bad)));
+        }
+    }
 
     PaintBackgrounds();
 
     Game_.UndoEnabled = true;
     MI_GameUndo->setEnabled(true);
     show();
+    for (const QString& note : StartNotes_) ShowError(note);
+    StartNotes_.clear();
 
     // The settings name a listed game; a custom one gone from its file is
     // played as its base game.
@@ -83,7 +102,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     if (!resumed.Note.empty()) ShowMessage("Quillotaire", QString::fromStdString(resumed.Note));
 
     ResizeArmed = true;
-    SavedGamesDir = QString::fromStdString(Files_.ProgramDir);
+    SavedGamesDir = QString::fromStdString(Files_.PlayerDir);
 }
 
 bool F_Main::Celebrating() const
@@ -144,11 +163,6 @@ void F_Main::MI_HelpAboutClick()
 void F_Main::NotAvailableYet(const QString& command)
 {
     ShowMessage("Quillotaire", QString("\"%1\" is not available yet.").arg(command));
-}
-
-void F_Main::OpenHelpTopic(const QString& topic)
-{
-    ShowMessage("Quillotaire", QString("The help viewer is not available yet.\nIt would open: %1").arg(topic));
 }
 
 double CurrentTimeOfDay()
@@ -213,11 +227,11 @@ namespace quillo {
 bool F_Main::LoadCards()
 {
     // The default deck, or the plain one when it is missing.
-    if (PickedDeck.empty()) PickedDeck = Files_.CardSetPath.empty() ? Files_.ProgramDir + "wheels.cr3" : Files_.CardSetPath;
-    if (!QFileInfo::exists(QString::fromStdString(PickedDeck))) PickedDeck = Files_.ProgramDir + "standard.cr3";
+    if (PickedDeck.empty()) PickedDeck = Files_.CardSetPath.empty() ? Files_.DataDir + "wheels.cr3" : Files_.CardSetPath;
+    if (!QFileInfo::exists(QString::fromStdString(PickedDeck))) PickedDeck = Files_.DataDir + "standard.cr3";
     F_Loading->SetLoader([this](const std::function<void()>& stage) {
         CardSetHooks hooks;
-        hooks.ProgramDir = Files_.ProgramDir;
+        hooks.ProgramDir = Files_.DataDir;
         hooks.Advance = stage;
         hooks.Message = [this](const std::string& text) { ShowError(QString::fromStdString(text)); };
         hooks.EnableBack = [this](bool on) { EnableBack(on); };

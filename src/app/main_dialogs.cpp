@@ -32,13 +32,16 @@ void F_Main::CreateGameChooser()
     ctx.Error = [this](const QString& text) { ShowError(text); };
     ctx.Ask = [this](const QString& text) { return AskYesNo(text); };
     ctx.HelpTopic = [this](const QString& topic) { OpenHelpTopic(topic); };
-    ctx.HelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    ctx.HelpContext = [this](int context) { OpenHelpTopic(QString::number(context)); };
+    ctx.Deleted = [this] { StatisticsCounted(); };
     F_Games = new TF_Games(ctx, this);
+    StartNotes_.insert(StartNotes_.end(), F_Games->StartNotes.begin(), F_Games->StartNotes.end());
 
     // The chooser's table counts the games played and won.
     OnGamePlayed = [this] {
         const TableState& t = Game_.T;
         CountPlayed(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom);
+        StatisticsCounted();
     };
     // A win is counted at once; the win form then asks for a name when the
     // time is a new best, and the record is kept only after its OK.
@@ -47,12 +50,16 @@ void F_Main::CreateGameChooser()
         const TableState& t = Game_.T;
         *lastWin = quillo::CountWin(F_Games->SG_Table, t.CurrentGame, t.CurrentCustom, t.Rules);
         F_Games->ShowStatistics(lastWin->Row);
+        // Written before the win form waits for the player.
+        StatisticsCounted();
+        SaveChanged();
     };
     ShowWinForm = [this, lastWin] {
         TF_Finish form(this, I_Field, lastWin->NewRecord, PlayerName);
         if (form.exec() != QDialog::Accepted || !lastWin->NewRecord) return;
         StoreRecord(F_Games->SG_Table, *lastWin, PlayerName.toStdString());
         F_Games->ShowStatistics(lastWin->Row);
+        StatisticsCounted();
     };
 }
 
@@ -60,7 +67,11 @@ void F_Main::WriteStatistics()
 {
     if (!F_Games) return;
     const IoResult done = SaveStatistics(Files_.Statistics, F_Games->SG_Table);
-    if (!done.Ok()) ShowError(QString::fromStdString(done.Error));
+    if (!done.Ok()) {
+        ShowWriteError("statistics file", Files_.Statistics, done.Error);
+        return;
+    }
+    StatisticsDirty_ = false;
 }
 
 void F_Main::MI_GameChooseClick()
@@ -104,7 +115,7 @@ void F_Main::MI_GameCustomizeClick()
     ctx.CustomGamesPath = Files_.CustomGames;
     ctx.Error = [this](const QString& text) { ShowError(text); };
     ctx.Ask = [this](const QString& text) { return AskYesNo(text); };
-    ctx.Help = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    ctx.Help = [this](int context) { OpenHelpTopic(QString::number(context)); };
     TF_Customize dialog(ctx, this);
     dialog.exec();
 }

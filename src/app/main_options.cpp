@@ -31,6 +31,7 @@ void F_Main::MI_OptionsBkgTextureClick()
     BkgPicsContext ctx;
     ctx.Mode = PickerMode::Texture;
     ctx.Directory = Files_.TextureDir;
+    ctx.OwnDirectory = Files_.PlayerDir;
     ctx.CurrentPath = Field_->Bkg.TexturePath;
     ctx.LoadPicture = [](const std::string& path, PixelBuffer& picture) { return LoadImageFile(picture, path); };
     ctx.Message = [this](const QString& text) { ShowMessage("Quillotaire", text); };
@@ -52,6 +53,7 @@ void F_Main::MI_OptionsDeckClick()
     BkgPicsContext ctx;
     ctx.Mode = PickerMode::Deck;
     ctx.Directory = Files_.DeckDir;
+    ctx.OwnDirectory = Files_.PlayerDir;
     ctx.CurrentPath = PickedDeck;
     ctx.LoadPicture = [](const std::string& path, PixelBuffer& picture) { return LoadCardSetPreview(path, picture); };
     ctx.Message = [this](const QString& text) { ShowMessage("Quillotaire", text); };
@@ -62,6 +64,8 @@ void F_Main::MI_OptionsDeckClick()
     const std::string inUse = PickedDeck;
     PickedDeck = picker.Picked();
     if (!LoadCards()) {
+        ShowError(QString::fromStdString("The card set " + PickedDeck + " could not be read; the cards of " + inUse +
+                                         " stay."));
         PickedDeck = inUse;
         return;
     }

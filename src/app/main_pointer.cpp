@@ -13,6 +13,8 @@ namespace quillo {
 void F_Main::I_FieldMouseDown(bool left, int x, int y)
 {
     TableState& t = Game_.T;
+    // A group the keys carry is dropped by the keys.
+    if (Keys_.Carrying && t.Dragging) return;
     Press press;
     press.Btn = left ? Button::Left : Button::Right;
     press.X = x;
@@ -21,6 +23,13 @@ void F_Main::I_FieldMouseDown(bool left, int x, int y)
         press.Card = CardAt(t, *Field_, x, y);
         if (press.Card == -1) press.Pile = PileAt(t, x, y);
     }
+    // The keyboard cursor hides and waits where the mouse pressed.
+    if (press.Card != -1)
+        Keys_.Cursor = FitCursor(t, {t.CardAt(press.Card).PileIndex, press.Card});
+    else if (press.Pile != -1)
+        Keys_.Cursor = {press.Pile, -1};
+    KeyCursorShown_ = false;
+    I_Field->RefreshCursor();
     FieldPress(Game_, press);
 }
 
@@ -38,7 +47,7 @@ void F_Main::I_FieldMouseMove(int x, int y)
 
 void F_Main::I_FieldMouseUp(bool left)
 {
-    if (!left || !Game_.T.Dragging) return;
+    if (!left || !Game_.T.Dragging || Keys_.Carrying) return;
     FieldRelease(Game_);
 }
 
@@ -46,6 +55,20 @@ void F_Main::MI_GameUndoClick()
 {
     if (Celebrating()) return;
     UndoMove(Game_);
+}
+
+void F_Main::MI_GameRedoClick()
+{
+    if (Celebrating()) return;
+    RedoMove(Game_);
+}
+
+void F_Main::MI_OptionsFullScreenClick(bool on)
+{
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
 }
 
 void F_Main::B_DealClick()

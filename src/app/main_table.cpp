@@ -32,21 +32,23 @@ void F_Main::RelayoutCards()
     TableState& t = Game_.T;
     LayOutCards(t);
     Field_->DrawField(t);
-    // Undo must bring cards back to the new layout's places.
-    if (Game_.Undo.Count >= 1) {
-        UndoSnapshot& newest = Game_.Undo.Slots[static_cast<size_t>(Game_.Undo.Count - 1)];
-        TableState old = t;
-        ReadSnapshot(newest, old);
-        for (int i = 0; i < std::clamp(t.Rules.TotalCards, 0, MaxCards); ++i) {
-            old.CardAt(i).X = t.CardAt(i).X;
-            old.CardAt(i).Y = t.CardAt(i).Y;
-        }
+    // Undo and Redo must bring cards back to the new layout's places.
+    TableState scratch = t;
+    Game_.Undo.EditAll([&](UndoSnapshot& s) {
+        ReadSnapshot(s, scratch);
         for (int p = 0; p < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++p) {
-            old.PileAt(p).X = t.PileAt(p).X;
-            old.PileAt(p).Y = t.PileAt(p).Y;
+            Pile& pile = scratch.PileAt(p);
+            const Pile& now = t.PileAt(p);
+            pile.X = now.X;
+            pile.Y = now.Y;
+            pile.FanX = now.FanX;
+            pile.FanY = now.FanY;
+            pile.DownFanX = now.DownFanX;
+            pile.DownFanY = now.DownFanY;
         }
-        WriteSnapshot(old, newest);
-    }
+        LayOutCards(scratch);
+        WriteSnapshot(scratch, s);
+    });
 }
 
 void F_Main::RedrawField()
@@ -57,6 +59,11 @@ void F_Main::RedrawField()
 void F_Main::SetUndoEnabled(bool enabled)
 {
     MI_GameUndo->setEnabled(enabled);
+}
+
+void F_Main::SetRedoEnabled(bool enabled)
+{
+    MI_GameRedo->setEnabled(enabled);
 }
 
 void F_Main::ShowMove(const MoveShow& move)

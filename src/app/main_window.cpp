@@ -18,6 +18,8 @@
 #include "app_icons.h"
 #include "autosave.h"
 #include "field_widget.h"
+#include "help_engine.h"
+#include "help_window.h"
 #include "loading_dialog.h"
 #include "token_pictures.h"
 #include "finish_form.h"
@@ -27,7 +29,7 @@ namespace quillo {
 
 F_Main::F_Main(const QString& programDir, QWidget* parent)
     : QMainWindow(parent), Files_(PlayerFileNames(programDir.toStdString())), View_(*this), Game_(View_),
-      Sound_(QString::fromStdString(Files_.ProgramDir))
+      Sound_(QString::fromStdString(Files_.DataDir))
 {
     setObjectName("F_Main");
     setWindowIcon(QIcon(ProgramIcon(32)));
@@ -64,13 +66,18 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
         form.exec();
     };
 
+    SaveTimer_.setSingleShot(true);
+    SaveTimer_.setInterval(0);
+    connect(&SaveTimer_, &QTimer::timeout, this, [this] { SaveChanged(); });
+
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &F_Main::Timer1Timer);
 
     F_About = new TF_About(this);
-    F_About->OpenHelpContext = [this](int context) { OpenHelpTopic(QString("help context %1").arg(context)); };
+    F_About->OpenHelpContext = [this](int context) { OpenHelpTopic(QString::number(context)); };
     F_Loading = new TF_Loading(Game_.T.RandSeed, this);
     CreateGameChooser();
+    SetUpKeyboard();
 
     Autosave_ = std::make_unique<Autosave>(Files_.Autosave, [this] {
         // The caption and the starting-rank label as shown, as Save stores them.
@@ -79,7 +86,11 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     });
 }
 
-F_Main::~F_Main() = default;
+F_Main::~F_Main()
+{
+    // The viewer holds the help engine's widgets: it goes first.
+    delete HelpWindow_;
+}
 
 void F_Main::ScheduleAutosave()
 {
@@ -110,6 +121,8 @@ void F_Main::CreateMenu()
     MI_GameStatistics = Item(game, "MI_GameStatistics", "&Statistics...");
     game->addSeparator();
     MI_GameUndo = Item(game, "MI_GameUndo", "&Undo", Qt::Key_F4, 3);
+    MI_GameRedo = Item(game, "MI_GameRedo", "Re&do", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    MI_GameRedo->setEnabled(false);
     game->addSeparator();
     MI_GameSave = Item(game, "MI_GameSave", "S&ave...");
     MI_GameLoad = Item(game, "MI_GameLoad", "&Load...");
@@ -128,6 +141,9 @@ void F_Main::CreateMenu()
     MI_OptionsSound = Item(options, "MI_OptionsSound", "Sound");
     MI_OptionsAnimation = Item(options, "MI_OptionsAnimation", "Animation");
     MI_OptionsAutoplay = Item(options, "MI_OptionsAutoplay", "Autoplay");
+    options->addSeparator();
+    MI_OptionsFullScreen = Item(options, "MI_OptionsFullScreen", "&Full Screen", Qt::Key_F11);
+    MI_OptionsFullScreen->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     MI_HelpContents = Item(help, "MI_HelpContents", "&Contents");
@@ -147,8 +163,23 @@ void F_Main::CreateMenu()
     for (const auto& [action, field] : checks) {
         action->setCheckable(true);
         action->setChecked(opt.*field);
-        connect(action, &QAction::toggled, this, [this, f = field](bool on) { Game_.T.Opt.*f = on; });
+        connect(action, &QAction::toggled, this, [this, f = field](bool on) {
+            Game_.T.Opt.*f = on;
+            ScheduleSave();
+        });
     }
+
+    // The usual desktop keys beside the program's own.
+    const std::pair<QAction*, QKeySequence> desktopKeys[] = {
+        {MI_GameUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {MI_GameRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {MI_GameNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {MI_GameRestart, QKeySequence(Qt::Key_F5)},
+        {MI_GameExit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {MI_GameSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {MI_GameLoad, QKeySequence(Qt::CTRL | Qt::Key_O)},
+    };
+    for (const auto& [action, key] : desktopKeys) action->setShortcuts(action->shortcuts() << key);
 
     connect(MI_GameChoose, &QAction::triggered, this, &F_Main::MI_GameChooseClick);
     connect(MI_GameCustomize, &QAction::triggered, this, &F_Main::MI_GameCustomizeClick);
@@ -161,6 +192,8 @@ void F_Main::CreateMenu()
     connect(MI_GameRestart, &QAction::triggered, this, &F_Main::MI_GameRestartClick);
     connect(MI_GameShuffle, &QAction::triggered, this, &F_Main::MI_GameShuffleClick);
     connect(MI_GameUndo, &QAction::triggered, this, &F_Main::MI_GameUndoClick);
+    connect(MI_GameRedo, &QAction::triggered, this, &F_Main::MI_GameRedoClick);
+    connect(MI_OptionsFullScreen, &QAction::toggled, this, &F_Main::MI_OptionsFullScreenClick);
     connect(MI_GameExit, &QAction::triggered, this, &F_Main::MI_GameExitClick);
     connect(MI_HelpContents, &QAction::triggered, this, &F_Main::MI_HelpContentsClick);
     connect(MI_HelpRules, &QAction::triggered, this, &F_Main::MI_HelpRulesClick);
@@ -168,6 +201,10 @@ void F_Main::CreateMenu()
     connect(MI_HelpAbout, &QAction::triggered, this, &F_Main::MI_HelpAboutClick);
     connect(MI_GameSave, &QAction::triggered, this, &F_Main::MI_GameSaveClick);
     connect(MI_GameLoad, &QAction::triggered, this, &F_Main::MI_GameLoadClick);
+    // After a command that may change the settings (its handler ran first).
+    for (QAction* a : {MI_GameChoose, MI_GameCustomize, MI_OptionsBkgColor, MI_OptionsBkgTexture, MI_OptionsDeck,
+                       MI_OptionsBack, MI_GameLoad})
+        connect(a, &QAction::triggered, this, &F_Main::ScheduleSave);
 }
 
 QLabel* F_Main::StatusPanel(const char* panelName, const char* labelName, int width, const char* widestText)
@@ -270,10 +307,41 @@ void F_Main::Shutdown()
     ShutDown_ = true;
     ResizeArmed = false;
     Timer1.stop();
+    SaveTimer_.stop();
     WriteSettingsFile();
     WriteStatistics();
     // The clock as it stands at exit.
     Autosave_->WriteNow();
+}
+
+void F_Main::ScheduleSave()
+{
+    if (!ShutDown_) SaveTimer_.start();
+}
+
+void F_Main::StatisticsCounted()
+{
+    StatisticsDirty_ = true;
+    ScheduleSave();
+}
+
+void F_Main::SaveChanged(bool quiet)
+{
+    if (ShutDown_) return;
+    SaveTimer_.stop();
+    QuietSave_ = quiet;
+    if (StatisticsDirty_) WriteStatistics();
+    if (!WrittenSettings_ || *WrittenSettings_ != CurrentSettings()) WriteSettingsFile();
+    QuietSave_ = false;
+}
+
+void F_Main::ShowWriteError(const std::string& what, const std::string& path, const std::string& error)
+{
+    const std::string text = "Could not write the " + what + " " + path + ": " + error + ".";
+    // A full disk would otherwise say so at every counted game.
+    if (QuietSave_ || text == LastWriteError_) return;
+    LastWriteError_ = text;
+    ShowError(QString::fromStdString(text));
 }
 
 }  // namespace quillo

@@ -3,11 +3,15 @@
 // It owns the one game of the run and shows it through QtTableView.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "engine/game.h"
+#include "engine/keyboard_cursor.h"
 #include "file_names.h"
 #include "presentation/card_store.h"
 #include "presentation/celebration.h"
@@ -27,6 +31,8 @@ namespace quillo {
 
 class Autosave;
 class FieldWidget;
+class HelpEngine;
+class HelpWindow;
 class TF_About;
 class TF_Games;
 class TF_Loading;
@@ -46,9 +52,21 @@ public:
     // player (used by measurements and tests).
     void StartUp(bool closeDialogsAtOnce = false);
 
-    // quillo.set: read and applied at start-up, written at shutdown.
+    // quillo.set: read and applied at start-up, written when changed and at
+    // shutdown.
     void ReadSettingsFile();
     void WriteSettingsFile();
+    // Writes the statistics and the settings now, each only when it changed
+    // since its last write. Quiet: no message boxes (the display may be gone).
+    void SaveChanged(bool quiet = false);
+    // Asks for SaveChanged as soon as the current event is done: a burst of
+    // changes makes one write.
+    void ScheduleSave();
+    // Marks the statistics as counted since their last write and schedules it.
+    void StatisticsCounted();
+    // The end of the run (close, a signal, the session's end): everything is
+    // written once; later calls do nothing.
+    void Shutdown();
     void ApplySettings(const Settings& s);
     Settings CurrentSettings() const;
 
@@ -83,6 +101,8 @@ public:
     void MI_GameRestartClick();
     void MI_GameShuffleClick();
     void MI_GameUndoClick();
+    void MI_GameRedoClick();
+    void MI_OptionsFullScreenClick(bool on);
     void MI_GameExitClick();
     void MI_HelpContentsClick();
     void MI_HelpRulesClick();
@@ -93,8 +113,19 @@ public:
     void I_FieldMouseDown(bool left, int x, int y);
     void I_FieldMouseMove(int x, int y);
     void I_FieldMouseUp(bool left);
+    // Keyboard play on the table; returns whether the key was used.
+    bool I_FieldKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The keyboard cursor: where it stands, and whether it is shown (from
+    // the first key until the next mouse press).
+    const KeyPlay& Keys() const { return Keys_; }
+    bool KeyCursorShown() const { return KeyCursorShown_; }
+    // Gives the table the keyboard focus again once no dialog is open.
+    void FocusTable();
     void NotAvailableYet(const QString& command);
+    // Opens the help viewer at a topic, a numbered context ("230") or the
+    // contents ("Contents"), above the dialog that asked for it.
     void OpenHelpTopic(const QString& topic);
+    HelpWindow* HelpViewer() const;
 
     // Window sizing.
     void FitFieldToWindow();
@@ -117,6 +148,7 @@ public:
     void PlaySound(const char* fileName);
     void RedrawField();
     void SetUndoEnabled(bool enabled);
+    void SetRedoEnabled(bool enabled);
 
     // Loads PickedDeck through the loading window; true when it was accepted.
     bool LoadCards();
@@ -161,6 +193,7 @@ public:
     QAction* MI_GameRestart = nullptr;
     QAction* MI_GameShuffle = nullptr;
     QAction* MI_GameUndo = nullptr;
+    QAction* MI_GameRedo = nullptr;
     QAction* MI_GameSave = nullptr;
     QAction* MI_GameLoad = nullptr;
     QAction* MI_GameCustomize = nullptr;
@@ -173,6 +206,7 @@ public:
     QAction* MI_OptionsSound = nullptr;
     QAction* MI_OptionsAnimation = nullptr;
     QAction* MI_OptionsAutoplay = nullptr;
+    QAction* MI_OptionsFullScreen = nullptr;
     QAction* MI_HelpContents = nullptr;
     QAction* MI_HelpRules = nullptr;
     QAction* MI_HelpShortRules = nullptr;
@@ -205,21 +239,34 @@ private:
     void WriteStatistics();
     QLabel* StatusPanel(const char* panelName, const char* labelName, int width, const char* widestText);
     QLabel* Label(StatusLabel which) const;
-    void Shutdown();
+    void ShowWriteError(const std::string& what, const std::string& path, const std::string& error);
     void PaintBackgrounds();
     void RelayoutCards();
+    void SetUpKeyboard();
+    QRect KeyCursorBox();
 
     FILE_NAMES Files_;
     QtTableView View_;
     Game Game_;
     SoundPlayer Sound_;
     bool ShutDown_ = false;
+    QTimer SaveTimer_;
+    bool StatisticsDirty_ = false;
+    bool QuietSave_ = false;
+    std::optional<Settings> WrittenSettings_;
+    std::string LastWriteError_;
+    // Found while reading the files, told after the welcome box.
+    std::vector<QString> StartNotes_;
     bool DealButtonPlaced_ = false;
     void AttachCardArt();
     CardImageStore Cards_;
     std::unique_ptr<Field> Field_;
     DragPainter Drag_;
     Celebration Celebration_;
+    KeyPlay Keys_;
+    bool KeyCursorShown_ = false;
+    std::unique_ptr<HelpEngine> Help_;
+    QPointer<HelpWindow> HelpWindow_;
     std::unique_ptr<Autosave> Autosave_;
 };
 

@@ -102,6 +102,11 @@ void QtTableView::SetUndoEnabled(bool enabled)
     W_.SetUndoEnabled(enabled);
 }
 
+void QtTableView::SetRedoEnabled(bool enabled)
+{
+    W_.SetRedoEnabled(enabled);
+}
+
 void QtTableView::ResetCursor()
 {
     W_.I_Field->unsetCursor();

@@ -29,6 +29,7 @@ public:
     void SetLabel(StatusLabel which, const std::optional<std::string>& text) override;
     void StartClock() override;
     void SetUndoEnabled(bool enabled) override;
+    void SetRedoEnabled(bool enabled) override;
     void ResetCursor() override;
 
     void PlaySound(const char* fileName) override;

@@ -44,7 +44,8 @@ void F_Main::MI_GameSaveClick()
     const std::string foundVal = L_FoundVal->isHidden() ? std::string() : L_FoundVal->text().toStdString();
     const SavedGame record = CaptureSavedGame(Game_, windowTitle().toStdString(), foundVal);
     const IoResult done = WriteSavedGame(path.toStdString(), record);
-    if (!done.Ok()) ShowError(QString::fromStdString(done.Error));
+    if (!done.Ok())
+        ShowError(QString::fromStdString("Could not write the saved game " + path.toStdString() + ": " + done.Error + "."));
 }
 
 void F_Main::MI_GameLoadClick()
@@ -57,11 +58,10 @@ void F_Main::MI_GameLoadClick()
     // as it was and says why (a file of another kind says nothing).
     const SavedGameRead read = LoadSavedGame(Game_, path.toStdString());
     if (read.Ok() || read.Message.empty()) return;
-    const QString text = QString::fromStdString(read.Message);
     if (read.Outcome == SavedGameOutcome::Outdated)
-        ShowMessage("Quillotaire", text);
+        ShowMessage("Quillotaire", QString::fromStdString(read.Message));
     else
-        ShowError(text);
+        ShowError(QString::fromStdString("Could not load the saved game " + path.toStdString() + ": " + read.Message));
 }
 
 }  // namespace quillo

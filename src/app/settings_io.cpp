@@ -25,12 +25,27 @@ uint32_t SwapRedBlue(uint32_t c)
 void F_Main::ReadSettingsFile()
 {
     SettingsEnv env;
-    env.ProgramDir = Files_.ProgramDir;
+    env.ProgramDir = Files_.DataDir;
     // A game this program cannot lay out would leave an empty table: such an
     // index starts Star like an unknown one.
     env.IsListedGame = [](int32_t game) { return game >= 0 && game < CatalogueSize && IsPlayable(game); };
     env.FileExists = [](const std::string& path) { return QFileInfo(QString::fromStdString(path)).isFile(); };
-    ApplySettings(ReadSettings(Files_.Settings, env).Value);
+    const SettingsLoad load = ReadSettings(Files_.Settings, env);
+    const std::string& path = Files_.Settings;
+    if (load.Source == SettingsSource::IoError)
+        StartNotes_.push_back(QString::fromStdString("Could not read the settings file " + path + ": " + load.Error + "."));
+    if (load.Source == SettingsSource::Damaged || load.Source == SettingsSource::Foreign) {
+        bool copied = false;
+        const IoResult kept = SetAsideUnreadable(path, &copied);
+        if (!kept.Ok())
+            StartNotes_.push_back(QString::fromStdString("Could not copy the damaged settings file " + path + " to " +
+                                                         path + ".bak: " + kept.Error + "."));
+        else if (copied)
+            StartNotes_.push_back(QString::fromStdString("The settings file " + path +
+                                                         " is damaged; the defaults are used and a copy is kept in " +
+                                                         path + ".bak."));
+    }
+    ApplySettings(load.Value);
 }
 
 void F_Main::ApplySettings(const Settings& s)
@@ -87,8 +102,12 @@ Settings F_Main::CurrentSettings() const
 
 void F_Main::WriteSettingsFile()
 {
-    const IoResult done = WriteSettings(Files_.Settings, CurrentSettings());
-    if (!done.Ok()) ShowError(QString::fromStdString(done.Error));
+    const Settings now = CurrentSettings();
+    const IoResult done = WriteSettings(Files_.Settings, ForStoring(now, Files_.ProgramDir));
+    if (done.Ok())
+        WrittenSettings_ = now;
+    else
+        ShowWriteError("settings file", Files_.Settings, done.Error);
 }
 
 }  // namespace quillo

@@ -1,5 +1,7 @@
 #include "shuffle_dialog.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,13 +18,15 @@ TF_Shuffle::TF_Shuffle(uint32_t gameNumber, QWidget* parent) : QDialog(parent), 
     setObjectName("F_Shuffle");
     setWindowTitle("Select Shuffle");
     auto* layout = new QVBoxLayout(this);
-    for (const char* line : {"Select a game number from", "1 to 2147483647"}) {
+    for (const char* line : {"Select a game number from", ShuffleRangeText}) {
         auto* label = new QLabel(line, this);
         label->setAlignment(Qt::AlignCenter);
         layout->addWidget(label);
     }
     E_Shuffle = new QLineEdit(this);
     E_Shuffle->setObjectName("E_Shuffle");
+    // Wide enough that a window manager's title bar shows the whole title.
+    E_Shuffle->setMinimumWidth(std::max(220, 2 * fontMetrics().horizontalAdvance(windowTitle()) + 80));
     layout->addWidget(E_Shuffle);
     auto* buttons = new QHBoxLayout;
     B_Ok = new QPushButton("OK", this);
@@ -51,7 +55,7 @@ void TF_Shuffle::B_OkClick()
 {
     const auto number = ParseShuffleNumber(E_Shuffle->text().toStdString());
     if (!number) {
-        ShowError("The number must be in the range from 1 to 2147483647 !");
+        ShowError(QString("The number must be in the range from %1 !").arg(ShuffleRangeText));
         E_Shuffle->setFocus();
         return;
     }

@@ -14,13 +14,14 @@ std::optional<uint32_t> ParseShuffleNumber(std::string_view text)
         if (!text.empty() && text.front() == '-') return std::nullopt;
     }
     if (text.empty()) return std::nullopt;
+    // Every number a deal can have, and nothing else: no wrapping of larger
+    // or negative numbers onto another deal.
     int64_t value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value, 10);
     if (ec != std::errc() || ptr != end) return std::nullopt;
-    const auto low = static_cast<uint32_t>(static_cast<uint64_t>(value) & 0xFFFFFFFFu);
-    if (low == 0) return std::nullopt;
-    return low;
+    if (value < ShuffleNumberMin || value > ShuffleNumberMax) return std::nullopt;
+    return static_cast<uint32_t>(value);
 }
 
 }  // namespace quillo

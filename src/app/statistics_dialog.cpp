@@ -38,8 +38,9 @@ QString Percent(double rate)
 
 }  // namespace
 
-void ResetStatistics(GameRow& row)
+void ResetStatistics(GameRowTable& table, GameRow& row)
 {
+    table.Removed.emplace_back(row.Game, row.Key);
     row.Played = 0;
     row.Won = 0;
     row.BestPlayer.clear();
@@ -144,7 +145,7 @@ void TF_Statistics::ResetSelected()
     if (row < 0 || row >= static_cast<int>(Table_.Rows().size())) return;
     GameRow& r = Table_.Rows()[static_cast<size_t>(row)];
     if (Ask && !Ask(QString("Reset the statistics of %1?").arg(QString::fromStdString(r.Name)))) return;
-    ResetStatistics(r);
+    ResetStatistics(Table_, r);
     if (Written) Written();
     Reload();
 }
@@ -152,7 +153,7 @@ void TF_Statistics::ResetSelected()
 void TF_Statistics::ResetAll()
 {
     if (Ask && !Ask("Reset the statistics of every game?")) return;
-    for (GameRow& r : Table_.Rows()) ResetStatistics(r);
+    for (GameRow& r : Table_.Rows()) ResetStatistics(Table_, r);
     if (Written) Written();
     Reload();
 }

@@ -17,8 +17,9 @@ namespace quillo {
 enum StatisticsSection { StatsGame, StatsPlayed, StatsWon, StatsWinRate, StatsBestTime, StatsBestPlayer };
 constexpr int StatisticsSectionCount = 6;
 
-// The row's statistics as a reset leaves them: never played.
-void ResetStatistics(GameRow& row);
+// Leaves the row as never played, and marks it so that the next write
+// stores it as it is instead of adding to the file's counts.
+void ResetStatistics(GameRowTable& table, GameRow& row);
 
 class TF_Statistics : public QDialog {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 #include "presentation/raster_ops.h"
@@ -43,13 +44,23 @@ std::vector<std::string> ListPickerFiles(const std::string& dir, PickerMode mode
     return names;
 }
 
-bool HasNewerTwin(const std::string& dir, const std::string& name)
+std::vector<PickerEntry> ListPickerEntries(const std::string& dir, const std::string& ownDir, PickerMode mode)
 {
     namespace fs = std::filesystem;
-    const fs::path p(name);
-    if (Lower(p.extension().string()) != ".cr3") return false;
+    std::map<std::string, std::string> byName;
+    for (const std::string& name : ListPickerFiles(dir, mode)) byName[name] = (fs::path(dir) / name).string();
     std::error_code ec;
-    return fs::exists(fs::path(dir) / fs::path(name).replace_extension(".cr4"), ec);
+    const bool ownIsOther = !ownDir.empty() && !fs::equivalent(dir, ownDir, ec);
+    if (ownIsOther)
+        for (const std::string& name : ListPickerFiles(ownDir, mode)) byName[name] = (fs::path(ownDir) / name).string();
+    std::vector<PickerEntry> entries;
+    for (const auto& [name, path] : byName) {
+        if (mode == PickerMode::Deck && Lower(fs::path(name).extension().string()) == ".cr3" &&
+            byName.count(fs::path(name).replace_extension(".cr4").string()))
+            continue;
+        entries.push_back({name, path});
+    }
+    return entries;
 }
 
 std::string FileNameOf(const std::string& path)

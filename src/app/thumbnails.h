@@ -25,9 +25,16 @@ const PickerTraits& TraitsOf(PickerMode mode);
 // extension), by name, as a file list box would list them.
 std::vector<std::string> ListPickerFiles(const std::string& dir, PickerMode mode);
 
-// A ".cr3" set with a ".cr4" twin of the same name in the directory is not
-// offered: the twin is.
-bool HasNewerTwin(const std::string& dir, const std::string& name);
+struct PickerEntry {
+    std::string Name;  // what the list shows
+    std::string Path;  // the file read and picked
+};
+
+// The shipped directory's files and the player's own (ownDir, may be empty or
+// the same directory), by name. A name in both is listed once, as the
+// player's copy. In deck mode a ".cr3" set with a ".cr4" twin of the same
+// name is not offered: the twin is.
+std::vector<PickerEntry> ListPickerEntries(const std::string& dir, const std::string& ownDir, PickerMode mode);
 
 // Deck mode: the picture centred on silver, shrunk to fit when larger.
 // Texture mode: the top-left part at real scale on white, centred when small.

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "deal_ops.h"
+#include "moves.h"
 #include "game.h"
 #include "game_table.h"
 #include "labels.h"
@@ -68,12 +69,10 @@ void FinishDeal(Game& g)
     r.StockPass = 1;
     r.TableRedealsUsed = 0;
 
-    g.Undo.Count = 0;
-    PushSnapshot(g.Undo, t);
-    if (g.UndoEnabled) {
-        g.UndoEnabled = false;
-        v.SetUndoEnabled(false);
-    }
+    g.Undo.Clear();
+    g.Undo.Push(t);
+    SetUndoEnabled(g, false);
+    SetRedoEnabled(g, false);
 
     r.StartTime = r.NowTime = v.TimeOfDay();
     v.SetLabel(StatusLabel::Time, "Time: " + ElapsedText(0.0));

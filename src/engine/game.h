@@ -18,6 +18,7 @@ public:
     // Off while a compound action runs, so that it ends in one snapshot.
     bool RecordUndo = true;
     bool UndoEnabled = false;
+    bool RedoEnabled = false;
     // Off for a solver's scratch game: no snapshots are kept at all.
     bool KeepHistory = true;
     // The deal has been won (cleared by the next deal).

@@ -53,6 +53,7 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
         t[Sultan]          = {SultanLayout,        SultanDeal,        none,           none,              none,               none,              none};
         t[WomensKingdom]   = {WomensKingdomLayout, WomensKingdomDeal, none,           none,              none,               WomensKingdomFollowUp, none};
         t[SwedishPacket]   = {SwedishPacketLayout, SwedishPacketDeal, none,           none,              none,               none,              none};
+        t[FourPackages]    = {FourPackagesLayout,  FourPackagesDeal,  none,           none,              none,               FourPackagesFollowUp, FourPackagesWon};
         t[KingsCorners]    = {KingsCornersLayout,  KingsCornersDeal,  none,           none,              none,               none,              KingsCornersWon};
         t[Octagon]         = {OctagonLayout,       OctagonDeal,       none,           none,              none,               OctagonFollowUp,   none};
         t[Yukon]           = {YukonLayout,         YukonDeal,         none,           none,              none,               none,              none};

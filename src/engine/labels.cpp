@@ -39,7 +39,8 @@ std::optional<std::string> RedealsLeftLabelText(const TableState& t)
     const GameRules& r = t.Rules;
     int left;
     if (r.TableRedeals == RedealsNone || r.TableRedeals == RedealsShowStockPasses) {
-        if (r.StockRedeals < 1) return std::nullopt;
+        // A single pass is no redeal: a "0" from the start only puzzles.
+        if (r.StockRedeals < 2) return std::nullopt;
         left = r.StockRedeals - r.StockPass;
     } else {
         if (r.TableRedeals < 1) return std::nullopt;

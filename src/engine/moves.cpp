@@ -332,31 +332,60 @@ void SetUndoEnabled(Game& g, bool enabled)
     g.View().SetUndoEnabled(enabled);
 }
 
+void SetRedoEnabled(Game& g, bool enabled)
+{
+    if (g.RedoEnabled == enabled) return;
+    g.RedoEnabled = enabled;
+    g.View().SetRedoEnabled(enabled);
+}
+
 void RecordSnapshot(Game& g)
 {
     if (!g.RecordUndo || !g.KeepHistory) return;
-    PushSnapshot(g.Undo, g.T);
-    SetUndoEnabled(g, g.Undo.Count >= 2);
+    g.Undo.Push(g.T);
+    SetUndoEnabled(g, g.Undo.CanUndo());
+    SetRedoEnabled(g, false);
     g.View().SnapshotRecorded();
 }
+
+namespace {
+
+// Puts the history's current snapshot on the table after a step.
+void RestoreCurrent(Game& g)
+{
+    TableState& t = g.T;
+    ReadSnapshot(g.Undo.Current(), t);
+    t.ActiveCard = t.DropPile = t.MarkedCard = t.HoverPile = -1;
+    t.PickedCount = 0;
+    t.Dragging = false;
+    g.GameWon = false;
+    if (HasTrait(t, TraitShrinkingWastes)) ServedWastesFromPass(t.Rules);
+    g.View().RedrawField();
+    UpdateStockLabels(g);
+}
+
+}  // namespace
 
 void UndoMove(Game& g)
 {
     if (g.View().CelebrationRunning()) return;
-    TableState& t = g.T;
-    if (g.Undo.Count >= 2) {
+    if (g.Undo.CanUndo()) {
         PlaySound(g, "undo.wav");
-        --g.Undo.Count;
-        ReadSnapshot(g.Undo.Slots[static_cast<size_t>(g.Undo.Count - 1)], t);
-        t.ActiveCard = t.DropPile = t.MarkedCard = t.HoverPile = -1;
-        t.PickedCount = 0;
-        t.Dragging = false;
-        g.GameWon = false;
-        if (HasTrait(t, TraitShrinkingWastes)) ServedWastesFromPass(t.Rules);
-        g.View().RedrawField();
-        UpdateStockLabels(g);
+        g.Undo.StepBack();
+        RestoreCurrent(g);
     }
-    if (g.Undo.Count < 2) SetUndoEnabled(g, false);
+    if (!g.Undo.CanUndo()) SetUndoEnabled(g, false);
+    SetRedoEnabled(g, g.Undo.CanRedo());
+}
+
+void RedoMove(Game& g)
+{
+    if (g.View().CelebrationRunning() || !g.Undo.CanRedo()) return;
+    PlaySound(g, "undo.wav");
+    g.Undo.StepForward();
+    RestoreCurrent(g);
+    SetUndoEnabled(g, g.Undo.CanUndo());
+    SetRedoEnabled(g, g.Undo.CanRedo());
 }
 
 void DealButton(Game& g)

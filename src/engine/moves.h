@@ -40,8 +40,11 @@ bool TurnUpTopCards(Game& g);
 // Records the table as the newest undo snapshot (not while RecordUndo is off).
 void RecordSnapshot(Game& g);
 void SetUndoEnabled(Game& g, bool enabled);
+void SetRedoEnabled(Game& g, bool enabled);
 // The Undo command.
 void UndoMove(Game& g);
+// Brings back the action the last Undo took back, until a new action is made.
+void RedoMove(Game& g);
 // The Deal button.
 void DealButton(Game& g);
 // Each tableau pile of two or more cards: its bottom card goes to its top.

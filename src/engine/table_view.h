@@ -73,6 +73,7 @@ public:
     virtual void SetLabel(StatusLabel, const std::optional<std::string>&) {}
     virtual void StartClock() {}
     virtual void SetUndoEnabled(bool) {}
+    virtual void SetRedoEnabled(bool) {}
     virtual void ResetCursor() {}
 
     // Drawing, effects and sounds.

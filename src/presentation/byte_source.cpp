@@ -1,8 +1,11 @@
 #include "byte_source.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "card_set_format.h"
@@ -26,12 +29,20 @@ bool MemorySource::Skip(uint64_t n)
 
 FileSource::FileSource(const std::string& path)
 {
-    File_ = std::fopen(path.c_str(), "rb");
-    if (!File_) return;
+    // Opened without blocking, so that a pipe named as a card set is refused
+    // at once instead of waiting for a writer; only regular files are read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return;
     struct stat st;
-    if (fstat(fileno(File_), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fclose(File_);
-        File_ = nullptr;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    File_ = ::fdopen(fd, "rb");
+    if (!File_) {
+        ::close(fd);
         return;
     }
     Size_ = static_cast<uint64_t>(st.st_size);

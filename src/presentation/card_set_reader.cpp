@@ -108,10 +108,24 @@ bool ReadCardSet(ByteSource& src, CardImageStore& store, GameRules& rules, const
         Advance(hooks);
     }
 
-    // From here on nothing can fail. The frames file is its own affair: a bad
-    // one is reported and the old frames stay.
+    // Without its frames the cards cannot be drawn: a bad frames file
+    // refuses the set, unless the same frames are loaded already.
     next.CurrentFrames = std::move(store.CurrentFrames);
-    LoadFrames(next.FramesIndex, next.CurrentFrames, hooks.ProgramDir, hooks.Message);
+    std::string framesProblem;
+    const bool framesRead = LoadFrames(next.FramesIndex, next.CurrentFrames, hooks.ProgramDir,
+                                       [&](const std::string& m) { framesProblem = m; });
+    if (!framesRead) {
+        const bool kept = next.CurrentFrames.Loaded() && next.CurrentFrames.FramesIndex == next.FramesIndex;
+        const std::string set = hooks.SetName.empty() ? std::string() : " " + hooks.SetName;
+        if (!kept && hooks.RequireFrames) {
+            store.CurrentFrames = std::move(next.CurrentFrames);
+            if (hooks.Message)
+                hooks.Message("The card set" + set + " cannot be used: its frames file " +
+                              FramesPath(hooks.ProgramDir, next.FramesIndex) + " cannot be read. " + framesProblem);
+            return false;
+        }
+        if (hooks.Message) hooks.Message(framesProblem + (kept ? " The frames loaded before stay." : ""));
+    }
     if (next.Version == 2)
         for (int k = 0; k < 3; ++k) RotateUprightSheet(next, next.CurrentFrames, k, hooks.Advance);
     DeriveTurnedSizes(next, hooks.Advance);
@@ -127,7 +141,9 @@ bool ReadCardSet(ByteSource& src, CardImageStore& store, GameRules& rules, const
 bool LoadCardSet(const std::string& path, CardImageStore& store, GameRules& rules, const CardSetHooks& hooks)
 {
     FileSource src(path);
-    return src.IsOpen() && ReadCardSet(src, store, rules, hooks);
+    CardSetHooks named = hooks;
+    named.SetName = path;
+    return src.IsOpen() && ReadCardSet(src, store, rules, named);
 }
 
 bool ReadCardSetPreview(ByteSource& src, PixelBuffer& preview)

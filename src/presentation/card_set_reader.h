@@ -16,6 +16,10 @@ struct CardSetHooks {
     std::function<void()> Advance;        // loading progress: 8 steps for "3.0", 11 for "2.0"
     MessageSink Message;                  // frames file problems
     std::function<void(bool)> EnableBack; // the Back command: on from two backs
+    std::string SetName;                  // the set's file, for messages (LoadCardSet fills it)
+    // Whether a set whose frames cannot be read is refused (the program
+    // cannot draw it); readers that only look at the sheets say no.
+    bool RequireFrames = true;
 };
 
 // What the header of a card-set file says, for inspection and for the loader.

@@ -23,7 +23,7 @@ bool ReadFrames(ByteSource& src, int index, const std::string& name, Frames& fra
         if (message) message(text);
         return false;
     };
-    const std::string ends = "The frames file " + name + " ends early; the previous frames stay.";
+    const std::string ends = "The frames file " + name + " ends early.";
     std::string title, version;
     if (!ReadFixedText(src, FramesTitleWidth, title)) return say(ends);
     if (title != FramesTitle) return say("Invalid frames title !");
@@ -38,7 +38,7 @@ bool ReadFrames(ByteSource& src, int index, const std::string& name, Frames& fra
     std::vector<uint8_t> picture;
     if (!UnscrambleBlock(src, FramesKeyStart, picture)) return say(ends);
 
-    const std::string unreadable = "The frames picture in " + name + " cannot be read; the previous frames stay.";
+    const std::string unreadable = "The frames picture in " + name + " cannot be read.";
     if (pitch < 1 || pitch > MaxFramePitch) return say(unreadable);
     PixelBuffer image;
     if (!DecodePicture(picture, image)) return say(unreadable);
@@ -65,11 +65,10 @@ bool LoadFrames(int index, Frames& frames, const std::string& programDir, const 
     FileSource src(path);
     if (!src.IsOpen()) {
         if (message)
-            message("Cannot open the frames file " + name + ": " + std::strerror(errno ? errno : ENOENT) +
-                    "; the previous frames stay.");
+            message("Cannot open the frames file " + path + ": " + std::strerror(errno ? errno : ENOENT) + ".");
         return false;
     }
-    return ReadFrames(src, index, name, frames, message);
+    return ReadFrames(src, index, path, frames, message);
 }
 
 }  // namespace quillo

@@ -28,7 +28,7 @@ bool DecodeWithQt(std::span<const uint8_t> bytes, const char* format, PixelBuffe
     reader.setAutoTransform(false);
     // Top-down BMPs report a negative height here; only the area matters.
     const QSize size = reader.size();
-    if (static_cast<int64_t>(std::abs(size.width())) * std::abs(size.height()) > MaxPicturePixels) return false;
+    if (!PictureSizeAllowed(std::abs(size.width()), std::abs(size.height()))) return false;
     QImage img;
     if (!reader.read(&img) || img.isNull()) return false;
     img = img.convertToFormat(QImage::Format_BGR888);
@@ -61,7 +61,7 @@ Plain CheckPlainBmp(std::span<const uint8_t> b, PlainLayout& layout)
     const uint16_t planes = static_cast<uint16_t>(b[26] | (b[27] << 8));
     const uint16_t bpp = static_cast<uint16_t>(b[28] | (b[29] << 8));
     if (info != 40 || planes != 1 || bpp != 24 || U32At(b, 30) != 0 || w < 1 || h < 1) return Plain::No;
-    if (static_cast<int64_t>(w) * h > MaxPicturePixels) return Plain::Broken;
+    if (!PictureSizeAllowed(w, h)) return Plain::Broken;
     const uint64_t stride = static_cast<uint64_t>(PixelBuffer::StrideFor(w));
     if (offset < 54 || offset + stride * static_cast<uint64_t>(h) > b.size()) return Plain::Broken;
     layout = {offset, w, h};

@@ -29,7 +29,13 @@ bool DecodePicture(std::vector<uint8_t>&& bytes, PixelBuffer& image);
 // Reads and decodes a picture file.
 bool LoadImageFile(PixelBuffer& image, const std::string& path);
 
-// Pictures larger than this many pixels are refused rather than decoded.
-constexpr int64_t MaxPicturePixels = 40'000'000;
+// Pictures larger than this many pixels, or wider or taller than this, are
+// refused from their header, before any pixel memory is taken.
+constexpr int64_t MaxPicturePixels = 64'000'000;
+constexpr int64_t MaxPictureSide = 16'384;
+constexpr bool PictureSizeAllowed(int64_t width, int64_t height)
+{
+    return width <= MaxPictureSide && height <= MaxPictureSide && width * height <= MaxPicturePixels;
+}
 
 }  // namespace quillo

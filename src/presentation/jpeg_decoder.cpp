@@ -53,7 +53,7 @@ bool Decode(const uint8_t* data, unsigned long size, PixelBuffer& out)
     cinfo.mem->max_memory_to_use = 512L * 1024 * 1024;
     jpeg_mem_src(&cinfo, data, size);
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) ErrorExit(reinterpret_cast<j_common_ptr>(&cinfo));
-    if (static_cast<int64_t>(cinfo.image_width) * cinfo.image_height > MaxPicturePixels)
+    if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height))
         ErrorExit(reinterpret_cast<j_common_ptr>(&cinfo));
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;

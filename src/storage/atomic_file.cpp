@@ -1,6 +1,8 @@
 #include "atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <random>
 
 namespace quillo {
 
@@ -33,6 +37,40 @@ void SyncDirectory(const std::string& path)
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
+}
+
+// A link to the player's file is kept: the write goes to what it points at.
+std::string ThroughLinks(const std::string& path)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) {
+        // A dangling link: write where it points, relative to its directory.
+        std::string target(4096, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size() - 1);
+        if (n <= 0) return path;
+        target.resize(static_cast<size_t>(n));
+        return target.front() == '/' ? target : DirectoryOf(path) + "/" + target;
+    }
+    std::string out = real;
+    std::free(real);
+    return out;
+}
+
+// A fresh temporary file beside path, made with O_EXCL and mode 0666 so
+// that the umask gives it the player's usual permissions.
+int CreateTemporary(const std::string& path, std::string& temp)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 random(std::random_device{}());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path + ".";
+        for (int i = 0; i < 6; ++i) temp += letters[random() % (sizeof letters - 1)];
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 bool WriteAll(int fd, const uint8_t* data, size_t size)
@@ -104,18 +142,14 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::
 IoResult WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes, const WriteFault* fault,
                          const std::string& tempPath)
 {
+    const std::string target = ThroughLinks(path);
     std::string temp = tempPath;
     int fd;
-    if (temp.empty()) {
-        temp = path + ".XXXXXX";
-        fd = ::mkstemp(temp.data());
-        if (fd >= 0) ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    } else {
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    }
+    if (temp.empty())
+        fd = CreateTemporary(target, temp);
+    else
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return IoResult::Fail(ErrnoText(errno));
-    // mkstemp creates the file private; the player's files are ordinary ones.
-    ::fchmod(fd, 0644);
 
     auto fail = [&](int err) {
         ::close(fd);
@@ -139,23 +173,64 @@ IoResult WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& by
         ::unlink(temp.c_str());
         return IoResult::Fail(ErrnoText(EIO));
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         int err = errno;
         ::unlink(temp.c_str());
         return IoResult::Fail(ErrnoText(err));
     }
-    SyncDirectory(path);
+    SyncDirectory(target);
     return {};
 }
 
-IoResult SetAsideUnreadable(const std::string& path)
+IoResult SetAsideUnreadable(const std::string& path, bool* copied)
 {
+    if (copied) *copied = false;
     // Copied, not moved: should the rewrite that follows fail, the file is
     // still where the program looks for it.
     std::string error;
     auto bytes = ReadWholeFile(path, error);
     if (!bytes) return error.empty() ? IoResult{} : IoResult::Fail(error);
-    return WriteFileAtomic(path + ".bak", *bytes);
+    std::string bakError;
+    if (auto bak = ReadWholeFile(path + ".bak", bakError); bak && *bak == *bytes) return {};
+    IoResult done = WriteFileAtomic(path + ".bak", *bytes);
+    if (copied) *copied = done.Ok();
+    return done;
+}
+
+DirectoryLock::DirectoryLock(const std::string& path)
+{
+    Fd_ = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (Fd_ < 0) return;
+    // A copy that hangs while holding the lock must not hang this one: after
+    // a few seconds the write goes ahead unlocked, as it did before locking.
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        if (::flock(Fd_, LOCK_EX | LOCK_NB) == 0) return;
+        if (errno != EWOULDBLOCK && errno != EINTR) return;
+        ::usleep(10000);
+    }
+}
+
+DirectoryLock::~DirectoryLock()
+{
+    if (Fd_ >= 0) ::close(Fd_);
+}
+
+void RemoveStaleTemporaries(const std::string& path, int maxAgeSeconds)
+{
+    const std::string dir = DirectoryOf(path);
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    const time_t now = std::time(nullptr);
+    while (const dirent* e = ::readdir(d)) {
+        const std::string entry = e->d_name;
+        if (entry.size() != name.size() + 7 || entry.compare(0, name.size() + 1, name + ".") != 0) continue;
+        const std::string full = dir + "/" + entry;
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (now - st.st_mtime >= maxAgeSeconds) ::unlink(full.c_str());
+    }
+    ::closedir(d);
 }
 
 }  // namespace quillo

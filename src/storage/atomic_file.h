@@ -42,6 +42,27 @@ IoResult WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& by
 
 // Keeps a copy of an existing file that could not be understood (as
 // path + ".bak"), so that replacing it does not destroy what it held.
-IoResult SetAsideUnreadable(const std::string& path);
+// copied, when given, tells whether a new copy was made (false when the
+// .bak already holds these bytes), so the player is told only once.
+IoResult SetAsideUnreadable(const std::string& path, bool* copied = nullptr);
+
+// An exclusive advisory lock (flock) on the directory holding path, held
+// while the object lives. Two copies of the program take it around every
+// read-modify-write of a shared file. Never nest two in one process: the
+// second would wait for the first (up to five seconds, then goes on unlocked).
+class DirectoryLock {
+public:
+    explicit DirectoryLock(const std::string& path);
+    ~DirectoryLock();
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+
+private:
+    int Fd_ = -1;
+};
+
+// Removes temporary files (path + ".XXXXXX") that a write killed before its
+// rename left beside path, when older than maxAgeSeconds.
+void RemoveStaleTemporaries(const std::string& path, int maxAgeSeconds = 60);
 
 }  // namespace quillo

@@ -1,6 +1,7 @@
 #include "custom_games.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "engine/catalogue.h"
 #include "engine/game_table.h"
@@ -114,6 +115,23 @@ std::vector<uint8_t> EncodeCustomGames(const std::vector<CustomGameRecord>& reco
     return w.Take();
 }
 
+std::vector<std::string> RepairDuplicateKeys(std::vector<CustomGameRecord>& records)
+{
+    int32_t highest = -1;
+    for (const CustomGameRecord& rec : records) highest = std::max(highest, rec.Key);
+    std::vector<std::string> notes;
+    std::vector<int32_t> seen;
+    for (CustomGameRecord& rec : records) {
+        if (std::find(seen.begin(), seen.end(), rec.Key) != seen.end() && highest < INT32_MAX) {
+            notes.push_back(rec.Name + " had the key " + std::to_string(rec.Key) + " of another custom game; it now has " +
+                            std::to_string(highest + 1) + ".");
+            rec.Key = ++highest;
+        }
+        seen.push_back(rec.Key);
+    }
+    return notes;
+}
+
 CustomGamesRead ReadCustomGames(const std::string& path)
 {
     std::string error;
@@ -124,13 +142,44 @@ CustomGamesRead ReadCustomGames(const std::string& path)
         out.Error = error;
         return out;
     }
-    return DecodeCustomGames(*bytes);
+    CustomGamesRead out = DecodeCustomGames(*bytes);
+    // Two copies of an older program could give two games one key; the
+    // later one gets a new key, the same at every read until it is written.
+    out.Notes = RepairDuplicateKeys(out.Records);
+    return out;
 }
 
-int32_t ListCustomGames(const std::string& path, GameRowTable& table)
+int32_t ListCustomGames(const std::string& path, GameRowTable& table, std::vector<std::string>* notes)
 {
+    CustomGamesRead read = ReadCustomGames(path);
+    const auto tell = [&](std::string text) {
+        if (notes) notes->push_back(std::move(text));
+    };
+    if (read.Source == CustomGamesSource::IoError)
+        tell("Could not read the custom games file " + path + ": " + read.Error + ".");
+    if (read.Source == CustomGamesSource::Foreign || read.Source == CustomGamesSource::Damaged) {
+        bool copied = false;
+        const IoResult kept = SetAsideUnreadable(path, &copied);
+        if (!kept.Ok())
+            tell("Could not copy the damaged custom games file " + path + " to " + path + ".bak: " + kept.Error + ".");
+        else if (copied)
+            tell("The custom games file " + path + " is damaged; the games that could not be read are set aside in " +
+                 path + ".bak.");
+    }
+    if (!read.Notes.empty() && read.Source == CustomGamesSource::File) {
+        // The repaired keys are written back, so that they hold from now on.
+        DirectoryLock lock(path);
+        CustomGamesRead again = ReadCustomGames(path);
+        if (again.Source == CustomGamesSource::File && !again.Notes.empty()) {
+            if (again.Version == CustomVersion::V1_0) CarryOverFrom10(again.Records);
+            const IoResult fixed = WriteFileAtomic(path, EncodeCustomGames(again.Records));
+            if (!fixed.Ok()) tell("Could not write the custom games file " + path + ": " + fixed.Error + ".");
+        }
+        read = std::move(again);
+        for (const std::string& note : read.Notes) tell("In the custom games file " + path + ", " + note);
+    }
     int32_t highest = -1;
-    for (const CustomGameRecord& rec : ReadCustomGames(path).Records) {
+    for (const CustomGameRecord& rec : read.Records) {
         highest = std::max(highest, rec.Key);
         table.AppendCustom(rec.Name, rec.BaseGame, rec.Key);
     }
@@ -140,10 +189,20 @@ int32_t ListCustomGames(const std::string& path, GameRowTable& table)
 IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& highestKey, Game& g, int32_t key,
                         const std::string& name, const WriteFault* fault)
 {
+    // Another copy may have added games since this one read the file: the
+    // new key follows the highest on disk, under the lock.
+    DirectoryLock lock(path);
     std::vector<CustomGameRecord> records;
     IoResult error;
     if (!ReadForRewrite(path, records, error)) return error;
 
+    const bool fresh = key < 0 || key == highestKey + 1;
+    if (fresh) {
+        int32_t top = highestKey;
+        for (const CustomGameRecord& r : records) top = std::max(top, r.Key);
+        if (top == INT32_MAX) return IoResult::Fail("No custom game key is left");
+        key = top + 1;
+    }
     CustomGameRecord rec;
     rec.Key = key;
     rec.Name = std::string(CutText(name, CustomNameWidth - 1));
@@ -151,7 +210,7 @@ IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& h
     rec.Rules = g.T.Rules;
 
     auto same = std::find_if(records.begin(), records.end(), [&](const auto& r) { return r.Key == key; });
-    if (key != highestKey + 1 && same != records.end())
+    if (!fresh && same != records.end())
         *same = rec;  // in place: records keep their order
     else
         records.push_back(rec);
@@ -170,6 +229,7 @@ IoResult DeleteCustomGame(const std::string& path, int32_t baseGame, int32_t key
     // Only the program's own file is rewritten; anything else is left alone.
     const CustomGamesSource source = ReadCustomGames(path).Source;
     if (source == CustomGamesSource::None || source == CustomGamesSource::Foreign) return {};
+    DirectoryLock lock(path);
     if (!ReadForRewrite(path, records, error)) return error;
     std::erase_if(records, [&](const auto& r) { return r.BaseGame == baseGame && r.Key == key; });
     return WriteFileAtomic(path, EncodeCustomGames(records), fault, TempPathBeside(path));

@@ -40,15 +40,22 @@ struct CustomGamesRead {
     CustomVersion Version = CustomVersion::V1_1;
     std::vector<CustomGameRecord> Records;
     std::string Error;
+    // Keys given anew to records that repeated an earlier record's key.
+    std::vector<std::string> Notes;
 };
 
 CustomGamesRead DecodeCustomGames(std::span<const uint8_t> bytes);
 // Always version "1.1".
 std::vector<uint8_t> EncodeCustomGames(const std::vector<CustomGameRecord>& records);
+// Reads the file; a record repeating an earlier record's key gets the next
+// free key (with a note).
 CustomGamesRead ReadCustomGames(const std::string& path);
+std::vector<std::string> RepairDuplicateKeys(std::vector<CustomGameRecord>& records);
 
 // Appends a chooser row per record; returns the highest key (-1 for none).
-int32_t ListCustomGames(const std::string& path, GameRowTable& table);
+// What the player must be told (a file set aside as path + ".bak", keys
+// repaired and written back, a file that could not be read) goes to notes.
+int32_t ListCustomGames(const std::string& path, GameRowTable& table, std::vector<std::string>* notes = nullptr);
 
 // Puts the custom game with the key onto the live game, whose base game the
 // caller has just set up: its rules except field size and card sizes, its
@@ -63,8 +70,10 @@ void ApplyCustomRules(Game& g, const CustomGameRecord& rec, CustomVersion versio
 bool SetUpCustomGame(Game& g, const std::string& path, int32_t baseGame, int32_t key);
 
 // Stores the live rules as the custom game (key, name) made from the
-// current game. A new key (highestKey + 1) is appended and gets a chooser
-// row, and highestKey follows it; an existing key is overwritten in place.
+// current game. A new game (key -1 or highestKey + 1) gets the key after the
+// highest in the file, read under the directory lock, is appended and gets a
+// chooser row, and highestKey and g.T.CurrentCustom follow it; an existing
+// key is overwritten in place.
 // Records of a "1.0" file are carried over; an unreadable file is set aside
 // as path + ".bak" rather than destroyed.
 IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& highestKey, Game& g, int32_t key,

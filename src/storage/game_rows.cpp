@@ -63,6 +63,7 @@ bool GameRowTable::Remove(int32_t game, int32_t key)
     const int i = Find(game, key);
     if (i < 0) return false;
     Rows_.erase(Rows_.begin() + i);
+    Removed.emplace_back(game, key);
     return true;
 }
 

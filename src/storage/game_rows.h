@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillo {
@@ -50,6 +51,17 @@ struct StatisticsLabels {
     std::string BestTime;    // L_BestTime
 };
 
+// A row's counts as the statistics file held them when this copy last read
+// or wrote it: a write adds only what was counted since, so that two copies
+// running at once both keep their games.
+struct SavedCounts {
+    int32_t Game = 0;
+    int32_t Key = -1;
+    int32_t Played = 0;
+    int32_t Won = 0;
+    std::string BestTime;
+};
+
 class GameRowTable {
 public:
     // A row for every catalogue game, in catalogue order.
@@ -69,6 +81,10 @@ public:
     void Sort(int column, bool descending);
     int SortColumn() const { return SortColumn_; }
     bool SortDescending() const { return SortDescending_; }
+
+    std::vector<SavedCounts> Saved;
+    // Rows the player deleted: their statistics go at the next write.
+    std::vector<std::pair<int32_t, int32_t>> Removed;
 
 private:
     std::vector<GameRow> Rows_;

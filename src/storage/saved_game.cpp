@@ -31,8 +31,8 @@ std::optional<std::string> CheckSavedGame(const SavedGame& s)
     if (auto bad = CheckRules(s.ChosenRules)) return bad;
     const int places = PlacesPileOf(s.CurrentGame, s.Rules);
     if (auto bad = CheckTable(s.Rules, s.Cards, s.Piles, places)) return bad;
-    for (int i = 0; i < s.Undo.Count; ++i)
-        if (auto bad = CheckSnapshot(s.Rules, s.Undo.Slots[static_cast<size_t>(i)], places))
+    for (size_t i = 0; i < s.Undo.size(); ++i)
+        if (auto bad = CheckSnapshot(s.Rules, s.Undo[i], places))
             return "undo step " + std::to_string(i + 1) + ": " + *bad;
     return std::nullopt;
 }
@@ -52,7 +52,7 @@ SavedGame CaptureSavedGame(const Game& g, const std::string& caption, const std:
     s.Cards = t.Cards;
     s.Piles = t.Piles;
     s.UndoEnabled = g.UndoEnabled;
-    s.Undo = g.Undo;
+    s.Undo = g.Undo.Newest(UndoSlots);
     s.Caption = caption;
     s.FoundValLabel = foundValLabel;
     return s;
@@ -81,9 +81,10 @@ std::vector<uint8_t> EncodeSavedGame(const SavedGame& s)
     for (const Card& c : s.Cards) EncodeCard(c, w);
     for (const Pile& p : s.Piles) EncodePile(p, w);
     w.PutFlag(s.UndoEnabled);
-    const int n = std::clamp(s.Undo.Count, 0, UndoSlots);
-    w.PutI32(n);
-    for (int i = 0; i < n; ++i) w.PutBytes(s.Undo.Slots[static_cast<size_t>(i)]);
+    // Only the newest steps fit the file.
+    const size_t n = std::min(s.Undo.size(), size_t{UndoSlots});
+    w.PutI32(static_cast<int32_t>(n));
+    for (size_t i = s.Undo.size() - n; i < s.Undo.size(); ++i) w.PutBytes(s.Undo[i]);
     PutText(w, s.Caption);
     PutText(w, s.FoundValLabel);
     return w.Take();
@@ -120,11 +121,11 @@ SavedGameRead DecodeSavedGame(std::span<const uint8_t> bytes)
     const int32_t n = r.GetI32();
     if (!r.Ok()) return Damaged("it ends early");
     if (n < 0 || n > UndoSlots) return Damaged("bad number of undo steps");
-    s.Undo.Count = n;
-    for (int32_t i = 0; i < n; ++i) {
+    s.Undo.resize(static_cast<size_t>(n));
+    for (UndoSnapshot& snapshot : s.Undo) {
         auto b = r.GetBytes(UndoSnapshotSize);
         if (!r.Ok()) return Damaged("it ends early");
-        std::copy(b.begin(), b.end(), s.Undo.Slots[static_cast<size_t>(i)].begin());
+        std::copy(b.begin(), b.end(), snapshot.begin());
     }
     s.Caption = r.GetCountedText();
     s.FoundValLabel = r.GetCountedText();

@@ -30,7 +30,7 @@ struct SavedGame {
     std::array<Card, MaxCards> Cards{};
     std::array<Pile, MaxPiles> Piles{};
     bool UndoEnabled = false;
-    UndoHistory Undo;
+    std::vector<UndoSnapshot> Undo;  // the newest snapshots, oldest first
     std::string Caption;
     std::string FoundValLabel;  // the starting-rank label; empty when hidden
 };

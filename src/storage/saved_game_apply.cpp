@@ -35,7 +35,9 @@ bool ApplySavedGame(Game& g, const SavedGame& s)
 
     g.UndoEnabled = s.UndoEnabled;
     v.SetUndoEnabled(s.UndoEnabled);
-    g.Undo = s.Undo;
+    g.Undo.Assign(s.Undo);
+    g.RedoEnabled = false;
+    v.SetRedoEnabled(false);
     g.RecordUndo = true;
 
     v.SetCaption(s.Caption);

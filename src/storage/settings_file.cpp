@@ -16,7 +16,30 @@ bool Listed(const SettingsEnv& env, int32_t game)
     return game >= 0 && game < CatalogueSize;
 }
 
+// A bare name (see ForStoring) is a file of the program directory.
+std::string InProgramDir(const std::string& path, const std::string& programDir)
+{
+    if (path.empty() || path.front() == '/' || path.find('/') != std::string::npos) return path;
+    return programDir + path;
+}
+
+std::string ShortEnough(const std::string& path, const std::string& programDir)
+{
+    if (path.size() <= MaxCountedText || programDir.empty() || path.compare(0, programDir.size(), programDir) != 0)
+        return path;
+    const std::string name = path.substr(programDir.size());
+    return name.find('/') == std::string::npos ? name : path;
+}
+
 }  // namespace
+
+Settings ForStoring(const Settings& s, const std::string& programDir)
+{
+    Settings out = s;
+    out.TexturePath = ShortEnough(s.TexturePath, programDir);
+    out.CardSetPath = ShortEnough(s.CardSetPath, programDir);
+    return out;
+}
 
 Settings DefaultSettings(const SettingsEnv& env)
 {
@@ -45,8 +68,8 @@ SettingsLoad DecodeSettings(std::span<const uint8_t> bytes, const SettingsEnv& e
     s.BackgroundColor = r.GetU32() & 0x00FFFFFFu;
     uint8_t mode = r.GetU8();
     s.Background = mode <= 2 ? static_cast<BackgroundMode>(mode) : BackgroundMode::Plain;
-    s.TexturePath = r.GetCountedText();
-    s.CardSetPath = r.GetCountedText();
+    s.TexturePath = InProgramDir(r.GetCountedText(), env.ProgramDir);
+    s.CardSetPath = InProgramDir(r.GetCountedText(), env.ProgramDir);
     s.BackIndex = r.GetI32();
     int32_t n = r.GetI32();
     if (n < 0 || n > MaxRecentGames) r.Fail();

@@ -75,6 +75,11 @@ Settings DefaultSettings(const SettingsEnv& env);
 SettingsLoad DecodeSettings(std::span<const uint8_t> bytes, const SettingsEnv& env);
 std::vector<uint8_t> EncodeSettings(const Settings& s);
 
+// The paths' field holds 255 bytes: a card set or texture of a program
+// directory whose path is longer is stored by its bare name, which the
+// reader takes as a file of the program directory.
+Settings ForStoring(const Settings& s, const std::string& programDir);
+
 SettingsLoad ReadSettings(const std::string& path, const SettingsEnv& env);
 IoResult WriteSettings(const std::string& path, const Settings& s, const WriteFault* fault = nullptr);
 

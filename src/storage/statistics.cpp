@@ -1,5 +1,6 @@
 #include "statistics.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -24,7 +25,48 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+void RememberSaved(GameRowTable& table)
+{
+    table.Saved.clear();
+    for (const GameRow& row : table.Rows()) table.Saved.push_back({row.Game, row.Key, row.Played, row.Won, row.BestTime});
+}
+
+SavedCounts SavedOf(const GameRowTable& table, int32_t game, int32_t key)
+{
+    for (const SavedCounts& s : table.Saved)
+        if (s.Game == game && s.Key == key) return s;
+    return {game, key, 0, 0, {}};
+}
+
+int32_t AddCounts(int32_t disk, int32_t now, int32_t saved)
+{
+    const int64_t sum = int64_t{disk} + std::max<int64_t>(0, int64_t{now} - saved);
+    return static_cast<int32_t>(std::min<int64_t>(sum, INT32_MAX));
+}
+
 }  // namespace
+
+StatisticsRecord MergeCounts(const StatisticsRecord& disk, const StatisticsRecord& mine, const SavedCounts& saved,
+                             const TimeTextFormat& fmt)
+{
+    StatisticsRecord out = disk;
+    out.Played = AddCounts(disk.Played, mine.Played, saved.Played);
+    out.Won = AddCounts(disk.Won, mine.Won, saved.Won);
+    // This copy's best time goes in only when it set one since its last
+    // write and it beats the file's (a time that cannot be read counts as none).
+    if (mine.BestTime != saved.BestTime && !mine.BestTime.empty()) {
+        std::optional<int> theirs, ours;
+        if (fmt.Parse) {
+            if (!disk.BestTime.empty()) theirs = fmt.Parse(disk.BestTime);
+            ours = fmt.Parse(mine.BestTime);
+        }
+        if (!theirs || (ours && *ours < *theirs)) {
+            out.BestPlayer = mine.BestPlayer;
+            out.BestTime = mine.BestTime;
+        }
+    }
+    return out;
+}
 
 std::string FormatTimeOfDay(int seconds)
 {
@@ -114,6 +156,7 @@ std::vector<uint8_t> EncodeStatistics(const std::vector<StatisticsRecord>& recor
 
 StatisticsRead LoadStatistics(const std::string& path, GameRowTable& table)
 {
+    table.Removed.clear();
     for (GameRow& row : table.Rows()) {
         row.Played = row.Won = 0;
         row.BestPlayer.clear();
@@ -137,21 +180,62 @@ StatisticsRead LoadStatistics(const std::string& path, GameRowTable& table)
         row.BestPlayer = rec.BestPlayer;
         row.BestTime = rec.BestTime;
     }
+    RememberSaved(table);
+    // Keep what could not be understood before anything is written over it.
+    if (read.Source == StatisticsSource::Foreign || read.Source == StatisticsSource::Damaged)
+        read.SetAsideError = SetAsideUnreadable(path, &read.SetAside).Error;
     return read;
 }
 
-IoResult SaveStatistics(const std::string& path, const GameRowTable& table, const WriteFault* fault)
+IoResult SaveStatistics(const std::string& path, GameRowTable& table, const WriteFault* fault,
+                        const TimeTextFormat& fmt)
 {
+    // Another copy may have written since this one read: under the lock, what
+    // is on disk now is the base, and this copy adds what it counted since.
+    DirectoryLock lock(path);
     std::string error;
     auto old = ReadWholeFile(path, error, MaxStatisticsFile);
-    if ((old && DecodeStatistics(*old).Source != StatisticsSource::File) || (!old && !error.empty())) {
-        if (IoResult moved = SetAsideUnreadable(path); !moved.Ok()) return moved;
+    if (!old && !error.empty()) return IoResult::Fail(error);
+    StatisticsRead disk;
+    if (old) {
+        disk = DecodeStatistics(*old);
+        if (disk.Source != StatisticsSource::File) {
+            if (IoResult moved = SetAsideUnreadable(path); !moved.Ok()) return moved;
+        }
     }
+    auto removed = [&](int32_t game, int32_t key) {
+        return std::find(table.Removed.begin(), table.Removed.end(), std::pair{game, key}) != table.Removed.end();
+    };
     std::vector<StatisticsRecord> records;
-    records.reserve(table.Rows().size());
-    for (const GameRow& row : table.Rows())
-        records.push_back({row.Game, row.Key, row.Played, row.Won, row.BestPlayer, row.BestTime});
-    return WriteFileAtomic(path, EncodeStatistics(records), fault);
+    records.reserve(table.Rows().size() + disk.Records.size());
+    std::vector<bool> used(disk.Records.size(), false);
+    for (const GameRow& row : table.Rows()) {
+        StatisticsRecord rec{row.Game, row.Key, row.Played, row.Won, row.BestPlayer, row.BestTime};
+        auto on = std::find_if(disk.Records.begin(), disk.Records.end(),
+                               [&](const StatisticsRecord& r) { return r.Game == row.Game && r.Key == row.Key; });
+        if (on != disk.Records.end()) {
+            used[static_cast<size_t>(on - disk.Records.begin())] = true;
+            // A deleted game's old counts do not pass to a new game of its key.
+            if (!removed(row.Game, row.Key)) rec = MergeCounts(*on, rec, SavedOf(table, row.Game, row.Key), fmt);
+        }
+        records.push_back(std::move(rec));
+    }
+    // Rows this copy does not list (a custom games file it could not read,
+    // another copy's new games) are kept as they are, unless deleted here.
+    for (size_t i = 0; i < disk.Records.size(); ++i)
+        if (!used[i] && !removed(disk.Records[i].Game, disk.Records[i].Key)) records.push_back(disk.Records[i]);
+
+    if (IoResult written = WriteFileAtomic(path, EncodeStatistics(records), fault); !written.Ok()) return written;
+    for (size_t i = 0; i < table.Rows().size(); ++i) {
+        GameRow& row = table.Rows()[i];
+        row.Played = records[i].Played;
+        row.Won = records[i].Won;
+        row.BestPlayer = records[i].BestPlayer;
+        row.BestTime = records[i].BestTime;
+    }
+    RememberSaved(table);
+    table.Removed.clear();
+    return {};
 }
 
 bool CountPlayed(GameRowTable& table, int32_t game, int32_t key)

@@ -50,18 +50,29 @@ struct StatisticsRead {
     StatisticsSource Source = StatisticsSource::None;
     std::vector<StatisticsRecord> Records;
     std::string Error;
+    // A damaged or foreign file is copied to path + ".bak" when read; SetAside
+    // tells whether that copy is new (the player is told once).
+    bool SetAside = false;
+    std::string SetAsideError;
 };
 
 StatisticsRead DecodeStatistics(std::span<const uint8_t> bytes);
 std::vector<uint8_t> EncodeStatistics(const std::vector<StatisticsRecord>& records);
 
-// Zeroes every row, then fills the rows the file has records for; records
-// of games no longer listed are dropped.
+// Zeroes every row, then fills the rows the file has records for, and
+// remembers them as the counts last saved. A damaged file is set aside.
 StatisticsRead LoadStatistics(const std::string& path, GameRowTable& table);
-// Writes a record for every row, in the table's order. A file there that
-// could not be read is first set aside as path + ".bak", so that nothing the
-// player had is destroyed by the rewrite.
-IoResult SaveStatistics(const std::string& path, const GameRowTable& table, const WriteFault* fault = nullptr);
+// Under the directory lock, re-reads the file and writes a record for every
+// row, in the table's order: the file's counts plus what this copy counted
+// since its last read or write, and the better best time. Records of games
+// the table does not list are kept after them, unless the player deleted
+// the game. The rows then show the merged counts. A file there that could
+// not be read is first set aside as path + ".bak".
+IoResult SaveStatistics(const std::string& path, GameRowTable& table, const WriteFault* fault = nullptr,
+                        const TimeTextFormat& fmt = DefaultTimeTextFormat());
+// The merge of one record: the file's counts plus mine since saved.
+StatisticsRecord MergeCounts(const StatisticsRecord& disk, const StatisticsRecord& mine, const SavedCounts& saved,
+                             const TimeTextFormat& fmt = DefaultTimeTextFormat());
 
 // Counting a game played: column 6 of the current game's row.
 bool CountPlayed(GameRowTable& table, int32_t game, int32_t key);

@@ -183,6 +183,48 @@ TEST_F(PickerFixture, TextureModeListsPicturesByName)
     EXPECT_FALSE(d->Listing());
 }
 
+TEST_F(PickerFixture, PlayersOwnFilesJoinTheShippedOnesOnce)
+{
+    for (const char* name : {"wheels.cr3", "standard.cr3", "grand.cr4"}) Touch(name);
+    test::ProgramDir own;
+    for (const char* name : {"mine.cr4", "standard.cr3", "grand.cr3"}) {
+        QFile f(QString::fromStdString(own.File(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("set");
+    }
+    struct Row {
+        const char* What;
+        std::string OwnDir;
+        std::vector<std::string> Names;
+        std::string StandardFrom;
+    };
+    const Row rows[] = {
+        {"no folder of the player's", "", {"grand.cr4", "standard.cr3", "wheels.cr3"}, Dir.File("standard.cr3")},
+        {"the player's folder is the shipped one", Dir.Path().toStdString() + "/",
+         {"grand.cr4", "standard.cr3", "wheels.cr3"}, Dir.File("standard.cr3")},
+        // The player's copy of a shipped name wins; a shipped .cr4 hides their .cr3 twin.
+        {"a folder of their own", own.Path().toStdString(), {"grand.cr4", "mine.cr4", "standard.cr3", "wheels.cr3"},
+         own.File("standard.cr3")},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.What);
+        BkgPicsContext ctx;
+        ctx.Mode = PickerMode::Deck;
+        ctx.Directory = Dir.Path().toStdString();
+        ctx.OwnDirectory = r.OwnDir;
+        ctx.LoadPicture = [](const std::string&, PixelBuffer& out) {
+            out = Gradient(71, 96);
+            return true;
+        };
+        TF_BkgPics d(ctx);
+        d.ListAll();
+        EXPECT_EQ(Items(d), r.Names);
+        d.LV_Thumbs->findItems("standard.cr3", Qt::MatchExactly).front()->setSelected(true);
+        ASSERT_TRUE(d.B_OkClick());
+        EXPECT_EQ(d.Picked(), r.StandardFrom);
+    }
+}
+
 TEST(BackPicker, PlacesAndChoices)
 {
     const test::DrawnArt art;

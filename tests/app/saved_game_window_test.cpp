@@ -81,8 +81,8 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     Game& g = W.CurrentGame();
     const std::vector<TableState> seen = Play(6);
     ASSERT_EQ(seen.size(), 7u);
-    const UndoHistory history = g.Undo;
-    ASSERT_GE(history.Count, 4);
+    const std::vector<UndoSnapshot> history = g.Undo.Newest(g.Undo.Count());
+    ASSERT_GE(history.size(), 4u);
     g.T.Rules.BackCount = 4;
     g.T.Rules.BackIndex = 3;
     const QString caption = W.windowTitle();
@@ -118,11 +118,11 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     EXPECT_EQ(g.T.Rules.BackIndex, 1);
 
     // Undo walks back through the saved positions to the deal.
-    ASSERT_EQ(g.Undo.Count, history.Count);
-    for (int n = history.Count - 1; n >= 1; --n) {
+    ASSERT_EQ(g.Undo.Count(), static_cast<int>(history.size()));
+    for (int n = static_cast<int>(history.size()) - 1; n >= 1; --n) {
         W.MI_GameUndo->trigger();
         TableState expect = g.T;
-        ReadSnapshot(history.Slots[static_cast<size_t>(n - 1)], expect);
+        ReadSnapshot(history[static_cast<size_t>(n - 1)], expect);
         EXPECT_TRUE(g.T.Cards == expect.Cards) << n;
         EXPECT_EQ(g.T.Rules.StockPass, expect.Rules.StockPass) << n;
     }
@@ -136,7 +136,7 @@ TEST_F(SavedGameWindow, GameSavedRightAfterTheDealLoadsWithUndoOff)
     Play(2);
     ASSERT_TRUE(W.MI_GameUndo->isEnabled());
     LoadFrom(Dir.File("fresh.sav"));
-    EXPECT_EQ(W.CurrentGame().Undo.Count, 1);
+    EXPECT_EQ(W.CurrentGame().Undo.Count(), 1);
     EXPECT_FALSE(W.MI_GameUndo->isEnabled());
 }
 
@@ -185,7 +185,7 @@ TEST_F(SavedGameWindow, UnreadableFilesLeaveTheLiveGameAndSayWhy)
     // The live game moves on after saving, so an untouched table differs from the file.
     Play(2);
     const TableState before = W.CurrentGame().T;
-    const int undoBefore = W.CurrentGame().Undo.Count;
+    const int undoBefore = W.CurrentGame().Undo.Count();
     const QString caption = W.windowTitle();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -200,7 +200,7 @@ TEST_F(SavedGameWindow, UnreadableFilesLeaveTheLiveGameAndSayWhy)
         EXPECT_EQ(Messages, row.Message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{row.Message});
         EXPECT_TRUE(W.CurrentGame().T.Cards == before.Cards);
         EXPECT_EQ(W.CurrentGame().T.Rules, before.Rules);
-        EXPECT_EQ(W.CurrentGame().Undo.Count, undoBefore);
+        EXPECT_EQ(W.CurrentGame().Undo.Count(), undoBefore);
         EXPECT_EQ(W.windowTitle(), caption);
     }
 }

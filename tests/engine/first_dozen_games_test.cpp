@@ -376,8 +376,8 @@ void Drag(Game& g, int card, int pile)
 
 void Rebase(Game& g)
 {
-    g.Undo.Count = 0;
-    PushSnapshot(g.Undo, g.T);
+    g.Undo.Clear();
+    g.Undo.Push(g.T);
     SetUndoEnabled(g, false);
 }
 
@@ -422,6 +422,24 @@ TEST(FirstDozen, IcebreakerRefillsASpaceFromTheWaste)
         UndoMove(g);
         EXPECT_TRUE(t.Cards == before.Cards && t.Piles == before.Piles);
     }
+}
+
+// Icebreaker turns its waste back once; the second empty stock stays empty.
+TEST(FirstDozen, IcebreakerRedealsOnce)
+{
+    Game g;
+    SetUpAndDeal(g, games::Icebreaker, 3);
+    TableState& t = g.T;
+    std::vector<int> stock, waste;
+    for (int pass = 0; pass < 2; ++pass) {
+        while (t.PileAt(0).Count > 0) Left(g, TopCard(t, 0));
+        LeftPile(g, 0);
+        stock.push_back(t.PileAt(0).Count);
+        waste.push_back(t.PileAt(1).Count);
+    }
+    EXPECT_EQ(stock, (std::vector<int>{54, 0}));
+    EXPECT_EQ(waste, (std::vector<int>{0, 54}));
+    EXPECT_EQ(RedealsLeftLabelText(t), "Redeals Left: 0");
 }
 
 TEST(FirstDozen, OwnWinTests)

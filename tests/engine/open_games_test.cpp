@@ -278,7 +278,7 @@ TEST(OpenGames, OneTurnOfTheStock)
     for (int game : {games::Parterre, games::ForestHouse}) {
         Game g;
         SetUpAndDeal(g, game, 8);
-        EXPECT_EQ(*RedealsLeftLabelText(g.T), "Redeals Left: 0") << game;
+        EXPECT_EQ(RedealsLeftLabelText(g.T), std::nullopt) << game << ": one pass, no redeal to count";
     }
 }
 
@@ -317,8 +317,8 @@ TEST(OpenGames, DogsGoBackToTheBasket)
     EXPECT_EQ(StockWasteLabelText(t), "Stock: 48  Waste: 0");
     const int a = CardOf(0, 4), b = CardOf(1, 9), c = CardOf(2, 2), d = CardOf(3, 7), e = CardOf(0, 11);
     Arrange(t, {{1, {a, b}}, {6, {c, d}}, {8, {e}}});
-    g.Undo.Count = 0;
-    PushSnapshot(g.Undo, t);
+    g.Undo.Clear();
+    g.Undo.Push(t);
     const TableState before = t;
     PressPile(g, 0);
     EXPECT_EQ(t.PileAt(0).Count, 5);

@@ -166,22 +166,5 @@ TEST(Records, UndoSnapshotLayout)
     EXPECT_EQ(copy.Rules.StockPass, 3);
 }
 
-TEST(Records, UndoHistoryKeepsTheLatestTwenty)
-{
-    Game g;
-    test::SetUpAndDeal(g, games::Klondike, 7);
-    EXPECT_EQ(g.Undo.Count, 1);
-    for (int i = 0; i < 25; ++i) {
-        g.T.Rules.TableRedealsUsed = i;
-        PushSnapshot(g.Undo, g.T);
-    }
-    ASSERT_EQ(g.Undo.Count, UndoSlots);
-    TableState t = g.T;
-    ReadSnapshot(g.Undo.Slots[0], t);
-    EXPECT_EQ(t.Rules.TableRedealsUsed, 5);
-    ReadSnapshot(g.Undo.Slots[UndoSlots - 1], t);
-    EXPECT_EQ(t.Rules.TableRedealsUsed, 24);
-}
-
 }  // namespace
 }  // namespace quillo

@@ -48,7 +48,7 @@ TEST_P(ReserveRefill, AnEmptiedPileTakesTheReserveTopInTheSameAction)
     EXPECT_EQ(CardsOf(t, rc.Pile), std::vector<int>{top});
     EXPECT_EQ(t.PileAt(rc.Reserve).Count, 1);
     EXPECT_TRUE(t.CardAt(hidden).FaceUp) << "Autoplay turns the next reserve card";
-    EXPECT_EQ(g.Undo.Count, 2) << "one snapshot for the move and the refill";
+    EXPECT_EQ(g.Undo.Count(), 2) << "one snapshot for the move and the refill";
     UndoMove(g);
     EXPECT_TRUE(test::SameCardsAndPiles(t, before));
     // With the reserve gone, any card or run fills the space.

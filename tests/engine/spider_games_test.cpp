@@ -36,7 +36,7 @@ TEST(Spider, TheStockDealsOnlyWhileEveryPileHoldsACard)
     const TableState before = t;
     Left(g, TopCard(t, 0));
     EXPECT_TRUE(t.Cards == before.Cards) << "the press raises the stock, nothing more";
-    EXPECT_EQ(g.Undo.Count, 1);
+    EXPECT_EQ(g.Undo.Count(), 1);
     piles.push_back({13, {13}});
     Arrange(t, piles);
     Left(g, TopCard(t, 0));

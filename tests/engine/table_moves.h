@@ -47,8 +47,8 @@ inline void Drag(Game& g, int card, int pile)
 // The history holds one snapshot: the table as it stands.
 inline void Rebase(Game& g)
 {
-    g.Undo.Count = 0;
-    PushSnapshot(g.Undo, g.T);
+    g.Undo.Clear();
+    g.Undo.Push(g.T);
     SetUndoEnabled(g, false);
 }
 

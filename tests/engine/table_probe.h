@@ -57,8 +57,8 @@ inline void DropOn(Game& g, int pile)
 // Puts the history back to one snapshot of the table as it stands.
 inline void Rebase(Game& g)
 {
-    g.Undo.Count = 0;
-    PushSnapshot(g.Undo, g.T);
+    g.Undo.Clear();
+    g.Undo.Push(g.T);
     SetUndoEnabled(g, false);
 }
 

@@ -329,16 +329,26 @@ TEST_F(CardSets, FramesProblemsAreReportedAndKeepTheOldFrames)
     EXPECT_NE(message.find("fr-24-32.frm"), std::string::npos) << message;
     EXPECT_TRUE(frames.Picture.SamePixels(picture));
 
-    // A card set still loads when its frames file is missing; it says so.
+    // A card set whose frames file is missing or damaged is refused, naming
+    // both files, unless its frames are loaded already.
     std::filesystem::copy_file(Path("wheels.cr3"), dir + "/wheels.cr3");
-    std::filesystem::remove(dir + "/fr-71-96.frm");
-    CardImageStore store;
-    GameRules rules;
-    const Loaded l = Load(dir + "/wheels.cr3", store, rules, dir);
-    EXPECT_TRUE(l.Ok);
-    ASSERT_EQ(l.Messages.size(), 1u);
-    EXPECT_NE(l.Messages[0].find("fr-71-96.frm"), std::string::npos);
-    EXPECT_EQ(l.Advances, 11);
+    for (const bool damaged : {false, true}) {
+        std::filesystem::remove(dir + "/fr-71-96.frm");
+        if (damaged) {
+            ASSERT_TRUE(WriteFileAtomic(dir + "/fr-71-96.frm", Bytes(good.begin(), good.begin() + 30)).Ok());
+        }
+        CardImageStore store;
+        GameRules rules;
+        const Loaded l = Load(dir + "/wheels.cr3", store, rules, dir);
+        EXPECT_FALSE(l.Ok);
+        EXPECT_FALSE(store.Loaded());
+        ASSERT_EQ(l.Messages.size(), 1u);
+        EXPECT_NE(l.Messages[0].find(dir + "/wheels.cr3"), std::string::npos) << l.Messages[0];
+        EXPECT_NE(l.Messages[0].find(dir + "/fr-71-96.frm"), std::string::npos) << l.Messages[0];
+        ASSERT_TRUE(Load(Path("wheels.cr3"), store, rules).Ok);
+        EXPECT_TRUE(Load(dir + "/wheels.cr3", store, rules, dir).Ok);  // the same frames stay
+        EXPECT_TRUE(store.CurrentFrames.Loaded());
+    }
 }
 
 // The field draws a loaded set: a card lands on the table as its sheet cell

@@ -161,8 +161,22 @@ TEST(LoadImageFile, FailuresLeaveTheImageAsItWas)
     const int32_t big = 100000;
     std::memcpy(&huge_bmp[18], &big, 4);
     std::memcpy(&huge_bmp[22], &big, 4);
-    const std::pair<std::string, Bytes> rows[] = {
-        {"short.bmp", short_bmp}, {"bad.gif", bad_gif}, {"huge.bmp", huge_bmp}, {"text.jpg", {'h', 'e', 'l', 'l', 'o'}}};
+    // One side too long, in a plain BMP and in a 70-byte 1-bit one that only
+    // the general reader takes.
+    Bytes tall_bmp = bmp;
+    const int32_t tall = 16385;
+    std::memcpy(&tall_bmp[22], &tall, 4);
+    Bytes line_bmp(70, 0);
+    const uint32_t head[] = {70, 0, 62, 40, 1, 33'554'000, 1 | (1u << 16), 0, 8, 0, 0, 2, 0};
+    line_bmp[0] = 'B';
+    line_bmp[1] = 'M';
+    std::memcpy(&line_bmp[2], head, sizeof head);
+    const std::pair<std::string, Bytes> rows[] = {{"short.bmp", short_bmp},
+                                                  {"bad.gif", bad_gif},
+                                                  {"huge.bmp", huge_bmp},
+                                                  {"tall.bmp", tall_bmp},
+                                                  {"line.bmp", line_bmp},
+                                                  {"text.jpg", {'h', 'e', 'l', 'l', 'o'}}};
     for (const auto& [name, bytes] : rows) {
         PixelBuffer keep = Gradient(4, 4);
         EXPECT_FALSE(LoadImageFile(keep, WriteTemp(name, bytes))) << name;

@@ -159,6 +159,28 @@ std::vector<uint8_t> OldFile()
     return b.B;
 }
 
+// A custom Four Packages deals as the base game, shown ranks included,
+// under its own building rules.
+TEST(CustomGames, FourPackagesUnderOtherBuildingRules)
+{
+    Fixture f;
+    Game saved;
+    test::SetUpAndDeal(saved, games::FourPackages, 100);
+    saved.T.Rules.TableConsSuit = SuitAlternate;
+    saved.T.Rules.MoveUnit = MoveLegalRun;
+    ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, saved, 0, "Coloured Packages").Ok());
+
+    Game live;
+    test::SetUpAndDeal(live, games::Klondike, 3);
+    ASSERT_TRUE(SetUpCustomGame(live, f.Path, games::FourPackages, 0));
+    live.T.Rules.GameNumber = 1;
+    NewDeal(live, DealKind::Restart);
+    EXPECT_EQ(live.T.GameName, "Coloured Packages");
+    EXPECT_EQ(live.T.PileAt(0).ConsSuit, SuitAlternate);
+    EXPECT_EQ(live.T.Rules.MoveUnit, MoveLegalRun);
+    EXPECT_EQ(live.T.PileAt(14).BaseRank, RankAce) << "pile 4 of deal 1 ends with a King";
+}
+
 TEST(CustomGames, VersionOneZeroIsReadAndCarriedOver)
 {
     Fixture f;

@@ -38,7 +38,7 @@ TEST(Inspect, ShowsEveryFormat)
 {
     Game g;
     test::SetUpAndDeal(g, games::FreeCell, 77);
-    for (int i = 0; i < 25; ++i) PushSnapshot(g.Undo, g.T);
+    for (int i = 0; i < 25; ++i) g.Undo.Push(g.T);
     g.UndoEnabled = true;
 
     Settings settings;

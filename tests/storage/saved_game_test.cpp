@@ -41,7 +41,7 @@ void PlaySteps(Game& g, int steps)
     for (int i = 0; i < steps; ++i) {
         g.T.CardAt(i % g.T.Rules.TotalCards).FaceUp ^= true;
         g.T.Rules.StockPass = 2 + i;
-        PushSnapshot(g.Undo, g.T);
+        g.Undo.Push(g.T);
     }
     g.UndoEnabled = steps > 0;
 }
@@ -86,7 +86,7 @@ TEST(SavedGame, WriterMatchesTheLayoutByteForByte)
         b.Raw(w.Bytes());
     }
     b.U8(1).I32(2);
-    for (int i = 0; i < 2; ++i) b.Raw({g.Undo.Slots[static_cast<size_t>(i)].begin(), g.Undo.Slots[static_cast<size_t>(i)].end()});
+    for (const UndoSnapshot& s : g.Undo.Newest(2)) b.Raw({s.begin(), s.end()});
     b.Counted("Quillotaire - Klondike [123456]").Counted("Starting Rank: Ace");
     ASSERT_EQ(file.size(), b.B.size());
     EXPECT_EQ(file, b.B);
@@ -101,7 +101,7 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
     test::ScratchDir dir;
     const std::string path = dir.File("Free Cell [77].sav");
     Game saved = Dealt(games::FreeCell, 77, 30);
-    ASSERT_EQ(saved.Undo.Count, UndoSlots);
+    ASSERT_EQ(saved.Undo.Count(), 31) << "the live history goes back to the deal";
     ASSERT_TRUE(WriteSavedGame(path, CaptureSavedGame(saved)).Ok());
 
     // The live game: another game, another card set, mid-play.
@@ -143,11 +143,12 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
     EXPECT_EQ(view.Labels[StatusLabel::StockAndWaste], StockWasteLabelText(saved.T));
 
     // Undo steps back through all twenty snapshots in order.
-    ASSERT_EQ(live.Undo.Count, UndoSlots);
+    ASSERT_EQ(live.Undo.Count(), UndoSlots);
+    const std::vector<UndoSnapshot> loaded = live.Undo.Newest(UndoSlots), kept = saved.Undo.Newest(UndoSlots);
     for (int i = UndoSlots - 1; i >= 0; --i) {
         TableState a = live.T, b = saved.T;
-        ReadSnapshot(live.Undo.Slots[static_cast<size_t>(i)], a);
-        ReadSnapshot(saved.Undo.Slots[static_cast<size_t>(i)], b);
+        ReadSnapshot(loaded[static_cast<size_t>(i)], a);
+        ReadSnapshot(kept[static_cast<size_t>(i)], b);
         EXPECT_EQ(a.Cards, b.Cards) << i;
         EXPECT_EQ(a.Rules.StockPass, b.Rules.StockPass) << i;
         EXPECT_EQ(a.Rules.StockPass, 2 + 30 - UndoSlots + i) << i;
@@ -160,7 +161,7 @@ TEST(SavedGame, StatesRightAfterTheDealAndEmptyLabels)
     const std::string path = dir.File("g.sav");
     Game saved = Dealt(games::Klondike, 9, 0);
     SavedGame s = CaptureSavedGame(saved, "Quillotaire - Klondike [9]", "");
-    EXPECT_EQ(s.Undo.Count, 1);
+    EXPECT_EQ(s.Undo.size(), 1u);
     EXPECT_FALSE(s.UndoEnabled);
     s.CurrentCustom = 12;
     ASSERT_TRUE(WriteSavedGame(path, s).Ok());
@@ -230,7 +231,7 @@ struct LiveImage {
 };
 LiveImage ImageOf(const Game& g)
 {
-    return {g.T.Cards, g.T.Piles, g.T.Rules, g.T.ChosenRules, g.T.GameName, g.T.CurrentGame, g.Undo.Count};
+    return {g.T.Cards, g.T.Piles, g.T.Rules, g.T.ChosenRules, g.T.GameName, g.T.CurrentGame, g.Undo.Count()};
 }
 
 TEST(SavedGame, EveryCutLeavesTheLiveGameUntouched)
@@ -303,7 +304,7 @@ TEST(SavedGame, BadLengthsCountsAndRecordsAreRejected)
         {"card order", [](SavedGame& x) { x.Cards[5].Order = 60; }},
         {"pile count", [](SavedGame& x) { x.Piles[1].Count += 1; }},
         {"pile orientation", [](SavedGame& x) { x.Piles[1].Orientation = -1; }},
-        {"snapshot", [](SavedGame& x) { x.Undo.Slots[1][28] = 99; }},  // PileIndex of card 0
+        {"snapshot", [](SavedGame& x) { x.Undo[1][28] = 99; }},  // PileIndex of card 0
         {"huge field", [](SavedGame& x) { x.Rules.FieldWidth = 1 << 30; }},
         {"scale not a number", [](SavedGame& x) { x.Rules.ScaleY = std::nan(""); }},
         {"clock not finite", [](SavedGame& x) { x.Rules.NowTime = INFINITY; }},
@@ -353,7 +354,7 @@ TEST(SavedGame, PlayedPositionsOfEveryGameRoundTrip)
                 Game back;
                 ASSERT_TRUE(ApplySavedGame(back, r.Game));
                 ASSERT_EQ(back.T.Cards, g.T.Cards);
-                ASSERT_EQ(back.Undo.Count, g.Undo.Count);
+                ASSERT_EQ(back.Undo.Count(), std::min(g.Undo.Count(), UndoSlots));
                 ++checked;
             }
         }

@@ -140,6 +140,11 @@ void WomensKingdomDeal(Game&);
 void WomensKingdomFollowUp(Game&, const MoveOutcome&);
 void SwedishPacketLayout(Game&);
 void SwedishPacketDeal(Game&);
+void FourPackagesLayout(Game&);
+void FourPackagesDeal(Game&);
+// A card played onto another package carries its pile's own package after it.
+void FourPackagesFollowUp(Game&, const MoveOutcome&);
+bool FourPackagesWon(const TableState&);
 void KingsCornersLayout(Game&);
 void KingsCornersDeal(Game&);
 bool KingsCornersWon(const TableState&);

@@ -1,6 +1,7 @@
 // Icebreaker: two packs, four foundations that go on past the King. Ten
 // columns of four face-down cards under one face-up card; an emptied column
-// takes the waste's top card at once. Won with 13 cards on every foundation.
+// takes the waste's top card at once; the waste is turned back once. Won
+// with 13 cards on every foundation.
 //
 //   [0] [1]                 [2] [3] [4] [5]   stock, waste, four foundations
 //   [6] [7] [8] [9] [10] [11] [12] [13] [14] [15]   tableau
@@ -28,7 +29,7 @@ void IcebreakerLayout(Game& g)
     PlaceRowsOfColumns(t, 10, 6);
     SetFans(t, 1);
 
-    SetBuildRules(r, {});
+    SetBuildRules(r, {.StockRedeals = 2});
 }
 
 void IcebreakerDeal(Game& g)

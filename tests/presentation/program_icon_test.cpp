@@ -1,0 +1,53 @@
+// The installed icon: a PNG at every hicolor size that is what its folder
+// says, transparent round the cards, and an SVG that is well-formed.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QXmlStreamReader>
+
+#include "art/program_icon.h"
+#include "gui_support.h"
+
+namespace quillo {
+namespace {
+
+TEST(ProgramIcon, PngAtEverySizeAndWellFormedSvg)
+{
+    test::EnsureGui();
+    const std::string dir = test::FreshDir("icons");
+    std::string error;
+    ASSERT_TRUE(art::WriteProgramIcons(dir, "quillotaire", error)) << error;
+    const QString root = QString::fromStdString(dir) + "/hicolor/";
+    for (int size : art::IconSizes) {
+        SCOPED_TRACE(size);
+        const QImage png(root + QString("%1x%1/apps/quillotaire.png").arg(size));
+        ASSERT_FALSE(png.isNull());
+        EXPECT_EQ(png.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(png.pixel(size - 1, 0)), 0);
+        // The heart sits in the middle of the face card.
+        const QRgb heart = png.pixel(size * 39 / 64, size * 32 / 64);
+        EXPECT_GT(qRed(heart), 150);
+        EXPECT_LT(qGreen(heart), 90);
+    }
+    QFile svg(root + "scalable/apps/quillotaire.svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    int groups = 0, paths = 0;
+    QString viewBox;
+    while (!xml.atEnd()) {
+        if (!xml.readNext() || !xml.isStartElement()) continue;
+        if (xml.name() == u"svg") viewBox = xml.attributes().value("viewBox").toString();
+        groups += xml.name() == u"g";
+        paths += xml.name() == u"path";
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(viewBox, "0 0 64 64");
+    EXPECT_EQ(groups, 2);
+    EXPECT_EQ(paths, 1);
+}
+
+}  // namespace
+}  // namespace quillo

@@ -1,0 +1,91 @@
+#!/bin/bash
+# The program ended from outside after three counted games: by SIGTERM, by
+# SIGHUP, and by its X display going away. The statistics file must hold the
+# three games either way. Needs Xvfb and xdotool; skipped (77) without them.
+set -u
+program=$1
+tool=$2
+data=$3
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
+work=$(mktemp -d)
+xvfb=
+app=
+cleanup() {
+    [ -n "$app" ] && kill -9 "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL ($how): $*" >&2; exit 1; }
+
+played() {
+    "$tool" inspect "$dir/quillo.won" 2>/dev/null | grep -o '"Played":[0-9]*' | cut -d: -f2 | awk '{s+=$1} END {print s+0}'
+}
+
+# Waits up to about ten seconds for a condition.
+wait_for() {
+    for _ in $(seq 100); do
+        eval "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+for how in TERM HUP display; do
+    dir=$work/$how
+    mkdir -p "$dir"
+    # The program directory is where the binary is: a copy of it beside the
+    # shipped card sets and frames.
+    cp "$program" "$dir/"
+    for f in "$data"/*.cr3 "$data"/*.cr4 "$data"/*.frm "$data"/*.bmp; do
+        [ -e "$f" ] && ln -s "$f" "$dir/"
+    done
+    exec 3>"$work/x-display-number"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    exec 3>&-
+    wait_for '[ -s "$work/x-display-number" ]' || fail "no X server"
+    export DISPLAY=:$(head -1 "$work/x-display-number")
+    rm -f "$work/x-display-number"
+
+    "$dir/$(basename "$program")" >"$dir/log" 2>&1 &
+    app=$!
+    wait_for 'xdotool search --name "^Welcome$" >/dev/null 2>&1' || fail "no welcome box"
+    window=$(xdotool search --name "^Welcome$" | head -1)
+    xdotool mousemove --window "$window" 10 10 key Return
+    wait_for '! xdotool search --onlyvisible --name "^Welcome$" >/dev/null 2>&1' || fail "welcome box stays"
+    # The field: well inside the main window, below the tool bar.
+    wait_for 'xdotool search --onlyvisible --pid "$app" >/dev/null 2>&1' || fail "no main window"
+    main=$(xdotool search --onlyvisible --pid "$app" | tail -1)
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    for n in 1 2 3; do
+        [ "$n" -gt 1 ] && xdotool key F2
+        xdotool mousemove $((X + WIDTH - 30)) $((Y + HEIGHT - 30))
+        # The first press on the table counts the deal (later presses do not);
+        # counted games are written at once.
+        wait_for 'xdotool click 1; [ "$(played)" = "$n" ]' || fail "game $n not in the file (played $(played))"
+    done
+    case $how in
+    TERM | HUP)
+        kill -"$how" "$app"
+        wait_for '! kill -0 "$app" 2>/dev/null' || fail "still running after SIG$how"
+        wait "$app"
+        status=$?
+        [ "$status" = 0 ] || fail "exit status $status"
+        ;;
+    display)
+        kill "$xvfb"
+        wait "$xvfb" 2>/dev/null
+        xvfb=
+        wait_for '! kill -0 "$app" 2>/dev/null' || fail "still running without its display"
+        ;;
+    esac
+    app=
+    [ -n "$xvfb" ] && kill "$xvfb" && wait "$xvfb" 2>/dev/null
+    xvfb=
+    [ "$(played)" = 3 ] || fail "statistics hold $(played) games, not 3"
+    [ -s "$dir/quillo.set" ] || fail "no settings file"
+    ls "$dir" | grep -q '\.[A-Za-z0-9]\{6\}$' && fail "temporary file left: $(ls "$dir")"
+    echo "ok ($how): 3 games kept"
+done
+exit 0

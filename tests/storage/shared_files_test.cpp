@@ -1,0 +1,247 @@
+// Files shared by two copies of the program and files kept through trouble:
+// statistics merged at each write, custom-game keys taken from the file,
+// repeated keys repaired, links written through, leftovers removed.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utime.h>
+
+#include "engine/catalogue.h"
+#include "engine/test_support.h"
+#include "storage/custom_games.h"
+#include "storage/settings_file.h"
+#include "storage/statistics.h"
+#include "storage_support.h"
+
+namespace quillo {
+namespace {
+
+GameRowTable Loaded(const std::string& path)
+{
+    GameRowTable t = GameRowTable::WithCatalogue();
+    LoadStatistics(path, t);
+    return t;
+}
+
+const GameRow& Row(const GameRowTable& t, int32_t game, int32_t key = -1)
+{
+    return t.Rows().at(static_cast<size_t>(t.Find(game, key)));
+}
+
+TEST(SharedStatistics, TwoCopiesAddTheirCountsAndKeepTheBetterTime)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(StatisticsFileName);
+    GameRowTable start = GameRowTable::WithCatalogue();
+    start.Rows()[games::Star].Played = 10;
+    start.Rows()[games::Star].Won = 4;
+    start.Rows()[games::Star].BestPlayer = "Old";
+    start.Rows()[games::Star].BestTime = "00:05:00";
+    ASSERT_TRUE(SaveStatistics(path, start).Ok());
+
+    GameRowTable a = Loaded(path);
+    GameRowTable b = Loaded(path);
+    struct Step {
+        GameRowTable* copy;
+        int played, won;
+        const char* best;  // a record set by this copy, or none
+    };
+    // Interleaved writes; the records: b's 4:00 beats 5:00, a's 4:30 does not beat b's.
+    const Step steps[] = {{&a, 2, 1, nullptr}, {&b, 3, 0, "00:04:00"}, {&a, 1, 1, "00:04:30"}, {&b, 0, 2, nullptr}};
+    for (const Step& s : steps) {
+        GameRow& star = s.copy->Rows()[static_cast<size_t>(s.copy->Find(games::Star, -1))];
+        star.Played += s.played;
+        star.Won += s.won;
+        if (s.best) {
+            star.BestPlayer = s.copy == &a ? "A" : "B";
+            star.BestTime = s.best;
+        }
+        ASSERT_TRUE(SaveStatistics(path, *s.copy).Ok());
+    }
+    const GameRow& star = Row(Loaded(path), games::Star);
+    EXPECT_EQ(star.Played, 16);
+    EXPECT_EQ(star.Won, 8);
+    EXPECT_EQ(star.BestPlayer, "B");
+    EXPECT_EQ(star.BestTime, "00:04:00");
+    // A write shows what the other copy counted.
+    EXPECT_EQ(Row(b, games::Star).Played, 16);
+}
+
+TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(StatisticsFileName);
+    GameRowTable full = GameRowTable::WithCatalogue();
+    full.AppendCustom("Mine", games::Klondike, 3);
+    full.AppendCustom("Other", games::FreeCell, 4);
+    full.Rows()[full.Rows().size() - 2].Played = 7;
+    full.Rows().back().Played = 9;
+    ASSERT_TRUE(SaveStatistics(path, full).Ok());
+
+    // The custom games file could not be read: no custom rows, counts kept.
+    GameRowTable bare = Loaded(path);
+    bare.Rows()[games::Klondike].Played += 1;
+    ASSERT_TRUE(SaveStatistics(path, bare).Ok());
+    GameRowTable back = GameRowTable::WithCatalogue();
+    back.AppendCustom("Mine", games::Klondike, 3);
+    back.AppendCustom("Other", games::FreeCell, 4);
+    LoadStatistics(path, back);
+    EXPECT_EQ(Row(back, games::Klondike, 3).Played, 7);
+    EXPECT_EQ(Row(back, games::FreeCell, 4).Played, 9);
+    EXPECT_EQ(Row(back, games::Klondike).Played, 1);
+
+    // Deleted by the player: its row goes at the next write.
+    ASSERT_TRUE(back.Remove(games::FreeCell, 4));
+    ASSERT_TRUE(SaveStatistics(path, back).Ok());
+    StatisticsRead read = DecodeStatistics(test::Slurp(path));
+    EXPECT_EQ(read.Records.size(), CatalogueSize + 1u);
+    for (const StatisticsRecord& r : read.Records) EXPECT_FALSE(r.Game == games::FreeCell && r.Key == 4);
+}
+
+TEST(SharedStatistics, DamagedFileIsCopiedOnceWhenRead)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(StatisticsFileName);
+    const std::vector<uint8_t> junk{'C', 'A', 'R', 'D', 'S', 'S', 'T', 'A', 'T', 0, 1, 2};
+    test::Spit(path, junk);
+    GameRowTable t = GameRowTable::WithCatalogue();
+    StatisticsRead first = LoadStatistics(path, t);
+    EXPECT_TRUE(first.SetAside);
+    EXPECT_EQ(test::Slurp(path + ".bak"), junk);
+    EXPECT_FALSE(LoadStatistics(path, t).SetAside);  // told once
+}
+
+struct CustomFile {
+    test::ScratchDir Dir;
+    std::string Path = Dir.File(CustomGamesFileName);
+};
+
+Game Base(int game)
+{
+    Game g;
+    test::SetUpAndDeal(g, game, 1);
+    return g;
+}
+
+TEST(SharedCustomGames, NewKeysFollowTheFileNotMemory)
+{
+    CustomFile f;
+    // Both copies listed the (empty) file before either stored a game.
+    GameRowTable ta = GameRowTable::WithCatalogue(), tb = GameRowTable::WithCatalogue();
+    int32_t ha = ListCustomGames(f.Path, ta), hb = ListCustomGames(f.Path, tb);
+    Game a = Base(games::Klondike), b = Base(games::FreeCell);
+    ASSERT_TRUE(SaveCustomGame(f.Path, ta, ha, a, ha + 1, "A").Ok());
+    ASSERT_TRUE(SaveCustomGame(f.Path, tb, hb, b, hb + 1, "B").Ok());
+    EXPECT_EQ(a.T.CurrentCustom, 0);
+    EXPECT_EQ(b.T.CurrentCustom, 1);
+    EXPECT_EQ(hb, 1);
+    EXPECT_GE(tb.Find(games::FreeCell, 1), 0);
+    const CustomGamesRead read = ReadCustomGames(f.Path);
+    ASSERT_EQ(read.Records.size(), 2u);
+    EXPECT_EQ(read.Records[0].Name, "A");
+    EXPECT_EQ(read.Records[1].Key, 1);
+    EXPECT_TRUE(read.Notes.empty());
+}
+
+TEST(SharedCustomGames, RepeatedKeysAreRepairedAndWrittenBack)
+{
+    CustomFile f;
+    std::vector<CustomGameRecord> recs(3);
+    const char* names[] = {"First", "Second", "Third"};
+    const int32_t keys[] = {2, 5, 2};
+    for (size_t i = 0; i < 3; ++i) {
+        recs[i].Name = names[i];
+        recs[i].Key = keys[i];
+        recs[i].BaseGame = games::Klondike;
+        recs[i].Rules = Base(games::Klondike).T.Rules;
+    }
+    test::Spit(f.Path, EncodeCustomGames(recs));
+    const CustomGamesRead read = ReadCustomGames(f.Path);
+    ASSERT_EQ(read.Records.size(), 3u);
+    EXPECT_EQ(read.Records[0].Key, 2);
+    EXPECT_EQ(read.Records[2].Key, 6);
+    ASSERT_EQ(read.Notes.size(), 1u);
+    EXPECT_NE(read.Notes[0].find("Third"), std::string::npos);
+
+    GameRowTable t = GameRowTable::WithCatalogue();
+    std::vector<std::string> notes;
+    EXPECT_EQ(ListCustomGames(f.Path, t, &notes), 6);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_NE(notes[0].find(f.Path), std::string::npos);
+    EXPECT_TRUE(ReadCustomGames(f.Path).Notes.empty());  // the repair was written
+    notes.clear();
+    GameRowTable again = GameRowTable::WithCatalogue();
+    ListCustomGames(f.Path, again, &notes);
+    EXPECT_TRUE(notes.empty());
+}
+
+TEST(SharedCustomGames, DamagedFileIsSetAsideAndToldOnce)
+{
+    CustomFile f;
+    std::vector<uint8_t> bytes = test::Bytes().Field("CUSTOMGAME", 11).Field("1.1", 10).I32(0).B;
+    test::Spit(f.Path, bytes);
+    GameRowTable t = GameRowTable::WithCatalogue();
+    std::vector<std::string> notes;
+    ListCustomGames(f.Path, t, &notes);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_NE(notes[0].find(f.Path + ".bak"), std::string::npos);
+    EXPECT_EQ(test::Slurp(f.Path + ".bak"), bytes);
+    notes.clear();
+    ListCustomGames(f.Path, t, &notes);
+    EXPECT_TRUE(notes.empty());
+}
+
+TEST(PlayerFiles, LinksAreWrittenThroughAndTemporariesFollowTheUmask)
+{
+    test::ScratchDir dir;
+    const std::string target = dir.File("real.won");
+    const std::string link = dir.File(StatisticsFileName);
+    test::Spit(target, {1});
+    ASSERT_EQ(symlink("real.won", link.c_str()), 0);
+    const mode_t old = umask(027);
+    ASSERT_TRUE(WriteFileAtomic(link, {7, 7}).Ok());
+    umask(old);
+    struct stat st {};
+    ASSERT_EQ(lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(test::Slurp(target), (std::vector<uint8_t>{7, 7}));
+    ASSERT_EQ(stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(PlayerFiles, StaleTemporariesAreRemoved)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(SettingsFileName);
+    const std::string names[] = {"quillo.set.Ab12Cd", "quillo.set.Zz99Yy", "quillo.set.bak", "quillo.set.toolong1",
+                                 "quillo.won.Ab12Cd"};
+    for (const std::string& n : names) test::Spit(dir.File(n), {1});
+    // All old but one fresh write in progress.
+    for (const std::string& n : names) {
+        if (n == "quillo.set.Zz99Yy") continue;
+        struct utimbuf t {1000, 1000};
+        utime(dir.File(n).c_str(), &t);
+    }
+    RemoveStaleTemporaries(path);
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"quillo.set.Zz99Yy", "quillo.set.bak", "quillo.set.toolong1",
+                                                       "quillo.won.Ab12Cd"}));
+}
+
+TEST(PlayerFiles, LongProgramDirectoryKeepsTheCardSet)
+{
+    const std::string programDir = "/" + std::string(250, 'd') + "/";
+    SettingsEnv env;
+    env.ProgramDir = programDir;
+    env.FileExists = [](const std::string&) { return true; };
+    Settings s = DefaultSettings(env);
+    s.CardSetPath = programDir + "parlour.cr4";
+    s.TexturePath = "/short/felt.bmp";
+    const SettingsLoad back = DecodeSettings(EncodeSettings(ForStoring(s, programDir)), env);
+    EXPECT_EQ(back.Value.CardSetPath, s.CardSetPath);
+    EXPECT_EQ(back.Value.TexturePath, s.TexturePath);
+    // Short paths are stored whole, as before.
+    EXPECT_EQ(ForStoring(s, "/p/").CardSetPath, s.CardSetPath);
+}
+
+}  // namespace
+}  // namespace quillo
