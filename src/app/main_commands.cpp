@@ -66,7 +66,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
         const std::string bad = PickedDeck;
         bool loaded = false;
         for (const std::string& name : ListPickerFiles(Files_.ProgramDir, PickerMode::Deck)) {
-            if (Files_.ProgramDir + name == bad || HasNewerTwin(Files_.ProgramDir, name)) continue;
+            if (Files_.ProgramDir + name == bad) continue;
             PickedDeck = Files_.ProgramDir + name;
             if ((loaded = LoadCards())) break;
         }
