@@ -108,6 +108,12 @@ TEST(Autosave, AKilledRunIsResumedWithItsHistoryAndCaption)
         second.W->MI_GameUndoClick();
         EXPECT_TRUE(SameTable(second.T(), seen[back])) << back;
     }
+    second.W->MI_GameRedoClick();
+    second.Settle();
+    second.W.reset();
+    // Undo and redo are kept as actions are.
+    ProgramRun third(dir);
+    EXPECT_TRUE(SameTable(third.T(), seen[seen.size() - 5]));
 }
 
 TEST(Autosave, ANewDealReplacesTheGameAndAWrittenGameIsReadable)
