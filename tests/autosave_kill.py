@@ -72,8 +72,10 @@ class Program:
         except RuntimeError:
             names = [display.xdotool("getwindowname", w).strip()
                      for w in display.xdotool("search", "--onlyvisible", "--name", ".").split()]
-            self.kill()
-            raise RuntimeError("the table did not appear; windows shown: %s" % names)
+            ended = self.proc.poll()
+            if ended is None:
+                self.kill()
+            raise RuntimeError("the table did not appear; windows shown: %s, exit status %s" % (names, ended))
 
     def past_welcome(self):
         # Enter closes the welcome box once it has the focus.
