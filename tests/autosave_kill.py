@@ -40,16 +40,16 @@ def wait_for(what, test, timeout=60.0):
 
 class Display:
     def __init__(self):
-        self.number = None
-        for n in range(90, 140):
-            if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
-                self.number = n
-                break
-        self.proc = subprocess.Popen(["Xvfb", ":%d" % self.number, "-screen", "0", "1280x1024x24"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Xvfb picks a free display itself, so that other servers started at
+        # the same time cannot take ours.
+        read, write = os.pipe()
+        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24"],
+                                     pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as f:
+            self.number = int(f.readline())
         self.env = dict(os.environ, DISPLAY=":%d" % self.number)
         self.env.pop("QT_QPA_PLATFORM", None)
-        wait_for("the display", lambda: os.path.exists("/tmp/.X11-unix/X%d" % self.number))
 
     def close(self):
         self.proc.terminate()
@@ -65,8 +65,9 @@ class Program:
 
     def __init__(self, display, dir):
         self.display = display
+        self.errors = open(os.path.join(dir, "errors.txt"), "w+")
         self.proc = subprocess.Popen([os.path.join(dir, "quillotaire")], env=display.env,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                     stdout=subprocess.DEVNULL, stderr=self.errors)
         try:
             self.window = wait_for("the table", self.past_welcome).split()[0]
         except RuntimeError:
@@ -75,7 +76,9 @@ class Program:
             ended = self.proc.poll()
             if ended is None:
                 self.kill()
-            raise RuntimeError("the table did not appear; windows shown: %s, exit status %s" % (names, ended))
+            self.errors.seek(0)
+            raise RuntimeError("the table did not appear; windows shown: %s, exit status %s, said: %s" %
+                               (names, ended, self.errors.read()[-2000:]))
 
     def past_welcome(self):
         # Enter closes the welcome box once it has the focus.
