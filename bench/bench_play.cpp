@@ -125,7 +125,7 @@ void BM_ScriptedGame(benchmark::State& state)
 {
     const int game = static_cast<int>(state.range(0));
     const auto number = static_cast<uint32_t>(state.range(1));
-    const test::WinLine line = test::FindWin(game, number, 20000);
+    const test::WinLine line = test::FindWin(game, number, 100000);
     const std::vector<std::string> commands = test::LineCommands(line);
     bool won = false;
     for (auto _ : state) {

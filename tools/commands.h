@@ -20,5 +20,6 @@ int PlayCommand(const Args& args);
 int RenderTableCommand(const Args& args);
 int MakeHelpCommand(const Args& args);
 int HelpCommand(const Args& args);
+int SolveCommand(const Args& args);
 
 }  // namespace quillo

@@ -23,6 +23,7 @@ const std::map<std::string, std::function<int(const quillo::Args&)>>& CommandTab
         {"render-table", quillo::RenderTableCommand},
         {"make-help", quillo::MakeHelpCommand},
         {"help", quillo::HelpCommand},
+        {"solve", quillo::SolveCommand},
     };
     return table;
 }

@@ -9,9 +9,9 @@
 namespace quillo {
 
 bool PlayChosenGame(Game& g, const std::string& customGamesPath, std::vector<RecentGame>& recent, int game,
-                    int32_t custom)
+                    int32_t custom, std::string* refused)
 {
-    if (!SetUpCustomGame(g, customGamesPath, game, custom)) return false;
+    if (!SetUpCustomGame(g, customGamesPath, game, custom, refused)) return false;
     NewDeal(g, DealKind::New);
     MoveToFrontOfRecent(recent, {g.T.CurrentGame, g.T.CurrentCustom});
     return true;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringList>
 #include <QTimer>
 
 #include <QFileInfo>
@@ -25,6 +26,7 @@
 #include "thumbnails.h"
 #include "shuffle_dialog.h"
 #include "storage/custom_games.h"
+#include "storage/settings_file.h"
 #include "window_placement.h"
 
 namespace quillo {
@@ -65,9 +67,9 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
         // program directory that loads takes its place.
         const std::string bad = PickedDeck;
         bool loaded = false;
-        for (const std::string& name : ListPickerFiles(Files_.ProgramDir, PickerMode::Deck)) {
-            if (Files_.ProgramDir + name == bad) continue;
-            PickedDeck = Files_.ProgramDir + name;
+        for (const PickerEntry& e : ListPickerEntries(Files_.DataDir, Files_.PlayerDir, PickerMode::Deck)) {
+            if (e.Path == bad) continue;
+            PickedDeck = e.Path;
             if ((loaded = LoadCards())) break;
         }
         if (loaded) {
@@ -88,21 +90,42 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     StartNotes_.clear();
 
     // The settings name a listed game; a custom one gone from its file is
-    // played as its base game.
-    if (!SetUpCustomGame(Game_, Files_.CustomGames, Game_.T.CurrentGame, Game_.T.CurrentCustom)) {
-        Game_.T.CurrentGame = games::Star;
+    // played as its base game, one whose record is refused gives way to the
+    // default game.
+    std::string refused;
+    QString instead;
+    if (!SetUpCustomGame(Game_, Files_.CustomGames, Game_.T.CurrentGame, Game_.T.CurrentCustom, &refused)) {
+        const bool wasRefused = !refused.empty();
+        Game_.T.CurrentGame = wasRefused ? Settings().CurrentGame : games::Star;
         Game_.T.CurrentCustom = -1;
         SetupGame(Game_, SetupForm::Full);
+        if (wasRefused) instead = QString::fromStdString(Game_.T.GameName + " is dealt instead.");
     }
     // The game left at the last exit comes back; a fresh deal otherwise.
     const AutosaveResume resumed = ResumeAutosave(Game_, Files_.Autosave);
     if (resumed.Outcome != ResumeOutcome::Resumed) NewDeal(Game_, DealKind::New);
     Autosave_->Arm();
     Autosave_->Schedule();
+    // A record set aside is named there; any other refusal here.
+    if (!ReportSetAsideCustomGames(instead) && !refused.empty())
+        ShowError(QString::fromStdString(refused) + "\n\n" + instead);
     if (!resumed.Note.empty()) ShowMessage("Quillotaire", QString::fromStdString(resumed.Note));
 
     ResizeArmed = true;
     SavedGamesDir = QString::fromStdString(Files_.PlayerDir);
+}
+
+bool F_Main::ReportSetAsideCustomGames(const QString& instead)
+{
+    const CustomGamesRead read = ReadCustomGames(Files_.CustomGames);
+    if (read.SetAside.empty()) return false;
+    QStringList lines;
+    for (const SetAsideRecord& rec : read.SetAside)
+        lines << QString::fromStdString(SetAsideMessage(Files_.CustomGames, rec));
+    lines << "Such a game is not offered; its record stays in the file.";
+    if (!instead.isEmpty()) lines << instead;
+    ShowError(lines.join("\n\n"));
+    return true;
 }
 
 bool F_Main::Celebrating() const

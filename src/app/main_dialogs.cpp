@@ -83,8 +83,14 @@ void F_Main::MI_GameChooseClick()
         return;
     }
     const TF_Games& chooser = *F_Games;
-    if (!PlayChosenGame(Game_, Files_.CustomGames, F_Games->RecentGames, chooser.ChosenGame, chooser.ChosenCustom)) {
+    std::string refused;
+    if (!PlayChosenGame(Game_, Files_.CustomGames, F_Games->RecentGames, chooser.ChosenGame, chooser.ChosenCustom,
+                        &refused)) {
         SetDealButtonVisible(dealShown);
+        if (!refused.empty()) {
+            ShowError(QString::fromStdString(refused));
+            return;
+        }
         const int row = chooser.SG_Table.Find(chooser.ChosenGame, chooser.ChosenCustom);
         const QString name = row >= 0 ? QString::fromStdString(chooser.SG_Table.Rows()[static_cast<size_t>(row)].Name)
                                       : QString("This game");

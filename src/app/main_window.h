@@ -161,6 +161,9 @@ public:
 
     // Whether the win celebration runs (commands then do nothing).
     bool Celebrating() const;
+    // Start-up: tells the player which custom games do not fit their game,
+    // and what is dealt instead; false when there are none.
+    bool ReportSetAsideCustomGames(const QString& instead);
 
     // The table's pictures and effects (QtTableView's side).
     Field& TableField() { return *Field_; }

@@ -103,7 +103,7 @@ Settings F_Main::CurrentSettings() const
 void F_Main::WriteSettingsFile()
 {
     const Settings now = CurrentSettings();
-    const IoResult done = WriteSettings(Files_.Settings, ForStoring(now, Files_.ProgramDir));
+    const IoResult done = WriteSettings(Files_.Settings, ForStoring(now, Files_.DataDir));
     if (done.Ok())
         WrittenSettings_ = now;
     else

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game_fit.h"
 #include "game_table.h"
 #include "legality.h"
 #include "moves.h"
@@ -107,6 +108,7 @@ bool StandardWon(const TableState& t)
 
 bool IsWon(const TableState& t)
 {
+    if (!TableFitsGame(t)) return false;
     const GameHooks& h = HooksOf(t.CurrentGame);
     return h.Won != nullptr ? h.Won(t) : StandardWon(t);
 }

@@ -6,6 +6,7 @@
 #include "deal_ops.h"
 #include "moves.h"
 #include "game.h"
+#include "game_fit.h"
 #include "game_table.h"
 #include "labels.h"
 #include "random.h"
@@ -91,7 +92,7 @@ void FinishDeal(Game& g)
 bool NewDeal(Game& g, DealKind kind)
 {
     const GameHooks& hooks = HooksOf(g.T.CurrentGame);
-    if (hooks.Deal == nullptr) return false;
+    if (hooks.Deal == nullptr || !TableFitsGame(g.T)) return false;
     TableState& t = g.T;
     GameRules& r = t.Rules;
     TableView& v = g.View();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game_fit.h"
 #include "game_table.h"
 
 namespace quillo {
@@ -241,6 +242,7 @@ int CanDropStandard(const TableState& t)
 
 int CanDrop(TableState& t)
 {
+    if (!TableFitsGame(t)) return -1;
     const GameHooks& h = HooksOf(t.CurrentGame);
     if (h.Drop != nullptr) return h.Drop(t);
     return CanDropStandard(t);
@@ -248,6 +250,7 @@ int CanDrop(TableState& t)
 
 uint64_t DropTargets(TableState& t)
 {
+    if (!TableFitsGame(t)) return 0;
     const int source = SourcePile(t);
     const int saved = t.DropPile;
     const int piles = std::clamp(t.Rules.PileCount, 0, MaxPiles);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "deal_ops.h"
+#include "game_fit.h"
 #include "game_table.h"
 #include "labels.h"
 #include "legality.h"
@@ -185,7 +186,7 @@ void PerformMove(Game& g, int target, bool record)
     AnimateMove(g, target, target != -1);
 
     const GameHooks& hooks = HooksOf(t.CurrentGame);
-    if (hooks.FollowUp != nullptr) {
+    if (hooks.FollowUp != nullptr && TableFitsGame(t)) {
         g.RecordUndo = false;
         hooks.FollowUp(g, {source, target, target != -1 && source != -1});
         // Back to the caller's setting: autoplay moves stay unrecorded.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "autoplay.h"
+#include "game_fit.h"
 #include "legality.h"
 #include "special.h"
 
@@ -132,6 +133,7 @@ void FieldPress(Game& g, const Press& in)
         return;
     }
     if (t.Dragging) return;  // a second button while dragging
+    if (!TableFitsGame(t)) return;
     Press press = in;
     const bool hit = press.Card >= 0 && press.Card < r.TotalCards && t.CardAt(press.Card).InPlay;
     if (!hit) press.Card = -1;

@@ -28,7 +28,12 @@ void ReadSnapshot(const UndoSnapshot& s, TableState& t)
 {
     ByteReader r(s);
     const int cards = std::clamp(t.Rules.TotalCards, 0, MaxCards);
-    for (int i = 0; i < cards; ++i) DecodeCard(r, t.CardAt(i));
+    for (int i = 0; i < cards; ++i) {
+        DecodeCard(r, t.CardAt(i));
+        // A position taken back is at rest; a stray flag from a file would
+        // carry a card along with the next move.
+        t.CardAt(i).Moving = false;
+    }
     ByteReader rp(std::span<const uint8_t>(s).subspan(SnapshotPilesOffset));
     const int piles = std::clamp(t.Rules.PileCount, 0, MaxPiles);
     for (int i = 0; i < piles; ++i) DecodePile(rp, t.PileAt(i));

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "engine/catalogue.h"
+#include "engine/game_fit.h"
 #include "engine/game_table.h"
 #include "engine/records.h"
 #include "engine/setup.h"
@@ -47,7 +48,8 @@ void CarryOverFrom10(std::vector<CustomGameRecord>& records)
 
 // Reads the file for a rewrite. Returns false with the error when the file
 // exists but cannot be read at all; a file it cannot use is set aside.
-bool ReadForRewrite(const std::string& path, std::vector<CustomGameRecord>& records, IoResult& error)
+bool ReadForRewrite(const std::string& path, std::vector<CustomGameRecord>& records,
+                    std::vector<SetAsideRecord>& setAside, IoResult& error)
 {
     CustomGamesRead read = ReadCustomGames(path);
     switch (read.Source) {
@@ -63,8 +65,22 @@ bool ReadForRewrite(const std::string& path, std::vector<CustomGameRecord>& reco
     case CustomGamesSource::File: break;
     }
     records = std::move(read.Records);
+    setAside = std::move(read.SetAside);
     if (read.Version == CustomVersion::V1_0) CarryOverFrom10(records);
     return true;
+}
+
+// Rules as the program would play them: a "1.0" record's take-from-
+// foundations rule is replaced on load.
+GameRules AsPlayed(const CustomGameRecord& rec, CustomVersion version)
+{
+    GameRules r = rec.Rules;
+    if (version == CustomVersion::V1_0) {
+        const GameRules* laid = LaidOutRules(rec.BaseGame);
+        r.FoundTakeCards = false;
+        r.EditFoundTakeCards = laid != nullptr && laid->EditFoundTakeCards;
+    }
+    return r;
 }
 
 }  // namespace
@@ -86,6 +102,7 @@ CustomGamesRead DecodeCustomGames(std::span<const uint8_t> bytes)
             out.Source = CustomGamesSource::Damaged;
             break;
         }
+        const size_t start = r.Pos();
         CustomGameRecord rec;
         rec.Key = r.GetI32();
         rec.Name = ReadHeadField(r, CustomNameWidth);
@@ -96,13 +113,27 @@ CustomGamesRead DecodeCustomGames(std::span<const uint8_t> bytes)
             out.Source = CustomGamesSource::Damaged;
             continue;
         }
+        // Rules that do not fit the game they name would be dealt over a
+        // layout they do not describe.
+        if (auto bad = CheckRulesOfGame(rec.BaseGame, AsPlayed(rec, out.Version))) {
+            const auto raw = bytes.subspan(start, CustomGameRecordSize);
+            out.SetAside.push_back({rec.Key, rec.Name, rec.BaseGame, *bad, {raw.begin(), raw.end()}});
+            continue;
+        }
         out.Records.push_back(std::move(rec));
     }
     if (r.Remaining() != 0) out.Source = CustomGamesSource::Damaged;
     return out;
 }
 
-std::vector<uint8_t> EncodeCustomGames(const std::vector<CustomGameRecord>& records)
+std::string SetAsideMessage(const std::string& path, const SetAsideRecord& rec)
+{
+    return "The custom game \"" + rec.Name + "\" in " + path + " does not fit " + GameNameOf(rec.BaseGame) + " (" +
+           rec.Why + "); it is set aside.";
+}
+
+std::vector<uint8_t> EncodeCustomGames(const std::vector<CustomGameRecord>& records,
+                                       const std::vector<SetAsideRecord>& setAside)
 {
     ByteWriter w;
     WriteHead(w, Title, TitleWidth, Version11);
@@ -112,6 +143,7 @@ std::vector<uint8_t> EncodeCustomGames(const std::vector<CustomGameRecord>& reco
         w.PutI32(rec.BaseGame);
         EncodeGameRules(rec.Rules, w);
     }
+    for (const SetAsideRecord& rec : setAside) w.PutBytes(rec.Bytes);
     return w.Take();
 }
 
@@ -172,7 +204,7 @@ int32_t ListCustomGames(const std::string& path, GameRowTable& table, std::vecto
         CustomGamesRead again = ReadCustomGames(path);
         if (again.Source == CustomGamesSource::File && !again.Notes.empty()) {
             if (again.Version == CustomVersion::V1_0) CarryOverFrom10(again.Records);
-            const IoResult fixed = WriteFileAtomic(path, EncodeCustomGames(again.Records));
+            const IoResult fixed = WriteFileAtomic(path, EncodeCustomGames(again.Records, again.SetAside));
             if (!fixed.Ok()) tell("Could not write the custom games file " + path + ": " + fixed.Error + ".");
         }
         read = std::move(again);
@@ -183,6 +215,7 @@ int32_t ListCustomGames(const std::string& path, GameRowTable& table, std::vecto
         highest = std::max(highest, rec.Key);
         table.AppendCustom(rec.Name, rec.BaseGame, rec.Key);
     }
+    for (const SetAsideRecord& rec : read.SetAside) highest = std::max(highest, rec.Key);
     return highest;
 }
 
@@ -193,13 +226,15 @@ IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& h
     // new key follows the highest on disk, under the lock.
     DirectoryLock lock(path);
     std::vector<CustomGameRecord> records;
+    std::vector<SetAsideRecord> setAside;
     IoResult error;
-    if (!ReadForRewrite(path, records, error)) return error;
+    if (!ReadForRewrite(path, records, setAside, error)) return error;
 
     const bool fresh = key < 0 || key == highestKey + 1;
     if (fresh) {
         int32_t top = highestKey;
         for (const CustomGameRecord& r : records) top = std::max(top, r.Key);
+        for (const SetAsideRecord& r : setAside) top = std::max(top, r.Key);
         if (top == INT32_MAX) return IoResult::Fail("No custom game key is left");
         key = top + 1;
     }
@@ -215,7 +250,8 @@ IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& h
     else
         records.push_back(rec);
 
-    if (IoResult written = WriteFileAtomic(path, EncodeCustomGames(records), fault); !written.Ok()) return written;
+    if (IoResult written = WriteFileAtomic(path, EncodeCustomGames(records, setAside), fault); !written.Ok())
+        return written;
     if (table.Find(rec.BaseGame, key) < 0) table.AppendCustom(rec.Name, rec.BaseGame, key);
     highestKey = std::max(highestKey, key);
     g.T.CurrentCustom = key;
@@ -225,14 +261,15 @@ IoResult SaveCustomGame(const std::string& path, GameRowTable& table, int32_t& h
 IoResult DeleteCustomGame(const std::string& path, int32_t baseGame, int32_t key, const WriteFault* fault)
 {
     std::vector<CustomGameRecord> records;
+    std::vector<SetAsideRecord> setAside;
     IoResult error;
     // Only the program's own file is rewritten; anything else is left alone.
     const CustomGamesSource source = ReadCustomGames(path).Source;
     if (source == CustomGamesSource::None || source == CustomGamesSource::Foreign) return {};
     DirectoryLock lock(path);
-    if (!ReadForRewrite(path, records, error)) return error;
+    if (!ReadForRewrite(path, records, setAside, error)) return error;
     std::erase_if(records, [&](const auto& r) { return r.BaseGame == baseGame && r.Key == key; });
-    return WriteFileAtomic(path, EncodeCustomGames(records), fault, TempPathBeside(path));
+    return WriteFileAtomic(path, EncodeCustomGames(records, setAside), fault, TempPathBeside(path));
 }
 
 }  // namespace quillo

@@ -5,12 +5,14 @@
 #include "engine/labels.h"
 #include "engine/setup.h"
 #include "saved_game.h"
+#include "table_check.h"
 
 namespace quillo {
 
 bool ApplySavedGame(Game& g, const SavedGame& s)
 {
     if (s.CurrentGame < 0 || s.CurrentGame >= CatalogueSize || !IsPlayable(s.CurrentGame)) return false;
+    if (CheckRulesOfGame(s.CurrentGame, s.Rules)) return false;
     TableState& t = g.T;
     TableView& v = g.View();
     // Card sizes and the number of backs belong to this run's card set and
@@ -31,6 +33,7 @@ bool ApplySavedGame(Game& g, const SavedGame& s)
     t.GameName = s.GameName;
     t.HelpTopic = s.HelpTopic;
     t.Cards = s.Cards;
+    for (Card& c : t.Cards) c.Moving = false;  // a loaded position is at rest
     t.Piles = s.Piles;
 
     g.UndoEnabled = s.UndoEnabled;
@@ -63,7 +66,15 @@ bool ApplySavedGame(Game& g, const SavedGame& s)
 SavedGameRead LoadSavedGame(Game& g, const std::string& path)
 {
     SavedGameRead read = ReadSavedGame(path);
-    if (read.Ok() && !ApplySavedGame(g, read.Game)) {
+    if (!read.Ok()) return read;
+    const int game = read.Game.CurrentGame;
+    if (auto bad = CheckRulesOfGame(game, read.Game.Rules)) {
+        read.Outcome = SavedGameOutcome::Damaged;
+        read.Message = "The saved game " + path + " does not fit " + GameNameOf(game) + " (" + *bad +
+                       "); it was not loaded.";
+        return read;
+    }
+    if (!ApplySavedGame(g, read.Game)) {
         read.Outcome = SavedGameOutcome::Damaged;
         read.Message = "The saved game is of a game this program cannot set up.";
     }

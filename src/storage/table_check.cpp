@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/catalogue.h"
+#include "engine/game_fit.h"
 #include "engine/records.h"
 
 namespace quillo {
@@ -65,6 +66,49 @@ std::optional<std::string> CheckRules(const GameRules& r)
     for (const CardSize& s : r.CardSizes)
         for (int32_t v : {s.Width, s.Height, s.HorzStep.X, s.HorzStep.Y, s.VertStep.X, s.VertStep.Y})
             if (!Within(v, -4096, 4096)) return "bad card size";
+    return std::nullopt;
+}
+
+std::string GameNameOf(int game)
+{
+    if (game < 0 || game >= CatalogueSize) return "game " + std::to_string(game);
+    return std::string(Catalogue()[static_cast<size_t>(game)].Name);
+}
+
+std::optional<std::string> CheckRulesOfGame(int game, const GameRules& r)
+{
+    if (auto bad = ShapeMismatch(game, r)) return bad;
+    const GameRules& laid = *LaidOutRules(game);
+    // Each rule beside its Edit flag: the flag comes from the layout, and
+    // only a rule whose flag is set may be the player's own.
+    struct Editable {
+        bool GameRules::*Flag;
+        int32_t Value;
+        int32_t Laid;
+    };
+    const Editable editable[] = {
+        {&GameRules::EditTableConsVal, r.TableConsVal, laid.TableConsVal},
+        {&GameRules::EditTableConsSuit, r.TableConsSuit, laid.TableConsSuit},
+        {&GameRules::EditFoundConsVal, r.FoundConsVal, laid.FoundConsVal},
+        {&GameRules::EditFoundConsSuit, r.FoundConsSuit, laid.FoundConsSuit},
+        {&GameRules::EditMoveUnit, r.MoveUnit, laid.MoveUnit},
+        {&GameRules::EditFillFreeTable, r.FillFreeTable, laid.FillFreeTable},
+        {&GameRules::EditStockRedeals, r.StockRedeals, laid.StockRedeals},
+        {&GameRules::EditTableRedeals, r.TableRedeals, laid.TableRedeals},
+        {&GameRules::EditGetDeckCardNum, r.GetDeckCardNum, laid.GetDeckCardNum},
+        {&GameRules::EditFoundTakeCards, r.FoundTakeCards, laid.FoundTakeCards},
+    };
+    for (const Editable& e : editable) {
+        if (r.*e.Flag != laid.*e.Flag) return "other editable rules";
+        if (!(laid.*e.Flag) && e.Value != e.Laid) return "a rule its game does not let change";
+    }
+    if (r.FaceDownFan != laid.FaceDownFan || r.AutoplayAllowed != laid.AutoplayAllowed ||
+        r.DealToTableau != laid.DealToTableau || r.StockClickMode != laid.StockClickMode ||
+        r.FullFoundations != laid.FullFoundations || r.TableBuildFrom != laid.TableBuildFrom ||
+        r.FreeCells != laid.FreeCells || r.EmptyPileClicks != laid.EmptyPileClicks ||
+        r.StartRankFromDeal != laid.StartRankFromDeal)
+        return "rules of another game";
+    if (!r.StartRankFromDeal && r.StartRank != laid.StartRank) return "another starting rank";
     return std::nullopt;
 }
 

@@ -140,7 +140,7 @@ TEST_P(KeyedLine, KeysLeaveTheMouseTableAtEveryStep)
         ASSERT_FALSE(keys.T.Dragging);
     }
     EXPECT_TRUE(keys.GameWon);
-    EXPECT_EQ(keys.Undo.Count, mouse.Undo.Count);
+    EXPECT_EQ(keys.Undo.Count(), mouse.Undo.Count());
 }
 
 INSTANTIATE_TEST_SUITE_P(WonDeals, KeyedLine, testing::ValuesIn(KeyedDeals),
@@ -157,7 +157,7 @@ TEST(KeyCarry, ReturnsTheGroupWhenNotDropped)
     Game g;
     test::SetUpAndDeal(g, games::FreeCell, 1);
     const TableState before = g.T;
-    const int undo = g.Undo.Count;
+    const int undo = g.Undo.Count();
     auto lift = [&](KeyPlay& k) {
         k.Cursor = {8, -1};
         PlayKey(g, k, KeyCommand::Activate);
@@ -179,7 +179,7 @@ TEST(KeyCarry, ReturnsTheGroupWhenNotDropped)
             EXPECT_EQ(g.T.CardAt(i).X, before.CardAt(i).X);
             EXPECT_EQ(g.T.CardAt(i).Y, before.CardAt(i).Y);
         }
-        EXPECT_EQ(g.Undo.Count, undo);
+        EXPECT_EQ(g.Undo.Count(), undo);
     }
     // A refused drop: the top card of pile 8 on a foundation holding nothing
     // is refused unless it is an Ace.

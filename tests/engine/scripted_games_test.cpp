@@ -1,16 +1,15 @@
-// Whole games played through quillo-tool play: a small search finds a
+// Whole games played through quillo-tool play: the solver finds a
 // winning line of a known deal, its commands go to the real tool, and the
 // win must come with the last command, not before.
 
-#include <gtest/gtest.h>
+#include "play_session.h"
+#include "win_search.h"
 
 #include <cstdio>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "play_session.h"
-#include "win_search.h"
 
 namespace quillo {
 namespace {
@@ -24,10 +23,11 @@ ToolRun RunTool(int game, uint32_t number, const std::vector<std::string>& comma
     const std::string script = testing::TempDir() + "quillo_play_" + name + ".txt";
     {
         std::ofstream out(script);
-        for (const auto& c : commands) out << c << '\n';
+        for (const auto& c : commands)
+            out << c << '\n';
     }
-    const std::string cmd = std::string(QUILLO_TOOL_PATH) + " play --game " + std::to_string(game) + " --number " +
-                            std::to_string(number) + " < " + script;
+    const std::string cmd = std::string(QUILLO_TOOL_PATH) + " play --game " + std::to_string(game) + " --number "
+        + std::to_string(number) + " < " + script;
     ToolRun run;
     FILE* pipe = popen(cmd.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -55,28 +55,54 @@ struct Deal {
     uint32_t Number;
 };
 
-// Deals the search wins quickly; found with the same search over numbers 1..40.
+// Deals the solver wins quickly.
 const Deal WonDeals[] = {
-    {games::Klondike, 33}, {games::Chinese, 1},  {games::Canfield, 9},   {games::Aribert, 31},
-    {games::FreeCell, 32}, {games::Star, 16},    {games::Braid, 9},      {games::MonteCarlo, 1},
-    {games::RoyalMarriage, 1},
-    {games::BigHarp, 8},   {games::Agnes, 13},       {games::MerryTwos, 15},    {games::LookOfFortune, 1},
-    {games::Fans, 20},     {games::FourSeasons, 24}, {games::Duke, 2},          {games::ShiftedCross, 9},
-    {games::Threes, 1},
-    {games::Trial, 1},     {games::Pyramid, 4},  {games::CatsTail, 10},  {games::Peacock, 1},
-    {games::Parterre, 1},  {games::ForestHouse, 39}, {games::FairMarket, 1}, {games::NewFashioned, 3},
-    {games::BlackHole, 36}, {games::EagleWing, 1}, {games::AcesUp, 16},
-    {games::EightSphinxes, 7}, {games::FirstAndLast, 1}, {games::WindMill, 16}, {games::Sultan, 1},
-    {games::WomensKingdom, 1}, {games::SwedishPacket, 1}, {games::KingsCorners, 1}, {games::Octagon, 14},
-    {games::Yukon, 3},
+    { games::Klondike, 33 },
+    { games::Chinese, 1 },
+    { games::Canfield, 9 },
+    { games::Aribert, 31 },
+    { games::FreeCell, 32 },
+    { games::Star, 16 },
+    { games::Braid, 9 },
+    { games::MonteCarlo, 1 },
+    { games::RoyalMarriage, 1 },
+    { games::BigHarp, 8 },
+    { games::Agnes, 13 },
+    { games::MerryTwos, 15 },
+    { games::LookOfFortune, 1 },
+    { games::Fans, 20 },
+    { games::FourSeasons, 24 },
+    { games::Duke, 2 },
+    { games::ShiftedCross, 9 },
+    { games::Threes, 1 },
+    { games::Trial, 1 },
+    { games::Pyramid, 4 },
+    { games::CatsTail, 10 },
+    { games::Peacock, 1 },
+    { games::Parterre, 1 },
+    { games::ForestHouse, 39 },
+    { games::FairMarket, 1 },
+    { games::NewFashioned, 3 },
+    { games::BlackHole, 36 },
+    { games::EagleWing, 1 },
+    { games::AcesUp, 16 },
+    { games::EightSphinxes, 7 },
+    { games::FirstAndLast, 1 },
+    { games::WindMill, 16 },
+    { games::Sultan, 1 },
+    { games::WomensKingdom, 1 },
+    { games::SwedishPacket, 1 },
+    { games::KingsCorners, 1 },
+    { games::Octagon, 14 },
+    { games::Yukon, 3 },
 };
 
-class ScriptedGame : public testing::TestWithParam<Deal> {};
+class ScriptedGame : public testing::TestWithParam<Deal> { };
 
 TEST_P(ScriptedGame, WinComesWithTheLastCommand)
 {
     const Deal d = GetParam();
-    const test::WinLine line = test::FindWin(d.Game, d.Number, 20000);
+    const test::WinLine line = test::FindWin(d.Game, d.Number, 100000);
     ASSERT_TRUE(line.Won) << "no win found in " << line.Nodes << " positions";
     std::vector<std::string> commands = test::LineCommands(line);
     const size_t played = commands.size();
@@ -91,12 +117,12 @@ TEST_P(ScriptedGame, WinComesWithTheLastCommand)
     EXPECT_NE(run.Lines[played].find("\"GameWon\":true"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDeals),
-                         [](const testing::TestParamInfo<Deal>& info) {
-                             std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
-                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDeals), [](const testing::TestParamInfo<Deal>& info) {
+        std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
+        std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+        return name;
+    });
 
 // Some games need longer searches than a test should run, so the lines found
 // are kept beside this file: Scorpion deal 34 (the progress ordering, some
@@ -135,7 +161,7 @@ struct StoredLine {
     const char* File;
 };
 
-class StoredWin : public testing::TestWithParam<StoredLine> {};
+class StoredWin : public testing::TestWithParam<StoredLine> { };
 
 TEST_P(StoredWin, WinComesWithTheLastCommand)
 {
@@ -143,7 +169,8 @@ TEST_P(StoredWin, WinComesWithTheLastCommand)
     const std::string file = std::string(QUILLO_ENGINE_TEST_DATA) + "/" + s.File;
     std::ifstream in(file);
     std::vector<std::string> commands;
-    for (std::string line; std::getline(in, line);) commands.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        commands.push_back(line);
     ASSERT_GT(commands.size(), 50u) << file;
     const size_t played = commands.size();
     commands.push_back("state");
@@ -181,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
 
 // Games no search here has won yet are played to a clear dead end instead:
 // the stock spent and not one action left, through the real tool.
-class StoredDeadEnd : public testing::TestWithParam<StoredLine> {};
+class StoredDeadEnd : public testing::TestWithParam<StoredLine> { };
 
 TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
 {
@@ -189,7 +216,8 @@ TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
     const std::string file = std::string(QUILLO_ENGINE_TEST_DATA) + "/" + s.File;
     std::ifstream in(file);
     std::vector<std::string> commands;
-    for (std::string line; std::getline(in, line);) commands.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        commands.push_back(line);
     ASSERT_GT(commands.size(), 10u) << file;
     const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
     ASSERT_EQ(run.Lines.size(), commands.size());
@@ -198,7 +226,8 @@ TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
         ASSERT_FALSE(HasWin(run.Lines[k])) << k;
     }
     PlaySession session(s.Game, s.Number);
-    for (const auto& c : commands) session.Run(c);
+    for (const auto& c : commands)
+        session.Run(c);
     const TableState& t = session.G().T;
     EXPECT_EQ(t.PileAt(t.Rules.StockPile).Count, 0);
     std::vector<PlayerAction> actions;
@@ -208,22 +237,23 @@ TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
 }
 
 INSTANTIATE_TEST_SUITE_P(UnwonGames, StoredDeadEnd,
-                         testing::Values(StoredLine{games::Spider, 1, "spider_1_dead_end.txt"},
-                                         StoredLine{games::Chameleon, 3, "chameleon_3_dead_end.txt"}),
-                         [](const testing::TestParamInfo<StoredLine>& info) {
-                             return std::string(info.param.Game == games::Spider ? "Spider" : "Chameleon");
-                         });
+    testing::Values(StoredLine{ games::Spider, 1, "spider_1_dead_end.txt" },
+        StoredLine{ games::Chameleon, 3, "chameleon_3_dead_end.txt" }),
+    [](const testing::TestParamInfo<StoredLine>& info) {
+        return std::string(info.param.Game == games::Spider ? "Spider" : "Chameleon");
+    });
 
 // The same commands with Animation on and off leave the same table.
 TEST(ScriptedGame, AnimationChangesNoData)
 {
-    const test::WinLine line = test::FindWin(games::Canfield, 9, 20000);
+    const test::WinLine line = test::FindWin(games::Canfield, 9, 100000);
     ASSERT_TRUE(line.Won);
     std::vector<std::string> states;
-    for (const char* option : {"option animation on", "option animation off"}) {
-        std::vector<std::string> commands{option};
-        for (auto& c : test::LineCommands(line)) commands.push_back(c);
-        commands.resize(commands.size() - 1);  // stop before the win, which deals anew in a window
+    for (const char* option : { "option animation on", "option animation off" }) {
+        std::vector<std::string> commands{ option };
+        for (auto& c : test::LineCommands(line))
+            commands.push_back(c);
+        commands.resize(commands.size() - 1); // stop before the win, which deals anew in a window
         commands.push_back("state");
         const ToolRun run = RunTool(games::Canfield, 9, commands, "anim");
         ASSERT_GE(run.Lines.size(), 2u);
@@ -235,9 +265,20 @@ TEST(ScriptedGame, AnimationChangesNoData)
 TEST(PlayTool, BadCommandsReportAndChangeNothing)
 {
     const std::vector<std::string> commands = {
-        "state",  "left",      "left 52",    "left x",     "right -1",     "drop 3",     "left-pile 99",
-        "deal",   "option sound maybe",      "option colour on",           "undo 2",     "fly",
-        "left-pile 6", "state",
+        "state",
+        "left",
+        "left 52",
+        "left x",
+        "right -1",
+        "drop 3",
+        "left-pile 99",
+        "deal",
+        "option sound maybe",
+        "option colour on",
+        "undo 2",
+        "fly",
+        "left-pile 6",
+        "state",
     };
     const ToolRun run = RunTool(games::Klondike, 5, commands, "bad");
     ASSERT_EQ(run.Lines.size(), commands.size() + 2);
@@ -245,8 +286,61 @@ TEST(PlayTool, BadCommandsReportAndChangeNothing)
         EXPECT_EQ(run.Lines[k].rfind("{\"error\":", 0), 0u) << commands[k - 1] << ": " << run.Lines[k];
     // Everything but the Layer values is as dealt (the press on an empty pile raised it).
     EXPECT_EQ(run.Lines[0].substr(run.Lines[0].find("\"Cards\"")),
-              run.Lines[run.Lines.size() - 2].substr(run.Lines[run.Lines.size() - 2].find("\"Cards\"")));
+        run.Lines[run.Lines.size() - 2].substr(run.Lines[run.Lines.size() - 2].find("\"Cards\"")));
 }
 
-}  // namespace
-}  // namespace quillo
+// quillo-tool solve prints one JSON object whose line, piped into
+// quillo-tool play, wins the deal with its last command.
+std::string ToolOutput(const std::string& arguments)
+{
+    std::string out;
+    FILE* pipe = popen((std::string(QUILLO_TOOL_PATH) + " " + arguments + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return out;
+    for (int ch; (ch = std::fgetc(pipe)) != EOF;)
+        out += static_cast<char>(ch);
+    pclose(pipe);
+    return out;
+}
+
+std::vector<std::string> LineOf(const std::string& json)
+{
+    std::vector<std::string> out;
+    size_t at = json.find("\"line\":[");
+    if (at == std::string::npos) return out;
+    for (at += 8; at < json.size() && json[at] == '"';) {
+        const size_t end = json.find('"', at + 1);
+        if (end == std::string::npos) break;
+        out.push_back(json.substr(at + 1, end - at - 1));
+        at = end + 1;
+        if (at < json.size() && json[at] == ',') ++at;
+    }
+    return out;
+}
+
+TEST(SolveTool, PrintedLineWinsThroughPlay)
+{
+    for (const Deal d : { Deal{ games::FreeCell, 1 }, Deal{ games::Klondike, 1 }, Deal{ games::Pyramid, 4 } }) {
+        const std::string json = ToolOutput("solve --game " + std::to_string(d.Game) + " --number "
+            + std::to_string(d.Number) + " --budget-ms 60000 --positions 200000");
+        ASSERT_NE(json.find("\"result\":\"won\""), std::string::npos) << json;
+        EXPECT_NE(json.find("\"positions\":"), std::string::npos);
+        EXPECT_NE(json.find("\"milliseconds\":"), std::string::npos);
+        const std::vector<std::string> commands = LineOf(json);
+        ASSERT_FALSE(commands.empty());
+        const ToolRun run = RunTool(d.Game, d.Number, commands, "solve" + std::to_string(d.Game));
+        ASSERT_EQ(run.Lines.size(), commands.size());
+        for (size_t k = 0; k + 1 < commands.size(); ++k)
+            ASSERT_FALSE(HasWin(run.Lines[k])) << "won early at " << k;
+        EXPECT_TRUE(HasWin(run.Lines[commands.size() - 1])) << json;
+    }
+}
+
+TEST(SolveTool, BadArgumentsAreUsageErrors)
+{
+    for (const char* args : { "solve --game 19", "solve --number 3", "solve --game 99 --number 1",
+             "solve --game 19 --number 1 --budget-ms 0", "solve --game 19 --number 1 --positions x" })
+        EXPECT_EQ(ToolOutput(args).rfind("quillo-tool solve: ", 0), 0u) << args;
+}
+
+} // namespace
+} // namespace quillo

@@ -55,7 +55,7 @@ TEST(CustomGames, SavingAppendsAndOverwritesInPlace)
     EXPECT_EQ(f.Table.Rows().back().Column(ColCustomMark), "C");
     EXPECT_EQ(f.Table.Rows().back().Column(ColKey), "0");
 
-    Game b = Customized(games::FreeCell, 0);
+    Game b = Customized(games::Canfield, 0);
     ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, b, f.Highest + 1, "Strict Cells").Ok());
     EXPECT_EQ(f.Highest, 1);
     EXPECT_EQ(test::Slurp(f.Path).size(), 21 + 2 * CustomGameRecordSize);
@@ -96,15 +96,15 @@ TEST(CustomGames, NamesAreCutToTheField)
 TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
 {
     Fixture f;
-    Game saved = Customized(games::FreeCell, 2);
+    Game saved = Customized(games::Canfield, 2);
     saved.T.Rules.FieldWidth = 1;
     saved.T.Rules.CardSizes[3].Width = 5;
     ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, saved, 0, "Loose Cells").Ok());
 
     Game live;
-    test::SetUpAndDeal(live, games::FreeCell, 3);
+    test::SetUpAndDeal(live, games::Canfield, 3);
     const GameRules base = live.T.Rules;
-    ASSERT_TRUE(LoadCustomGame(live, f.Path, 0));
+    ASSERT_EQ(LoadCustomGame(live, f.Path, games::Canfield, 0), CustomLoad::Loaded);
     EXPECT_EQ(live.T.GameName, "Loose Cells");
     EXPECT_EQ(live.T.CurrentCustom, 0);
     EXPECT_EQ(live.T.Rules.TableConsSuit, SuitNone);
@@ -116,10 +116,10 @@ TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
 
     // A key the file does not hold keeps the base game's rules.
     Game other;
-    test::SetUpAndDeal(other, games::FreeCell, 3);
-    EXPECT_FALSE(LoadCustomGame(other, f.Path, 7));
+    test::SetUpAndDeal(other, games::Canfield, 3);
+    EXPECT_EQ(LoadCustomGame(other, f.Path, games::Canfield, 7), CustomLoad::Missing);
     EXPECT_EQ(other.T.Rules, base);
-    EXPECT_FALSE(LoadCustomGame(other, f.Dir.File("missing.cus"), 0));
+    EXPECT_EQ(LoadCustomGame(other, f.Dir.File("missing.cus"), games::Canfield, 0), CustomLoad::Missing);
 
     // The choose command's whole step, from any current game.
     struct Row {
@@ -129,8 +129,8 @@ TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
         int32_t wantCustom;
         const char* wantName;
     };
-    const Row rows[] = {{games::FreeCell, 0, true, 0, "Loose Cells"},
-                        {games::FreeCell, 5, true, -1, "Free Cell"},
+    const Row rows[] = {{games::Canfield, 0, true, 0, "Loose Cells"},
+                        {games::Canfield, 5, true, -1, "Canfield"},
                         {games::Klondike, -1, true, -1, "Klondike"},
                         {CatalogueSize, 0, false, -1, "Klondike"}};
     for (const Row& row : rows) {
@@ -148,13 +148,13 @@ std::vector<uint8_t> OldFile()
 {
     Bytes b;
     b.Field("CUSTOMGAME", 11).Field("1.0", 10, 0xEE);
-    Game fc = Customized(games::FreeCell, 4), kl = Customized(games::Klondike, 5);
+    Game fc = Customized(games::Canfield, 4), kl = Customized(games::Klondike, 5);
     std::vector<uint8_t> r1 = RulesBytes(fc.T.Rules), r2 = RulesBytes(kl.T.Rules);
     r1[453] = 1;
     r1[454] = 0;
     r2[453] = 1;
     r2[454] = 0;
-    b.I32(3).Field("Old Cells", 101, 0x41).I32(games::FreeCell).Raw(r1);
+    b.I32(3).Field("Old Cells", 101, 0x41).I32(games::Canfield).Raw(r1);
     b.I32(8).Field("Old Klondike", 101).I32(games::Klondike).Raw(r2);
     return b.B;
 }
@@ -189,10 +189,10 @@ TEST(CustomGames, VersionOneZeroIsReadAndCarriedOver)
     EXPECT_EQ(f.Table.Rows()[55].Name, "Old Cells");
 
     Game live;
-    test::SetUpAndDeal(live, games::FreeCell, 1);
-    ASSERT_TRUE(LoadCustomGame(live, f.Path, 3));
+    test::SetUpAndDeal(live, games::Canfield, 1);
+    ASSERT_EQ(LoadCustomGame(live, f.Path, games::Canfield, 3), CustomLoad::Loaded);
     EXPECT_FALSE(live.T.Rules.FoundTakeCards);       // off
-    EXPECT_TRUE(live.T.Rules.EditFoundTakeCards);    // Free Cell's own
+    EXPECT_TRUE(live.T.Rules.EditFoundTakeCards);    // Canfield's own
     EXPECT_EQ(live.T.Rules.StockRedeals, 4);
 
     // Writing to it keeps both old records, now as version "1.1".
@@ -224,12 +224,12 @@ TEST(CustomGames, DeletingRewritesThroughTheTemporaryTwin)
 {
     Fixture f;
     for (int k = 0; k < 3; ++k) {
-        Game g = Customized(k == 1 ? games::FreeCell : games::Klondike, k);
+        Game g = Customized(k == 1 ? games::Canfield : games::Klondike, k);
         ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, g, k, "G" + std::to_string(k)).Ok());
     }
     ASSERT_TRUE(DeleteCustomGame(f.Path, games::Klondike, 1).Ok());  // wrong base: nothing goes
     EXPECT_EQ(ReadCustomGames(f.Path).Records.size(), 3u);
-    ASSERT_TRUE(DeleteCustomGame(f.Path, games::FreeCell, 1).Ok());
+    ASSERT_TRUE(DeleteCustomGame(f.Path, games::Canfield, 1).Ok());
     CustomGamesRead r = ReadCustomGames(f.Path);
     ASSERT_EQ(r.Records.size(), 2u);
     EXPECT_EQ(r.Records[0].Name, "G0");

@@ -1,0 +1,104 @@
+#include "heuristic.h"
+
+#include "catalogue.h"
+#include "legality.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quillo {
+
+HeuristicWeights WeightsFor(int game)
+{
+    HeuristicWeights w;
+    switch (game) {
+    case games::FreeCell:
+        w.EmptyPile = 6;
+        w.Ordered = 3;
+        w.Buried = -2;
+        w.SkipSeldom = false;
+        w.BestFirst = true;
+        break;
+    case games::Spider:
+    case games::Scorpion:
+        // Runs home only as a whole, so built runs are the progress.
+        w.KingRun = 8;
+        w.Ordered = 3;
+        break;
+    default: break;
+    }
+    return w;
+}
+
+int Heuristic(const TableState& t, const HeuristicWeights& w)
+{
+    const GameRules& r = t.Rules;
+    const int n = r.TotalCards < MaxCards ? r.TotalCards : MaxCards;
+    // Cards of each pile by place, from the piles' counts.
+    std::array<int16_t, MaxPiles + 1> base{};
+    for (int p = 0; p < MaxPiles; ++p)
+        base[static_cast<size_t>(p) + 1]
+            = static_cast<int16_t>(base[static_cast<size_t>(p)] + std::max(0, t.PileAt(p).Count));
+    std::array<int16_t, MaxCards * 2> at;
+    at.fill(-1);
+    int score = 0;
+    // The lowest card of each suit still out: the card its foundation waits for.
+    std::array<int, 4> waited{ -1, -1, -1, -1 };
+    for (int i = 0; i < n; ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || r.IsFoundation(c.PileIndex)) {
+            score += w.Home;
+            continue;
+        }
+        if (c.Suit >= 0 && c.Suit < 4) {
+            int& low = waited[static_cast<size_t>(c.Suit)];
+            if (low == -1 || t.CardAt(low).Rank > c.Rank) low = i;
+        }
+        if (!c.FaceUp) score += w.FaceDown;
+        if (c.PileIndex < 0 || c.PileIndex >= MaxPiles) continue;
+        const int slot = base[static_cast<size_t>(c.PileIndex)] + c.Order;
+        if (c.Order >= 0 && c.Order < t.PileAt(c.PileIndex).Count && slot < static_cast<int>(at.size()))
+            at[static_cast<size_t>(slot)] = static_cast<int16_t>(i);
+    }
+    for (int p = r.TableFirst; p != -1 && p <= r.TableLast && p < MaxPiles; ++p) {
+        const int count = t.PileAt(p).Count;
+        if (count == 0) {
+            score += w.EmptyPile;
+            continue;
+        }
+        const int first = base[static_cast<size_t>(p)];
+        bool run = w.KingRun != 0;
+        int lowest = RanksPerSuit;
+        for (int k = 0; k < count; ++k) {
+            const int i = at[static_cast<size_t>(first + k)];
+            if (i == -1) {
+                run = false;
+                continue;
+            }
+            const Card& c = t.CardAt(i);
+            if (c.Rank > lowest) score += w.Buried;
+            lowest = std::min(lowest, c.Rank);
+            if (k == 0) {
+                run = run && c.FaceUp && c.Rank == RankKing;
+                if (run) score += w.KingRun;
+                continue;
+            }
+            const int j = at[static_cast<size_t>(first + k - 1)];
+            if (j == -1) continue;
+            const Card& below = t.CardAt(j);
+            const bool fits = c.FaceUp && below.FaceUp && SuitFits(r.TableConsSuit, c, below)
+                && RankFits(t, r.TableConsVal, c, below, false);
+            if (fits) score += w.Ordered;
+            run = run && fits && c.Suit == below.Suit && c.Rank == below.Rank - 1;
+            if (run) score += w.KingRun;
+        }
+    }
+    for (const int i : waited)
+        if (i != -1 && r.IsTableau(t.CardAt(i).PileIndex))
+            score += w.Waiting * (t.PileAt(t.CardAt(i).PileIndex).Count - 1 - t.CardAt(i).Order);
+    for (int p = r.ReserveFirst; p != -1 && p <= r.ReserveLast && p < MaxPiles; ++p)
+        if (t.PileAt(p).Count == 0) score += w.EmptyPile;
+    return score;
+}
+
+} // namespace quillo

@@ -1,0 +1,29 @@
+#pragma once
+// How far a position has come towards a win, for ordering the solver's
+// search. The same measure serves every game; a game may weigh it its own way.
+
+#include "table_state.h"
+
+namespace quillo {
+
+struct HeuristicWeights {
+    int Home = 10; // per card on a foundation or out of play
+    int FaceDown = -3; // per hidden card
+    int EmptyPile = 4; // per empty tableau pile or free cell
+    int Ordered = 2; // per tableau card lying on a card it may be built on
+    int KingRun = 0; // per card of a one-suit run down from a King at a pile's foot
+    int Buried = -1; // per tableau card lying above a lower one, which it keeps from home
+    int Waiting = -1; // per card lying above the lowest card of its suit not yet home
+    // The first pass skips moves seldom needed; where they are needed often
+    // (Free Cell's card swaps between columns) that costs more than it saves.
+    bool SkipSeldom = true;
+    // Best first over progress rather than depth first by kind of action:
+    // better where many moves only shuffle cards (Free Cell), worse where
+    // progress shows late (the stock games).
+    bool BestFirst = false;
+};
+
+HeuristicWeights WeightsFor(int game);
+int Heuristic(const TableState& t, const HeuristicWeights& w);
+
+} // namespace quillo

@@ -1,0 +1,432 @@
+#include "solver.h"
+
+#include "autoplay.h"
+#include "catalogue.h"
+#include "game.h"
+#include "heuristic.h"
+#include "legality.h"
+#include "position_hash.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <chrono>
+#include <deque>
+#include <numeric>
+#include <set>
+#include <unordered_set>
+
+namespace quillo {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Deeper lines than this are cut; a cut search claims no loss.
+constexpr int MaxDepth = 1500;
+
+// Games whose tableau piles obey one rule, and whose free cells do: any empty
+// one serves as well as another, and a whole pile gains nothing by moving.
+bool AlikeEmptyPiles(int game)
+{
+    switch (game) {
+    case games::FreeCell:
+    case games::Klondike:
+    case games::Yukon:
+    case games::Spider:
+    case games::Scorpion: return true;
+    default: return false;
+    }
+}
+
+// One deck built home by suit from the Ace and down in alternate colours on
+// the tableau: a card whose possible builders, the two lower cards of the
+// other colour, are home already is never needed on the tableau again.
+// Drawing more than one card, a card taken off the waste would change the
+// later draws, so there the rule holds only with a single draw.
+bool SafeHomeRules(const TableState& t)
+{
+    const GameRules& r = t.Rules;
+    const bool game
+        = t.CurrentGame == games::FreeCell || t.CurrentGame == games::Klondike || t.CurrentGame == games::Yukon;
+    return game && r.TotalCards == CardsPerDeck && r.FoundConsSuit == SuitSame && r.FoundConsVal == ConsAscending
+        && r.TableConsSuit == SuitAlternate && r.TableConsVal == ConsDescending
+        && (r.WasteFirst == -1 || r.GetDeckCardNum <= 1);
+}
+
+bool SafeHome(const TableState& t, const PlayerAction& a)
+{
+    if (a.Kind != ActionKind::Drag || !t.Rules.IsFoundation(a.Pile)) return false;
+    const Card& c = t.CardAt(a.Card);
+    if (t.Rules.IsFoundation(c.PileIndex)) return false;
+    std::array<int, 4> home{};
+    for (int i = 0; i < t.Rules.TotalCards; ++i) {
+        const Card& h = t.CardAt(i);
+        if (h.InPlay && t.Rules.IsFoundation(h.PileIndex) && h.Suit >= 0 && h.Suit < 4)
+            ++home[static_cast<size_t>(h.Suit)];
+    }
+    for (int s = 0; s < 4; ++s)
+        if (ColoursDiffer(s, c.Suit) && home[static_cast<size_t>(s)] < c.Rank) return false;
+    return true;
+}
+
+int SourcePile(const TableState& t, const PlayerAction& a)
+{
+    return a.Card >= 0 && a.Card < MaxCards ? t.CardAt(a.Card).PileIndex : -1;
+}
+
+// The pile an action moves cards to, or -1 where it moves none.
+int TargetPile(const PlayerAction& a)
+{
+    if (a.Kind == ActionKind::Drag) return a.Pile;
+    if (a.Kind == ActionKind::TwoPresses && a.Pile >= 0) return a.Pile;
+    return -1;
+}
+
+// Lower ranks are tried first by the depth-first pass: cards home, then
+// turning up, then cards off the waste, building, spaces, the stock.
+int ActionRank(const TableState& t, const PlayerAction& a)
+{
+    const GameRules& r = t.Rules;
+    switch (a.Kind) {
+    case ActionKind::Drag: {
+        if (r.IsFoundation(a.Pile)) return 0;
+        const int source = t.CardAt(a.Card).PileIndex;
+        if (r.IsReserve(a.Pile)) return 5;
+        if (r.IsWaste(source) || r.IsReserve(source)) return 2;
+        return t.PileAt(a.Pile).Count == 0 ? 4 : 3;
+    }
+    case ActionKind::Press: return r.IsStock(t.CardAt(a.Card).PileIndex) ? 6 : 1;
+    case ActionKind::TwoPresses: return 1;
+    case ActionKind::DealButton: return 6;
+    case ActionKind::EmptyStock: return 7;
+    }
+    return 8;
+}
+
+// Moves that a search seldom needs: cards back from a foundation, a card from
+// one free cell to another, a whole pile into an empty one, a card built on a
+// fitting card moved to another, a non-King into an empty pile where nothing
+// goes home. Skipping them finds
+// wins sooner but may miss one, so a search that skipped any claims no loss.
+bool Seldom(const TableState& t, const PlayerAction& a)
+{
+    const int target = TargetPile(a);
+    if (target == -1) return false;
+    const GameRules& r = t.Rules;
+    const Card& c = t.CardAt(a.Card);
+    if (r.IsFoundation(target)) return false;
+    if (r.IsFoundation(c.PileIndex)) return true;
+    if (r.IsReserve(c.PileIndex) && r.IsReserve(target)) return true;
+    if (c.Order == 0 && t.PileAt(target).Count == 0 && !r.IsReserve(target)) return true;
+    if (r.FoundFirst == -1 && t.PileAt(target).Count == 0 && c.Rank != RankKing) return true;
+    if (!r.IsTableau(c.PileIndex) || !r.IsTableau(target) || c.Order == 0) return false;
+    for (int i = 0; i < r.TotalCards; ++i) {
+        const Card& below = t.CardAt(i);
+        if (!below.InPlay || below.PileIndex != c.PileIndex || below.Order != c.Order - 1) continue;
+        return below.FaceUp && SuitFits(r.TableConsSuit, c, below) && RankFits(t, r.TableConsVal, c, below, false);
+    }
+    return false;
+}
+
+class Search {
+public:
+    enum class Outcome : uint8_t { Won, Exhausted, OutOfBudget };
+
+    Search(const TableState& t, const SolverBudget& budget, Clock::time_point start, long& positions)
+        : Budget_(budget)
+        , Start_(start)
+        , Positions_(positions)
+        , Weights_(WeightsFor(t.CurrentGame))
+        , Alike_(AlikeEmptyPiles(t.CurrentGame))
+        , SafeHome_(SafeHomeRules(t))
+    {
+        G_.KeepHistory = false;
+        G_.T = t;
+        G_.T.Opt.Sound = G_.T.Opt.Animation = false;
+    }
+
+    // Best first over the measure of progress, newest first among equals,
+    // skipping seldom moves where the game allows. Open positions beyond a
+    // cap are dropped, which, like skipping, leaves nothing proved.
+    Outcome BestFirst(const TableState& root, std::vector<PlayerAction>& line)
+    {
+        Strict_ = !Weights_.SkipSeldom;
+        SkippedSeldom_ = false;
+        Complete_ = true;
+        Seen_.clear();
+        Seen_.insert(PositionHash(root, Alike_));
+        Nodes_.clear();
+        Open_.clear();
+        Free_.clear();
+        Pool_.clear();
+        long sequence = 0;
+        auto add = [&](int parent, const PlayerAction& a, const TableState& state, int score) {
+            if (Open_.size() >= MaxOpen) {
+                Complete_ = false;
+                auto worst = std::prev(Open_.end());
+                if (worst->Score >= score) return;
+                Free_.push_back(worst->Slot);
+                Open_.erase(worst);
+            }
+            int slot;
+            if (!Free_.empty()) {
+                slot = Free_.back();
+                Free_.pop_back();
+                Pool_[static_cast<size_t>(slot)] = state;
+            } else {
+                slot = static_cast<int>(Pool_.size());
+                Pool_.push_back(state);
+            }
+            Nodes_.push_back({ parent, a });
+            Open_.insert({ score, ++sequence, static_cast<int>(Nodes_.size()) - 1, slot });
+        };
+        Current_ = root;
+        int node = -1;
+        for (;;) {
+            if (Children(Current_, true,
+                    [&](const PlayerAction& a, const TableState& st, int score) { add(node, a, st, score); }))
+                return WonFrom(node, line);
+            if (OutOfBudget()) return Outcome::OutOfBudget;
+            if (Open_.empty()) break;
+            const Entry best = *Open_.begin();
+            Open_.erase(Open_.begin());
+            Current_ = Pool_[static_cast<size_t>(best.Slot)];
+            Free_.push_back(best.Slot);
+            node = best.Node;
+        }
+        Proved_ = Complete_ && !SkippedSeldom_;
+        return Outcome::Exhausted;
+    }
+
+    // Depth first, children by kind of action, listing order among equals, in
+    // little memory. A strict pass skips nothing unsound and so can prove a
+    // deal lost.
+    Outcome DepthFirst(const TableState& root, bool strict, std::vector<PlayerAction>& line)
+    {
+        Strict_ = strict;
+        SkippedSeldom_ = false;
+        Complete_ = true;
+        Seen_.clear();
+        Seen_.insert(PositionHash(root, Alike_));
+        if (Expand(root, 0)) return WonAt(1, line);
+        if (OutOfBudget()) return Outcome::OutOfBudget;
+        int depth = 1;
+        while (depth > 0) {
+            Frame& f = Frames_[static_cast<size_t>(depth - 1)];
+            if (f.Next == f.Order.size()) {
+                --depth;
+                continue;
+            }
+            const size_t child = f.Order[f.Next++];
+            if (depth >= MaxDepth) {
+                Complete_ = false;
+                continue;
+            }
+            if (Expand(f.States[child], depth)) return WonAt(depth + 1, line);
+            if (OutOfBudget()) return Outcome::OutOfBudget;
+            ++depth;
+        }
+        Proved_ = Complete_ && !SkippedSeldom_;
+        return Outcome::Exhausted;
+    }
+
+    // The last pass searched every position that matters.
+    bool Proved() const { return Proved_; }
+    bool PrefersBestFirst() const { return Weights_.BestFirst; }
+
+private:
+    static constexpr size_t MaxOpen = 20000;
+
+    struct Frame {
+        std::vector<PlayerAction> Actions;
+        std::vector<TableState> States;
+        std::vector<int> Scores;
+        std::vector<size_t> Order;
+        size_t Next = 0;
+    };
+    struct Node {
+        int Parent;
+        PlayerAction Action;
+    };
+    struct Entry {
+        int Score;
+        long Sequence;
+        int Node;
+        int Slot;
+        bool operator<(const Entry& o) const { return Score != o.Score ? Score > o.Score : Sequence > o.Sequence; }
+    };
+
+    bool OutOfBudget()
+    {
+        if (Positions_ >= Budget_.Positions) return true;
+        if (++Checks_ % 64 != 0) return OutOfTime_;
+        OutOfTime_ = Clock::now() - Start_ >= std::chrono::milliseconds(Budget_.Milliseconds);
+        return OutOfTime_;
+    }
+
+    Outcome WonAt(int frames, std::vector<PlayerAction>& line)
+    {
+        line.clear();
+        for (int k = 0; k + 1 < frames; ++k) {
+            const Frame& f = Frames_[static_cast<size_t>(k)];
+            line.push_back(f.Actions[f.Order[f.Next - 1]]);
+        }
+        line.push_back(WinningAction_);
+        return Outcome::Won;
+    }
+
+    Outcome WonFrom(int node, std::vector<PlayerAction>& line)
+    {
+        line.clear();
+        line.push_back(WinningAction_);
+        for (; node != -1; node = Nodes_[static_cast<size_t>(node)].Parent)
+            line.push_back(Nodes_[static_cast<size_t>(node)].Action);
+        std::reverse(line.begin(), line.end());
+        return Outcome::Won;
+    }
+
+    // Lists the children of state into frame depth, best first; true when
+    // one of them wins.
+    bool Expand(const TableState& state, int depth)
+    {
+        if (static_cast<size_t>(depth) == Frames_.size()) Frames_.emplace_back();
+        Frame& f = Frames_[static_cast<size_t>(depth)];
+        f.Actions.clear();
+        f.States.clear();
+        f.Scores.clear();
+        f.Order.clear();
+        f.Next = 0;
+        // The kind of action orders better here than progress, which in the
+        // stock games shows only late; listing order breaks ties.
+        const bool won = Children(state, false, [&](const PlayerAction& a, const TableState& child, int) {
+            f.Actions.push_back(a);
+            f.Scores.push_back(-ActionRank(state, a));
+            f.States.push_back(child);
+        });
+        f.Order.resize(f.Actions.size());
+        std::iota(f.Order.begin(), f.Order.end(), size_t{ 0 });
+        std::stable_sort(f.Order.begin(), f.Order.end(), [&](size_t a, size_t b) { return f.Scores[a] > f.Scores[b]; });
+        return won;
+    }
+
+    // Plays each worthwhile action of state and hands every new position to
+    // sink, with its progress where scored; true when an action wins (WinningAction_).
+    template <class Sink> bool Children(const TableState& state, bool scored, Sink&& sink)
+    {
+        Listed_.clear();
+        ListActions(state, Listed_);
+        if (SafeHome_) {
+            // A safe move home is the only one worth trying here.
+            for (const PlayerAction& a : Listed_) {
+                if (!SafeHome(state, a)) continue;
+                Listed_ = { a };
+                break;
+            }
+        }
+        std::bitset<MaxCards * 2> emptyTargets;
+        for (const PlayerAction& a : Listed_) {
+            if (Skip(state, a, emptyTargets)) continue;
+            G_.T = state;
+            G_.GameWon = false;
+            PlayAction(G_, a);
+            ++Positions_;
+            if (G_.GameWon) {
+                WinningAction_ = a;
+                return true;
+            }
+            if (!Seen_.insert(PositionHash(G_.T, Alike_)).second) continue;
+            sink(a, G_.T, scored ? Heuristic(G_.T, Weights_) : 0);
+            if (OutOfBudget()) {
+                Complete_ = false;
+                break;
+            }
+        }
+        return false;
+    }
+
+    bool Skip(const TableState& t, const PlayerAction& a, std::bitset<MaxCards * 2>& emptyTargets)
+    {
+        const int target = TargetPile(a);
+        if (Alike_ && target >= 0 && target < MaxPiles && t.PileAt(target).Count == 0) {
+            const GameRules& r = t.Rules;
+            const bool tableau = r.IsTableau(target);
+            if (tableau || r.IsReserve(target)) {
+                const int source = SourcePile(t, a);
+                // A whole pile into an empty one of its own kind changes nothing.
+                if (tableau && r.IsTableau(source) && t.CardAt(a.Card).Order == 0) return true;
+                if (!tableau && r.IsReserve(source)) return true;
+                // One empty pile of a kind stands for all: the first listed.
+                const size_t key = static_cast<size_t>(a.Card) * 2 + (tableau ? 0 : 1);
+                if (emptyTargets.test(key)) return true;
+                emptyTargets.set(key);
+            }
+        }
+        if (Strict_ || !Seldom(t, a)) return false;
+        SkippedSeldom_ = true;
+        return true;
+    }
+
+    SolverBudget Budget_;
+    Clock::time_point Start_;
+    long& Positions_;
+    HeuristicWeights Weights_;
+    bool Alike_;
+    bool SafeHome_;
+    bool Strict_ = false;
+    bool SkippedSeldom_ = false;
+    bool Complete_ = true;
+    bool Proved_ = false;
+    bool OutOfTime_ = false;
+    long Checks_ = 0;
+    Game G_;
+    TableState Current_;
+    std::deque<Frame> Frames_;
+    std::vector<Node> Nodes_;
+    std::deque<TableState> Pool_;
+    std::vector<int> Free_;
+    std::set<Entry> Open_;
+    std::vector<PlayerAction> Listed_;
+    std::unordered_set<uint64_t> Seen_;
+    PlayerAction WinningAction_;
+};
+
+} // namespace
+
+Solution Solve(const TableState& t, const SolverBudget& budget)
+{
+    const Clock::time_point start = Clock::now();
+    Solution s;
+    // A table with nothing left to do that passes the win test is won. Some
+    // win tests hold at the deal too, before any play, so only then.
+    std::vector<PlayerAction> actions;
+    ListActions(t, actions);
+    if (actions.empty() && IsWon(t)) {
+        s.Result = SolveResult::Won;
+        return s;
+    }
+    Search search(t, budget, start, s.Positions);
+    auto outcome = search.PrefersBestFirst() ? search.BestFirst(t, s.Line) : search.DepthFirst(t, false, s.Line);
+    // A first pass that skipped or dropped positions proves nothing when it
+    // fails; a strict pass goes on while the budget lasts.
+    if (outcome == Search::Outcome::Exhausted && !search.Proved()) outcome = search.DepthFirst(t, true, s.Line);
+    switch (outcome) {
+    case Search::Outcome::Won: s.Result = SolveResult::Won; break;
+    case Search::Outcome::Exhausted: s.Result = search.Proved() ? SolveResult::Lost : SolveResult::Unknown; break;
+    case Search::Outcome::OutOfBudget: s.Result = SolveResult::Unknown; break;
+    }
+    s.Milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return s;
+}
+
+const char* ResultName(SolveResult r)
+{
+    switch (r) {
+    case SolveResult::Won: return "won";
+    case SolveResult::Lost: return "lost";
+    case SolveResult::Unknown: return "unknown";
+    }
+    return "unknown";
+}
+
+} // namespace quillo

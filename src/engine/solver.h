@@ -1,0 +1,36 @@
+#pragma once
+// A solver for every game: a depth-first search ordered by a measure of
+// progress, over the engine's own action list, with a table of seen
+// positions. It plays on a copy of the table and never touches the caller's.
+
+#include "move_list.h"
+#include "table_state.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace quillo {
+
+enum class SolveResult : uint8_t {
+    Won, // Line wins the deal
+    Lost, // every position reachable was searched: no win exists
+    Unknown, // the budget ran out first
+};
+
+struct SolverBudget {
+    long Positions = 1'000'000;
+    long Milliseconds = 2000;
+};
+
+struct Solution {
+    SolveResult Result = SolveResult::Unknown;
+    std::vector<PlayerAction> Line;
+    long Positions = 0;
+    double Milliseconds = 0;
+};
+
+Solution Solve(const TableState& t, const SolverBudget& budget);
+
+const char* ResultName(SolveResult r);
+
+} // namespace quillo

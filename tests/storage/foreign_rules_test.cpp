@@ -1,0 +1,195 @@
+// Rules records naming another game than the one whose layout made them:
+// every (rules of game, named game) pair of the catalogue, as a custom game
+// and as a saved game, is either refused with a message naming the file and
+// the game, or deals and plays on without breaking its table.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "engine/autoplay.h"
+#include "engine/catalogue.h"
+#include "engine/deal.h"
+#include "engine/game_fit.h"
+#include "engine/test_support.h"
+#include "storage/custom_games.h"
+#include "storage/saved_game.h"
+#include "storage_support.h"
+#include "support/random_play.h"
+
+namespace quillo {
+namespace {
+
+constexpr int PlaySteps = 200;
+
+std::string Label(int rulesOf, int named)
+{
+    return GameNameOf(rulesOf) + " rules named " + GameNameOf(named);
+}
+
+void PlayOn(Game& g, uint32_t seed, const std::string& label)
+{
+    std::vector<PlayerAction> scratch;
+    uint32_t x = seed | 1u;
+    for (int step = 0; step < PlaySteps; ++step) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        test::PlayRandomStep(g, x, scratch);
+        if (auto bad = test::PlayedTableFault(g.T)) FAIL() << label << " step " << step << ": " << *bad;
+    }
+}
+
+void ExpectRefusal(const std::string& message, const std::string& path, int named, const std::string& label)
+{
+    EXPECT_NE(message.find(path), std::string::npos) << label << ": " << message;
+    EXPECT_NE(message.find(GameNameOf(named)), std::string::npos) << label << ": " << message;
+}
+
+struct Tally {
+    int Refused = 0;
+    int Played = 0;
+};
+
+// A game's own rules always play; any other pair may only play when its
+// rules fit the named game.
+void Count(Tally& tally, bool played, int rulesOf, int named)
+{
+    (played ? tally.Played : tally.Refused)++;
+    if (rulesOf == named) {
+        EXPECT_TRUE(played) << Label(rulesOf, named);
+    }
+}
+
+TEST(ForeignRules, EveryPairIsRefusedOrPlays)
+{
+    test::ScratchDir dir;
+    const std::string cus = dir.File(CustomGamesFileName), sav = dir.File("pair.sav");
+    const std::vector<int> all = test::LaidOutGames();
+    Tally custom, saved;
+    for (int rulesOf : all) {
+        Game source;
+        test::SetUpAndDeal(source, rulesOf, 77);
+        const SavedGame record = CaptureSavedGame(source);
+        for (int named : all) {
+            const std::string label = Label(rulesOf, named);
+            const uint32_t seed = static_cast<uint32_t>(rulesOf * CatalogueSize + named);
+
+            // Written afresh: truncating the last one would wait for the disk.
+            std::filesystem::remove(cus);
+            std::filesystem::remove(sav);
+            test::Spit(cus, EncodeCustomGames({{0, "Pair", named, source.T.Rules}}));
+            Game g;
+            std::string refused;
+            const bool set = SetUpCustomGame(g, cus, named, 0, &refused);
+            Count(custom, set, rulesOf, named);
+            if (set) {
+                EXPECT_EQ(g.T.CurrentCustom, 0) << label;
+                ASSERT_TRUE(NewDeal(g, DealKind::New)) << label;
+                PlayOn(g, seed, "custom " + label);
+            } else {
+                ExpectRefusal(refused, cus, named, label);
+            }
+
+            SavedGame s = record;
+            s.CurrentGame = named;
+            test::Spit(sav, EncodeSavedGame(s));
+            Game live;
+            test::SetUpAndDeal(live, games::Klondike, 5);
+            const auto before = live.T.Cards;
+            const SavedGameRead read = LoadSavedGame(live, sav);
+            Count(saved, read.Ok(), rulesOf, named);
+            if (read.Ok()) {
+                PlayOn(live, seed, "saved " + label);
+            } else {
+                ExpectRefusal(read.Message, sav, named, label);
+                EXPECT_EQ(live.T.Cards, before) << label;
+                EXPECT_EQ(live.T.CurrentGame, games::Klondike) << label;
+            }
+        }
+    }
+    const int pairs = static_cast<int>(all.size() * all.size());
+    EXPECT_EQ(custom.Refused + custom.Played, pairs);
+    EXPECT_GT(custom.Refused, pairs / 2);
+    EXPECT_GT(saved.Refused, pairs / 2);
+    std::printf("pairs %d: custom games %d played, saved games %d played\n", pairs, custom.Played, saved.Played);
+}
+
+// The crash this guards against: a custom game whose base game field no
+// longer matches its rules, current at start-up.
+TEST(ForeignRules, CustomRecordsThatDoNotFitAreSetAsideAndKept)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.File(CustomGamesFileName);
+    Game fc, kl;
+    test::SetUpAndDeal(fc, games::FreeCell, 1);
+    test::SetUpAndDeal(kl, games::Klondike, 1);
+    GameRules stockless = fc.T.Rules;
+    stockless.StockRedeals = 2;  // Free Cell has no stock to redeal
+    const std::vector<CustomGameRecord> written = {
+        {0, "Sound", games::Klondike, kl.T.Rules},
+        {1, "Flipped", games::Klondike ^ 1, kl.T.Rules},
+        {2, "No stock", games::FreeCell, stockless},
+    };
+    const std::vector<uint8_t> bytes = EncodeCustomGames(written);
+    test::Spit(path, bytes);
+
+    CustomGamesRead read = ReadCustomGames(path);
+    EXPECT_EQ(read.Source, CustomGamesSource::File);
+    ASSERT_EQ(read.Records.size(), 1u);
+    ASSERT_EQ(read.SetAside.size(), 2u);
+    EXPECT_EQ(read.SetAside[0].Name, "Flipped");
+    EXPECT_EQ(SetAsideMessage(path, read.SetAside[0]),
+              "The custom game \"Flipped\" in " + path +
+                  " does not fit Big Harp (another number of cards); it is set aside.");
+
+    auto table = GameRowTable::WithCatalogue();
+    int32_t highest = ListCustomGames(path, table);
+    EXPECT_EQ(table.Rows().size(), static_cast<size_t>(CatalogueSize) + 1);  // only the sound one is offered
+    EXPECT_EQ(highest, 2);                                                   // set-aside keys are not handed out again
+
+    // Neither chosen nor current at start-up does it reach the deal.
+    Game g;
+    std::string refused;
+    EXPECT_FALSE(SetUpCustomGame(g, path, games::Klondike ^ 1, 1, &refused));
+    EXPECT_NE(refused.find("Flipped"), std::string::npos);
+    refused.clear();
+    EXPECT_FALSE(SetUpCustomGame(g, path, games::FreeCell, 0, &refused));  // key 0 is Klondike's
+    EXPECT_NE(refused.find("is a game of Klondike, not of Free Cell"), std::string::npos) << refused;
+    EXPECT_EQ(LoadCustomGame(g, path, games::Klondike ^ 1, 1), CustomLoad::Refused);
+
+    // Rewrites keep the set-aside records byte for byte.
+    Game more;
+    test::SetUpAndDeal(more, games::Canfield, 3);
+    ASSERT_TRUE(SaveCustomGame(path, table, highest, more, highest + 1, "More").Ok());
+    ASSERT_TRUE(DeleteCustomGame(path, games::Klondike, 0).Ok());
+    const std::vector<uint8_t> after = test::Slurp(path);
+    const size_t record = CustomGameRecordSize, head = bytes.size() - 3 * record;
+    ASSERT_EQ(after.size(), head + 3 * record);
+    EXPECT_TRUE(std::equal(bytes.begin() + static_cast<long>(head + record), bytes.end(),
+                           after.begin() + static_cast<long>(head + record)));
+    read = ReadCustomGames(path);
+    ASSERT_EQ(read.Records.size(), 1u);
+    EXPECT_EQ(read.Records[0].Name, "More");
+    EXPECT_EQ(read.SetAside.size(), 2u);
+}
+
+// Past every reader, the engine itself will not deal or press on a table
+// whose rules are another game's: a fault asserted in debug builds, refused
+// (nothing changes) in release ones.
+TEST(ForeignRules, TheDealAndHooksRefuseATableThatDoesNotFit)
+{
+    Game kl;
+    test::SetUpAndDeal(kl, games::Klondike, 1);
+    Game g;
+    test::SetUpAndDeal(g, games::Osmosis, 1);
+    g.T.Rules = kl.T.Rules;  // what a record with a flipped base game once put there
+    const auto before = g.T.Cards;
+    EXPECT_DEBUG_DEATH(EXPECT_FALSE(NewDeal(g, DealKind::New)), "do not fit");
+    EXPECT_DEBUG_DEATH(FieldPress(g, {Button::Left, 0, g.T.CardAt(0).PileIndex, 1, 1}), "do not fit");
+    EXPECT_DEBUG_DEATH(EXPECT_FALSE(IsWon(g.T)), "do not fit");
+    EXPECT_EQ(g.T.Cards, before);
+}
+
+}  // namespace
+}  // namespace quillo
