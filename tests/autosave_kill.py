@@ -40,14 +40,20 @@ def wait_for(what, test, timeout=60.0):
 
 class Display:
     def __init__(self):
-        # Xvfb picks a free display itself, so that other servers started at
-        # the same time cannot take ours.
-        read, write = os.pipe()
-        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24"],
-                                     pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as f:
-            self.number = int(f.readline())
+        # A random high number, tried until a server of our own runs there:
+        # other suites start and stop servers of their own meanwhile.
+        for _ in range(20):
+            self.number = random.SystemRandom().randint(300, 999)
+            if os.path.exists("/tmp/.X%d-lock" % self.number):
+                continue
+            self.proc = subprocess.Popen(["Xvfb", ":%d" % self.number, "-nolisten", "tcp", "-screen", "0",
+                                          "1280x1024x24"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            socket = "/tmp/.X11-unix/X%d" % self.number
+            if wait_for("the display", lambda: self.proc.poll() is not None or os.path.exists(socket)) and \
+                    self.proc.poll() is None:
+                break
+        else:
+            raise RuntimeError("no display could be started")
         self.env = dict(os.environ, DISPLAY=":%d" % self.number)
         self.env.pop("QT_QPA_PLATFORM", None)
 
