@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include "about_dialog.h"
+#include "autosave.h"
 #include "engine/catalogue.h"
 #include "presentation/card_art.h"
 #include "presentation/card_set_reader.h"
@@ -100,10 +101,15 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
         SetupGame(Game_, SetupForm::Full);
         if (wasRefused) instead = QString::fromStdString(Game_.T.GameName + " is dealt instead.");
     }
-    NewDeal(Game_, DealKind::New);
+    // The game left at the last exit comes back; a fresh deal otherwise.
+    const AutosaveResume resumed = ResumeAutosave(Game_, Files_.Autosave);
+    if (resumed.Outcome != ResumeOutcome::Resumed) NewDeal(Game_, DealKind::New);
+    Autosave_->Arm();
+    Autosave_->Schedule();
     // A record set aside is named there; any other refusal here.
     if (!ReportSetAsideCustomGames(instead) && !refused.empty())
         ShowError(QString::fromStdString(refused) + "\n\n" + instead);
+    if (!resumed.Note.empty()) ShowMessage("Quillotaire", QString::fromStdString(resumed.Note));
 
     ResizeArmed = true;
     SavedGamesDir = QString::fromStdString(Files_.PlayerDir);

@@ -31,6 +31,7 @@ class QToolBar;
 
 namespace quillo {
 
+class Autosave;
 class FieldWidget;
 class HelpEngine;
 class HelpWindow;
@@ -39,6 +40,7 @@ class WinnableWatch;
 class TF_About;
 class TF_Games;
 class TF_Loading;
+class TF_Statistics;
 
 class F_Main : public QMainWindow {
     Q_OBJECT
@@ -84,6 +86,9 @@ public:
     // Commands.
     void MI_GameChooseClick();
     void MI_GameCustomizeClick();
+    // Game > Statistics; the window is shown by ShowStatisticsWindow in tests.
+    void MI_GameStatisticsClick();
+    std::function<void(TF_Statistics&)> ShowStatisticsWindow;
     void MI_OptionsBkgColorClick();
     void MI_OptionsBackClick();
     void MI_OptionsBkgTextureClick();
@@ -153,6 +158,11 @@ public:
     bool LoadCards();
     std::string PickedDeck;
 
+    // The game in progress on disk: saved after every action and deal,
+    // resumed at start-up.
+    Autosave& GameAutosave() { return *Autosave_; }
+    void ScheduleAutosave();
+
     // Whether the win celebration runs (commands then do nothing).
     bool Celebrating() const;
     // Start-up: tells the player which custom games do not fit their game,
@@ -194,6 +204,7 @@ public:
     QAction* MI_GameSave = nullptr;
     QAction* MI_GameLoad = nullptr;
     QAction* MI_GameCustomize = nullptr;
+    QAction* MI_GameStatistics = nullptr;
     QAction* MI_GameExit = nullptr;
     QAction* MI_OptionsBkgColor = nullptr;
     QAction* MI_OptionsBkgTexture = nullptr;
@@ -301,6 +312,7 @@ private:
     size_t SolveStep_ = 0;
     bool SolvedByProgram_ = false;  // Solve played this deal: its win is not counted
     QObject* SolveBreaker_ = nullptr;
+    std::unique_ptr<Autosave> Autosave_;
 };
 
 }  // namespace quillo

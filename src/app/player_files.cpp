@@ -78,6 +78,7 @@ FILE_NAMES PlayerFileNames(const std::string& programDir)
     f.Statistics = dir + "quillo.won";
     f.CustomGames = dir + "quillo.cus";
     f.CustomGamesTemp = dir + "quillo.cut";
+    f.Autosave = dir + "autosave.sav";
     StartFrom(beside.Settings, f.Settings);
     StartFrom(beside.Statistics, f.Statistics);
     StartFrom(beside.CustomGames, f.CustomGames);
