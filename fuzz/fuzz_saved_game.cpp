@@ -27,12 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t i = 0; i < size; ++i) x = (x ^ data[i]) * 16777619u;
     x |= 1u;
     std::vector<quillo::PlayerAction> scratch;
-    for (int step = 0; step < 40; ++step) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        quillo::test::PlayRandomStep(g, x, scratch);
-        if (quillo::test::PlayedTableFault(g.T)) __builtin_trap();
-    }
+    if (!quillo::test::PlayRandomSteps(g, x, 40, scratch)) __builtin_trap();
     return 0;
 }

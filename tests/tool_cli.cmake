@@ -36,7 +36,8 @@ endif()
 
 foreach(bad "deal" "deal --game 55 --number 1" "deal --game 0 --number -1" "deal --game 0 --number 4294967296"
             "deal --game 0 --number 12x" "deal --game 0 --number 1 --screen 100" "deal --game 0 --number 1 --bogus 3"
-            "deal --game -1 --number 1" "nonsense" "catalogue extra" "inspect" "inspect a b" "inspect --file x")
+            "deal --game -1 --number 1" "nonsense" "catalogue extra" "inspect" "inspect a b" "inspect --file x"
+            "play --load nowhere.sav")
   separate_arguments(args UNIX_COMMAND "${bad}")
   run_tool(2 out ${args})
   string(FIND "${last_err}" "\n" nl)

@@ -15,6 +15,7 @@
 #include "engine/pointer.h"
 #include "engine/setup.h"
 #include "json_writer.h"
+#include "storage/saved_game.h"
 #include "table_json.h"
 
 namespace quillo {
@@ -51,6 +52,12 @@ PlaySession::PlaySession(int game, uint32_t number) : Game_(View_)
     SetupGame(Game_, SetupForm::Full);
     Game_.T.Rules.GameNumber = number;
     NewDeal(Game_, DealKind::Restart);
+    View_.Events.clear();
+}
+
+PlaySession::PlaySession(const SavedGame& saved) : Game_(View_)
+{
+    Loaded_ = ApplySavedGame(Game_, saved);
     View_.Events.clear();
 }
 

@@ -11,6 +11,8 @@
 
 namespace quillo {
 
+struct SavedGame;
+
 // The tool's view: remembers what the engine asked for, in order.
 class PlayView : public ToolView {
 public:
@@ -28,6 +30,9 @@ class PlaySession {
 public:
     // Sets up the game and deals the numbered deal.
     PlaySession(int game, uint32_t number);
+    // Puts a saved game on the table; Loaded() tells whether it could be set up.
+    explicit PlaySession(const SavedGame& saved);
+    bool Loaded() const { return Loaded_; }
 
     // Runs one command line and returns the lines it prints. A blank line or
     // one starting with '#' does nothing and prints nothing.
@@ -45,6 +50,7 @@ private:
 
     PlayView View_;
     Game Game_;
+    bool Loaded_ = true;
 };
 
 }  // namespace quillo

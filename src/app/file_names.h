@@ -20,6 +20,7 @@ struct FILE_NAMES {
     std::string DeckDir;
     std::string TextureDir;
     std::string HelpFile;
+    std::string Autosave;
 };
 
 // Everything in one directory: a build tree or a portable copy.
@@ -40,6 +41,7 @@ inline FILE_NAMES MakeFileNames(std::string dir)
     f.DeckDir = dir;
     f.TextureDir = dir;
     f.HelpFile = dir + "quillo.hlp";
+    f.Autosave = dir + "autosave.sav";
     return f;
 }
 

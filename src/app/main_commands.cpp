@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include "about_dialog.h"
+#include "autosave.h"
 #include "engine/catalogue.h"
 #include "presentation/card_art.h"
 #include "presentation/card_set_reader.h"
@@ -100,10 +101,19 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
         SetupGame(Game_, SetupForm::Full);
         if (wasRefused) instead = QString::fromStdString(Game_.T.GameName + " is dealt instead.");
     }
-    NewDeal(Game_, DealKind::New);
+    // The game left at the last exit comes back; a fresh deal otherwise.
+    const AutosaveResume resumed = ResumeAutosave(Game_, Files_.Autosave);
+    if (resumed.Outcome != ResumeOutcome::Resumed) NewDeal(Game_, DealKind::New);
+    // A resumed game already counted as played goes on: its streak and its
+    // time are settled when it is won or left, as if never interrupted.
+    if (resumed.Outcome == ResumeOutcome::Resumed && !Game_.T.PlayedPending)
+        Open_ = OpenGame{Game_.T.CurrentGame, Game_.T.CurrentCustom, Game_.T.Rules.StartTime};
+    Autosave_->Arm();
+    Autosave_->Schedule();
     // A record set aside is named there; any other refusal here.
     if (!ReportSetAsideCustomGames(instead) && !refused.empty())
         ShowError(QString::fromStdString(refused) + "\n\n" + instead);
+    if (!resumed.Note.empty()) ShowMessage("Quillotaire", QString::fromStdString(resumed.Note));
 
     ResizeArmed = true;
     SavedGamesDir = QString::fromStdString(Files_.PlayerDir);
@@ -130,7 +140,10 @@ bool F_Main::Celebrating() const
 void F_Main::MI_GameNewClick()
 {
     if (Celebrating()) return;
-    NewDeal(Game_, DealKind::New);
+    if (MI_OptionsWinnableOnly->isChecked())
+        DealWinnable();
+    else
+        NewDeal(Game_, DealKind::New);
 }
 
 void F_Main::MI_GameRestartClick()
@@ -199,6 +212,8 @@ void F_Main::Timer1Timer()
 
 void F_Main::StartClock()
 {
+    // A fresh deal or a loaded game: nothing of it was played by Solve yet.
+    SolvedByProgram_ = false;
     Timer1.start();
 }
 

@@ -13,6 +13,7 @@
 #include "finish_form.h"
 #include "games_dialog.h"
 #include "main_window.h"
+#include "statistics_dialog.h"
 #include "storage/statistics.h"
 #include "storage/streaks.h"
 
@@ -137,6 +138,19 @@ void F_Main::MI_GameChooseClick()
                                       : QString("This game");
         ShowError(name + " cannot be played yet.");
     }
+}
+
+void F_Main::MI_GameStatisticsClick()
+{
+    if (Celebrating()) return;
+    TF_Statistics dialog(F_Games->SG_Table, this);
+    dialog.Ask = [this](const QString& text) { return AskYesNo(text); };
+    // A reset is stored as a count is.
+    dialog.Written = [this] { WriteStatistics(); };
+    if (ShowStatisticsWindow)
+        ShowStatisticsWindow(dialog);
+    else
+        dialog.exec();
 }
 
 void F_Main::MI_GameCustomizeClick()

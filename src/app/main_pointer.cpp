@@ -55,12 +55,15 @@ void F_Main::MI_GameUndoClick()
 {
     if (Celebrating()) return;
     UndoMove(Game_);
+    // Undo records no snapshot, but the table it leaves is the game now.
+    ScheduleAutosave();
 }
 
 void F_Main::MI_GameRedoClick()
 {
     if (Celebrating()) return;
     RedoMove(Game_);
+    ScheduleAutosave();
 }
 
 void F_Main::MI_OptionsFullScreenClick(bool on)

@@ -113,6 +113,8 @@ void F_Main::FinishCelebration()
 
 void F_Main::CountWin()
 {
+    // A deal Solve finished is the program's win, not the player's.
+    if (SolvedByProgram_) return;
     if (OnGameWon) OnGameWon();
     if (ShowWinForm) ShowWinForm();
 }

@@ -16,12 +16,14 @@
 
 #include "about_dialog.h"
 #include "app_icons.h"
+#include "autosave.h"
 #include "field_widget.h"
 #include "help_engine.h"
 #include "help_window.h"
 #include "loading_dialog.h"
 #include "token_pictures.h"
 #include "finish_form.h"
+#include "storage/saved_game.h"
 
 namespace quillo {
 
@@ -76,12 +78,23 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     F_Loading = new TF_Loading(Game_.T.RandSeed, this);
     CreateGameChooser();
     SetUpKeyboard();
+
+    Autosave_ = std::make_unique<Autosave>(Files_.Autosave, [this] {
+        // The caption and the starting-rank label as shown, as Save stores them.
+        const std::string foundVal = L_FoundVal->isHidden() ? std::string() : L_FoundVal->text().toStdString();
+        return EncodeSavedGame(CaptureSavedGame(Game_, windowTitle().toStdString(), foundVal));
+    });
 }
 
 F_Main::~F_Main()
 {
     // The viewer holds the help engine's widgets: it goes first.
     delete HelpWindow_;
+}
+
+void F_Main::ScheduleAutosave()
+{
+    if (Autosave_) Autosave_->Schedule();
 }
 
 namespace {
@@ -105,6 +118,7 @@ void F_Main::CreateMenu()
     MI_GameNew = Item(game, "MI_GameNew", "&New", Qt::Key_F2, 1);
     MI_GameRestart = Item(game, "MI_GameRestart", "&Restart", {}, 2);
     MI_GameShuffle = Item(game, "MI_GameShuffle", "&Select Shuffle...");
+    MI_GameStatistics = Item(game, "MI_GameStatistics", "&Statistics...");
     game->addSeparator();
     MI_GameUndo = Item(game, "MI_GameUndo", "&Undo", Qt::Key_F4, 3);
     MI_GameRedo = Item(game, "MI_GameRedo", "Re&do", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
@@ -130,6 +144,7 @@ void F_Main::CreateMenu()
     options->addSeparator();
     MI_OptionsFullScreen = Item(options, "MI_OptionsFullScreen", "&Full Screen", Qt::Key_F11);
     MI_OptionsFullScreen->setCheckable(true);
+    CreateSolverCommands(game, options);
 
     QMenu* help = menuBar()->addMenu("&Help");
     MI_HelpContents = Item(help, "MI_HelpContents", "&Contents");
@@ -169,6 +184,7 @@ void F_Main::CreateMenu()
 
     connect(MI_GameChoose, &QAction::triggered, this, &F_Main::MI_GameChooseClick);
     connect(MI_GameCustomize, &QAction::triggered, this, &F_Main::MI_GameCustomizeClick);
+    connect(MI_GameStatistics, &QAction::triggered, this, &F_Main::MI_GameStatisticsClick);
     connect(MI_OptionsBkgColor, &QAction::triggered, this, &F_Main::MI_OptionsBkgColorClick);
     connect(MI_OptionsBack, &QAction::triggered, this, &F_Main::MI_OptionsBackClick);
     connect(MI_OptionsBkgTexture, &QAction::triggered, this, &F_Main::MI_OptionsBkgTextureClick);
@@ -236,6 +252,7 @@ void F_Main::CreateToolBar()
     TB_Bar->addSeparator();
     auto* undo = button("B_Undo", "Undo Move", 3, MI_GameUndo);
     connect(MI_GameUndo, &QAction::changed, undo, [undo, this] { undo->setEnabled(MI_GameUndo->isEnabled()); });
+    AddHintButton();
     TB_Bar->addSeparator();
     button("B_ColorBkg", "Background Color", 4, MI_OptionsBkgColor);
     button("B_TextureBkg", "Background Texture", 5, MI_OptionsBkgTexture);
@@ -293,10 +310,12 @@ void F_Main::Shutdown()
     ResizeArmed = false;
     Timer1.stop();
     SaveTimer_.stop();
-    // Closing the program ends the game in play too.
-    LeaveGame();
+    // The game in play is not left: the autosave brings it back at the next
+    // start, where it goes on counting.
     WriteSettingsFile();
     WriteStatistics();
+    // The clock as it stands at exit.
+    Autosave_->WriteNow();
 }
 
 void F_Main::ScheduleSave()

@@ -12,6 +12,7 @@
 
 #include "engine/game.h"
 #include "engine/keyboard_cursor.h"
+#include "engine/hint.h"
 #include "file_names.h"
 #include "presentation/card_store.h"
 #include "presentation/celebration.h"
@@ -25,16 +26,21 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QMenu;
 class QToolBar;
 
 namespace quillo {
 
+class Autosave;
 class FieldWidget;
 class HelpEngine;
 class HelpWindow;
+class HintOverlay;
+class WinnableWatch;
 class TF_About;
 class TF_Games;
 class TF_Loading;
+class TF_Statistics;
 
 class F_Main : public QMainWindow {
     Q_OBJECT
@@ -80,6 +86,9 @@ public:
     // Commands.
     void MI_GameChooseClick();
     void MI_GameCustomizeClick();
+    // Game > Statistics; the window is shown by ShowStatisticsWindow in tests.
+    void MI_GameStatisticsClick();
+    std::function<void(TF_Statistics&)> ShowStatisticsWindow;
     void MI_OptionsBkgColorClick();
     void MI_OptionsBackClick();
     void MI_OptionsBkgTextureClick();
@@ -149,6 +158,11 @@ public:
     bool LoadCards();
     std::string PickedDeck;
 
+    // The game in progress on disk: saved after every action and deal,
+    // resumed at start-up.
+    Autosave& GameAutosave() { return *Autosave_; }
+    void ScheduleAutosave();
+
     // Whether the win celebration runs (commands then do nothing).
     bool Celebrating() const;
     // Start-up: tells the player which custom games do not fit their game,
@@ -166,8 +180,9 @@ public:
     // Counts the win and shows the win form.
     void CountWin();
 
-    // The deal in play gives way: a game counted as played and not won
-    // ends the game's winning streak, and its time is added.
+    // The deal in play gives way (not at exit: the autosave resumes it): a
+    // game counted as played and not won ends the game's winning streak,
+    // and its time is added.
     void LeaveGame();
 
     // Hooks for the statistics: a deal counted as played, and a win.
@@ -194,6 +209,7 @@ public:
     QAction* MI_GameSave = nullptr;
     QAction* MI_GameLoad = nullptr;
     QAction* MI_GameCustomize = nullptr;
+    QAction* MI_GameStatistics = nullptr;
     QAction* MI_GameExit = nullptr;
     QAction* MI_OptionsBkgColor = nullptr;
     QAction* MI_OptionsBkgTexture = nullptr;
@@ -223,6 +239,33 @@ public:
     TF_Loading* F_Loading = nullptr;
     // The game chooser, which also holds the statistics of every listed game.
     TF_Games* F_Games = nullptr;
+
+    // The solver's commands and the winnable indicator (main_solver.cpp).
+    void MI_GameHintClick();
+    void MI_GameSolveClick();
+    void SolveTick();
+    void StopSolving();
+    bool Solving() const { return T_Solve.isActive(); }
+    // Restarts the indicator when the table changed since it last looked.
+    void WatchPosition();
+    // Deals from new numbers until the solver wins one (or gives up).
+    void DealWinnable();
+    // A passing message in the solver panel; the indicator returns after it.
+    void ShowSolverMessage(const QString& text);
+    QAction* MI_GameHint = nullptr;
+    QAction* MI_GameSolve = nullptr;
+    QAction* MI_OptionsWinnableOnly = nullptr;
+    QLabel* L_Solver = nullptr;
+    HintOverlay* Hint = nullptr;
+    WinnableWatch* Watch = nullptr;
+    HintChoice LastHint;
+    SolverBudget HintBudget{100'000, 280, nullptr};
+    SolverBudget SolveBudget{1'000'000, 3000, nullptr};
+    int WinnableDealTries = 20;
+    int WinnableDealMs = 3000;
+    QTimer T_Solve;
+    QTimer T_Watch;
+    QTimer T_Message;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -271,6 +314,18 @@ private:
     bool KeyCursorShown_ = false;
     std::unique_ptr<HelpEngine> Help_;
     QPointer<HelpWindow> HelpWindow_;
+    void CreateSolverCommands(QMenu* game, QMenu* options);
+    void AddHintButton();
+    void PlaceSolverPanel();
+    void ShowHint(const PlayerAction& a);
+    void ShowVerdict();
+    QString Verdict_;
+    uint64_t WatchedHash_ = 0;
+    std::vector<PlayerAction> SolveLine_;
+    size_t SolveStep_ = 0;
+    bool SolvedByProgram_ = false;  // Solve played this deal: its win is not counted
+    QObject* SolveBreaker_ = nullptr;
+    std::unique_ptr<Autosave> Autosave_;
 };
 
 }  // namespace quillo

@@ -79,6 +79,7 @@ FILE_NAMES PlayerFileNames(const std::string& programDir)
     f.Streaks = dir + "quillo.str";
     f.CustomGames = dir + "quillo.cus";
     f.CustomGamesTemp = dir + "quillo.cut";
+    f.Autosave = dir + "autosave.sav";
     StartFrom(beside.Settings, f.Settings);
     StartFrom(beside.Statistics, f.Statistics);
     StartFrom(beside.Streaks, f.Streaks);

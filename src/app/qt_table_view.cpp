@@ -73,6 +73,8 @@ void QtTableView::ResizeField(int width, int height)
 void QtTableView::SetCaption(const std::string& caption)
 {
     W_.setWindowTitle(QString::fromStdString(caption));
+    // Every deal, setup and loaded game ends by naming itself.
+    W_.ScheduleAutosave();
 }
 
 void QtTableView::SetDealButtonVisible(bool visible)
@@ -189,6 +191,12 @@ void QtTableView::GameLeft()
 void QtTableView::GamePlayed()
 {
     if (W_.OnGamePlayed) W_.OnGamePlayed();
+}
+
+void QtTableView::SnapshotRecorded()
+{
+    W_.WatchPosition();
+    W_.ScheduleAutosave();
 }
 
 void QtTableView::StopClock()

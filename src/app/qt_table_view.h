@@ -49,6 +49,7 @@ public:
     void Pause(int milliseconds) override;
     void GamePlayed() override;
     void GameLeft() override;
+    void SnapshotRecorded() override;
     void StopClock() override;
     void StartCelebration() override;
     bool CelebrationRunning() const override;

@@ -93,16 +93,7 @@ void Extend(CursorBox& box, bool& any, int32_t x, int32_t y, int32_t w, int32_t 
 // Lays the carried group out from (x, y) with the pile's fan and turn.
 void LayGroupAt(TableState& t, int pile, int32_t x, int32_t y)
 {
-    const Pile& p = t.PileAt(pile);
-    const int32_t base = t.CardAt(t.ActiveCard).Order;
-    const int n = std::clamp(t.Rules.TotalCards, 0, MaxCards);
-    for (int i = 0; i < n; ++i) {
-        Card& c = t.CardAt(i);
-        if (!c.Moving) continue;
-        c.X = x + (c.Order - base) * p.FanX;
-        c.Y = y + (c.Order - base) * p.FanY;
-        c.Orientation = p.Orientation;
-    }
+    LayOutGroupFor(t, pile, x, y);
     t.HoverPile = pile;
 }
 

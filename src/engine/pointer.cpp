@@ -29,6 +29,20 @@ bool HasTrait(const TableState& t, uint8_t trait)
     return (HooksOf(t.CurrentGame).Traits & trait) != 0;
 }
 
+void ShiftGroup(TableState& t, int32_t dx, int32_t dy)
+{
+    const int n = std::clamp(t.Rules.TotalCards, 0, MaxCards);
+    for (int i = 0; i < n; ++i) {
+        Card& c = t.CardAt(i);
+        if (c.Moving) {
+            c.X += dx;
+            c.Y += dy;
+        }
+    }
+}
+
+}  // namespace
+
 // Lays the group out from ActiveCard at (x, y), fanned and turned as pile
 // would show it.
 void LayOutGroupFor(TableState& t, int pile, int32_t x, int32_t y)
@@ -44,20 +58,6 @@ void LayOutGroupFor(TableState& t, int pile, int32_t x, int32_t y)
         c.Orientation = p.Orientation;
     }
 }
-
-void ShiftGroup(TableState& t, int32_t dx, int32_t dy)
-{
-    const int n = std::clamp(t.Rules.TotalCards, 0, MaxCards);
-    for (int i = 0; i < n; ++i) {
-        Card& c = t.CardAt(i);
-        if (c.Moving) {
-            c.X += dx;
-            c.Y += dy;
-        }
-    }
-}
-
-}  // namespace
 
 void SortPileOrder(TableState& t)
 {

@@ -30,6 +30,9 @@ void SnapGroupTo(Game& g, int pile);
 int FindDropPile(const TableState& t);
 // I_FieldMouseUp: drops the group (or sends it back), then the win test.
 void FieldRelease(Game& g);
+// Lays the picked group out from ActiveCard at (x, y), fanned and turned as
+// the pile would show it.
+void LayOutGroupFor(TableState& t, int pile, int32_t x, int32_t y);
 
 // Size of a card drawn in an orientation.
 inline int CardWidthIn(const TableState& t, int32_t orientation)

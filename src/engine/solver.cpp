@@ -261,7 +261,8 @@ private:
     {
         if (Positions_ >= Budget_.Positions) return true;
         if (++Checks_ % 64 != 0) return OutOfTime_;
-        OutOfTime_ = Clock::now() - Start_ >= std::chrono::milliseconds(Budget_.Milliseconds);
+        OutOfTime_ = Clock::now() - Start_ >= std::chrono::milliseconds(Budget_.Milliseconds)
+            || (Budget_.Cancel != nullptr && Budget_.Cancel->load(std::memory_order_relaxed));
         return OutOfTime_;
     }
 

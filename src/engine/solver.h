@@ -6,6 +6,7 @@
 #include "move_list.h"
 #include "table_state.h"
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -20,6 +21,8 @@ enum class SolveResult : uint8_t {
 struct SolverBudget {
     long Positions = 1'000'000;
     long Milliseconds = 2000;
+    // Set by another thread to stop the search early (the result is then unknown).
+    const std::atomic<bool>* Cancel = nullptr;
 };
 
 struct Solution {

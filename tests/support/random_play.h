@@ -52,7 +52,12 @@ inline void PlayRandomStep(Game& g, uint32_t choice, std::vector<PlayerAction>& 
             if (t.Dragging) SnapGroupTo(g, static_cast<int>((arg >> 8) % static_cast<uint32_t>(piles)));
         }
         break;
-    case 6: UndoMove(g); break;
+    case 6:
+        if (arg & 1)
+            RedoMove(g);
+        else
+            UndoMove(g);
+        break;
     default:
         if (t.Rules.TableRedeals != RedealsNone) DealButton(g);
         break;
@@ -64,6 +69,20 @@ inline void PlayRandomStep(Game& g, uint32_t choice, std::vector<PlayerAction>& 
 inline std::optional<std::string> PlayedTableFault(const TableState& t)
 {
     return CheckTable(t.Rules, t.Cards, t.Piles, PlacesPileOf(t.CurrentGame, t.Rules));
+}
+
+// Plays a number of random steps from the xorshift state x; false at the
+// first table the checks find broken.
+inline bool PlayRandomSteps(Game& g, uint32_t& x, int steps, std::vector<PlayerAction>& scratch)
+{
+    for (int step = 0; step < steps; ++step) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        PlayRandomStep(g, x, scratch);
+        if (PlayedTableFault(g.T)) return false;
+    }
+    return true;
 }
 
 }  // namespace quillo::test
