@@ -73,7 +73,8 @@ TF_Statistics::TF_Statistics(GameRowTable& table, QWidget* parent) : QDialog(par
     T_Stats->setEditTriggers(QAbstractItemView::NoEditTriggers);
     T_Stats->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     T_Stats->horizontalHeader()->setSectionResizeMode(StatsGame, QHeaderView::Stretch);
-    T_Stats->setMinimumSize(560, 320);
+    // Wide enough for every column without scrolling.
+    T_Stats->setMinimumSize(860, 320);
 
     L_Totals = new QLabel(this);
     L_Totals->setObjectName("L_Totals");
