@@ -16,7 +16,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL ($how): $*" >&2; exit 1; }
+fail() {
+    echo "FAIL ($how): $*" >&2
+    [ -s "${dir:-}/log" ] && tail -n 20 "$dir/log" >&2
+    exit 1
+}
 
 played() {
     "$tool" inspect "$dir/quillo.won" 2>/dev/null | grep -o '"Played":[0-9]*' | cut -d: -f2 | awk '{s+=$1} END {print s+0}'

@@ -58,7 +58,8 @@ TEST(SharedStatistics, TwoCopiesAddTheirCountsAndKeepTheBetterTime)
         }
         ASSERT_TRUE(SaveStatistics(path, *s.copy).Ok());
     }
-    const GameRow& star = Row(Loaded(path), games::Star);
+    const GameRowTable after = Loaded(path);
+    const GameRow& star = Row(after, games::Star);
     EXPECT_EQ(star.Played, 16);
     EXPECT_EQ(star.Won, 8);
     EXPECT_EQ(star.BestPlayer, "B");
