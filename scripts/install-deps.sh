@@ -14,6 +14,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core
   desktop-file-utils appstream lintian file dpkg-dev
+  python3
 )
 
 missing=()
