@@ -40,13 +40,16 @@ def wait_for(what, test, timeout=60.0):
 
 class Display:
     def __init__(self):
+        self.start()
+
+    def start(self):
         # A random high number, tried until a server of our own runs there:
         # other suites start and stop servers of their own meanwhile.
         for _ in range(20):
             self.number = random.SystemRandom().randint(300, 999)
             if os.path.exists("/tmp/.X%d-lock" % self.number):
                 continue
-            self.proc = subprocess.Popen(["Xvfb", ":%d" % self.number, "-nolisten", "tcp", "-screen", "0",
+            self.proc = subprocess.Popen(["Xvfb", ":%d" % self.number, "-noreset", "-nolisten", "tcp", "-screen", "0",
                                           "1280x1024x24"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             socket = "/tmp/.X11-unix/X%d" % self.number
             if wait_for("the display", lambda: self.proc.poll() is not None or os.path.exists(socket)) and \
@@ -56,6 +59,12 @@ class Display:
             raise RuntimeError("no display could be started")
         self.env = dict(os.environ, DISPLAY=":%d" % self.number)
         self.env.pop("QT_QPA_PLATFORM", None)
+
+    def alive(self):
+        """A server that went away (the test's own, not the program's doing) is started anew."""
+        if self.proc.poll() is not None:
+            self.start()
+        return self
 
     def close(self):
         self.proc.terminate()
@@ -160,7 +169,7 @@ def trial(display, program_dir, tool, rng, log):
                 shutil.copy(os.path.join(program_dir, name), work)
         save = os.path.join(work, "autosave.sav")
 
-        p = Program(display, work)
+        p = Program(display.alive(), work)
         # The fresh deal is written at once; it names the deal number.
         wait_for("the first autosave", lambda: os.path.exists(save))
         time.sleep(0.3)
@@ -178,7 +187,7 @@ def trial(display, program_dir, tool, rng, log):
         p.kill()
 
         # The next start resumes; a normal exit then writes what it shows.
-        p = Program(display, work)
+        p = Program(display.alive(), work)
         time.sleep(0.5)
         p.close()
         resumed, state = saved_table(tool, save)
