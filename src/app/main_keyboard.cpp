@@ -95,14 +95,7 @@ bool F_Main::I_FieldKeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (Celebrating() && cmd != KeyCommand::Activate) return true;
     if (cmd != KeyCommand::Deal) KeyCursorShown_ = true;
     PlayKey(Game_, Keys_, cmd);
-    TableState& t = Game_.T;
-    if (Keys_.Carrying) {
-        FieldRect extra;
-        // Napoleon's Tomb shows its centre piles under a regrouped drag.
-        if (t.CurrentGame == games::NapoleonsTomb)
-            for (int p = 11; p <= 14 && p < t.Rules.PileCount; ++p) extra.Extend(Field::PileRect(t, p));
-        Drag_.Frame(*Field_, t, extra);
-    }
+    if (Keys_.Carrying) FrameDrag();
     I_Field->RefreshCursor();
     const QRect box = KeyCursorBox();
     if (!box.isNull()) SB_Field->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + 8, box.height() / 2 + 8);

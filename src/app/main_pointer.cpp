@@ -38,6 +38,12 @@ void F_Main::I_FieldMouseMove(int x, int y)
     TableState& t = Game_.T;
     if (!t.Dragging || Celebrating()) return;
     DragTo(Game_, x, y);
+    FrameDrag();
+}
+
+void F_Main::FrameDrag()
+{
+    TableState& t = Game_.T;
     FieldRect extra;
     // Napoleon's Tomb shows its centre piles under a regrouped drag.
     if (t.CurrentGame == games::NapoleonsTomb)

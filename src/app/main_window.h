@@ -117,6 +117,8 @@ public:
     void I_FieldMouseDown(bool left, int x, int y);
     void I_FieldMouseMove(int x, int y);
     void I_FieldMouseUp(bool left);
+    // Draws one frame of the carried group, by mouse or by keys.
+    void FrameDrag();
     // Keyboard play on the table; returns whether the key was used.
     bool I_FieldKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // The keyboard cursor: where it stands, and whether it is shown (from
