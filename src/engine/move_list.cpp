@@ -191,9 +191,13 @@ void ListRoyalMarriage(const TableState& t, std::vector<PlayerAction>& out)
     auto alone = [&](int p) { return enclosed(p) && top(p) != -1 && match(p - 1, p + 1); };
     for (int p = r.TableFirst; p <= r.TableLast; ++p) {
         if (alone(p)) out.push_back({ActionKind::Press, top(p), p, -1});
-        // A first press on a card that goes alone removes it instead of marking.
-        if (enclosed(p) && enclosed(p + 1) && top(p) != -1 && top(p + 1) != -1 && !alone(p) && match(p - 1, p + 2))
+        if (!enclosed(p) || !enclosed(p + 1) || top(p) == -1 || top(p + 1) == -1 || !match(p - 1, p + 2)) continue;
+        // A first press on a card that goes alone removes it instead of marking,
+        // so the pair starts from the one that does not.
+        if (!alone(p))
             out.push_back({ActionKind::TwoPresses, top(p), p + 1, top(p + 1)});
+        else if (!alone(p + 1))
+            out.push_back({ActionKind::TwoPresses, top(p + 1), p, top(p)});
     }
     AddStockActions(t, out);
 }

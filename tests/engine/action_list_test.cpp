@@ -1,0 +1,161 @@
+// The action lister against the rules, over every game: at positions reached
+// by play, each listed action changes the table, and every left press, drag
+// and pair of presses the rules accept has a listed action that leaves the
+// same table. Hints and the solver see only what the lister offers, so a
+// gap here is a move they can never find, an extra one a hint that does
+// nothing.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "engine/catalogue.h"
+#include "engine/move_list.h"
+#include "engine/pointer.h"
+#include "support/random_play.h"
+#include "test_support.h"
+
+namespace quillo {
+namespace {
+
+// What a player sees of the table: where each card lies, which way up, and
+// the turns of the stock and the Deal button used.
+std::vector<int32_t> Seen(const TableState& t)
+{
+    std::vector<int32_t> out;
+    for (int i = 0; i < t.Rules.TotalCards; ++i) {
+        const Card& c = t.CardAt(i);
+        out.insert(out.end(), {c.InPlay, c.InPlay ? c.PileIndex : -1, c.InPlay ? c.Order : -1, c.FaceUp});
+    }
+    out.insert(out.end(), {t.Rules.StockPass, t.Rules.TableRedealsUsed});
+    return out;
+}
+
+Game ScratchOf(const Game& g)
+{
+    Game s;
+    s.KeepHistory = false;
+    s.T = g.T;
+    return s;
+}
+
+void PressCard(Game& g, int card)
+{
+    const Card& c = g.T.CardAt(card);
+    FieldPress(g, {Button::Left, card, c.PileIndex, c.X + 2, c.Y + 2});
+}
+
+void PressPlace(Game& g, int pile)
+{
+    const Pile& p = g.T.PileAt(pile);
+    FieldPress(g, {Button::Left, -1, pile, p.X + 2, p.Y + 2});
+}
+
+void EndDrag(Game& g)
+{
+    if (g.T.Dragging) FieldRelease(g);
+}
+
+struct Findings {
+    std::vector<std::string> Idle;      // listed, but the table stays as it was
+    std::vector<std::string> Unlisted;  // accepted, but no listed action does it
+};
+
+// Tries every left press, drag and pair of presses from the position in g.
+void CheckPosition(const Game& g, const std::string& where, Findings& f)
+{
+    const TableState& t = g.T;
+    const std::vector<int32_t> before = Seen(t);
+    std::vector<PlayerAction> listed;
+    ListActions(t, listed);
+    std::set<std::vector<int32_t>> reached;
+    for (const PlayerAction& a : listed) {
+        Game s = ScratchOf(g);
+        PlayAction(s, a);
+        std::vector<int32_t> after = Seen(s.T);
+        if (after == before)
+            f.Idle.push_back(where + " kind " + std::to_string(static_cast<int>(a.Kind)) + " card " +
+                             std::to_string(a.Card) + " pile " + std::to_string(a.Pile) + " other " +
+                             std::to_string(a.Other));
+        reached.insert(std::move(after));
+    }
+    auto expectListed = [&](const Game& s, const std::string& what) {
+        const std::vector<int32_t> after = Seen(s.T);
+        if (after != before && reached.count(after) == 0) f.Unlisted.push_back(where + " " + what);
+    };
+    const int cards = t.Rules.TotalCards, piles = t.Rules.PileCount;
+    for (int card = 0; card < cards; ++card) {
+        if (!t.CardAt(card).InPlay) continue;
+        const std::string name = "card " + std::to_string(card) + " on " + std::to_string(t.CardAt(card).PileIndex);
+        Game pressed = ScratchOf(g);
+        PressCard(pressed, card);
+        if (pressed.T.Dragging) {
+            for (int p = 0; p < piles; ++p) {
+                if (p == t.CardAt(card).PileIndex) continue;
+                Game s = ScratchOf(pressed);
+                SnapGroupTo(s, p);
+                FieldRelease(s);
+                expectListed(s, name + " dropped on " + std::to_string(p));
+            }
+        }
+        EndDrag(pressed);
+        expectListed(pressed, name + " pressed");
+        if (Seen(pressed.T) != before || pressed.T.MarkedCard == -1) continue;
+        // The press marked the card: a second press completes a pair or a move.
+        for (int other = 0; other < cards; ++other) {
+            if (other == card || !t.CardAt(other).InPlay) continue;
+            Game s = ScratchOf(pressed);
+            PressCard(s, other);
+            EndDrag(s);
+            expectListed(s, name + " then card " + std::to_string(other) + " on " +
+                                 std::to_string(t.CardAt(other).PileIndex));
+        }
+        for (int p = 0; p < piles; ++p) {
+            if (t.PileAt(p).Count != 0) continue;
+            Game s = ScratchOf(pressed);
+            PressPlace(s, p);
+            EndDrag(s);
+            expectListed(s, name + " then empty pile " + std::to_string(p));
+        }
+    }
+    for (int p = 0; p < piles; ++p) {
+        if (t.PileAt(p).Count != 0) continue;
+        Game s = ScratchOf(g);
+        PressPlace(s, p);
+        EndDrag(s);
+        expectListed(s, "empty pile " + std::to_string(p) + " pressed");
+    }
+    Game s = ScratchOf(g);
+    DealButton(s);
+    expectListed(s, "Deal button");
+}
+
+// Three deals of each game, looked at when dealt and after 12, 24 and 36
+// random steps. Bounded by positions so that it stays quick under sanitizers.
+TEST(ActionList, ListsExactlyWhatTheRulesAccept)
+{
+    for (const int game : test::LaidOutGames()) {
+        Findings f;
+        for (const uint32_t deal : {1u, 7u, 23u}) {
+            Game g;
+            test::SetUpAndDeal(g, game, deal);
+            uint32_t x = deal * 2654435761u + static_cast<uint32_t>(game);
+            std::vector<PlayerAction> scratch;
+            for (int look = 0; look < 4; ++look) {
+                if (look > 0) {
+                    ASSERT_TRUE(test::PlayRandomSteps(g, x, 12, scratch));
+                }
+                CheckPosition(g, "deal " + std::to_string(deal) + " look " + std::to_string(look) + ":", f);
+            }
+        }
+        const std::string name(Catalogue()[static_cast<size_t>(game)].Name);
+        f.Idle.emplace_back("-");
+        f.Unlisted.emplace_back("-");
+        EXPECT_EQ(f.Idle.size(), 1u) << name << ", listed but idle, first " << f.Idle[0];
+        EXPECT_EQ(f.Unlisted.size(), 1u) << name << ", accepted but unlisted, first " << f.Unlisted[0];
+    }
+}
+
+}  // namespace
+}  // namespace quillo
