@@ -75,8 +75,17 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
         }
     }
     restore();
-    for (int p = 0; p < MaxPiles; ++p)
-        if ((targets >> p) & 1) out.push_back({ActionKind::Drag, card, p, -1});
+    for (int p = 0; p < MaxPiles; ++p) {
+        if (((targets >> p) & 1) == 0) continue;
+        // A release counts only the first drop box under the group, so a pile
+        // whose box lies beneath another's is out of reach.
+        pick();
+        const Offset at = DropPoint(s, p);
+        LayOutGroupFor(s, p, at.X, at.Y);
+        const bool reached = FindDropPile(s) == p;
+        restore();
+        if (reached) out.push_back({ActionKind::Drag, card, p, -1});
+    }
 }
 
 void AddStockActions(const TableState& t, std::vector<PlayerAction>& out)

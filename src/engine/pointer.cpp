@@ -262,11 +262,7 @@ void FieldRelease(Game& g)
 {
     TableState& t = g.T;
     if (!t.Dragging) return;
-    // Where drop boxes overlap, the pile the group was snapped onto takes it.
-    const int hover = t.HoverPile;
-    const bool onHover = hover >= 0 && t.ActiveCard >= 0 && hover != SourcePile(t) &&
-                         Near(t.CardAt(t.ActiveCard).X, t.CardAt(t.ActiveCard).Y, DropPoint(t, hover));
-    t.DropPile = onHover ? hover : FindDropPile(t);
+    t.DropPile = FindDropPile(t);
     PerformMove(g, CanDrop(t), true);
     FinishAndTestWin(g);
 }
