@@ -5,17 +5,16 @@
 // gap here is a move they can never find, an extra one a hint that does
 // nothing.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <set>
-
 #include "engine/catalogue.h"
 #include "engine/move_list.h"
 #include "engine/pointer.h"
 #include "engine/special.h"
 #include "support/random_play.h"
 #include "test_support.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <set>
 
 namespace quillo {
 namespace {
@@ -27,9 +26,9 @@ std::vector<int32_t> Seen(const TableState& t)
     std::vector<int32_t> out;
     for (int i = 0; i < t.Rules.TotalCards; ++i) {
         const Card& c = t.CardAt(i);
-        out.insert(out.end(), {c.InPlay, c.InPlay ? c.PileIndex : -1, c.InPlay ? c.Order : -1, c.FaceUp});
+        out.insert(out.end(), { c.InPlay, c.InPlay ? c.PileIndex : -1, c.InPlay ? c.Order : -1, c.FaceUp });
     }
-    out.insert(out.end(), {t.Rules.StockPass, t.Rules.TableRedealsUsed});
+    out.insert(out.end(), { t.Rules.StockPass, t.Rules.TableRedealsUsed });
     return out;
 }
 
@@ -44,13 +43,13 @@ Game ScratchOf(const Game& g)
 void PressCard(Game& g, int card)
 {
     const Card& c = g.T.CardAt(card);
-    FieldPress(g, {Button::Left, card, c.PileIndex, c.X + 2, c.Y + 2});
+    FieldPress(g, { Button::Left, card, c.PileIndex, c.X + 2, c.Y + 2 });
 }
 
 void PressPlace(Game& g, int pile)
 {
     const Pile& p = g.T.PileAt(pile);
-    FieldPress(g, {Button::Left, -1, pile, p.X + 2, p.Y + 2});
+    FieldPress(g, { Button::Left, -1, pile, p.X + 2, p.Y + 2 });
 }
 
 void EndDrag(Game& g)
@@ -59,8 +58,8 @@ void EndDrag(Game& g)
 }
 
 struct Findings {
-    std::vector<std::string> Idle;      // listed, but the table stays as it was
-    std::vector<std::string> Unlisted;  // accepted, but no listed action does it
+    std::vector<std::string> Idle; // listed, but the table stays as it was
+    std::vector<std::string> Unlisted; // accepted, but no listed action does it
 };
 
 std::string Summary(const std::vector<std::string>& found)
@@ -81,9 +80,8 @@ void CheckPosition(const Game& g, const std::string& where, Findings& f)
         PlayAction(s, a);
         std::vector<int32_t> after = Seen(s.T);
         if (after == before)
-            f.Idle.push_back(where + " kind " + std::to_string(static_cast<int>(a.Kind)) + " card " +
-                             std::to_string(a.Card) + " pile " + std::to_string(a.Pile) + " other " +
-                             std::to_string(a.Other));
+            f.Idle.push_back(where + " kind " + std::to_string(static_cast<int>(a.Kind)) + " card "
+                + std::to_string(a.Card) + " pile " + std::to_string(a.Pile) + " other " + std::to_string(a.Other));
         reached.insert(std::move(after));
     }
     auto expectListed = [&](const Game& s, const std::string& what) {
@@ -114,8 +112,8 @@ void CheckPosition(const Game& g, const std::string& where, Findings& f)
             Game s = ScratchOf(pressed);
             PressCard(s, other);
             EndDrag(s);
-            expectListed(s, name + " then card " + std::to_string(other) + " on " +
-                                 std::to_string(t.CardAt(other).PileIndex));
+            expectListed(
+                s, name + " then card " + std::to_string(other) + " on " + std::to_string(t.CardAt(other).PileIndex));
         }
         for (int p = 0; p < piles; ++p) {
             if (t.PileAt(p).Count != 0) continue;
@@ -190,7 +188,7 @@ TEST(ActionList, ListsExactlyWhatTheRulesAccept)
 {
     for (const int game : test::LaidOutGames()) {
         Findings f;
-        for (const uint32_t deal : {1u, 7u, 23u}) {
+        for (const uint32_t deal : { 1u, 7u, 23u }) {
             Game g;
             test::SetUpAndDeal(g, game, deal);
             uint32_t x = deal * 2654435761u + static_cast<uint32_t>(game);
@@ -213,5 +211,5 @@ TEST(ActionList, ListsExactlyWhatTheRulesAccept)
     }
 }
 
-}  // namespace
-}  // namespace quillo
+} // namespace
+} // namespace quillo

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/legality.h"
-#include "table_probe.h"
+#include "test_support.h"
 
 namespace quillo {
 namespace {

@@ -8,7 +8,7 @@
 #include "engine/legality.h"
 #include "engine/pointer.h"
 #include "engine/special.h"
-#include "table_probe.h"
+#include "test_support.h"
 
 namespace quillo {
 namespace {

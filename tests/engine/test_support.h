@@ -1,19 +1,32 @@
 #pragma once
-// Helpers shared by the engine suites: a dealt game and table walks.
+// Helpers shared by the engine suites: a dealt game, positions laid out by
+// hand, presses and drags as the mouse makes them, and the row formats of
+// the game tables (dealt piles, drops).
+//
+// Cards are named by the engine's own numbering: card = suit * 13 + rank
+// (+ 52 for the second deck), rank 0 the Ace, and suits Clubs 0, Spades 1
+// (black), Hearts 2, Diamonds 3 (red).
 
+#include "engine/catalogue.h"
+#include "engine/deal.h"
+#include "engine/game.h"
+#include "engine/game_table.h"
+#include "engine/legality.h"
+#include "engine/moves.h"
+#include "engine/pointer.h"
+#include "engine/setup.h"
+#include "engine/table_view.h"
+
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/deal.h"
-#include "engine/game.h"
-#include "engine/game_table.h"
-#include "engine/moves.h"
-#include "engine/setup.h"
-#include "engine/table_view.h"
-
 namespace quillo::test {
+
+constexpr int Clubs = 0, Spades = 1, Hearts = 2, Diamonds = 3;
+constexpr int SecondDeck = CardsPerDeck;
 
 // A quiet game of the given catalogue index, set up and dealt from number.
 inline void SetUpAndDeal(Game& g, int game, uint32_t number)
@@ -62,13 +75,15 @@ inline void Arrange(TableState& t, const PileCards& piles, const std::vector<int
         c.InPlay = c.Moving = false;
         c.PileIndex = -1;
     }
-    for (int p = 0; p < t.Rules.PileCount; ++p) t.PileAt(p).Count = 0;
+    for (int p = 0; p < t.Rules.PileCount; ++p)
+        t.PileAt(p).Count = 0;
     for (const auto& [pile, cards] : piles) {
         for (const int card : cards) {
             const Offset at = NextOffset(t, pile);
             Card& c = t.CardAt(card);
             c.FaceUp = true;
-            for (const int down : faceDown) c.FaceUp = c.FaceUp && down != card;
+            for (const int down : faceDown)
+                c.FaceUp = c.FaceUp && down != card;
             c.InPlay = true;
             c.PileIndex = pile;
             c.Order = t.PileAt(pile).Count++;
@@ -80,6 +95,143 @@ inline void Arrange(TableState& t, const PileCards& piles, const std::vector<int
     t.ActiveCard = t.DropPile = t.MarkedCard = -1;
     t.PickedCount = 0;
     t.Dragging = false;
+}
+
+// The cards of one suit from rank `from` to rank `to`, up or down.
+inline std::vector<int> SuitRun(int suit, int from, int to, int deck = 0)
+{
+    std::vector<int> out;
+    const int step = from <= to ? 1 : -1;
+    for (int r = from;; r += step) {
+        out.push_back(deck * SecondDeck + CardOf(suit, r));
+        if (r == to) break;
+    }
+    return out;
+}
+
+inline std::string NameOf(int game)
+{
+    return std::string(Catalogue()[static_cast<size_t>(game)].Name);
+}
+
+// Picks the group from card (and every card above it) as a press would.
+inline void PickGroup(TableState& t, int card)
+{
+    t.ActiveCard = card;
+    t.PickedCount = 0;
+    for (int i = 0; i < t.Rules.TotalCards; ++i) {
+        Card& c = t.CardAt(i);
+        c.Moving = c.InPlay && c.PileIndex == t.CardAt(card).PileIndex && c.Order >= t.CardAt(card).Order;
+        t.PickedCount += c.Moving ? 1 : 0;
+    }
+}
+
+// Asks the drop rule about the group from card: the pile taking it, or -1.
+inline int Ask(TableState& t, int card, int pile)
+{
+    PickGroup(t, card);
+    t.DropPile = pile;
+    const int result = CanDrop(t);
+    for (int i = 0; i < t.Rules.TotalCards; ++i)
+        t.CardAt(i).Moving = false;
+    t.ActiveCard = -1;
+    t.PickedCount = 0;
+    return result;
+}
+
+inline void Left(Game& g, int card)
+{
+    const Card& c = g.T.CardAt(card);
+    FieldPress(g, { Button::Left, card, c.PileIndex, c.X + 5, c.Y + 5 });
+}
+
+inline void Right(Game& g, int card)
+{
+    const Card& c = g.T.CardAt(card);
+    FieldPress(g, { Button::Right, card, c.PileIndex, c.X + 5, c.Y + 5 });
+}
+
+inline void LeftPile(Game& g, int pile)
+{
+    FieldPress(g, { Button::Left, -1, pile, g.T.PileAt(pile).X + 5, g.T.PileAt(pile).Y + 5 });
+}
+
+inline void DropOn(Game& g, int pile)
+{
+    SnapGroupTo(g, pile);
+    FieldRelease(g);
+}
+
+// Presses card (with the cards above it), snaps it onto pile and lets go.
+inline void Drag(Game& g, int card, int pile)
+{
+    Left(g, card);
+    DropOn(g, pile);
+}
+
+// Puts the history back to one snapshot of the table as it stands.
+inline void Rebase(Game& g)
+{
+    g.Undo.Clear();
+    g.Undo.Push(g.T);
+    SetUndoEnabled(g, false);
+}
+
+inline bool SameCardsAndPiles(const TableState& a, const TableState& b)
+{
+    return a.Cards == b.Cards && a.Piles == b.Piles;
+}
+
+// Pile counts right after the deal, pile by pile from pile 0, for every deal
+// number listed.
+struct DealtRow {
+    int Game;
+    std::vector<int> Counts;
+};
+
+inline void ExpectDealt(
+    const std::vector<DealtRow>& rows, std::initializer_list<uint32_t> numbers = { 1, 77, 4000000000u })
+{
+    for (const DealtRow& row : rows) {
+        for (const uint32_t number : numbers) {
+            Game g;
+            SetUpAndDeal(g, row.Game, number);
+            std::vector<int> counts;
+            for (int p = 0; p < g.T.Rules.PileCount; ++p)
+                counts.push_back(g.T.PileAt(p).Count);
+            EXPECT_EQ(counts, row.Counts) << NameOf(row.Game) << " #" << number;
+        }
+    }
+}
+
+// One drop: the table laid out as listed (the rest out of play), Card picked
+// with every card above it and dropped on Pile. StartRank and StockPass, when
+// set, replace the dealt ones.
+struct DropRow {
+    int Game;
+    const char* What;
+    PileCards Table;
+    int Card;
+    int Pile;
+    bool Accepted;
+    int32_t StartRank = -1;
+    int32_t StockPass = -1;
+};
+
+inline void ExpectDrops(const std::vector<DropRow>& rows)
+{
+    for (const DropRow& row : rows) {
+        Game g;
+        SetUpAndDeal(g, row.Game, 1);
+        TableState& t = g.T;
+        if (row.StartRank != -1) {
+            t.Rules.StartRank = row.StartRank;
+            ComputeFillRank(t.Rules);
+        }
+        if (row.StockPass != -1) t.Rules.StockPass = row.StockPass;
+        Arrange(t, row.Table);
+        EXPECT_EQ(Ask(t, row.Card, row.Pile), row.Accepted ? row.Pile : -1) << NameOf(row.Game) << ": " << row.What;
+    }
 }
 
 // A view that writes down what the engine asked of it.
@@ -98,9 +250,10 @@ public:
     int Count(const std::string& e) const
     {
         int n = 0;
-        for (const auto& x : Events) n += x == e ? 1 : 0;
+        for (const auto& x : Events)
+            n += x == e ? 1 : 0;
         return n;
     }
 };
 
-}  // namespace quillo::test
+} // namespace quillo::test
