@@ -106,7 +106,6 @@ TEST(AboutDialog, EscapeClosesWithOk)
     int context = 0;
     about.OpenHelpContext = [&](int c) { context = c; };
     about.show();
-    EXPECT_EQ(about.L_Version->text(), "Version 4.0");
     QTest::keyClick(&about, Qt::Key_F1);
     EXPECT_EQ(context, 10);
     QTest::keyClick(&about, Qt::Key_Escape);

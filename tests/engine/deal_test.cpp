@@ -100,11 +100,6 @@ void ExpectConsistentTable(const TableState& t, const std::string& what)
     EXPECT_EQ(inPlay, r.TotalCards - aside) << what << ": every card is dealt";
 }
 
-TEST(Deal, EveryCatalogueGameIsLaidOut)
-{
-    EXPECT_EQ(test::LaidOutGames().size(), static_cast<size_t>(CatalogueSize));
-}
-
 TEST(Deal, EveryGameKeepsTheTableConsistent)
 {
     for (int game : test::LaidOutGames()) {
@@ -172,15 +167,6 @@ TEST(Deal, KlondikeRoundRobin)
     EXPECT_EQ(t.CardAt(stock[9]).X, t.PileAt(0).X);
     EXPECT_EQ(t.CardAt(stock[10]).X, t.PileAt(0).X - 2);
     EXPECT_EQ(t.CardAt(stock[23]).Y, t.PileAt(0).Y - 4);
-}
-
-TEST(Deal, StockStackOffsets)
-{
-    EXPECT_EQ(StockStackOffset(0), 0);
-    EXPECT_EQ(StockStackOffset(9), 0);
-    EXPECT_EQ(StockStackOffset(30), -6);
-    EXPECT_EQ(StockStackOffset(39), -6);
-    EXPECT_EQ(StockStackOffset(40), -8);
 }
 
 TEST(Deal, StartingRankFromTheFirstCard)

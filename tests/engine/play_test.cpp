@@ -169,18 +169,6 @@ TEST(Moves, FirstPressCountsTheGameOnce)
     EXPECT_FALSE(g.T.PlayedPending);
 }
 
-TEST(Moves, PressRaisesThePile)
-{
-    Game g;
-    SetUpAndDeal(g, games::Klondike, 8);
-    Left(g, TopCard(g.T, 6));
-    FieldRelease(g);
-    EXPECT_EQ(g.T.PileAt(6).Layer, 12);
-    EXPECT_EQ(g.T.PileAt(12).Layer, 11);
-    EXPECT_EQ(g.T.PileAt(5).Layer, 5);
-    EXPECT_EQ(g.T.PileOrder[12].PileIndex, 6);
-}
-
 TEST(Autoplay, FinishesASolvedKlondikeAndWinsAtOnce)
 {
     for (const bool autoplay : {true, false}) {
@@ -591,34 +579,6 @@ TEST(Braid, ARefusedMovePutsOneCardBackLeaning)
     t.CardAt(top).Orientation = Upright;
     FieldRelease(g);
     EXPECT_EQ(t.CardAt(top), before);
-}
-
-TEST(Animation, SameDataWithAnimationOnAndOff)
-{
-    TableState results[2];
-    for (const bool animate : {true, false}) {
-        Game g;
-        SetUpAndDeal(g, games::Klondike, 606);
-        g.T.Opt.Animation = animate;
-        for (int k = 0; k < 30; ++k) {
-            // Deal from the stock, or turn the waste back once it is empty.
-            const int s = TopCard(g.T, 0);
-            if (s != -1)
-                Left(g, s);
-            else
-                FieldPress(g, {Button::Left, -1, 0, g.T.PileAt(0).X + 5, g.T.PileAt(0).Y + 5});
-            const int w = TopCard(g.T, 1);
-            if (w == -1) continue;
-            Left(g, w);
-            for (int p = 2; p <= 12 && g.T.Dragging; ++p) {
-                g.T.DropPile = p;
-                if (CanDrop(g.T) == p) DropOn(g, p);
-            }
-            if (g.T.Dragging) FieldRelease(g);
-        }
-        results[animate ? 0 : 1] = g.T;
-    }
-    EXPECT_TRUE(SameCardsAndPiles(results[0], results[1]));
 }
 
 }  // namespace

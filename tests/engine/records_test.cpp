@@ -78,53 +78,6 @@ TEST(Records, PileLayout)
     EXPECT_EQ(back, p);
 }
 
-TEST(Records, GameRulesLayoutOfADealtGame)
-{
-    Game g;
-    test::SetUpAndDeal(g, games::Canfield, 4242);
-    GameRules& r = g.T.Rules;
-    r.PickX = 11;
-    r.PickY = 22;
-    ByteWriter w;
-    EncodeGameRules(r, w);
-    const auto& b = w.Bytes();
-    ASSERT_EQ(b.size(), GameRulesRecordSize);
-
-    double scaleX;
-    std::memcpy(&scaleX, b.data() + 16, 8);
-    EXPECT_EQ(scaleX, r.ScaleX);
-    EXPECT_EQ(I32At(b, 0), r.FieldWidth);
-    EXPECT_EQ(I32At(b, 36), r.StartRank);
-    EXPECT_EQ(b[40], 1);  // StartRankFromDeal
-    EXPECT_EQ(I32At(b, 44), 11);
-    EXPECT_EQ(I32At(b, 48), 22);
-    EXPECT_EQ(I32At(b, 56), 52);
-    EXPECT_EQ(I32At(b, 64), 0);   // StockPile
-    EXPECT_EQ(I32At(b, 92), 6);   // ReserveFirst
-    EXPECT_EQ(I32At(b, 108), 11); // PileCount
-    EXPECT_EQ(I32At(b, 136), 4);  // StockRedeals
-    EXPECT_EQ(I32At(b, 148), 3);  // GetDeckCardNum
-    EXPECT_EQ(I32At(b, 152 + 3 * 32), 71);
-    EXPECT_EQ(I32At(b, 152 + 3 * 32 + 4), 96);
-    EXPECT_EQ(I32At(b, 152 + 3 * 32 + 20), 20);  // VertStep y
-    EXPECT_EQ(b[412], 1);                        // AutoplayAllowed
-    EXPECT_EQ(b[413], ConsDescending);
-    EXPECT_EQ(b[414], SuitAlternate);
-    EXPECT_EQ(I32At(b, 420), FillGameRule6);
-    EXPECT_EQ(b[429], MoveLegalRun);
-    EXPECT_EQ(b[438], 1);  // EditTableConsVal
-    EXPECT_EQ(static_cast<uint32_t>(I32At(b, 448)), 4242u);
-    EXPECT_EQ(b[453], 1);  // FoundTakeCards
-    EXPECT_EQ(b[454], 1);  // EditFoundTakeCards
-    for (size_t pad : {41u, 42u, 43u, 417u, 418u, 419u, 447u, 452u, 455u}) EXPECT_EQ(b[pad], 0) << pad;
-
-    ByteReader rd(b);
-    GameRules back;
-    DecodeGameRules(rd, back);
-    EXPECT_TRUE(rd.Ok());
-    EXPECT_EQ(back, r);
-}
-
 TEST(Records, ShortInputFailsWithoutReadingPastTheEnd)
 {
     ByteWriter w;

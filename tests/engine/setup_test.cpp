@@ -34,79 +34,6 @@ Game LaidOut(int game, FieldView& view)
     return g;
 }
 
-TEST(CardSizes, DefaultSetIsTheUprightCardTurned)
-{
-    const CardSizeTable& s = DefaultCardSizes();
-    EXPECT_EQ(s[3], (CardSize{71, 96, {16, 0}, {0, 20}, {}}));
-    // 45 degrees: a square box, steps along the diagonal.
-    EXPECT_EQ(s[1].Width, 118);
-    EXPECT_EQ(s[1].Height, 118);
-    EXPECT_EQ(s[1].VertStep, (Step{-14, 14}));
-    // Class 7 is the upright card on its side; 4..6 are 0..2 turned.
-    EXPECT_EQ(s[7], (CardSize{96, 71, {0, -16}, {20, 0}, {}}));
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(s[k + 4], QuarterTurn(s[k]));
-    EXPECT_EQ(MakeCardSizes(71, 96), s);
-}
-
-TEST(Placement, EvenColumnsAndAbsoluteCoordinates)
-{
-    FieldView view;
-    Game g = LaidOut(games::Klondike, view);
-    TableState& t = g.T;
-    PlacePile(t, 0, 3, 7, -1, 44);
-    EXPECT_EQ(t.PileAt(0).X, 36 + 3 * 107);
-    EXPECT_EQ(t.PileAt(0).Y, 44);
-    PlacePile(t, 0, 123, -1, 4, 1);
-    EXPECT_EQ(t.PileAt(0).X, 123);
-    EXPECT_EQ(t.PileAt(0).Y, (526 - 4 * 96) / 5 + 96 + (526 - 4 * 96) / 5);
-}
-
-TEST(Setup, KlondikeOnTheReferenceField)
-{
-    FieldView view;
-    Game g = LaidOut(games::Klondike, view);
-    const TableState& t = g.T;
-    EXPECT_EQ(t.Rules.FieldWidth, 792);
-    EXPECT_EQ(t.Rules.FieldHeight, 526);
-    EXPECT_EQ(t.PileAt(6).X, 36);
-    EXPECT_EQ(t.PileAt(12).X, 678);
-    for (int p = 6; p <= 12; ++p) EXPECT_EQ(t.PileAt(p).Y, 131);
-    EXPECT_EQ(t.PileAt(1).X, t.PileAt(0).X + 71 + 10);
-    EXPECT_EQ(t.PileAt(0).FanDir, FanStockStack);
-    EXPECT_EQ(t.PileAt(6).FanY, 20);
-    EXPECT_EQ(t.PileAt(6).DownFanY, 10);
-    EXPECT_EQ(t.PileAt(2).Kind, KindFoundation);
-    EXPECT_EQ(t.PileAt(2).BaseRank, RankAce);
-    EXPECT_EQ(t.PileAt(2).BaseColor, BaseColorAny);
-    EXPECT_EQ(t.PileAt(7).ConsSuit, SuitAlternate);
-    EXPECT_TRUE(t.Rules.EditMoveUnit);
-    EXPECT_TRUE(t.Rules.EditTableConsSuit);
-    EXPECT_TRUE(t.Rules.EditStockRedeals);
-    EXPECT_TRUE(t.Rules.FullFoundations);
-    EXPECT_EQ(t.GameName, "Klondike");
-    EXPECT_EQ(t.HelpTopic, "H_klondike");
-}
-
-TEST(Setup, GamesWithoutAStockHaveNoStockRules)
-{
-    for (int game : {games::FreeCell, games::Star}) {
-        FieldView view;
-        Game g = LaidOut(game, view);
-        EXPECT_EQ(g.T.Rules.StockRedeals, 0) << game;
-        EXPECT_FALSE(g.T.Rules.EditGetDeckCardNum) << game;
-        EXPECT_FALSE(g.T.Rules.EditStockRedeals) << game;
-    }
-}
-
-TEST(Setup, FullFoundationsCountsFoundationsPerDeck)
-{
-    FieldView view;
-    EXPECT_FALSE(LaidOut(games::NapoleonsTomb, view).T.Rules.FullFoundations);
-    EXPECT_TRUE(LaidOut(games::Braid, view).T.Rules.FullFoundations);
-    EXPECT_FALSE(LaidOut(games::MonteCarlo, view).T.Rules.FullFoundations);
-    EXPECT_TRUE(LaidOut(games::FreeCell, view).T.Rules.FullFoundations);
-}
-
 TEST(Setup, StarAndBraidNeedTallerFields)
 {
     FieldView view;
@@ -141,35 +68,6 @@ TEST(Setup, StarPilesFanAwayFromTheCentre)
     EXPECT_EQ(t.PileAt(10).Orientation, 7);
     EXPECT_EQ(t.PileAt(11).Orientation, 6);  // mirror of class 0
     EXPECT_EQ(t.PileAt(13).FanDir, FanDown);
-}
-
-TEST(Setup, BraidLayout)
-{
-    FieldView view;
-    Game g = LaidOut(games::Braid, view);
-    const TableState& t = g.T;
-    EXPECT_EQ(t.PileAt(21).X, (792 - t.Rules.CardSizes[1].Width) / 2);
-    EXPECT_EQ(t.PileAt(21).Y, 2);
-    EXPECT_EQ(t.PileAt(9).Orientation, Sideways);
-    EXPECT_EQ(t.PileAt(13).X, 792 - 96 - t.PileAt(9).X);
-    EXPECT_EQ(t.PileAt(5).X, 792 - 71 - t.PileAt(1).X);
-    EXPECT_EQ(t.PileAt(17).X + 71 / 3, t.PileAt(18).X);
-    for (int p = 0; p < 23; ++p) EXPECT_EQ(t.PileAt(p).FanDir, p == 0 ? FanStockStack : FanNone) << p;
-}
-
-TEST(Setup, NapoleonsTombScalesItsPointsHalfToEven)
-{
-    FieldView view;
-    view.Width = 396;
-    view.Height = 263;
-    Game g = LaidOut(games::NapoleonsTomb, view);
-    const TableState& t = g.T;
-    EXPECT_EQ(t.PileAt(1).X, 260);  // 259.5
-    EXPECT_EQ(t.PileAt(3).X, 350);  // 350.5
-    EXPECT_EQ(t.PileAt(0).Y, 182);  // 181.5
-    EXPECT_EQ(t.PileAt(4).Y, 72);   // 72.5
-    EXPECT_EQ(t.PileAt(6).Orientation, 5);
-    EXPECT_EQ(t.PileAt(11).Orientation, 7);
 }
 
 TEST(Setup, HiddenDiscardPilesAndTheDealButton)
