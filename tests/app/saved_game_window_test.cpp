@@ -130,16 +130,6 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     EXPECT_FALSE(W.MI_GameUndo->isEnabled());
 }
 
-TEST_F(SavedGameWindow, GameSavedRightAfterTheDealLoadsWithUndoOff)
-{
-    SaveTo(Dir.File("fresh.sav"));
-    Play(2);
-    ASSERT_TRUE(W.MI_GameUndo->isEnabled());
-    LoadFrom(Dir.File("fresh.sav"));
-    EXPECT_EQ(W.CurrentGame().Undo.Count(), 1);
-    EXPECT_FALSE(W.MI_GameUndo->isEnabled());
-}
-
 TEST_F(SavedGameWindow, CancelAndTheCelebrationLeaveEverythingAlone)
 {
     W.AskSaveName = [this](const QString&) {

@@ -30,31 +30,31 @@ int Dealt(const TableState& t, int k)
 TEST(ColumnGames, DealtPiles)
 {
     ExpectDealt({
-        { games::BigHarp, { 49, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 } },
-        { games::Agnes, { 16, 1, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 3, 4, 5, 6, 7 } },
-        { games::MerryTwos, { 86, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::LookOfFortune, { 36, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::Fans, { 0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1 } },
-        { games::Icebreaker, { 54, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5 } },
-        { games::Duke, { 36, 0, 0, 0, 0, 0, 3, 3, 3, 3, 1, 1, 1, 1 } },
-        { games::Threes, { 24, 0, 1, 1, 1, 1, 3, 3, 3, 3, 3, 3, 3, 3 } },
-        { games::Trial, { 28, 0, 0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3 } },
-        { games::DogsToTheBasket, { 48, 0, 0, 0, 0, 0, 1, 1, 1, 1 } },
-        { games::CatsTail, { 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 13, 13, 13, 13, 13, 13, 13, 13 } },
-        { games::Peacock, { 38, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::GothicCastle, { 0, 0, 0, 0, 6, 5, 5, 5, 5, 6, 5, 5, 5, 5 } },
-        { games::Parterre, { 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4 } },
-        { games::ForestHouse, { 44, 0, 5, 5, 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5, 5 } },
-        { games::FairMarket, { 25, 0, 0, 0, 0, 0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3, 3 } },
-        { games::NewFashioned, { 42, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::EightSphinxes, { 16, 0, 0, 0, 0, 0, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3 } },
-        { games::SwedishPacket, { 12, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5, 5 } },
-        { games::Yukon, { 1, 6, 7, 8, 9, 10, 11, 0, 0, 0, 0 } },
-        { games::BakersDozen, { 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4 } },
-        { games::FortyThieves, { 64, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4 } },
-        { games::FlowerGarden, { 0, 0, 0, 0, 6, 6, 6, 6, 6, 6, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::EagleWing, { 30, 0, 1, 0, 0, 0, 13, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::Chameleon, { 36, 0, 1, 0, 0, 0, 12, 1, 1, 1 } },
+        {games::BigHarp, {49, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {games::Agnes, {16, 1, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 3, 4, 5, 6, 7}},
+        {games::MerryTwos, {86, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::LookOfFortune, {36, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::Fans, {0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1}},
+        {games::Icebreaker, {54, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}},
+        {games::Duke, {36, 0, 0, 0, 0, 0, 3, 3, 3, 3, 1, 1, 1, 1}},
+        {games::Threes, {24, 0, 1, 1, 1, 1, 3, 3, 3, 3, 3, 3, 3, 3}},
+        {games::Trial, {28, 0, 0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3}},
+        {games::DogsToTheBasket, {48, 0, 0, 0, 0, 0, 1, 1, 1, 1}},
+        {games::CatsTail, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 13, 13, 13, 13, 13, 13, 13, 13}},
+        {games::Peacock, {38, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::GothicCastle, {0, 0, 0, 0, 6, 5, 5, 5, 5, 6, 5, 5, 5, 5}},
+        {games::Parterre, {20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4}},
+        {games::ForestHouse, {44, 0, 5, 5, 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5, 5}},
+        {games::FairMarket, {25, 0, 0, 0, 0, 0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3, 3}},
+        {games::NewFashioned, {42, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::EightSphinxes, {16, 0, 0, 0, 0, 0, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3}},
+        {games::SwedishPacket, {12, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5, 5}},
+        {games::Yukon, {1, 6, 7, 8, 9, 10, 11, 0, 0, 0, 0}},
+        {games::BakersDozen, {0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
+        {games::FortyThieves, {64, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
+        {games::FlowerGarden, {0, 0, 0, 0, 6, 6, 6, 6, 6, 6, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::EagleWing, {30, 0, 1, 0, 0, 0, 13, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::Chameleon, {36, 0, 1, 0, 0, 0, 12, 1, 1, 1}},
     });
 }
 
@@ -80,128 +80,128 @@ TEST(ColumnGames, Drops)
     std::vector<int> twoToAce = SuitRun(Spades, 1, RankKing);
     twoToAce.push_back(CardOf(Spades, RankAce));
     ExpectDrops({
-        { games::BigHarp, "a run led by a 9 into a space",
-            { { 10, { CardOf(Clubs, 9), CardOf(Hearts, 8), CardOf(Spades, 7), CardOf(Diamonds, 6) } } },
-            CardOf(Hearts, 8), 11, true },
-        { games::BigHarp, "King on Ace", { { 10, { CardOf(Hearts, 0) } }, { 11, { CardOf(Spades, 12) } } },
-            CardOf(Spades, 12), 10, true },
-        { games::Agnes, "the foundation turns the corner",
-            { { 1, { CardOf(Spades, 10), CardOf(Spades, 11), CardOf(Spades, 12) } }, { 12, { CardOf(Spades, 0) } } },
-            CardOf(Spades, 0), 1, true, RankJack },
-        { games::Agnes, "nothing onto a reserve pile", { { 5, { CardOf(Hearts, 3) } }, { 12, { CardOf(Spades, 2) } } },
-            CardOf(Spades, 2), 5, false, RankJack },
-        { games::Agnes, "an 8 fills under a 9 base", { { 12, { CardOf(Hearts, 7) } } }, CardOf(Hearts, 7), 13, true,
-            8 },
-        { games::Agnes, "no King under a 9 base", { { 12, { CardOf(Hearts, 12) } } }, CardOf(Hearts, 12), 13, false,
-            8 },
-        { games::Agnes, "a King under an Ace base", { { 12, { CardOf(Hearts, 12) } } }, CardOf(Hearts, 12), 13, true,
-            RankAce },
-        { games::Agnes, "a Queen under a King base", { { 12, { CardOf(Hearts, 11) } } }, CardOf(Hearts, 11), 13, true,
-            RankKing },
-        { games::MerryTwos, "an Ace starts nothing", { { 10, { CardOf(Spades, 0) } } }, CardOf(Spades, 0), 2, false },
-        { games::MerryTwos, "a Two starts a foundation", { { 10, { CardOf(Spades, 1) } } }, CardOf(Spades, 1), 2,
-            true },
-        { games::LookOfFortune, "waste fills a space", { { 1, { CardOf(Hearts, 8) } } }, CardOf(Hearts, 8), 6, true },
-        { games::LookOfFortune, "no column fills a space", { { 7, { CardOf(Hearts, 8) } } }, CardOf(Hearts, 8), 6,
-            false },
-        { games::Fans, "a King fills", { { 5, { CardOf(Hearts, 12) } } }, CardOf(Hearts, 12), 4, true },
-        { games::Fans, "a Queen does not", { { 5, { CardOf(Hearts, 11) } } }, CardOf(Hearts, 11), 4, false },
-        { games::Fans, "a King onto the Ace of its suit",
-            { { 5, { CardOf(Hearts, 0) } }, { 6, { CardOf(Hearts, 12) } } }, CardOf(Hearts, 12), 5, true },
-        { games::Icebreaker, "the second Ace on the King",
-            { { 2, SuitRun(Hearts, RankAce, RankKing) }, { 6, { SecondDeck + CardOf(Hearts, 0) } } },
-            SecondDeck + CardOf(Hearts, 0), 2, true },
-        { games::Icebreaker, "the second Ace starts another foundation",
-            { { 2, { CardOf(Hearts, 0) } }, { 6, { SecondDeck + CardOf(Hearts, 0) } } }, SecondDeck + CardOf(Hearts, 0),
-            3, true },
-        { games::Duke, "reserve", { { 6, { CardOf(Hearts, 3) } }, { 10, { CardOf(Spades, 2) } } }, CardOf(Spades, 2), 6,
-            false },
-        { games::Duke, "run to a space", { { 10, { CardOf(Hearts, 7), CardOf(Spades, 6) } } }, CardOf(Hearts, 7), 11,
-            true },
-        { games::Threes, "a Two fills", { { 7, { CardOf(Hearts, 1) } } }, CardOf(Hearts, 1), 6, true },
-        { games::Threes, "a King does not", { { 7, { CardOf(Hearts, 12) } } }, CardOf(Hearts, 12), 6, false },
-        { games::Threes, "Ace on King",
-            { { 2, { CardOf(Diamonds, 2), CardOf(Diamonds, 12) } }, { 6, { CardOf(Diamonds, 0) } } },
-            CardOf(Diamonds, 0), 2, true },
-        { games::Threes, "Two on Ace",
-            { { 2, { CardOf(Diamonds, 2), CardOf(Diamonds, 0) } }, { 6, { CardOf(Diamonds, 1) } } },
-            CardOf(Diamonds, 1), 2, true },
-        { games::Trial, "stock left, waste King", { { 0, { two1 } }, { 1, { K0 } } }, K0, 6, false },
-        { games::Trial, "first pass over, waste holds cards", { { 1, { K0, Q2 } } }, Q2, 6, false },
-        { games::Trial, "first pass over, waste empty, run", { { 7, { K0, Q2 } } }, K0, 6, true },
-        { games::Trial, "turned and spent, waste card", { { 1, { K0, Q2 } } }, Q2, 6, true, -1, 2 },
-        { games::Trial, "King on Ace of the other colour", { { 7, { K0 } }, { 8, { A2 } } }, K0, 8, true },
-        { games::DogsToTheBasket, "waste onto any card", { { 1, { Q2 } }, { 6, { CardOf(1, 3) } } }, Q2, 6, true },
-        { games::DogsToTheBasket, "waste onto an empty pile", { { 1, { Q2 } } }, Q2, 7, true },
-        { games::DogsToTheBasket, "pile to pile", { { 6, { Q2 } }, { 7, { K0 } } }, Q2, 7, false },
-        { games::DogsToTheBasket, "pile to empty pile", { { 6, { Q2 } } }, Q2, 8, false },
-        { games::CatsTail, "one card to a cell", { { 16, { K0, Q2 } } }, Q2, 0, true },
-        { games::CatsTail, "two cards to a cell", { { 16, { K0, Q2 } } }, K0, 0, false },
-        { games::CatsTail, "occupied cell", { { 16, { K0, Q2 } }, { 0, { two1 } } }, Q2, 0, false },
-        { games::CatsTail, "empty pile refuses a King", { { 16, { K0 } }, { 0, { K3 } } }, K3, 17, false },
-        { games::CatsTail, "cell card to a pile", { { 16, { K0 } }, { 0, { Q2 } } }, Q2, 16, true },
-        { games::Peacock, "7 on the 8 of its suit", { { 6, { CardOf(2, 7) } }, { 7, { CardOf(2, 6) } } }, CardOf(2, 6),
-            6, true },
-        { games::Peacock, "7 on another 8", { { 6, { CardOf(3, 7) } }, { 7, { CardOf(2, 6) } } }, CardOf(2, 6), 6,
-            false },
-        { games::Peacock, "run of three",
-            { { 6, { CardOf(1, 8) } }, { 7, { CardOf(1, 7), CardOf(1, 6), CardOf(1, 5) } } }, CardOf(1, 7), 6, true },
-        { games::Peacock, "foundation card to an empty feather", { { 2, { A2, CardOf(2, 1) } } }, CardOf(2, 1), 6,
-            true },
-        { games::GothicCastle, "6 on 5", { { 4, { CardOf(2, 4) } }, { 5, { CardOf(2, 5) } } }, CardOf(2, 5), 4, true },
-        { games::GothicCastle, "6 on 7", { { 4, { CardOf(2, 6) } }, { 5, { CardOf(2, 5) } } }, CardOf(2, 5), 4, true },
-        { games::GothicCastle, "6 on another 7", { { 4, { CardOf(3, 6) } }, { 5, { CardOf(2, 5) } } }, CardOf(2, 5), 4,
-            false },
-        { games::GothicCastle, "Ace on its King", { { 4, { K3 } }, { 5, { A3 } } }, A3, 4, true },
-        { games::GothicCastle, "empty wall", { { 5, { Q0 } } }, Q0, 4, true },
-        { games::GothicCastle, "empty foundation refuses a 2", { { 5, { two1 } } }, two1, 0, false },
-        { games::GothicCastle, "empty foundation takes an Ace", { { 5, { A3 } } }, A3, 0, true },
-        { games::Parterre, "waste to a bench", { { 1, { Q2 } } }, Q2, 2, true },
-        { games::Parterre, "occupied bench", { { 1, { Q2 } }, { 2, { two1 } } }, Q2, 2, false },
-        { games::Parterre, "run to a bench", { { 10, { K0, Q2 } } }, K0, 3, false },
-        { games::Parterre, "bench to a bed", { { 2, { Q2 } }, { 10, { K0 } } }, Q2, 10, true },
-        { games::ForestHouse, "waste King while the house has cards", { { 1, { K0 } }, { 3, { two1 } } }, K0, 14,
-            false },
-        { games::ForestHouse, "tree run while the house has cards", { { 15, { K0, Q2 } }, { 3, { two1 } } }, K0, 14,
-            false },
-        { games::ForestHouse, "house card fills", { { 3, { two1 } } }, two1, 14, true },
-        { games::ForestHouse, "house empty, waste fills", { { 1, { K0 } } }, K0, 14, true },
-        { games::FairMarket, "6 on any 7", { { 9, { CardOf(0, 6) } }, { 2, { CardOf(3, 5) } } }, CardOf(3, 5), 9,
-            true },
-        { games::FairMarket, "mixed run", { { 9, { CardOf(0, 8) } }, { 10, { CardOf(1, 7), CardOf(3, 6) } } },
-            CardOf(1, 7), 9, true },
-        { games::FairMarket, "nothing on a stall", { { 1, { CardOf(0, 6) } }, { 10, { CardOf(1, 5) } } }, CardOf(1, 5),
-            1, false },
-        { games::FairMarket, "run to an empty pile", { { 10, { CardOf(1, 7), CardOf(3, 6) } } }, CardOf(1, 7), 11,
-            true },
-        { games::NewFashioned, "2 on any Ace", { { 1, { A2 } }, { 5, { two1 } } }, two1, 1, true },
-        { games::NewFashioned, "6 on any 7", { { 5, { CardOf(0, 6) } }, { 6, { CardOf(3, 5) } } }, CardOf(3, 5), 5,
-            true },
-        { games::EightSphinxes, "an empty sphinx", { { 1, { CardOf(0, 4) } } }, CardOf(0, 4), 12, false },
-        { games::EightSphinxes, "a sphinx topped by a fitting card",
-            { { 13, { CardOf(2, 5) } }, { 1, { CardOf(0, 4) } } }, CardOf(0, 4), 13, false },
-        { games::EightSphinxes, "King from a sphinx to a space", { { 12, { CardOf(0, 12) } } }, CardOf(0, 12), 6,
-            true },
-        { games::EightSphinxes, "King from the waste to a space", { { 1, { CardOf(0, 12) } } }, CardOf(0, 12), 6,
-            true },
-        { games::EightSphinxes, "King with its run to a space",
-            { { 7, { CardOf(0, 3), CardOf(0, 12), CardOf(2, 11) } } }, CardOf(0, 12), 6, true },
-        { games::EightSphinxes, "Queen to a space", { { 1, { CardOf(0, 11) } } }, CardOf(0, 11), 6, false },
-        { games::SwedishPacket, "mixed-suit run to a space",
-            { { 5, { CardOf(0, 9), CardOf(0, 8), CardOf(2, 7), CardOf(2, 6) } } }, CardOf(2, 7), 6, true },
-        { games::SwedishPacket, "one lower, any suit", { { 5, { CardOf(0, 9) } }, { 6, { CardOf(2, 8) } } },
-            CardOf(2, 8), 5, true },
-        { games::Yukon, "out-of-sequence group on a card of the other colour",
-            { { 0, { CardOf(0, 8), CardOf(0, 2) } }, { 1, { CardOf(2, 9) } } }, CardOf(0, 8), 1, true },
-        { games::Yukon, "King with its cards to a space", { { 1, { CardOf(0, 3), CardOf(0, 12), CardOf(1, 4) } } },
-            CardOf(0, 12), 0, true },
-        { games::Yukon, "Queen to a space", { { 1, { CardOf(0, 11) } } }, CardOf(0, 11), 0, false },
-        { games::MerryTwos, "an Ace on the Two-to-King",
-            { { 2, SuitRun(Spades, 1, RankKing) }, { 10, { CardOf(Spades, 0) } } }, CardOf(Spades, 0), 2, true },
-        { games::MerryTwos, "a second Two on a full foundation",
-            { { 2, twoToAce }, { 11, { SecondDeck + CardOf(Spades, 1) } } }, SecondDeck + CardOf(Spades, 1), 2, false },
-        { games::NewFashioned, "nothing past the King",
-            { { 1, { 0, 14, 28, 42, 4, 18, 32, 46, 8, 22, 36, 50, 12 } }, { 5, { 13 } } }, 13, 1, false },
+        {games::BigHarp, "a run led by a 9 into a space",
+            {{10, {CardOf(Clubs, 9), CardOf(Hearts, 8), CardOf(Spades, 7), CardOf(Diamonds, 6)}}},
+            CardOf(Hearts, 8), 11, true},
+        {games::BigHarp, "King on Ace", {{10, {CardOf(Hearts, 0)}}, {11, {CardOf(Spades, 12)}}},
+            CardOf(Spades, 12), 10, true},
+        {games::Agnes, "the foundation turns the corner",
+            {{1, {CardOf(Spades, 10), CardOf(Spades, 11), CardOf(Spades, 12)}}, {12, {CardOf(Spades, 0)}}},
+            CardOf(Spades, 0), 1, true, RankJack},
+        {games::Agnes, "nothing onto a reserve pile", {{5, {CardOf(Hearts, 3)}}, {12, {CardOf(Spades, 2)}}},
+            CardOf(Spades, 2), 5, false, RankJack},
+        {games::Agnes, "an 8 fills under a 9 base", {{12, {CardOf(Hearts, 7)}}}, CardOf(Hearts, 7), 13, true,
+            8},
+        {games::Agnes, "no King under a 9 base", {{12, {CardOf(Hearts, 12)}}}, CardOf(Hearts, 12), 13, false,
+            8},
+        {games::Agnes, "a King under an Ace base", {{12, {CardOf(Hearts, 12)}}}, CardOf(Hearts, 12), 13, true,
+            RankAce},
+        {games::Agnes, "a Queen under a King base", {{12, {CardOf(Hearts, 11)}}}, CardOf(Hearts, 11), 13, true,
+            RankKing},
+        {games::MerryTwos, "an Ace starts nothing", {{10, {CardOf(Spades, 0)}}}, CardOf(Spades, 0), 2, false},
+        {games::MerryTwos, "a Two starts a foundation", {{10, {CardOf(Spades, 1)}}}, CardOf(Spades, 1), 2,
+            true},
+        {games::LookOfFortune, "waste fills a space", {{1, {CardOf(Hearts, 8)}}}, CardOf(Hearts, 8), 6, true},
+        {games::LookOfFortune, "no column fills a space", {{7, {CardOf(Hearts, 8)}}}, CardOf(Hearts, 8), 6,
+            false},
+        {games::Fans, "a King fills", {{5, {CardOf(Hearts, 12)}}}, CardOf(Hearts, 12), 4, true},
+        {games::Fans, "a Queen does not", {{5, {CardOf(Hearts, 11)}}}, CardOf(Hearts, 11), 4, false},
+        {games::Fans, "a King onto the Ace of its suit",
+            {{5, {CardOf(Hearts, 0)}}, {6, {CardOf(Hearts, 12)}}}, CardOf(Hearts, 12), 5, true},
+        {games::Icebreaker, "the second Ace on the King",
+            {{2, SuitRun(Hearts, RankAce, RankKing)}, {6, {SecondDeck + CardOf(Hearts, 0)}}},
+            SecondDeck + CardOf(Hearts, 0), 2, true},
+        {games::Icebreaker, "the second Ace starts another foundation",
+            {{2, {CardOf(Hearts, 0)}}, {6, {SecondDeck + CardOf(Hearts, 0)}}}, SecondDeck + CardOf(Hearts, 0),
+            3, true},
+        {games::Duke, "reserve", {{6, {CardOf(Hearts, 3)}}, {10, {CardOf(Spades, 2)}}}, CardOf(Spades, 2), 6,
+            false},
+        {games::Duke, "run to a space", {{10, {CardOf(Hearts, 7), CardOf(Spades, 6)}}}, CardOf(Hearts, 7), 11,
+            true},
+        {games::Threes, "a Two fills", {{7, {CardOf(Hearts, 1)}}}, CardOf(Hearts, 1), 6, true},
+        {games::Threes, "a King does not", {{7, {CardOf(Hearts, 12)}}}, CardOf(Hearts, 12), 6, false},
+        {games::Threes, "Ace on King",
+            {{2, {CardOf(Diamonds, 2), CardOf(Diamonds, 12)}}, {6, {CardOf(Diamonds, 0)}}},
+            CardOf(Diamonds, 0), 2, true},
+        {games::Threes, "Two on Ace",
+            {{2, {CardOf(Diamonds, 2), CardOf(Diamonds, 0)}}, {6, {CardOf(Diamonds, 1)}}},
+            CardOf(Diamonds, 1), 2, true},
+        {games::Trial, "stock left, waste King", {{0, {two1}}, {1, {K0}}}, K0, 6, false},
+        {games::Trial, "first pass over, waste holds cards", {{1, {K0, Q2}}}, Q2, 6, false},
+        {games::Trial, "first pass over, waste empty, run", {{7, {K0, Q2}}}, K0, 6, true},
+        {games::Trial, "turned and spent, waste card", {{1, {K0, Q2}}}, Q2, 6, true, -1, 2},
+        {games::Trial, "King on Ace of the other colour", {{7, {K0}}, {8, {A2}}}, K0, 8, true},
+        {games::DogsToTheBasket, "waste onto any card", {{1, {Q2}}, {6, {CardOf(1, 3)}}}, Q2, 6, true},
+        {games::DogsToTheBasket, "waste onto an empty pile", {{1, {Q2}}}, Q2, 7, true},
+        {games::DogsToTheBasket, "pile to pile", {{6, {Q2}}, {7, {K0}}}, Q2, 7, false},
+        {games::DogsToTheBasket, "pile to empty pile", {{6, {Q2}}}, Q2, 8, false},
+        {games::CatsTail, "one card to a cell", {{16, {K0, Q2}}}, Q2, 0, true},
+        {games::CatsTail, "two cards to a cell", {{16, {K0, Q2}}}, K0, 0, false},
+        {games::CatsTail, "occupied cell", {{16, {K0, Q2}}, {0, {two1}}}, Q2, 0, false},
+        {games::CatsTail, "empty pile refuses a King", {{16, {K0}}, {0, {K3}}}, K3, 17, false},
+        {games::CatsTail, "cell card to a pile", {{16, {K0}}, {0, {Q2}}}, Q2, 16, true},
+        {games::Peacock, "7 on the 8 of its suit", {{6, {CardOf(2, 7)}}, {7, {CardOf(2, 6)}}}, CardOf(2, 6),
+            6, true},
+        {games::Peacock, "7 on another 8", {{6, {CardOf(3, 7)}}, {7, {CardOf(2, 6)}}}, CardOf(2, 6), 6,
+            false},
+        {games::Peacock, "run of three",
+            {{6, {CardOf(1, 8)}}, {7, {CardOf(1, 7), CardOf(1, 6), CardOf(1, 5)}}}, CardOf(1, 7), 6, true},
+        {games::Peacock, "foundation card to an empty feather", {{2, {A2, CardOf(2, 1)}}}, CardOf(2, 1), 6,
+            true},
+        {games::GothicCastle, "6 on 5", {{4, {CardOf(2, 4)}}, {5, {CardOf(2, 5)}}}, CardOf(2, 5), 4, true},
+        {games::GothicCastle, "6 on 7", {{4, {CardOf(2, 6)}}, {5, {CardOf(2, 5)}}}, CardOf(2, 5), 4, true},
+        {games::GothicCastle, "6 on another 7", {{4, {CardOf(3, 6)}}, {5, {CardOf(2, 5)}}}, CardOf(2, 5), 4,
+            false},
+        {games::GothicCastle, "Ace on its King", {{4, {K3}}, {5, {A3}}}, A3, 4, true},
+        {games::GothicCastle, "empty wall", {{5, {Q0}}}, Q0, 4, true},
+        {games::GothicCastle, "empty foundation refuses a 2", {{5, {two1}}}, two1, 0, false},
+        {games::GothicCastle, "empty foundation takes an Ace", {{5, {A3}}}, A3, 0, true},
+        {games::Parterre, "waste to a bench", {{1, {Q2}}}, Q2, 2, true},
+        {games::Parterre, "occupied bench", {{1, {Q2}}, {2, {two1}}}, Q2, 2, false},
+        {games::Parterre, "run to a bench", {{10, {K0, Q2}}}, K0, 3, false},
+        {games::Parterre, "bench to a bed", {{2, {Q2}}, {10, {K0}}}, Q2, 10, true},
+        {games::ForestHouse, "waste King while the house has cards", {{1, {K0}}, {3, {two1}}}, K0, 14,
+            false},
+        {games::ForestHouse, "tree run while the house has cards", {{15, {K0, Q2}}, {3, {two1}}}, K0, 14,
+            false},
+        {games::ForestHouse, "house card fills", {{3, {two1}}}, two1, 14, true},
+        {games::ForestHouse, "house empty, waste fills", {{1, {K0}}}, K0, 14, true},
+        {games::FairMarket, "6 on any 7", {{9, {CardOf(0, 6)}}, {2, {CardOf(3, 5)}}}, CardOf(3, 5), 9,
+            true},
+        {games::FairMarket, "mixed run", {{9, {CardOf(0, 8)}}, {10, {CardOf(1, 7), CardOf(3, 6)}}},
+            CardOf(1, 7), 9, true},
+        {games::FairMarket, "nothing on a stall", {{1, {CardOf(0, 6)}}, {10, {CardOf(1, 5)}}}, CardOf(1, 5),
+            1, false},
+        {games::FairMarket, "run to an empty pile", {{10, {CardOf(1, 7), CardOf(3, 6)}}}, CardOf(1, 7), 11,
+            true},
+        {games::NewFashioned, "2 on any Ace", {{1, {A2}}, {5, {two1}}}, two1, 1, true},
+        {games::NewFashioned, "6 on any 7", {{5, {CardOf(0, 6)}}, {6, {CardOf(3, 5)}}}, CardOf(3, 5), 5,
+            true},
+        {games::EightSphinxes, "an empty sphinx", {{1, {CardOf(0, 4)}}}, CardOf(0, 4), 12, false},
+        {games::EightSphinxes, "a sphinx topped by a fitting card",
+            {{13, {CardOf(2, 5)}}, {1, {CardOf(0, 4)}}}, CardOf(0, 4), 13, false},
+        {games::EightSphinxes, "King from a sphinx to a space", {{12, {CardOf(0, 12)}}}, CardOf(0, 12), 6,
+            true},
+        {games::EightSphinxes, "King from the waste to a space", {{1, {CardOf(0, 12)}}}, CardOf(0, 12), 6,
+            true},
+        {games::EightSphinxes, "King with its run to a space",
+            {{7, {CardOf(0, 3), CardOf(0, 12), CardOf(2, 11)}}}, CardOf(0, 12), 6, true},
+        {games::EightSphinxes, "Queen to a space", {{1, {CardOf(0, 11)}}}, CardOf(0, 11), 6, false},
+        {games::SwedishPacket, "mixed-suit run to a space",
+            {{5, {CardOf(0, 9), CardOf(0, 8), CardOf(2, 7), CardOf(2, 6)}}}, CardOf(2, 7), 6, true},
+        {games::SwedishPacket, "one lower, any suit", {{5, {CardOf(0, 9)}}, {6, {CardOf(2, 8)}}},
+            CardOf(2, 8), 5, true},
+        {games::Yukon, "out-of-sequence group on a card of the other colour",
+            {{0, {CardOf(0, 8), CardOf(0, 2)}}, {1, {CardOf(2, 9)}}}, CardOf(0, 8), 1, true},
+        {games::Yukon, "King with its cards to a space", {{1, {CardOf(0, 3), CardOf(0, 12), CardOf(1, 4)}}},
+            CardOf(0, 12), 0, true},
+        {games::Yukon, "Queen to a space", {{1, {CardOf(0, 11)}}}, CardOf(0, 11), 0, false},
+        {games::MerryTwos, "an Ace on the Two-to-King",
+            {{2, SuitRun(Spades, 1, RankKing)}, {10, {CardOf(Spades, 0)}}}, CardOf(Spades, 0), 2, true},
+        {games::MerryTwos, "a second Two on a full foundation",
+            {{2, twoToAce}, {11, {SecondDeck + CardOf(Spades, 1)}}}, SecondDeck + CardOf(Spades, 1), 2, false},
+        {games::NewFashioned, "nothing past the King",
+            {{1, {0, 14, 28, 42, 4, 18, 32, 46, 8, 22, 36, 50, 12}}, {5, {13}}}, 13, 1, false},
     });
 }
 
@@ -215,25 +215,25 @@ TEST(ColumnGames, WhatAPressPicksUp)
         int Card;
         PickAction Expected;
     } rows[] = {
-        { games::MerryTwos, { { 10, { CardOf(Spades, 3), CardOf(Spades, 2) } } }, CardOf(Spades, 3),
-            PickAction::Nothing },
-        { games::MerryTwos, { { 10, { CardOf(Spades, 3), CardOf(Spades, 2) } } }, CardOf(Spades, 2),
-            PickAction::PickUp },
-        { games::Fans, { { 5, { CardOf(Hearts, 12), CardOf(Hearts, 11) } } }, CardOf(Hearts, 12), PickAction::Nothing },
-        { games::LookOfFortune, { { 6, { CardOf(Clubs, 8), CardOf(Clubs, 7) } } }, CardOf(Clubs, 8),
-            PickAction::Nothing },
-        { games::Duke, { { 10, { CardOf(Hearts, 7), CardOf(Spades, 6) } } }, CardOf(Hearts, 7), PickAction::PickUp },
-        { games::Duke, { { 10, { CardOf(Hearts, 7), CardOf(Diamonds, 6) } } }, CardOf(Hearts, 7), PickAction::Nothing },
-        { games::Duke, { { 6, { CardOf(Hearts, 7), CardOf(Diamonds, 2) } } }, CardOf(Hearts, 7), PickAction::Nothing },
-        { games::Duke, { { 6, { CardOf(Hearts, 7), CardOf(Diamonds, 2) } } }, CardOf(Diamonds, 2), PickAction::PickUp },
-        { games::Threes, { { 6, { CardOf(Hearts, 1), CardOf(Hearts, 0), CardOf(Hearts, 12) } } }, CardOf(Hearts, 1),
-            PickAction::PickUp },
-        { games::SwedishPacket, { { 5, { CardOf(0, 8), CardOf(1, 7), CardOf(1, 6) } } }, CardOf(0, 8),
-            PickAction::PickUp },
-        { games::SwedishPacket, { { 6, { CardOf(3, 8), CardOf(2, 6), CardOf(2, 7) } } }, CardOf(3, 8),
-            PickAction::Nothing },
-        { games::Yukon, { { 2, { CardOf(0, 5), CardOf(1, 9), CardOf(3, 1), CardOf(0, 12) } } }, CardOf(1, 9),
-            PickAction::PickUp },
+        {games::MerryTwos, {{10, {CardOf(Spades, 3), CardOf(Spades, 2)}}}, CardOf(Spades, 3),
+            PickAction::Nothing},
+        {games::MerryTwos, {{10, {CardOf(Spades, 3), CardOf(Spades, 2)}}}, CardOf(Spades, 2),
+            PickAction::PickUp},
+        {games::Fans, {{5, {CardOf(Hearts, 12), CardOf(Hearts, 11)}}}, CardOf(Hearts, 12), PickAction::Nothing},
+        {games::LookOfFortune, {{6, {CardOf(Clubs, 8), CardOf(Clubs, 7)}}}, CardOf(Clubs, 8),
+            PickAction::Nothing},
+        {games::Duke, {{10, {CardOf(Hearts, 7), CardOf(Spades, 6)}}}, CardOf(Hearts, 7), PickAction::PickUp},
+        {games::Duke, {{10, {CardOf(Hearts, 7), CardOf(Diamonds, 6)}}}, CardOf(Hearts, 7), PickAction::Nothing},
+        {games::Duke, {{6, {CardOf(Hearts, 7), CardOf(Diamonds, 2)}}}, CardOf(Hearts, 7), PickAction::Nothing},
+        {games::Duke, {{6, {CardOf(Hearts, 7), CardOf(Diamonds, 2)}}}, CardOf(Diamonds, 2), PickAction::PickUp},
+        {games::Threes, {{6, {CardOf(Hearts, 1), CardOf(Hearts, 0), CardOf(Hearts, 12)}}}, CardOf(Hearts, 1),
+            PickAction::PickUp},
+        {games::SwedishPacket, {{5, {CardOf(0, 8), CardOf(1, 7), CardOf(1, 6)}}}, CardOf(0, 8),
+            PickAction::PickUp},
+        {games::SwedishPacket, {{6, {CardOf(3, 8), CardOf(2, 6), CardOf(2, 7)}}}, CardOf(3, 8),
+            PickAction::Nothing},
+        {games::Yukon, {{2, {CardOf(0, 5), CardOf(1, 9), CardOf(3, 1), CardOf(0, 12)}}}, CardOf(1, 9),
+            PickAction::PickUp},
     };
     for (const PickRow& row : rows) {
         Game g;
@@ -250,8 +250,8 @@ TEST(FirstDozen, LongestColumnsFitTheField)
 {
     struct Room {
         int Game, Down;
-    } rooms[] = { { games::BigHarp, 9 }, { games::Agnes, 6 }, { games::MerryTwos, 0 }, { games::Icebreaker, 4 },
-        { games::Duke, 0 }, { games::Threes, 2 } };
+   } rooms[] = {{games::BigHarp, 9}, {games::Agnes, 6}, {games::MerryTwos, 0}, {games::Icebreaker, 4},
+        {games::Duke, 0}, {games::Threes, 2}};
     for (const CardSizeTable& sizes : { DefaultCardSizes(), MakeCardSizes(86, 116) }) {
         for (const Room& room : rooms) {
             Game g;
@@ -295,10 +295,10 @@ TEST(FirstDozen, IcebreakerRefillsASpaceFromTheWaste)
         std::vector<int> Refill; // pile 6 afterwards
         int Stock, Waste;
     } cases[] = {
-        { { { 6, { ace } }, { 7, { eight } }, { 1, { CardOf(Diamonds, 2), waste } }, { 0, { CardOf(Clubs, 5) } } },
-            { waste }, 1, 1 },
-        { { { 6, { ace } }, { 7, { eight } }, { 0, { CardOf(Clubs, 5), stock } } }, { stock }, 1, 0 },
-        { { { 6, { ace } }, { 7, { eight } } }, {}, 0, 0 },
+        {{{6, {ace}}, {7, {eight}}, {1, {CardOf(Diamonds, 2), waste}}, {0, {CardOf(Clubs, 5)}}},
+            {waste}, 1, 1},
+        {{{6, {ace}}, {7, {eight}}, {0, {CardOf(Clubs, 5), stock}}}, {stock}, 1, 0},
+        {{{6, {ace}}, {7, {eight}}}, {}, 0, 0},
     };
     for (const Case& c : cases) {
         RecordingView view;
@@ -355,7 +355,7 @@ TEST(FirstDozen, AgnesStockFeedsTheReserveRow)
     SetUpAndDeal(g, games::Agnes, 8);
     TableState& t = g.T;
     const std::vector<std::vector<int>> after
-        = { { 2, 2, 2, 2, 2, 2, 2 }, { 3, 3, 3, 3, 3, 3, 3 }, { 4, 4, 3, 3, 3, 3, 3 }, { 4, 4, 3, 3, 3, 3, 3 } };
+        = {{2, 2, 2, 2, 2, 2, 2}, {3, 3, 3, 3, 3, 3, 3}, {4, 4, 3, 3, 3, 3, 3}, {4, 4, 3, 3, 3, 3, 3}};
     for (const auto& counts : after) {
         const int top = TopCard(t, 0);
         if (top != -1)
@@ -492,7 +492,7 @@ TEST(OpenGames, NewFashionedDealsOntoEveryPileEmptyOrNot)
     TableState& t = g.T;
     EXPECT_EQ(StockWasteLabelText(t), "Stock: 42");
     const int moved = CardsOf(t, 7)[0];
-    Arrange(t, { { 0, CardsOf(t, 0) }, { 5, CardsOf(t, 5) }, { 6, CardsOf(t, 6) }, { 8, { moved } } });
+    Arrange(t, {{0, CardsOf(t, 0)}, {5, CardsOf(t, 5)}, {6, CardsOf(t, 6)}, {8, {moved}}});
     for (int press = 0; press < 7; ++press)
         Left(g, CardsOf(t, 0).back());
     EXPECT_EQ(t.PileAt(0).Count, 0);
@@ -543,9 +543,9 @@ TEST(OpenGames, ParterreFinishesOnlyWithEmptyBenches)
                 home.push_back(CardOf(s, rank));
             piles.push_back({ 6 + s, home });
         }
-        piles.push_back({ 10, { CardOf(2, RankKing) } });
-        piles.push_back({ 11, { CardOf(3, RankKing) } });
-        piles.push_back({ benchCard ? 2 : 12, { CardOf(3, RankQueen) } });
+        piles.push_back({10, {CardOf(2, RankKing)}});
+        piles.push_back({11, {CardOf(3, RankKing)}});
+        piles.push_back({benchCard ? 2 : 12, {CardOf(3, RankQueen)}});
         Arrange(t, piles);
         AutoFinish(g);
         EXPECT_EQ(t.PileAt(10).Count, benchCard ? 1 : 0) << benchCard;
@@ -561,7 +561,7 @@ TEST(OpenGames, DogsGoBackToTheBasket)
     EXPECT_EQ(*RedealsLeftLabelText(t), "Redeals Left: 2");
     EXPECT_EQ(StockWasteLabelText(t), "Stock: 48  Waste: 0");
     const int a = CardOf(0, 4), b = CardOf(1, 9), c = CardOf(2, 2), d = CardOf(3, 7), e = CardOf(0, 11);
-    Arrange(t, { { 1, { a, b } }, { 6, { c, d } }, { 8, { e } } });
+    Arrange(t, {{1, {a, b}}, {6, {c, d}}, {8, {e}}});
     g.Undo.Clear();
     g.Undo.Push(t);
     const TableState before = t;
@@ -584,7 +584,7 @@ TEST(OpenGames, DogsGoBackToTheBasket)
     EXPECT_TRUE(t.Cards == before.Cards);
     EXPECT_EQ(t.Rules.StockPass, 1);
     // After the last turn the press does nothing, even with dogs out.
-    Arrange(t, { { 6, { c } } });
+    Arrange(t, {{6, {c}}});
     t.Rules.StockPass = 3;
     LeftPile(g, 0);
     EXPECT_EQ(CardsOf(t, 6), std::vector<int>{ c });
@@ -617,8 +617,8 @@ TEST(BakersDozen, TopCardsOnlyAndSpacesStayEmpty)
               otherKing = CardOf(Diamonds, RankKing);
     const int four = CardOf(Clubs, 3), lastKing = CardOf(Clubs, RankKing);
     Arrange(t,
-        { { 4, { king, queen } }, { 5, { CardOf(Diamonds, 4), four } }, { 7, { otherKing } },
-            { 8, { CardOf(Spades, 1), lastKing } } });
+        {{4, {king, queen}}, {5, {CardOf(Diamonds, 4), four}}, {7, {otherKing}},
+            {8, {CardOf(Spades, 1), lastKing}}});
     EXPECT_EQ(PickRule(t, king), PickAction::Nothing) << "a legal run is not picked";
     EXPECT_EQ(Ask(t, queen, 7), 7) << "a Queen of any suit on any King";
     EXPECT_EQ(Ask(t, four, 6), -1);
@@ -635,7 +635,7 @@ TEST(FortyThieves, OneCardAtATimeAndTwoFoundationsPerSuit)
     for (int r = RankAce; r <= RankKing; ++r)
         spades.push_back(CardOf(Spades, r));
     const int nine = CardOf(Hearts, 8), eight = CardOf(Hearts, 7), secondAce = SecondDeck + CardOf(Spades, RankAce);
-    Arrange(t, { { 2, spades }, { 10, { nine, eight } }, { 1, { secondAce } } });
+    Arrange(t, {{2, spades}, {10, {nine, eight}}, {1, {secondAce}}});
     EXPECT_EQ(PickRule(t, nine), PickAction::Nothing);
     EXPECT_EQ(Ask(t, eight, 11), 11) << "any card fills a space";
     EXPECT_EQ(Ask(t, secondAce, 3), 3);
@@ -650,7 +650,7 @@ TEST(FlowerGarden, EveryBouquetCardPlaysButNoneGoesBack)
     TableState& t = g.T;
     const int ace = CardOf(Hearts, RankAce), five = CardOf(Clubs, 4), six = CardOf(Diamonds, 5);
     const int under = CardOf(Spades, 9);
-    Arrange(t, { { 10, { ace } }, { 11, { five } }, { 4, { under, six } } });
+    Arrange(t, {{10, {ace}}, {11, {five}}, {4, {under, six}}});
     EXPECT_EQ(Ask(t, ace, 0), 0);
     EXPECT_EQ(Ask(t, five, 4), 4);
     EXPECT_EQ(Ask(t, five, 12), -1) << "an emptied bouquet place takes nothing";
@@ -695,9 +695,9 @@ TEST_P(ReserveRefill, AnEmptiedPileTakesTheReserveTopInTheSameAction)
     SetUpAndDeal(g, rc.Game, 11);
     TableState& t = g.T;
     const int five = CardOf(Hearts, 4), six = CardOf(Hearts, 5), hidden = CardOf(Clubs, 1), top = CardOf(Clubs, 2);
-    PileCards piles{ { rc.Foundation, { five } }, { rc.Pile, { six } }, { rc.Reserve, { hidden, top } } };
+    PileCards piles{{rc.Foundation, {five}}, {rc.Pile, {six}}, {rc.Reserve, {hidden, top}}};
     for (int p = rc.Pile + 1, k = 0; p <= rc.LastPile; ++p, ++k)
-        piles.push_back({ p, { CardOf(Diamonds, k) } });
+        piles.push_back({p, {CardOf(Diamonds, k)}});
     Arrange(t, piles, { hidden });
     Rebase(g);
     const TableState before = t;
@@ -710,7 +710,7 @@ TEST_P(ReserveRefill, AnEmptiedPileTakesTheReserveTopInTheSameAction)
     UndoMove(g);
     EXPECT_TRUE(SameCardsAndPiles(t, before));
     // With the reserve gone, any card or run fills the space.
-    Arrange(t, { { rc.Foundation, { five } }, { 1, { CardOf(Spades, 8) } } });
+    Arrange(t, {{rc.Foundation, {five}}, {1, {CardOf(Spades, 8)}}});
     EXPECT_EQ(Ask(t, CardOf(Spades, 8), rc.Pile), rc.Pile);
 }
 
@@ -725,8 +725,8 @@ TEST(EagleWing, WingsBuildInSuitAroundTheCorner)
     TableState& t = g.T;
     const int king = CardOf(Hearts, RankKing), queen = CardOf(Spades, RankQueen);
     Arrange(t,
-        { { 7, { CardOf(Hearts, RankAce) } }, { 8, { CardOf(Diamonds, RankKing) } }, { 1, { king } }, { 9, { queen } },
-            { 6, { 1 } } });
+        {{7, {CardOf(Hearts, RankAce)}}, {8, {CardOf(Diamonds, RankKing)}}, {1, {king}}, {9, {queen}},
+            {6, {1}}});
     EXPECT_EQ(Ask(t, king, 7), 7) << "a King on the Ace of its suit";
     EXPECT_EQ(Ask(t, queen, 8), -1) << "a Queen only on the King of its suit";
     EXPECT_EQ(Ask(t, queen, 10), -1) << "the trunk still holds a card";
@@ -739,8 +739,8 @@ TEST(Chameleon, RunsMoveWholeRegardlessOfSuit)
     TableState& t = g.T;
     const int seven = CardOf(Spades, 6), king = CardOf(Hearts, RankKing);
     Arrange(t,
-        { { 7, { seven, CardOf(Hearts, 5), CardOf(Clubs, 4) } }, { 8, { CardOf(Diamonds, 7) } },
-            { 9, { CardOf(Clubs, RankAce) } }, { 1, { king } }, { 6, { CardOf(Diamonds, 2) } } });
+        {{7, {seven, CardOf(Hearts, 5), CardOf(Clubs, 4)}}, {8, {CardOf(Diamonds, 7)}},
+            {9, {CardOf(Clubs, RankAce)}}, {1, {king}}, {6, {CardOf(Diamonds, 2)}}});
     EXPECT_EQ(PickRule(t, seven), PickAction::PickUp);
     EXPECT_EQ(Ask(t, seven, 8), 8);
     EXPECT_EQ(Ask(t, king, 9), 9) << "a King on an Ace of any suit";

@@ -27,17 +27,17 @@ std::vector<int> Cards(int first, int count)
 TEST(CrossGames, DealtPiles)
 {
     ExpectDealt({
-        { games::FourSeasons, { 46, 0, 1, 0, 0, 0, 1, 1, 1, 1, 1 } },
-        { games::ShiftedCross, { 28, 0, 0, 0, 0, 0, 0, 6, 6, 6, 6 } },
-        { games::Sun, { 1, 1, 1, 1, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4 } },
-        { games::FirstAndLast, { 5, 5, 5, 5, 5, 5, 5, 5, 1, 0, 0, 0, 0, 0, 0, 0, 63, 0 } },
-        { games::WindMill, { 95, 0, 1, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::Sultan, { 87, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::WomensKingdom, { 34, 0, 0, 0, 0, 0, 13, 1, 1, 1, 1, 1 } },
-        { games::KingsCorners, { 36, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 } },
-        { games::Octagon, { 76, 0, 1, 1, 1, 1, 1, 1, 1, 1, 5, 5, 5, 5 } },
-        { games::Crescent, { 1, 1, 1, 1, 1, 1, 1, 1, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6 } },
-        { games::Osmosis, { 35, 0, 1, 0, 0, 0, 4, 4, 4, 4 } },
+        {games::FourSeasons, {46, 0, 1, 0, 0, 0, 1, 1, 1, 1, 1}},
+        {games::ShiftedCross, {28, 0, 0, 0, 0, 0, 0, 6, 6, 6, 6}},
+        {games::Sun, {1, 1, 1, 1, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
+        {games::FirstAndLast, {5, 5, 5, 5, 5, 5, 5, 5, 1, 0, 0, 0, 0, 0, 0, 0, 63, 0}},
+        {games::WindMill, {95, 0, 1, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::Sultan, {87, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::WomensKingdom, {34, 0, 0, 0, 0, 0, 13, 1, 1, 1, 1, 1}},
+        {games::KingsCorners, {36, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {games::Octagon, {76, 0, 1, 1, 1, 1, 1, 1, 1, 1, 5, 5, 5, 5}},
+        {games::Crescent, {1, 1, 1, 1, 1, 1, 1, 1, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6}},
+        {games::Osmosis, {35, 0, 1, 0, 0, 0, 4, 4, 4, 4}},
     });
 }
 
@@ -86,54 +86,54 @@ TEST(CrossGames, DealtBaseCards)
 TEST(CrossGames, Drops)
 {
     ExpectDrops({
-        { games::FourSeasons, "King on Ace", { { 6, { CardOf(Spades, 0) } }, { 7, { CardOf(Hearts, 12) } } },
-            CardOf(Hearts, 12), 6, true, 4 },
-        { games::FourSeasons, "7 on 8 of any suit", { { 6, { CardOf(Spades, 7) } }, { 7, { CardOf(Spades, 6) } } },
-            CardOf(Spades, 6), 6, true, 4 },
-        { games::FourSeasons, "7 on 6", { { 6, { CardOf(Spades, 5) } }, { 7, { CardOf(Diamonds, 6) } } },
-            CardOf(Diamonds, 6), 6, false, 4 },
-        { games::FourSeasons, "an empty foundation takes a 5", { { 6, { CardOf(Spades, 5) } } }, CardOf(Spades, 5), 3,
-            false, 4 },
-        { games::FourSeasons, "a 5 of any suit", { { 6, { CardOf(Clubs, 4) } } }, CardOf(Clubs, 4), 3, true, 4 },
-        { games::ShiftedCross, "one card to the hub", { { 7, { CardOf(Hearts, 7) } } }, CardOf(Hearts, 7), 6, true },
-        { games::ShiftedCross, "no run to the hub", { { 7, { CardOf(Hearts, 7), CardOf(Spades, 6) } } },
-            CardOf(Hearts, 7), 6, false },
-        { games::ShiftedCross, "the hub is taken", { { 6, { CardOf(Clubs, 2) } }, { 7, { CardOf(Hearts, 7) } } },
-            CardOf(Hearts, 7), 6, false },
-        { games::ShiftedCross, "back from the hub", { { 6, { CardOf(Clubs, 6) } }, { 7, { CardOf(Hearts, 7) } } },
-            CardOf(Clubs, 6), 7, true },
-        { games::Sun, "one lower, same suit", { { 4, { CardOf(0, 7) } }, { 5, { CardOf(0, 6) } } }, CardOf(0, 6), 4,
-            true },
-        { games::Sun, "one higher, same suit", { { 4, { CardOf(0, 7) } }, { 5, { CardOf(0, 8) } } }, CardOf(0, 8), 4,
-            true },
-        { games::Sun, "one higher, other suit", { { 4, { CardOf(0, 7) } }, { 5, { CardOf(1, 8) } } }, CardOf(1, 8), 4,
-            false },
-        { games::Sun, "an Ace on its King", { { 4, { CardOf(0, 12) } }, { 5, { CardOf(0, 0) } } }, CardOf(0, 0), 4,
-            true },
-        { games::FirstAndLast, "King to a space", { { 17, { CardOf(0, 12) } } }, CardOf(0, 12), 0, false },
-        { games::Sultan, "an Ace of its suit onto the Sultan",
-            { { 10, { CardOf(2, 12) } }, { 1, { CardOf(2, 0) + SecondDeck } } }, CardOf(2, 0) + SecondDeck, 10, false },
-        { games::Sultan, "waste card to an empty divan place", { { 1, { CardOf(0, 4) } } }, CardOf(0, 4), 11, true },
-        { games::Sultan, "divan card to another empty place", { { 12, { CardOf(0, 4) } } }, CardOf(0, 4), 11, true },
-        { games::Sultan, "a second card onto a divan place", { { 11, { CardOf(1, 5) } }, { 1, { CardOf(0, 4) } } },
-            CardOf(0, 4), 11, false },
-        { games::Sultan, "a Queen on the Ace foundation's Jack", { { 9, SuitRun(2, 0, 10) }, { 1, { CardOf(2, 11) } } },
-            CardOf(2, 11), 9, true },
-        { games::KingsCorners, "waste card to an empty cell", { { 1, { CardOf(0, 4) } } }, CardOf(0, 4), 6, true },
-        { games::KingsCorners, "another cell's card to an empty cell", { { 7, { CardOf(0, 4) } } }, CardOf(0, 4), 6,
-            false },
-        { games::KingsCorners, "waste card onto a filled cell", { { 6, { CardOf(1, 5) } }, { 1, { CardOf(0, 4) } } },
-            CardOf(0, 4), 6, false },
-        { games::Crescent, "King foundation takes its Queen", { { 4, { 12 } }, { 8, { 11 } } }, 11, 4, true },
-        { games::Crescent, "King foundation refuses another Queen", { { 4, { 12 } }, { 8, { 24 } } }, 24, 4, false },
-        { games::Crescent, "Ace foundation takes its 2", { { 0, { 0 } }, { 8, { 1 } } }, 1, 0, true },
-        { games::Crescent, "Ace on its King", { { 8, { 25 } }, { 9, { 13 } } }, 13, 8, true },
-        { games::Crescent, "King on its Ace", { { 8, { 13 } }, { 9, { 25 } } }, 25, 8, true },
-        { games::Crescent, "empty pile refuses", { { 9, { 25 } } }, 25, 8, false },
-        { games::Crescent, "full Ace foundation refuses the other Ace",
-            { { 0, { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 } }, { 8, { 52 } } }, 52, 0, false },
-        { games::Crescent, "full King foundation refuses the other King",
-            { { 4, { 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0 } }, { 8, { 64 } } }, 64, 4, false },
+        {games::FourSeasons, "King on Ace", {{6, {CardOf(Spades, 0)}}, {7, {CardOf(Hearts, 12)}}},
+            CardOf(Hearts, 12), 6, true, 4},
+        {games::FourSeasons, "7 on 8 of any suit", {{6, {CardOf(Spades, 7)}}, {7, {CardOf(Spades, 6)}}},
+            CardOf(Spades, 6), 6, true, 4},
+        {games::FourSeasons, "7 on 6", {{6, {CardOf(Spades, 5)}}, {7, {CardOf(Diamonds, 6)}}},
+            CardOf(Diamonds, 6), 6, false, 4},
+        {games::FourSeasons, "an empty foundation takes a 5", {{6, {CardOf(Spades, 5)}}}, CardOf(Spades, 5), 3,
+            false, 4},
+        {games::FourSeasons, "a 5 of any suit", {{6, {CardOf(Clubs, 4)}}}, CardOf(Clubs, 4), 3, true, 4},
+        {games::ShiftedCross, "one card to the hub", {{7, {CardOf(Hearts, 7)}}}, CardOf(Hearts, 7), 6, true},
+        {games::ShiftedCross, "no run to the hub", {{7, {CardOf(Hearts, 7), CardOf(Spades, 6)}}},
+            CardOf(Hearts, 7), 6, false},
+        {games::ShiftedCross, "the hub is taken", {{6, {CardOf(Clubs, 2)}}, {7, {CardOf(Hearts, 7)}}},
+            CardOf(Hearts, 7), 6, false},
+        {games::ShiftedCross, "back from the hub", {{6, {CardOf(Clubs, 6)}}, {7, {CardOf(Hearts, 7)}}},
+            CardOf(Clubs, 6), 7, true},
+        {games::Sun, "one lower, same suit", {{4, {CardOf(0, 7)}}, {5, {CardOf(0, 6)}}}, CardOf(0, 6), 4,
+            true},
+        {games::Sun, "one higher, same suit", {{4, {CardOf(0, 7)}}, {5, {CardOf(0, 8)}}}, CardOf(0, 8), 4,
+            true},
+        {games::Sun, "one higher, other suit", {{4, {CardOf(0, 7)}}, {5, {CardOf(1, 8)}}}, CardOf(1, 8), 4,
+            false},
+        {games::Sun, "an Ace on its King", {{4, {CardOf(0, 12)}}, {5, {CardOf(0, 0)}}}, CardOf(0, 0), 4,
+            true},
+        {games::FirstAndLast, "King to a space", {{17, {CardOf(0, 12)}}}, CardOf(0, 12), 0, false},
+        {games::Sultan, "an Ace of its suit onto the Sultan",
+            {{10, {CardOf(2, 12)}}, {1, {CardOf(2, 0) + SecondDeck}}}, CardOf(2, 0) + SecondDeck, 10, false},
+        {games::Sultan, "waste card to an empty divan place", {{1, {CardOf(0, 4)}}}, CardOf(0, 4), 11, true},
+        {games::Sultan, "divan card to another empty place", {{12, {CardOf(0, 4)}}}, CardOf(0, 4), 11, true},
+        {games::Sultan, "a second card onto a divan place", {{11, {CardOf(1, 5)}}, {1, {CardOf(0, 4)}}},
+            CardOf(0, 4), 11, false},
+        {games::Sultan, "a Queen on the Ace foundation's Jack", {{9, SuitRun(2, 0, 10)}, {1, {CardOf(2, 11)}}},
+            CardOf(2, 11), 9, true},
+        {games::KingsCorners, "waste card to an empty cell", {{1, {CardOf(0, 4)}}}, CardOf(0, 4), 6, true},
+        {games::KingsCorners, "another cell's card to an empty cell", {{7, {CardOf(0, 4)}}}, CardOf(0, 4), 6,
+            false},
+        {games::KingsCorners, "waste card onto a filled cell", {{6, {CardOf(1, 5)}}, {1, {CardOf(0, 4)}}},
+            CardOf(0, 4), 6, false},
+        {games::Crescent, "King foundation takes its Queen", {{4, {12}}, {8, {11}}}, 11, 4, true},
+        {games::Crescent, "King foundation refuses another Queen", {{4, {12}}, {8, {24}}}, 24, 4, false},
+        {games::Crescent, "Ace foundation takes its 2", {{0, {0}}, {8, {1}}}, 1, 0, true},
+        {games::Crescent, "Ace on its King", {{8, {25}}, {9, {13}}}, 13, 8, true},
+        {games::Crescent, "King on its Ace", {{8, {13}}, {9, {25}}}, 25, 8, true},
+        {games::Crescent, "empty pile refuses", {{9, {25}}}, 25, 8, false},
+        {games::Crescent, "full Ace foundation refuses the other Ace",
+            {{0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, {8, {52}}}, 52, 0, false},
+        {games::Crescent, "full King foundation refuses the other King",
+            {{4, {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}}, {8, {64}}}, 64, 4, false},
     });
 }
 
@@ -148,7 +148,7 @@ TEST(FirstAndLast, AFoundationOneShortCallsItsLastCardHome)
     t.Opt.Autoplay = false; // finishing by itself would serve the foundations too
     // Foundation 9 holds Ace..Queen; pile 1 holds a King under a Five that
     // moves onto a Six of the other colour.
-    Arrange(t, { { 9, SuitRun(0, 0, 11) }, { 1, { CardOf(1, 12), CardOf(2, 4) } }, { 2, { CardOf(0, 5) } } });
+    Arrange(t, {{9, SuitRun(0, 0, 11)}, {1, {CardOf(1, 12), CardOf(2, 4)}}, {2, {CardOf(0, 5)}}});
     Rebase(g);
     view.Events.clear();
     Drag(g, CardOf(2, 4), 2);
@@ -170,8 +170,8 @@ TEST(FirstAndLast, OneFoundationServedPerMove)
     // Foundation 8 gets its twelfth card from pile 3, which leaves pile 3
     // with one card while foundation 11 already has twelve.
     Arrange(t,
-        { { 8, SuitRun(0, 0, 10) }, { 11, SuitRun(1, 0, 11) }, { 0, { CardOf(2, 12) } },
-            { 3, { CardOf(3, 12), CardOf(2, 11) } }, { 5, { CardOf(3, 5) } } });
+        {{8, SuitRun(0, 0, 10)}, {11, SuitRun(1, 0, 11)}, {0, {CardOf(2, 12)}},
+            {3, {CardOf(3, 12), CardOf(2, 11)}}, {5, {CardOf(3, 5)}}});
     Rebase(g);
     Drag(g, CardOf(2, 11), 8);
     EXPECT_EQ(t.PileAt(8).Count, 13) << "foundation 8 served from pile 0";
@@ -192,9 +192,9 @@ TEST(WindMill, CentreAndCornersStopWhereTheyAreFull)
     TableState& t = g.T;
     const int king = CardOf(3, 12) + SecondDeck, ace = CardOf(0, 0) + SecondDeck;
 
-    Arrange(t, { { 2, Cards(0, 51) }, { 1, { king } } });
+    Arrange(t, {{2, Cards(0, 51)}, {1, {king}}});
     EXPECT_EQ(Ask(t, king, 2), 2) << "the 52nd card";
-    Arrange(t, { { 2, Cards(0, 52) }, { 1, { ace } } });
+    Arrange(t, {{2, Cards(0, 52)}, {1, {ace}}});
     EXPECT_EQ(Ask(t, ace, 2), -1) << "a full centre";
     Rebase(g);
     Right(g, ace);
@@ -203,12 +203,12 @@ TEST(WindMill, CentreAndCornersStopWhereTheyAreFull)
     // A corner down to its Ace refuses a King, and takes an Ace again once
     // its own has gone to the centre.
     const std::vector<int> corner = SuitRun(0, 12, 0, 1);
-    Arrange(t, { { 2, SuitRun(1, 0, 12) }, { 3, corner }, { 1, { king } } });
+    Arrange(t, {{2, SuitRun(1, 0, 12)}, {3, corner}, {1, {king}}});
     EXPECT_EQ(Ask(t, king, 3), -1);
     Rebase(g);
     Drag(g, corner.back(), 2);
     EXPECT_EQ(CardsOf(t, 2).back(), corner.back());
-    Arrange(t, { { 3, SuitRun(0, 12, 1, 1) }, { 1, { CardOf(2, 0) } } });
+    Arrange(t, {{3, SuitRun(0, 12, 1, 1)}, {1, {CardOf(2, 0)}}});
     EXPECT_EQ(Ask(t, CardOf(2, 0), 3), 3);
 }
 
@@ -224,18 +224,18 @@ TEST(WindMill, WhoMayGoWhere)
         int Pile;
         bool Accepted;
     } rows[] = {
-        { "a corner's Two onto another corner's Three", { { 3, SuitRun(0, 12, 1) }, { 4, SuitRun(1, 12, 2) } },
-            CardOf(0, 1), 4, false },
-        { "a corner's Two onto the centre's Ace", { { 3, SuitRun(0, 12, 1) }, { 2, { CardOf(1, 0) } } }, CardOf(0, 1),
-            2, true },
-        { "the centre's King onto an empty corner", { { 2, SuitRun(0, 0, 12) } }, CardOf(0, 12), 5, false },
-        { "the centre's King onto an empty sail", { { 2, SuitRun(0, 0, 12) } }, CardOf(0, 12), 7, false },
-        { "a waste King onto an empty corner", { { 1, { CardOf(0, 12) } } }, CardOf(0, 12), 5, true },
-        { "the waste's card onto an empty sail", { { 1, { CardOf(0, 4) } } }, CardOf(0, 4), 7, true },
-        { "a sail's card onto an empty sail", { { 8, { CardOf(0, 4) } } }, CardOf(0, 4), 7, false },
-        { "a corner's card onto an empty sail", { { 3, { CardOf(0, 12) } } }, CardOf(0, 12), 7, false },
-        { "a waste card onto a filled sail", { { 7, { CardOf(0, 5) } }, { 1, { CardOf(1, 4) } } }, CardOf(1, 4), 7,
-            false },
+        {"a corner's Two onto another corner's Three", {{3, SuitRun(0, 12, 1)}, {4, SuitRun(1, 12, 2)}},
+            CardOf(0, 1), 4, false},
+        {"a corner's Two onto the centre's Ace", {{3, SuitRun(0, 12, 1)}, {2, {CardOf(1, 0)}}}, CardOf(0, 1),
+            2, true},
+        {"the centre's King onto an empty corner", {{2, SuitRun(0, 0, 12)}}, CardOf(0, 12), 5, false},
+        {"the centre's King onto an empty sail", {{2, SuitRun(0, 0, 12)}}, CardOf(0, 12), 7, false},
+        {"a waste King onto an empty corner", {{1, {CardOf(0, 12)}}}, CardOf(0, 12), 5, true},
+        {"the waste's card onto an empty sail", {{1, {CardOf(0, 4)}}}, CardOf(0, 4), 7, true},
+        {"a sail's card onto an empty sail", {{8, {CardOf(0, 4)}}}, CardOf(0, 4), 7, false},
+        {"a corner's card onto an empty sail", {{3, {CardOf(0, 12)}}}, CardOf(0, 12), 7, false},
+        {"a waste card onto a filled sail", {{7, {CardOf(0, 5)}}, {1, {CardOf(1, 4)}}}, CardOf(1, 4), 7,
+            false},
     };
     for (const Row& row : rows) {
         Arrange(t, row.Table);
@@ -255,7 +255,7 @@ TEST(WomensKingdom, AQueenSendsFiveReserveCardsUnderTheStock)
     std::vector<int> all = reserve;
     all.insert(all.end(), reserveTail.begin(), reserveTail.end());
     const std::vector<int> stock = { CardOf(3, 0), CardOf(3, 1), CardOf(3, 2) };
-    Arrange(t, { { 6, all }, { 0, stock }, { 1, { CardOf(0, 11) } } }, stock);
+    Arrange(t, {{6, all}, {0, stock}, {1, {CardOf(0, 11)}}}, stock);
     Rebase(g);
     const TableState before = t;
     view.Events.clear();
@@ -284,15 +284,15 @@ TEST(WomensKingdom, WhichQueenMovesTurnTheReserve)
         int From;
         bool Turns;
     } rows[] = {
-        { "from the reserve onto the tableau", 6, true },
-        { "from the waste onto the tableau", 1, false },
-        { "from another tableau pile", 8, false },
+        {"from the reserve onto the tableau", 6, true},
+        {"from the waste onto the tableau", 1, false},
+        {"from another tableau pile", 8, false},
     };
     for (const Row& row : rows) {
         std::vector<int> reserve = SuitRun(1, 0, 5);
         if (row.From == 6) reserve.push_back(queen);
-        PileCards table = { { 6, reserve }, { 7, { king } } };
-        if (row.From != 6) table.push_back({ row.From, { queen } });
+        PileCards table = {{6, reserve}, {7, {king}}};
+        if (row.From != 6) table.push_back({row.From, {queen}});
         Arrange(t, table);
         Rebase(g);
         Drag(g, queen, 7);
@@ -301,7 +301,7 @@ TEST(WomensKingdom, WhichQueenMovesTurnTheReserve)
     }
     // With the reserve empty a Queen sent home turns nothing and Undo still
     // brings it back.
-    Arrange(t, { { 1, { queen } } });
+    Arrange(t, {{1, {queen}}});
     Rebase(g);
     Right(g, queen);
     EXPECT_EQ(CardsOf(t, 2), std::vector<int>{ queen });
@@ -315,15 +315,15 @@ TEST(KingsCorners, Won)
     // Kings Corners: 0 stock, 1 waste, 2..5 foundations, 6..21 cells.
     Game k;
     SetUpAndDeal(k, games::KingsCorners, 1);
-    const PileCards courts = { { 2, SuitRun(0, 0, 4) }, { 6, { CardOf(0, 12) } }, { 9, { CardOf(1, 11) } },
-        { 14, { CardOf(2, 10) } }, { 20, { CardOf(3, 12) } }, { 21, { CardOf(1, 10) } } };
+    const PileCards courts = {{2, SuitRun(0, 0, 4)}, {6, {CardOf(0, 12)}}, {9, {CardOf(1, 11)}},
+        {14, {CardOf(2, 10)}}, {20, {CardOf(3, 12)}}, {21, {CardOf(1, 10)}}};
     Arrange(k.T, courts);
     EXPECT_TRUE(IsWon(k.T)) << "five court cards, foundations stopped anywhere";
     PileCards more = courts;
-    more.push_back({ 1, { CardOf(2, 12) } });
+    more.push_back({1, {CardOf(2, 12)}});
     Arrange(k.T, more);
     EXPECT_FALSE(IsWon(k.T)) << "a card left in the waste";
-    more.back() = { 7, { CardOf(2, 9) } };
+    more.back() = {7, {CardOf(2, 9)}};
     Arrange(k.T, more);
     EXPECT_FALSE(IsWon(k.T)) << "a Ten in the grid";
 }
@@ -338,8 +338,8 @@ TEST(Octagon, AnEmptyCornerTakesThreeCardsThroughTheWaste)
     const std::vector<int> stock = SuitRun(1, 0, 9, 1);
     const int waste = CardOf(2, 7);
     Arrange(t,
-        { { 2, { CardOf(0, 0) } }, { 12, { CardOf(0, 1) } }, { 1, { waste } }, { 0, stock }, { 10, { CardOf(3, 3) } },
-            { 11, { CardOf(3, 4) } }, { 13, { CardOf(3, 5) } } },
+        {{2, {CardOf(0, 0)}}, {12, {CardOf(0, 1)}}, {1, {waste}}, {0, stock}, {10, {CardOf(3, 3)}},
+            {11, {CardOf(3, 4)}}, {13, {CardOf(3, 5)}}},
         stock);
     Rebase(g);
     const TableState before = t;
@@ -355,8 +355,8 @@ TEST(Octagon, AnEmptyCornerTakesThreeCardsThroughTheWaste)
 
     // Nothing to refill with: the corner stays empty and takes any card.
     Arrange(t,
-        { { 2, { CardOf(0, 0) } }, { 12, { CardOf(0, 1) } }, { 10, { CardOf(3, 3) } }, { 11, { CardOf(3, 4) } },
-            { 13, { CardOf(3, 5) } } });
+        {{2, {CardOf(0, 0)}}, {12, {CardOf(0, 1)}}, {10, {CardOf(3, 3)}}, {11, {CardOf(3, 4)}},
+            {13, {CardOf(3, 5)}}});
     Rebase(g);
     t.Opt.Sound = true;
     view.Events.clear();
@@ -427,7 +427,7 @@ TEST(Crescent, DealButtonBringsEachBottomCardToTheTop)
     DealButton(g);
     EXPECT_TRUE(t.Cards == spent.Cards);
     // A pile of one card stays as it is.
-    Arrange(t, { { 8, { CardOf(1, 4) } } });
+    Arrange(t, {{8, {CardOf(1, 4)}}});
     t.Rules.TableRedealsUsed = 0;
     DealButton(g);
     EXPECT_EQ(t.CardAt(CardOf(1, 4)).Order, 0);
@@ -442,12 +442,12 @@ TEST(Osmosis, ALowerFoundationFollowsTheRanksAboveIt)
     const int seven = 6;
     const int heart2 = CardOf(Hearts, 1), spade7 = CardOf(Spades, seven), club7 = CardOf(Clubs, seven);
     const int spade9 = CardOf(Spades, 8), heart9 = CardOf(Hearts, 8);
-    Arrange(t, { { 2, { CardOf(Hearts, seven) } }, { 6, { heart2 } }, { 7, { spade7 } }, { 8, { club7 } } });
+    Arrange(t, {{2, {CardOf(Hearts, seven)}}, {6, {heart2}}, {7, {spade7}}, {8, {club7}}});
     t.Rules.StartRank = seven;
     EXPECT_EQ(Ask(t, heart2, 2), 2) << "the first foundation takes any card of its suit";
     EXPECT_EQ(Ask(t, spade7, 3), 3);
     EXPECT_EQ(Ask(t, club7, 4), -1) << "pile 3 has not started";
-    Arrange(t, { { 2, { CardOf(Hearts, seven) } }, { 3, { spade7 } }, { 6, { spade9 } }, { 7, { heart9 } } });
+    Arrange(t, {{2, {CardOf(Hearts, seven)}}, {3, {spade7}}, {6, {spade9}}, {7, {heart9}}});
     EXPECT_EQ(Ask(t, spade9, 3), -1) << "no Nine above yet";
     Left(g, heart9);
     DropOn(g, 2);

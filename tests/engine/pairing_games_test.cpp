@@ -18,42 +18,42 @@ using namespace test;
 TEST(PairingGames, DealtPiles)
 {
     ExpectDealt({
-        { games::Golf, { 5, 5, 5, 5, 5, 5, 5, 16, 1 } },
-        { games::BlackHole, { 1, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3 } },
-        { games::AcesUp, { 48, 1, 1, 1, 1, 0 } },
-        { games::Pyramid, { 24, 0, 28, 0 } },
-        { games::MonteCarlo, { 27, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0 } },
-        { games::RoyalMarriage,
-            { 51, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
+        {games::Golf, {5, 5, 5, 5, 5, 5, 5, 16, 1}},
+        {games::BlackHole, {1, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3}},
+        {games::AcesUp, {48, 1, 1, 1, 1, 0}},
+        {games::Pyramid, {24, 0, 28, 0}},
+        {games::MonteCarlo, {27, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0}},
+        {games::RoyalMarriage,
+            {51, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
     });
 }
 
 TEST(PairingGames, Drops)
 {
     ExpectDrops({
-        { games::Golf, "5 on 6", { { 8, { CardOf(Spades, 5) } }, { 0, { CardOf(Hearts, 4) } } }, CardOf(Hearts, 4), 8,
-            true },
-        { games::Golf, "7 on 6", { { 8, { CardOf(Spades, 5) } }, { 0, { CardOf(Hearts, 6) } } }, CardOf(Hearts, 6), 8,
-            true },
-        { games::Golf, "6 on 6", { { 8, { CardOf(Spades, 5) } }, { 0, { CardOf(Hearts, 5) } } }, CardOf(Hearts, 5), 8,
-            false },
-        { games::Golf, "8 on 6", { { 8, { CardOf(Spades, 5) } }, { 0, { CardOf(Hearts, 7) } } }, CardOf(Hearts, 7), 8,
-            false },
-        { games::Golf, "Q on K", { { 8, { CardOf(Spades, 12) } }, { 0, { CardOf(Hearts, 11) } } }, CardOf(Hearts, 11),
-            8, true },
-        { games::Golf, "A on K", { { 8, { CardOf(Spades, 12) } }, { 0, { CardOf(Hearts, 0) } } }, CardOf(Hearts, 0), 8,
-            false },
-        { games::Golf, "2 on A", { { 8, { CardOf(Spades, 0) } }, { 0, { CardOf(Hearts, 1) } } }, CardOf(Hearts, 1), 8,
-            true },
-        { games::Golf, "K on A", { { 8, { CardOf(Spades, 0) } }, { 0, { CardOf(Hearts, 12) } } }, CardOf(Hearts, 12), 8,
-            false },
-        { games::Golf, "column", { { 1, { CardOf(Spades, 5) } }, { 0, { CardOf(Hearts, 4) } } }, CardOf(Hearts, 4), 1,
-            false },
-        { games::Golf, "stock", { { 7, { CardOf(Spades, 5) } }, { 0, { CardOf(Hearts, 4) } } }, CardOf(Hearts, 4), 7,
-            false },
-        { games::Golf, "the waste card goes nowhere",
-            { { 8, { CardOf(Spades, 5), CardOf(Spades, 4) } }, { 0, { CardOf(Hearts, 5) } } }, CardOf(Spades, 4), 0,
-            false },
+        {games::Golf, "5 on 6", {{8, {CardOf(Spades, 5)}}, {0, {CardOf(Hearts, 4)}}}, CardOf(Hearts, 4), 8,
+            true},
+        {games::Golf, "7 on 6", {{8, {CardOf(Spades, 5)}}, {0, {CardOf(Hearts, 6)}}}, CardOf(Hearts, 6), 8,
+            true},
+        {games::Golf, "6 on 6", {{8, {CardOf(Spades, 5)}}, {0, {CardOf(Hearts, 5)}}}, CardOf(Hearts, 5), 8,
+            false},
+        {games::Golf, "8 on 6", {{8, {CardOf(Spades, 5)}}, {0, {CardOf(Hearts, 7)}}}, CardOf(Hearts, 7), 8,
+            false},
+        {games::Golf, "Q on K", {{8, {CardOf(Spades, 12)}}, {0, {CardOf(Hearts, 11)}}}, CardOf(Hearts, 11),
+            8, true},
+        {games::Golf, "A on K", {{8, {CardOf(Spades, 12)}}, {0, {CardOf(Hearts, 0)}}}, CardOf(Hearts, 0), 8,
+            false},
+        {games::Golf, "2 on A", {{8, {CardOf(Spades, 0)}}, {0, {CardOf(Hearts, 1)}}}, CardOf(Hearts, 1), 8,
+            true},
+        {games::Golf, "K on A", {{8, {CardOf(Spades, 0)}}, {0, {CardOf(Hearts, 12)}}}, CardOf(Hearts, 12), 8,
+            false},
+        {games::Golf, "column", {{1, {CardOf(Spades, 5)}}, {0, {CardOf(Hearts, 4)}}}, CardOf(Hearts, 4), 1,
+            false},
+        {games::Golf, "stock", {{7, {CardOf(Spades, 5)}}, {0, {CardOf(Hearts, 4)}}}, CardOf(Hearts, 4), 7,
+            false},
+        {games::Golf, "the waste card goes nowhere",
+            {{8, {CardOf(Spades, 5), CardOf(Spades, 4)}}, {0, {CardOf(Hearts, 5)}}}, CardOf(Spades, 4), 0,
+            false},
     });
 }
 
@@ -61,9 +61,9 @@ TEST(Golf, WonWithTheColumnsCleared)
 {
     Game g;
     SetUpAndDeal(g, games::Golf, 1);
-    Arrange(g.T, { { 7, { CardOf(Spades, 3) } }, { 8, { CardOf(Hearts, 3) } } });
+    Arrange(g.T, {{7, {CardOf(Spades, 3)}}, {8, {CardOf(Hearts, 3)}}});
     EXPECT_TRUE(IsWon(g.T)) << "whatever the stock and waste hold";
-    Arrange(g.T, { { 8, { CardOf(Hearts, 3) } }, { 6, { CardOf(Spades, 3) } } });
+    Arrange(g.T, {{8, {CardOf(Hearts, 3)}}, {6, {CardOf(Spades, 3)}}});
     EXPECT_FALSE(IsWon(g.T));
 }
 
@@ -92,24 +92,24 @@ TEST(BlackHole, OneRankUpOrDownAroundTheCorner)
     TableState& t = g.T;
     const int two = CardOf(Hearts, 1), king = CardOf(Clubs, RankKing), four = CardOf(Diamonds, 3);
     const int middle = CardOf(Spades, 9);
-    const PileCards fans{ { 1, { middle, two } }, { 2, { king } }, { 3, { four } } };
+    const PileCards fans{{1, {middle, two}}, {2, {king}}, {3, {four}}};
     struct Row {
         std::vector<int> Hole;
         int Card;
         bool Accepted;
     } rows[] = {
-        { { CardOf(Spades, RankAce) }, two, true },
-        { { CardOf(Spades, RankAce) }, king, true },
-        { { CardOf(Spades, RankAce) }, four, false },
-        { { CardOf(Spades, RankAce), CardOf(Spades, 1), CardOf(Spades, 2) }, four, true },
-        { { CardOf(Spades, RankAce), CardOf(Spades, 1), CardOf(Spades, 2) }, two, true },
-        { { CardOf(Hearts, RankKing) }, CardOf(Hearts, RankAce), true },
+        {{CardOf(Spades, RankAce)}, two, true},
+        {{CardOf(Spades, RankAce)}, king, true},
+        {{CardOf(Spades, RankAce)}, four, false},
+        {{CardOf(Spades, RankAce), CardOf(Spades, 1), CardOf(Spades, 2)}, four, true},
+        {{CardOf(Spades, RankAce), CardOf(Spades, 1), CardOf(Spades, 2)}, two, true},
+        {{CardOf(Hearts, RankKing)}, CardOf(Hearts, RankAce), true},
     };
     for (const Row& row : rows) {
         PileCards piles = fans;
         piles.push_back({ 0, row.Hole });
         if (row.Hole.size() == 1 && row.Hole[0] == CardOf(Hearts, RankKing))
-            piles.push_back({ 4, { CardOf(Hearts, RankAce) } });
+            piles.push_back({4, {CardOf(Hearts, RankAce)}});
         Arrange(t, piles);
         EXPECT_EQ(Ask(t, row.Card, 0), row.Accepted ? 0 : -1) << row.Card << " on " << row.Hole.back();
     }
@@ -132,14 +132,14 @@ TEST(AcesUp, ACardGoesWhenAHigherOneOfItsSuitShows)
         bool Discarded;
         const char* Why;
     } rows[] = {
-        { { { 1, { five } }, { 2, { queen } } }, five, true, "a Queen of its suit shows" },
-        { { { 1, { five } }, { 2, { queen } } }, queen, false, "nothing higher shows" },
-        { { { 1, { five } }, { 2, { ace } } }, five, true, "Aces are high" },
-        { { { 1, { five } }, { 2, { ace } } }, ace, false, "an Ace never goes" },
-        { { { 1, { five } }, { 2, { three } } }, five, false, "only a lower heart shows" },
-        { { { 1, { five } }, { 2, { queen, CardOf(Spades, 1) } } }, five, false, "a covered heart does not count" },
-        { { { 1, { CardOf(Clubs, 1), five } }, { 2, { CardOf(Clubs, 8) } } }, CardOf(Clubs, 1), false,
-            "only top cards go" },
+        {{{1, {five}}, {2, {queen}}}, five, true, "a Queen of its suit shows"},
+        {{{1, {five}}, {2, {queen}}}, queen, false, "nothing higher shows"},
+        {{{1, {five}}, {2, {ace}}}, five, true, "Aces are high"},
+        {{{1, {five}}, {2, {ace}}}, ace, false, "an Ace never goes"},
+        {{{1, {five}}, {2, {three}}}, five, false, "only a lower heart shows"},
+        {{{1, {five}}, {2, {queen, CardOf(Spades, 1)}}}, five, false, "a covered heart does not count"},
+        {{{1, {CardOf(Clubs, 1), five}}, {2, {CardOf(Clubs, 8)}}}, CardOf(Clubs, 1), false,
+            "only top cards go"},
     };
     for (const Row& row : rows) {
         Arrange(t, row.Piles);
@@ -149,7 +149,7 @@ TEST(AcesUp, ACardGoesWhenAHigherOneOfItsSuitShows)
         }
         EXPECT_EQ(Ask(t, row.Card, 5), row.Discarded ? 5 : -1) << row.Why;
     }
-    Arrange(t, { { 1, { five } }, { 2, { queen } } });
+    Arrange(t, {{1, {five}}, {2, {queen}}});
     EXPECT_EQ(Ask(t, five, 3), 3) << "any card fills a space";
     EXPECT_EQ(Ask(t, five, 2), -1) << "nothing builds on a card";
 }
@@ -159,7 +159,7 @@ TEST(AcesUp, EachPressDealsOneCardOntoEveryPile)
     Game g;
     SetUpAndDeal(g, games::AcesUp, 2);
     TableState& t = g.T;
-    Arrange(t, { { 0, std::vector<int>(CardsOf(g.T, 0)) }, { 1, { CardsOf(g.T, 1) } } });
+    Arrange(t, {{0, std::vector<int>(CardsOf(g.T, 0))}, {1, {CardsOf(g.T, 1)}}});
     for (int press = 1; press <= 12; ++press) {
         Left(g, TopCard(t, 0));
         EXPECT_EQ(t.PileAt(0).Count, 48 - 4 * press);
@@ -180,11 +180,11 @@ TEST(AcesUp, WonWithOnlyTheAcesLeft)
         if (t.CardAt(card).Rank != RankAce) discarded.push_back(card);
     const int last = discarded.back();
     Arrange(t,
-        { { 5, discarded }, { 1, { CardOf(Spades, RankAce), CardOf(Hearts, RankAce) } },
-            { 3, { CardOf(Clubs, RankAce) } }, { 4, { CardOf(Diamonds, RankAce) } } });
+        {{5, discarded}, {1, {CardOf(Spades, RankAce), CardOf(Hearts, RankAce)}},
+            {3, {CardOf(Clubs, RankAce)}}, {4, {CardOf(Diamonds, RankAce)}}});
     EXPECT_TRUE(IsWon(t));
     discarded.pop_back();
-    Arrange(t, { { 5, discarded }, { 0, { last } }, { 1, { CardOf(Spades, RankAce) } } });
+    Arrange(t, {{5, discarded}, {0, {last}}, {1, {CardOf(Spades, RankAce)}}});
     EXPECT_FALSE(IsWon(t)) << "a card left in the stock";
 }
 
@@ -215,8 +215,8 @@ TEST(Gaps, AGapTakesTheNextCardOfItsLeftNeighbour)
     const int six = CardOf(Hearts, 5), sixSpades = CardOf(Spades, 5), seven = CardOf(Hearts, 6);
     const int two = CardOf(Clubs, 1), queen = CardOf(Diamonds, RankQueen);
     Arrange(t,
-        { { 3, { CardOf(Hearts, 4) } }, { 20, { six } }, { 21, { sixSpades } }, { 22, { seven } }, { 40, { two } },
-            { 30, { CardOf(Diamonds, RankKing) } }, { 45, { queen } } });
+        {{3, {CardOf(Hearts, 4)}}, {20, {six}}, {21, {sixSpades}}, {22, {seven}}, {40, {two}},
+            {30, {CardOf(Diamonds, RankKing)}}, {45, {queen}}});
     EXPECT_EQ(Ask(t, six, 4), 4);
     EXPECT_EQ(Ask(t, sixSpades, 4), -1);
     EXPECT_EQ(Ask(t, seven, 4), -1);
@@ -236,7 +236,7 @@ TEST(Gaps, WonWhenEveryRowRunsTwoToKingInOneSuit)
     PileCards rows;
     for (int row = 0; row < 4; ++row)
         for (int c = 0; c < 12; ++c)
-            rows.push_back({ 13 * row + c, { CardOf(suits[row], c + 1) } });
+            rows.push_back({13 * row + c, {CardOf(suits[row], c + 1)}});
     Arrange(t, rows);
     EXPECT_TRUE(IsWon(t)) << "whichever row holds which suit";
     // The King of the last row waits at the end; the move that fills its gap wins.
@@ -271,14 +271,14 @@ TEST(Pyramid, ACardIsFreeOnlyWhenBothCardsBelowAreGone)
         int Place;
         bool Available;
     } rows[] = {
-        { {}, 21, true },
-        { {}, 27, true },
-        { {}, 3, false },
-        { { 6 }, 3, false },
-        { { 7 }, 3, false },
-        { { 6, 7 }, 3, true },
-        { { 21, 22 }, 15, true },
-        { { 22 }, 15, false },
+        {{}, 21, true},
+        {{}, 27, true},
+        {{}, 3, false},
+        {{6}, 3, false},
+        {{7}, 3, false},
+        {{6, 7}, 3, true},
+        {{21, 22}, 15, true},
+        {{22}, 15, false},
     };
     for (const Row& row : rows) {
         Game g;
@@ -370,7 +370,7 @@ TEST(Pyramid, ClearingThePyramidWinsWithCardsLeft)
     TableState& t = g.T;
     // The apex alone is left, a King, with cards in the stock and the waste.
     const int apex = CardOf(0, RankKing);
-    Arrange(t, { { 0, { CardOf(1, 3), CardOf(1, 4) } }, { 1, { CardOf(2, 5) } }, { 2, { apex } } });
+    Arrange(t, {{0, {CardOf(1, 3), CardOf(1, 4)}}, {1, {CardOf(2, 5)}}, {2, {apex}}});
     EXPECT_FALSE(IsWon(t));
     Left(g, apex);
     EXPECT_TRUE(IsWon(t));

@@ -17,9 +17,9 @@ using namespace test;
 TEST(RunGames, DealtPiles)
 {
     ExpectDealt({
-        { games::Spider, { 50, 0, 0, 0, 0, 0, 0, 0, 0, 6, 6, 6, 6, 5, 5, 5, 5, 5, 5 } },
-        { games::RougeEtNoir, { 67, 0, 0, 0, 0, 0, 0, 0, 0, 8, 7, 6, 5, 4, 3, 2, 1, 1, 0 } },
-        { games::FourPackages, { 11, 11, 11, 11, 10, 10, 10, 10, 10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
+        {games::Spider, {50, 0, 0, 0, 0, 0, 0, 0, 0, 6, 6, 6, 6, 5, 5, 5, 5, 5, 5}},
+        {games::RougeEtNoir, {67, 0, 0, 0, 0, 0, 0, 0, 0, 8, 7, 6, 5, 4, 3, 2, 1, 1, 0}},
+        {games::FourPackages, {11, 11, 11, 11, 10, 10, 10, 10, 10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
     });
 }
 
@@ -32,16 +32,16 @@ TEST(Spider, TheStockDealsOnlyWhileEveryPileHoldsACard)
     std::vector<int> stock;
     for (int k = 0; k < 20; ++k)
         stock.push_back(SecondDeck + k);
-    PileCards piles{ { 0, stock } };
+    PileCards piles{{0, stock}};
     for (int p = 9; p <= 18; ++p)
-        if (p != 13) piles.push_back({ p, { p } });
+        if (p != 13) piles.push_back({p, {p}});
     Arrange(t, piles);
     Rebase(g);
     const TableState before = t;
     Left(g, TopCard(t, 0));
     EXPECT_TRUE(t.Cards == before.Cards) << "the press raises the stock, nothing more";
     EXPECT_EQ(g.Undo.Count(), 1);
-    piles.push_back({ 13, { 13 } });
+    piles.push_back({13, {13}});
     Arrange(t, piles);
     Left(g, TopCard(t, 0));
     EXPECT_EQ(t.PileAt(0).Count, 10);
@@ -56,7 +56,7 @@ TEST(Spider, OnlyRunsOfOneSuitMoveTogether)
     TableState& t = g.T;
     const int nine = CardOf(Spades, 8), eight = CardOf(Spades, 7), seven = CardOf(Hearts, 6);
     const int nine2 = SecondDeck + nine, eight2 = SecondDeck + eight, seven2 = SecondDeck + CardOf(Spades, 6);
-    Arrange(t, { { 9, { nine, eight, seven } }, { 10, { nine2, eight2, seven2 } }, { 11, { CardOf(Diamonds, 9) } } });
+    Arrange(t, {{9, {nine, eight, seven}}, {10, {nine2, eight2, seven2}}, {11, {CardOf(Diamonds, 9)}}});
     EXPECT_EQ(PickRule(t, eight), PickAction::Nothing);
     EXPECT_EQ(PickRule(t, seven), PickAction::PickUp);
     EXPECT_EQ(PickRule(t, nine2), PickAction::PickUp);
@@ -73,12 +73,12 @@ TEST(Spider, AFoundationTakesOneWholeSuitFromTheKing)
     for (int r = RankKing; r >= RankAce; --r)
         run.push_back(CardOf(Spades, r));
     const int ace = SecondDeck + CardOf(Hearts, RankAce), king = CardOf(Diamonds, RankKing);
-    Arrange(t, { { 9, run }, { 10, { ace } }, { 11, { king } } });
+    Arrange(t, {{9, run}, {10, {ace}}, {11, {king}}});
     EXPECT_EQ(Ask(t, run[0], 1), 1);
     EXPECT_EQ(Ask(t, run[1], 1), -1) << "twelve cards";
     EXPECT_EQ(Ask(t, ace, 1), -1) << "a single Ace";
     EXPECT_EQ(Ask(t, king, 10), -1) << "no King on an Ace";
-    Arrange(t, { { 9, run }, { 2, { SecondDeck + CardOf(Clubs, RankKing) } } });
+    Arrange(t, {{9, run}, {2, {SecondDeck + CardOf(Clubs, RankKing)}}});
     EXPECT_EQ(Ask(t, run[0], 2), -1) << "an occupied foundation";
 }
 
@@ -94,7 +94,7 @@ TEST(RougeEtNoir, RunFoundationsTakeAWholeAlternatingRun)
         run.push_back(CardOf(r % 2 == 0 ? Spades : Hearts, r));
         broken.push_back(SecondDeck + CardOf(r % 2 == 0 || r == 5 ? Spades : Hearts, r));
     }
-    Arrange(t, { { 9, run }, { 10, broken } });
+    Arrange(t, {{9, run}, {10, broken}});
     EXPECT_EQ(Ask(t, run[0], 5), 5);
     EXPECT_EQ(Ask(t, run[1], 5), -1) << "twelve cards";
     EXPECT_EQ(Ask(t, run[0], 1), -1) << "a colour foundation";
@@ -108,8 +108,8 @@ TEST(RougeEtNoir, TwoColourFoundationsPerColour)
     TableState& t = g.T;
     const int red = SecondDeck + CardOf(Hearts, RankAce), black = CardOf(Spades, RankAce);
     Arrange(t,
-        { { 1, { CardOf(Hearts, RankAce) } }, { 2, { CardOf(Diamonds, RankAce) } }, { 9, { red } },
-            { 10, { black } } });
+        {{1, {CardOf(Hearts, RankAce)}}, {2, {CardOf(Diamonds, RankAce)}}, {9, {red}},
+            {10, {black}}});
     EXPECT_EQ(Ask(t, red, 3), -1);
     EXPECT_EQ(Ask(t, red, 4), -1);
     EXPECT_EQ(Ask(t, black, 3), 3);
@@ -123,8 +123,8 @@ TEST(RougeEtNoir, NoWrapInTheTableau)
     const int ace = CardOf(Spades, RankAce), king = CardOf(Hearts, RankKing), buried = CardOf(Hearts, RankAce);
     const int queen = CardOf(Diamonds, RankQueen), lead = CardOf(Clubs, RankKing);
     Arrange(t,
-        { { 9, { ace } }, { 10, { king } }, { 11, { buried, CardOf(Spades, RankKing) } }, { 12, { queen } },
-            { 13, { lead, SecondDeck + queen } }, { 15, { CardOf(Hearts, 2) } } });
+        {{9, {ace}}, {10, {king}}, {11, {buried, CardOf(Spades, RankKing)}}, {12, {queen}},
+            {13, {lead, SecondDeck + queen}}, {15, {CardOf(Hearts, 2)}}});
     EXPECT_EQ(Ask(t, king, 9), -1) << "a King on an Ace";
     ASSERT_EQ(PickRule(t, buried), PickAction::PickUp);
     for (int p = 1; p <= 18; ++p)
@@ -173,7 +173,7 @@ TEST(FourPackages, DealOneShowsTheRankThatContinuesEachPile)
 TEST(FourPackages, AnyFaceUpGroupBuildsDownInSuit)
 {
     const int nineH = CardOf(Hearts, Nine), kingD = CardOf(Diamonds, RankKing);
-    const PileCards group{ { 0, { CardOf(Spades, Five), nineH, CardOf(Clubs, Four), kingD } } };
+    const PileCards group{{0, {CardOf(Spades, Five), nineH, CardOf(Clubs, Four), kingD}}};
     auto with = [&](int pile, std::vector<int> cards) {
         PileCards out = group;
         out.push_back({ pile, std::move(cards) });
@@ -182,21 +182,21 @@ TEST(FourPackages, AnyFaceUpGroupBuildsDownInSuit)
     const int aceD = CardOf(Diamonds, RankAce), aceH = CardOf(Hearts, RankAce);
     const int spades = Package + 2;
     ExpectDrops({
-        { games::FourPackages, "9H 4C KD onto the 10H", with(1, { CardOf(Hearts, Ten) }), nineH, 1, true },
-        { games::FourPackages, "the group into an empty pile", group, nineH, 2, true },
-        { games::FourPackages, "the group onto the 10S", with(1, { CardOf(Spades, Ten) }), nineH, 1, false },
-        { games::FourPackages, "the group onto another card", with(1, { CardOf(Hearts, RankJack) }), nineH, 1, false },
-        { games::FourPackages, "a King group onto the Ace of its suit", with(1, { aceD }), kingD, 1, true },
-        { games::FourPackages, "a King group onto another Ace", with(1, { aceH }), kingD, 1, false },
-        { games::FourPackages, "a group to a package", with(spades, SuitRun(Hearts, Two, 7)), nineH, spades, false },
-        { games::FourPackages, "an empty package takes a Two", with(3, { CardOf(Spades, Two) }), CardOf(Spades, Two),
-            spades, true },
-        { games::FourPackages, "an empty package takes no Ace", with(3, { CardOf(Spades, RankAce) }),
-            CardOf(Spades, RankAce), spades, false },
-        { games::FourPackages, "an empty package takes no Three", with(3, { CardOf(Spades, 2) }), CardOf(Spades, 2),
-            spades, false },
-        { games::FourPackages, "an empty package takes no King", with(3, { CardOf(Spades, RankKing) }),
-            CardOf(Spades, RankKing), spades, false },
+        {games::FourPackages, "9H 4C KD onto the 10H", with(1, {CardOf(Hearts, Ten)}), nineH, 1, true},
+        {games::FourPackages, "the group into an empty pile", group, nineH, 2, true},
+        {games::FourPackages, "the group onto the 10S", with(1, {CardOf(Spades, Ten)}), nineH, 1, false},
+        {games::FourPackages, "the group onto another card", with(1, {CardOf(Hearts, RankJack)}), nineH, 1, false},
+        {games::FourPackages, "a King group onto the Ace of its suit", with(1, {aceD}), kingD, 1, true},
+        {games::FourPackages, "a King group onto another Ace", with(1, {aceH}), kingD, 1, false},
+        {games::FourPackages, "a group to a package", with(spades, SuitRun(Hearts, Two, 7)), nineH, spades, false},
+        {games::FourPackages, "an empty package takes a Two", with(3, {CardOf(Spades, Two)}), CardOf(Spades, Two),
+            spades, true},
+        {games::FourPackages, "an empty package takes no Ace", with(3, {CardOf(Spades, RankAce)}),
+            CardOf(Spades, RankAce), spades, false},
+        {games::FourPackages, "an empty package takes no Three", with(3, {CardOf(Spades, 2)}), CardOf(Spades, 2),
+            spades, false},
+        {games::FourPackages, "an empty package takes no King", with(3, {CardOf(Spades, RankKing)}),
+            CardOf(Spades, RankKing), spades, false},
     });
     Game g;
     SetUpAndDeal(g, games::FourPackages, 1);
@@ -213,11 +213,11 @@ TEST(FourPackages, APackageGoesTwoToKingThenAceOnly)
     const std::vector<int> joined = Joined(runAndAce, SuitRun(Spades, Two, RankKing, 1));
     const int aceS2 = SecondDeck + CardOf(Spades, RankAce), twoS2 = SecondDeck + CardOf(Spades, Two);
     ExpectDrops({
-        { games::FourPackages, "2S..KS takes the AS", { { home, run }, { 0, { aceS2 } } }, aceS2, home, true },
-        { games::FourPackages, "2S..KS AS refuses a second 2S", { { home, runAndAce }, { 0, { twoS2 } } }, twoS2, home,
-            false },
-        { games::FourPackages, "a joined package takes the other AS as its 26th card",
-            { { home, joined }, { 0, { aceS2 } } }, aceS2, home, true },
+        {games::FourPackages, "2S..KS takes the AS", {{home, run}, {0, {aceS2}}}, aceS2, home, true},
+        {games::FourPackages, "2S..KS AS refuses a second 2S", {{home, runAndAce}, {0, {twoS2}}}, twoS2, home,
+            false},
+        {games::FourPackages, "a joined package takes the other AS as its 26th card",
+            {{home, joined}, {0, {aceS2}}}, aceS2, home, true},
     });
 }
 
@@ -236,12 +236,12 @@ TEST(FourPackages, APlayOntoAnotherPackageCarriesThePilesOwnPackage)
     const std::vector<int> clubs = SuitRun(Clubs, Two, Six);
     const std::vector<int> diamonds = SuitRun(Diamonds, Two, 2);
     const CarryRow rows[] = {
-        { "onto its own package", { { 2, { sevenC } }, { Package + 2, clubs }, { Package + 1, diamonds } }, sevenC,
-            Package + 2, Joined(clubs, { sevenC }), -1 },
-        { "own package empty", { { 2, { sevenC } }, { Package + 5, clubs } }, sevenC, Package + 5,
-            Joined(clubs, { sevenC }), -1 },
-        { "a package buried", { { 4, { sevenC } }, { Package + 4, diamonds }, { Package + 1, clubs } }, sevenC,
-            Package + 1, Joined(Joined(clubs, { sevenC }), diamonds), Package + 4 },
+        {"onto its own package", {{2, {sevenC}}, {Package + 2, clubs}, {Package + 1, diamonds}}, sevenC,
+            Package + 2, Joined(clubs, { sevenC }), -1},
+        {"own package empty", {{2, {sevenC}}, {Package + 5, clubs}}, sevenC, Package + 5,
+            Joined(clubs, { sevenC }), -1},
+        {"a package buried", {{4, {sevenC}}, {Package + 4, diamonds}, {Package + 1, clubs}}, sevenC,
+            Package + 1, Joined(Joined(clubs, { sevenC }), diamonds), Package + 4},
     };
     for (const CarryRow& row : rows) {
         RecordingView view;
@@ -261,7 +261,7 @@ TEST(FourPackages, APlayOntoAnotherPackageCarriesThePilesOwnPackage)
     Game g;
     SetUpAndDeal(g, games::FourPackages, 1);
     Arrange(g.T,
-        { { 4, { sevenC } }, { Package + 4, diamonds }, { Package + 1, clubs }, { 0, { CardOf(Diamonds, Four) } } });
+        {{4, {sevenC}}, {Package + 4, diamonds}, {Package + 1, clubs}, {0, {CardOf(Diamonds, Four)}}});
     Drag(g, sevenC, Package + 1);
     EXPECT_EQ(Ask(g.T, CardOf(Diamonds, Four), Package + 1), Package + 1);
 }
@@ -274,8 +274,8 @@ TEST(FourPackages, AnAceOnAKingJoinsTwoPackagesAndOneUndoTakesItBack)
     TableState& t = g.T;
     const int aceS = CardOf(Spades, RankAce);
     Arrange(t,
-        { { 3, { aceS } }, { Package + 3, SuitRun(Spades, Two, RankKing) },
-            { Package + 5, SuitRun(Spades, Two, RankKing, 1) }, { 7, { CardOf(Hearts, Four) } } });
+        {{3, {aceS}}, {Package + 3, SuitRun(Spades, Two, RankKing)},
+            {Package + 5, SuitRun(Spades, Two, RankKing, 1)}, {7, {CardOf(Hearts, Four)}}});
     Rebase(g);
     const TableState before = t;
     Drag(g, aceS, Package + 5);
@@ -295,7 +295,7 @@ TEST(FourPackages, ARightClickTakesTheFirstPackageAndCarries)
     SetUpAndDeal(g, games::FourPackages, 1);
     const int sevenC = CardOf(Clubs, Seven);
     const std::vector<int> second = SuitRun(Clubs, Two, Six, 1);
-    Arrange(g.T, { { 5, { sevenC } }, { Package + 5, second }, { Package + 1, SuitRun(Clubs, Two, Six) } });
+    Arrange(g.T, {{5, {sevenC}}, {Package + 5, second}, {Package + 1, SuitRun(Clubs, Two, Six)}});
     Right(g, sevenC);
     EXPECT_EQ(CardsOf(g.T, Package + 1), Joined(Joined(SuitRun(Clubs, Two, Six), { sevenC }), second));
     EXPECT_EQ(g.T.PileAt(Package + 5).Count, 0);
@@ -308,8 +308,8 @@ TEST(FourPackages, AMoveBetweenPilesResetsEveryShownRank)
     TableState& t = g.T;
     const int nineH = CardOf(Hearts, Nine);
     Arrange(t,
-        { { 0, { CardOf(Spades, Five), nineH } }, { 1, { CardOf(Hearts, Ten) } }, { 2, { CardOf(Diamonds, RankAce) } },
-            { 3, { CardOf(Clubs, RankKing) } } });
+        {{0, {CardOf(Spades, Five), nineH}}, {1, {CardOf(Hearts, Ten)}}, {2, {CardOf(Diamonds, RankAce)}},
+            {3, {CardOf(Clubs, RankKing)}}});
     Drag(g, nineH, 1);
     std::vector<int> shown;
     for (int p = 0; p < 10; ++p)
@@ -334,7 +334,7 @@ PileCards Ending(int joinedSuits)
             out.push_back({ package++, first });
             out.push_back({ package++, second });
         }
-        out.push_back({ s, { SecondDeck + CardOf(s, RankAce) } });
+        out.push_back({s, {SecondDeck + CardOf(s, RankAce)}});
     }
     return out;
 }
@@ -350,7 +350,7 @@ PileCards Shifted(PileCards table, int card, int pile)
         cards.push_back(card);
         placed = true;
     }
-    if (!placed) table.push_back({ pile, { card } });
+    if (!placed) table.push_back({pile, {card}});
     return table;
 }
 
@@ -363,13 +363,13 @@ TEST(FourPackages, WonWithFourAcesAloneAndTheRestPacked)
         PileCards Table;
         bool Won;
     } rows[] = {
-        { "four joined packages", Ending(4), true },
-        { "eight packages", Ending(0), true },
-        { "two joined and four packages", Ending(2), true },
-        { "a fifth pile holds a card", Shifted(Ending(0), kingD2, 4), false },
-        { "an Ace pile holds two cards", Shifted(Ending(0), kingD2, 3), false },
-        { "a single card is no Ace", Shifted(Shifted(Ending(0), aceD2, Package + 7), kingD2, 3), false },
-        { "five Aces packed", Shifted(Ending(0), aceD2, Package + 7), false },
+        {"four joined packages", Ending(4), true},
+        {"eight packages", Ending(0), true},
+        {"two joined and four packages", Ending(2), true},
+        {"a fifth pile holds a card", Shifted(Ending(0), kingD2, 4), false},
+        {"an Ace pile holds two cards", Shifted(Ending(0), kingD2, 3), false},
+        {"a single card is no Ace", Shifted(Shifted(Ending(0), aceD2, Package + 7), kingD2, 3), false},
+        {"five Aces packed", Shifted(Ending(0), aceD2, Package + 7), false},
     };
     Game g;
     SetUpAndDeal(g, games::FourPackages, 1);

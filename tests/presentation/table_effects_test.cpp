@@ -20,16 +20,6 @@ const DrawnArt& Art()
 
 constexpr Bgr Green = BgrFromRgb(0x008000);
 
-TEST(Glide, StepsFollowTheDistance)
-{
-    struct Row {
-        int Dx, Dy, Steps;
-    };
-    const Row rows[] = {{0, 0, 1}, {49, 0, 1}, {30, 40, 1}, {0, -99, 1}, {100, 0, 2},
-                        {-300, 400, 10}, {749, 0, 14}, {2000, 0, 15}, {0, -5000, 15}};
-    for (const Row& r : rows) EXPECT_EQ(GlideSteps(r.Dx, r.Dy), r.Steps) << r.Dx << "," << r.Dy;
-}
-
 struct Table {
     RecordingSurface Surface;
     Field F{Surface};
@@ -123,23 +113,6 @@ TEST(Celebration, SpiralZonesReachTheFarEdge)
         const SpiralRecord s = MakeSpiral(t, 0, seed);
         EXPECT_EQ(s.rx, r.Rx);
         EXPECT_EQ(s.ry, r.Ry);
-    }
-}
-
-TEST(Celebration, DrawsStepScaleAndDelayInThatOrder)
-{
-    TableState t;
-    for (uint32_t start : {0u, 1u, 77u, 123456u, 0xFFFFFFFFu}) {
-        uint32_t seed = start, check = start;
-        const SpiralRecord s = MakeSpiral(t, 0, seed);
-        double step = RandomFraction(check) / 5;
-        if (step <= 0.1) step = 0.1;  // small steps are raised
-        EXPECT_DOUBLE_EQ(s.step, step);
-        EXPECT_DOUBLE_EQ(s.scale, 1.0 + RandomFraction(check));
-        EXPECT_EQ(s.delay, static_cast<int32_t>(Random(check, 10)));
-        EXPECT_EQ(seed, check);
-        EXPECT_GE(s.step, 0.1);
-        EXPECT_LT(s.step, 0.2);
     }
 }
 
