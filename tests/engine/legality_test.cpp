@@ -287,28 +287,5 @@ TEST(OwnDropRules, NapoleonsTombReformsTheGroup)
     EXPECT_EQ(Ask(t, CardOf(3, RankKing), 6), -1) << "the foundation builds down in suit";
 }
 
-TEST(DropTargets, AgreesWithCanDropOnEveryPile)
-{
-    for (const int game : test::LaidOutGames()) {
-        Game g;
-        SetUpAndDeal(g, game, 424242);
-        TableState& t = g.T;
-        for (int card = 0; card < t.Rules.TotalCards; ++card) {
-            if (!t.CardAt(card).InPlay || PickRule(t, card) != PickAction::PickUp) continue;
-            uint64_t expected = 0;
-            for (int p = 0; p < t.Rules.PileCount; ++p) {
-                if (p == t.CardAt(card).PileIndex) continue;
-                TableState copy = t;
-                if (Ask(copy, card, p) == p) expected |= uint64_t{1} << p;
-            }
-            TableState copy = t;
-            PickGroup(copy, card);
-            if (game != games::NapoleonsTomb) {
-                EXPECT_EQ(DropTargets(copy), expected) << game << ' ' << card;
-            }
-        }
-    }
-}
-
 }  // namespace
 }  // namespace quillo
