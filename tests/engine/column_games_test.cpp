@@ -246,7 +246,7 @@ TEST(ColumnGames, WhatAPressPicksUp)
 // The longest column a game can build still fits the field, for the default
 // cards and for a larger set: d face-down cards under 13 face-up ones going
 // down, an 18-card arm of the cross going sideways.
-TEST(FirstDozen, LongestColumnsFitTheField)
+TEST(ColumnGames, LongestColumnsFitTheField)
 {
     struct Room {
         int Game, Down;
@@ -286,7 +286,7 @@ TEST(FirstDozen, LongestColumnsFitTheField)
 // Icebreaker: 0 stock, 1 waste, 2..5 foundations, 6..15 tableau. The Ace of
 // spades leaves pile 6 for a foundation; what fills the space depends on the
 // waste and the stock.
-TEST(FirstDozen, IcebreakerRefillsASpaceFromTheWaste)
+TEST(ColumnGames, IcebreakerRefillsASpaceFromTheWaste)
 {
     const int ace = CardOf(Spades, 0);
     const int waste = CardOf(Hearts, 9), stock = CardOf(Clubs, 4), eight = CardOf(Diamonds, 8);
@@ -329,7 +329,7 @@ TEST(FirstDozen, IcebreakerRefillsASpaceFromTheWaste)
 }
 
 // Icebreaker turns its waste back once; the second empty stock stays empty.
-TEST(FirstDozen, IcebreakerRedealsOnce)
+TEST(ColumnGames, IcebreakerRedealsOnce)
 {
     Game g;
     SetUpAndDeal(g, games::Icebreaker, 3);
@@ -349,7 +349,7 @@ TEST(FirstDozen, IcebreakerRedealsOnce)
 
 // Agnes: the stock deals one card onto each of reserve piles 5..11: 7, 7 and
 // 2 cards, then nothing. The label shows the stock alone.
-TEST(FirstDozen, AgnesStockFeedsTheReserveRow)
+TEST(ColumnGames, AgnesStockFeedsTheReserveRow)
 {
     Game g;
     SetUpAndDeal(g, games::Agnes, 8);
@@ -370,7 +370,7 @@ TEST(FirstDozen, AgnesStockFeedsTheReserveRow)
     EXPECT_EQ(t.Rules.StockPass, 1);
 }
 
-TEST(OpenGames, TrialDealsTwoHiddenCardsUnderEachOpenOne)
+TEST(ColumnGames, TrialDealsTwoHiddenCardsUnderEachOpenOne)
 {
     Game g;
     SetUpAndDeal(g, games::Trial, 77);
@@ -388,7 +388,7 @@ TEST(OpenGames, TrialDealsTwoHiddenCardsUnderEachOpenOne)
     EXPECT_EQ(t.Rules.FillRank, -1);
 }
 
-TEST(OpenGames, CatsTailHeadsEveryPileWithAKing)
+TEST(ColumnGames, CatsTailHeadsEveryPileWithAKing)
 {
     Game g;
     SetUpAndDeal(g, games::CatsTail, 4242);
@@ -408,7 +408,7 @@ TEST(OpenGames, CatsTailHeadsEveryPileWithAKing)
         EXPECT_EQ(t.PileAt(p).Count, 0);
 }
 
-TEST(OpenGames, AcesOnTheFoundationsThenOneCardEach)
+TEST(ColumnGames, AcesOnTheFoundationsThenOneCardEach)
 {
     for (int game : { games::Peacock, games::NewFashioned }) {
         Game g;
@@ -427,7 +427,7 @@ TEST(OpenGames, AcesOnTheFoundationsThenOneCardEach)
     }
 }
 
-TEST(OpenGames, GothicCastleTopWallsTakeTheLastTwoCards)
+TEST(ColumnGames, GothicCastleTopWallsTakeTheLastTwoCards)
 {
     Game g;
     SetUpAndDeal(g, games::GothicCastle, 5);
@@ -442,7 +442,7 @@ TEST(OpenGames, GothicCastleTopWallsTakeTheLastTwoCards)
     EXPECT_EQ(last.X, t.PileAt(9).X + 5 * t.Rules.Upright().HorzStep.X);
 }
 
-TEST(OpenGames, ForestHouseShowsOnlyTheTopOfEachHousePile)
+TEST(ColumnGames, ForestHouseShowsOnlyTheTopOfEachHousePile)
 {
     Game g;
     SetUpAndDeal(g, games::ForestHouse, 31);
@@ -460,7 +460,7 @@ TEST(OpenGames, ForestHouseShowsOnlyTheTopOfEachHousePile)
     EXPECT_EQ(t.PileAt(0).Count, 44);
 }
 
-TEST(OpenGames, MarketStallsGetOneCardEachPerPress)
+TEST(ColumnGames, MarketStallsGetOneCardEachPerPress)
 {
     RecordingView view;
     Game g(view);
@@ -485,7 +485,7 @@ TEST(OpenGames, MarketStallsGetOneCardEachPerPress)
     EXPECT_EQ(StockWasteLabelText(t), "Stock: 0");
 }
 
-TEST(OpenGames, NewFashionedDealsOntoEveryPileEmptyOrNot)
+TEST(ColumnGames, NewFashionedDealsOntoEveryPileEmptyOrNot)
 {
     Game g;
     SetUpAndDeal(g, games::NewFashioned, 3);
@@ -501,7 +501,7 @@ TEST(OpenGames, NewFashionedDealsOntoEveryPileEmptyOrNot)
     EXPECT_EQ(t.PileAt(10).Count, 7);
 }
 
-TEST(OpenGames, OneTurnOfTheStock)
+TEST(ColumnGames, OneTurnOfTheStock)
 {
     for (int game : { games::Trial, games::Peacock }) {
         Game g;
@@ -527,7 +527,7 @@ TEST(OpenGames, OneTurnOfTheStock)
 }
 
 // Parterre: a card on a bench keeps the finish from starting.
-TEST(OpenGames, ParterreFinishesOnlyWithEmptyBenches)
+TEST(ColumnGames, ParterreFinishesOnlyWithEmptyBenches)
 {
     for (bool benchCard : { false, true }) {
         Game g;
@@ -553,7 +553,7 @@ TEST(OpenGames, ParterreFinishesOnlyWithEmptyBenches)
 }
 
 // Dogs to the Basket: turning the stock first gathers the holding piles.
-TEST(OpenGames, DogsGoBackToTheBasket)
+TEST(ColumnGames, DogsGoBackToTheBasket)
 {
     Game g;
     SetUpAndDeal(g, games::DogsToTheBasket, 6);
