@@ -30,6 +30,13 @@ int Dealt(const TableState& t, int k)
 TEST(ColumnGames, DealtPiles)
 {
     ExpectDealt({
+        {games::Klondike, {24, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7}},
+        {games::Chinese, {3, 0, 0, 0, 0, 0, 7, 7, 7, 7, 7, 7, 7}},
+        {games::Canfield, {34, 0, 1, 0, 0, 0, 13, 1, 1, 1, 1}},
+        {games::Aribert, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 56, 0}},
+        {games::Scorpion, {7, 7, 7, 7, 7, 7, 7, 3}},
+        {games::FreeCell, {0, 0, 0, 0, 0, 0, 0, 0, 7, 7, 7, 7, 6, 6, 6, 6}},
+        {games::NapoleonsTomb, {60, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 10, 10, 10, 10}},
         {games::BigHarp, {49, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
         {games::Agnes, {16, 1, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 3, 4, 5, 6, 7}},
         {games::MerryTwos, {86, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
@@ -56,6 +63,29 @@ TEST(ColumnGames, DealtPiles)
         {games::EagleWing, {30, 0, 1, 0, 0, 0, 13, 1, 1, 1, 1, 1, 1, 1, 1}},
         {games::Chameleon, {36, 0, 1, 0, 0, 0, 12, 1, 1, 1}},
     });
+}
+
+// Which dealt cards of a pile lie face up, from the bottom: U up, D down.
+TEST(ColumnGames, DealtFaces)
+{
+    struct FacesRow {
+        int Game, Pile;
+        std::string Faces;
+    } rows[] = {
+        {games::Canfield, 6, "DDDDDDDDDDDDU"}, {games::Chinese, 12, "DDDDDDU"},
+        {games::Scorpion, 0, "DDDDUUU"},       {games::NapoleonsTomb, 15, "DDDDDDDDDD"},
+        {games::FreeCell, 8, "UUUUUUU"},       {games::FreeCell, 15, "UUUUUU"},
+        {games::Aribert, 0, "DUDU"},
+    };
+    for (const FacesRow& row : rows) {
+        for (const uint32_t number : {3u, 10u, 11982u}) {
+            Game g;
+            SetUpAndDeal(g, row.Game, number);
+            std::string faces;
+            for (const int card : CardsOf(g.T, row.Pile)) faces += g.T.CardAt(card).FaceUp ? 'U' : 'D';
+            EXPECT_EQ(faces, row.Faces) << NameOf(row.Game) << " #" << number << " pile " << row.Pile;
+        }
+    }
 }
 
 // Where the deal hides cards, only each tableau pile's top card is up.

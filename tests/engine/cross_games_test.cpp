@@ -27,6 +27,8 @@ std::vector<int> Cards(int first, int count)
 TEST(CrossGames, DealtPiles)
 {
     ExpectDealt({
+        {games::Star, {1, 1, 1, 1, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
+        {games::Braid, {71, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 20, 0}},
         {games::FourSeasons, {46, 0, 1, 0, 0, 0, 1, 1, 1, 1, 1}},
         {games::ShiftedCross, {28, 0, 0, 0, 0, 0, 0, 6, 6, 6, 6}},
         {games::Sun, {1, 1, 1, 1, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}},

@@ -187,18 +187,6 @@ TEST(Deal, StartingRankFromTheFirstCard)
     }
 }
 
-TEST(Deal, CanfieldReserveAndTableau)
-{
-    Game g;
-    SetUpAndDeal(g, games::Canfield, 42);
-    const TableState& t = g.T;
-    const auto reserve = CardsOf(t, 6);
-    ASSERT_EQ(reserve.size(), 13u);
-    for (size_t k = 0; k < 13; ++k) EXPECT_EQ(t.CardAt(reserve[k]).FaceUp, k == 12);
-    for (int p = 7; p <= 10; ++p) EXPECT_EQ(t.PileAt(p).Count, 1);
-    EXPECT_EQ(t.PileAt(0).Count, 52 - 1 - 4 - 13);
-}
-
 TEST(Deal, StarPutsTheAcesOnTheFoundations)
 {
     Game g;
@@ -231,21 +219,6 @@ TEST(Deal, BraidLeansTwentyCards)
     EXPECT_EQ(t.PileAt(0).Count, 104 - 1 - 12 - 20);
 }
 
-TEST(Deal, NapoleonsTomb)
-{
-    Game g;
-    SetUpAndDeal(g, games::NapoleonsTomb, 3);
-    const TableState& t = g.T;
-    for (int p = 15; p <= 18; ++p) {
-        EXPECT_EQ(t.PileAt(p).Count, 10);
-        for (int c : CardsOf(t, p)) EXPECT_FALSE(t.CardAt(c).FaceUp);
-    }
-    for (int p = 11; p <= 14; ++p) EXPECT_EQ(t.PileAt(p).Count, 1);
-    EXPECT_EQ(t.PileAt(10).Count, 0);
-    EXPECT_EQ(t.Rules.ActiveWastes, 5);
-    EXPECT_EQ(t.PileAt(0).Count, 104 - 44);
-}
-
 TEST(Deal, RoyalMarriageQueenFirstKingLast)
 {
     for (uint32_t number : {1u, 2u, 3u, 99u}) {
@@ -258,28 +231,6 @@ TEST(Deal, RoyalMarriageQueenFirstKingLast)
         EXPECT_EQ(stock[0], 25);
         EXPECT_EQ(t.CardAt(25).X, t.PileAt(0).X);
     }
-}
-
-TEST(Deal, FreeCellDealsEveryCardFaceUp)
-{
-    Game g;
-    SetUpAndDeal(g, games::FreeCell, 11982);
-    for (int p = 8; p <= 15; ++p) EXPECT_EQ(g.T.PileAt(p).Count, p < 12 ? 7 : 6);
-    for (int i = 0; i < 52; ++i) EXPECT_TRUE(g.T.CardAt(i).FaceUp);
-}
-
-TEST(Deal, ChineseAndScorpionPatterns)
-{
-    Game g;
-    SetUpAndDeal(g, games::Chinese, 10);
-    const auto pile12 = CardsOf(g.T, 12);
-    ASSERT_EQ(pile12.size(), 7u);
-    for (size_t k = 0; k < 7; ++k) EXPECT_EQ(g.T.CardAt(pile12[k]).FaceUp, k == 6);
-    SetUpAndDeal(g, games::Scorpion, 10);
-    const auto pile0 = CardsOf(g.T, 0);
-    ASSERT_EQ(pile0.size(), 7u);
-    for (size_t k = 0; k < 7; ++k) EXPECT_EQ(g.T.CardAt(pile0[k]).FaceUp, k >= 4);
-    EXPECT_EQ(g.T.PileAt(7).Count, 3);
 }
 
 // A view that records what the deal asked it to show.
