@@ -40,17 +40,28 @@ private:
     std::vector<uint8_t> On_;
 };
 
-// The shape's pixels within `thickness` of its edge (or of the cell's edge).
-void Ring(PixelBuffer& pic, int x0, int y0, int w, int h, const ShapeMask& inside, int thickness, Bgr line, bool asMask)
+// The shape's pixels within `thickness` of its edge (or of the cell's edge),
+// one byte a pixel.
+std::vector<uint8_t> RingOf(const ShapeMask& inside, int w, int h, int thickness)
 {
+    std::vector<uint8_t> ring(static_cast<size_t>(w) * h, 0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             if (!inside(x, y)) continue;
             bool edge = x - thickness < 0 || y - thickness < 0 || x + thickness >= w || y + thickness >= h;
             for (int d = 1; d <= thickness && !edge; ++d)
                 edge = !inside(x - d, y) || !inside(x + d, y) || !inside(x, y - d) || !inside(x, y + d);
-            if (edge) pic.SetPixel(x0 + x, y0 + y, asMask ? Black : line);
+            ring[static_cast<size_t>(y * w + x)] = edge;
         }
+    return ring;
+}
+
+// Paints a ring into a cell at (x0, y0).
+void PaintRing(PixelBuffer& pic, int x0, int y0, int w, int h, const std::vector<uint8_t>& ring, Bgr colour)
+{
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (ring[static_cast<size_t>(y * w + x)]) pic.SetPixel(x0 + x, y0 + y, colour);
 }
 
 }  // namespace
@@ -126,11 +137,14 @@ FramesPicture BuildFramesPicture(int width, int height)
         }
         for (int y = 0; y < h + 4; ++y)
             std::memset(f.Picture.PixelAt(FrameFoundationMask * pitch + 1, y0 + y), 255, 3 * static_cast<size_t>(w + 4));
-        Ring(f.Picture, FrameOutline * pitch + 1, y0, w, h, on, 1, Border, false);
-        Ring(f.Picture, FramePlaceOutline * pitch + 1, y0, w, h, on, thick, PlaceLine, false);
-        Ring(f.Picture, FramePlaceMask * pitch + 1, y0, w, h, on, thick, PlaceLine, true);
-        Ring(f.Picture, FrameFoundationOutline * pitch + 1, y0, w + 4, h + 4, onGrown, thick + 1, FoundationLine, false);
-        Ring(f.Picture, FrameFoundationMask * pitch + 1, y0, w + 4, h + 4, onGrown, thick + 1, FoundationLine, true);
+        // Place and foundation outlines and their masks share their rings.
+        PaintRing(f.Picture, FrameOutline * pitch + 1, y0, w, h, RingOf(on, w, h, 1), Border);
+        const std::vector<uint8_t> place = RingOf(on, w, h, thick);
+        PaintRing(f.Picture, FramePlaceOutline * pitch + 1, y0, w, h, place, PlaceLine);
+        PaintRing(f.Picture, FramePlaceMask * pitch + 1, y0, w, h, place, Black);
+        const std::vector<uint8_t> foundation = RingOf(onGrown, w + 4, h + 4, thick + 1);
+        PaintRing(f.Picture, FrameFoundationOutline * pitch + 1, y0, w + 4, h + 4, foundation, FoundationLine);
+        PaintRing(f.Picture, FrameFoundationMask * pitch + 1, y0, w + 4, h + 4, foundation, Black);
     }
     // Classes 4..7 are the same cells turned a quarter anticlockwise (from a
     // copy: turning within one picture takes the slow, checked way).
@@ -150,9 +164,9 @@ void CutToShape(PixelBuffer& sheet, int x0, int y0, const FramesPicture& frames,
     const int fy = k * frames.Pitch + 1;
     for (int y = 0; y < h; ++y) {
         if (y0 + y >= sheet.Height()) break;
-        uint8_t* d = sheet.PixelAt(x0, y0 + y);
-        const uint8_t* outline = frames.Picture.PixelAt(FrameOutline * frames.Pitch + 1, fy + y);
-        const uint8_t* mask = frames.Picture.PixelAt(FrameMask * frames.Pitch + 1, fy + y);
+        uint8_t* __restrict d = sheet.PixelAt(x0, y0 + y);
+        const uint8_t* __restrict outline = frames.Picture.PixelAt(FrameOutline * frames.Pitch + 1, fy + y);
+        const uint8_t* __restrict mask = frames.Picture.PixelAt(FrameMask * frames.Pitch + 1, fy + y);
         for (int i = 0; i < 3 * w; ++i) d[i] = static_cast<uint8_t>(d[i] & ~mask[i] & outline[i]);
     }
 }
