@@ -91,10 +91,12 @@ void DrawRank(QPainter& p, int rank, const CardLook& look, double pixelSize, dou
 }
 
 // The corner index: rank and suit side by side along the top edge, inside
-// the strip a card fanned at the default step leaves showing (20 of 96
-// pixels), so a fanned pile shows both; the same turned at the opposite
-// corner. Returns where the index ends below the top edge.
-double DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const CardLook& look, double capShare)
+// the strip a card fanned downwards at the default step leaves showing (20
+// of 96 pixels); with underRank a second suit sign below the rank, inside
+// the strip a card fanned sideways shows (16 of 71). The same turned at the
+// opposite corner. Returns where the index ends below the top edge.
+double DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const CardLook& look, double capShare,
+                   bool underRank = false)
 {
     const QColor colour = look.SuitColour(suit);
     const double cap = std::max(5.0, height * capShare);
@@ -110,6 +112,10 @@ double DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const
         const double rankW = DrawRankAt(p, rank, look, cap, left, top, width * 0.2, colour);
         const double gap = std::max(1.0, cap * 0.12);
         DrawSuit(p, suit, QRectF(left + rankW + gap, top + (cap - suitH) / 2, suitW, suitH), colour);
+        if (underRank) {
+            const double w = suitW * 0.8, h = suitH * 0.8;
+            DrawSuit(p, suit, QRectF(left + std::max(0.0, (std::min(rankW, cap) - w) / 2), top + cap + gap * 1.5, w, h), colour);
+        }
         p.restore();
     }
     return top + cap;
@@ -137,7 +143,7 @@ QImage Stamp(int suit, double w, double h, const QColor& colour)
 void DrawPips(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
 {
     const double ph = height * 0.125, pw = ph * 0.84;
-    const double left = width * 0.3, right = width * 0.7;
+    const double left = width * 0.33, right = width * 0.67;
     const double top = height * 0.25, bottom = height * 0.75;
     if (!OnPixelGrid(p)) {
         for (const auto& [u, v] : PipLayout(rank)) {
@@ -277,7 +283,7 @@ void PaintFace(QPainter& p, int width, int height, int rank, int suit, const Car
     if (height < 64) {
         DrawCompact(p, width, height, rank, suit, look);
     } else {
-        DrawIndexes(p, width, height, rank, suit, look, 0.105);
+        DrawIndexes(p, width, height, rank, suit, look, 0.105, rank < 10);
         if (rank == 0)
             DrawAce(p, width, height, suit, look);
         else if (rank >= 10)
