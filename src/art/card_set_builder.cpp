@@ -130,16 +130,20 @@ PixelBuffer BuildSheet(const CardSetPlan& plan, int k, const FramesPicture& fram
     return sheet;
 }
 
-PixelBuffer BuildPreview(const CardSetPlan& plan, const PixelBuffer& upright, const FramesPicture& frames)
+PixelBuffer BuildPreview(int W, int H, const PixelBuffer& upright, const PixelBuffer& frames, int pitch)
 {
-    const int W = plan.Width, H = plan.Height;
     const int dx = std::max(2, W * 3 / 10), dy = std::max(2, H / 6);
     PixelBuffer preview(W + dx, H + dy);
     Fill(preview, BgrFromRgb(0xC0C0C0));
-    const int mx = FrameMask * frames.Pitch + 1, my = Upright * frames.Pitch + 1;
-    DrawMasked(preview, 0, 0, frames.Picture, mx, my, upright, (W + 1) * BackColumn, 0, W, H);
-    DrawMasked(preview, dx, dy, frames.Picture, mx, my, upright, (W + 1) * 12, (H + 1) * 2, W, H);
+    const int mx = FrameMask * pitch + 1, my = Upright * pitch + 1;
+    DrawMasked(preview, 0, 0, frames, mx, my, upright, (W + 1) * BackColumn, 0, W, H);
+    DrawMasked(preview, dx, dy, frames, mx, my, upright, (W + 1) * 12, (H + 1) * 2, W, H);
     return preview;
+}
+
+PixelBuffer BuildPreview(const CardSetPlan& plan, const PixelBuffer& upright, const FramesPicture& frames)
+{
+    return BuildPreview(plan.Width, plan.Height, upright, frames.Picture, frames.Pitch);
 }
 
 std::vector<uint8_t> BuildCardSetFile(const CardSetPlan& plan, const FramesPicture& frames)

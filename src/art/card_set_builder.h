@@ -37,6 +37,7 @@ PixelBuffer BuildSheet(const CardSetPlan& plan, int k, const FramesPicture& fram
 
 // The small picture the deck picker shows: a back behind the king of hearts.
 PixelBuffer BuildPreview(const CardSetPlan& plan, const PixelBuffer& upright, const FramesPicture& frames);
+PixelBuffer BuildPreview(int width, int height, const PixelBuffer& upright, const PixelBuffer& frames, int pitch);
 
 // The whole card-set file.
 std::vector<uint8_t> BuildCardSetFile(const CardSetPlan& plan, const FramesPicture& frames);

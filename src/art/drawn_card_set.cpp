@@ -42,4 +42,11 @@ CardImageStore DrawCardSet(int32_t width, int32_t height, const CardLook& look, 
     return store;
 }
 
+PixelBuffer PreviewOf(const CardImageStore& store)
+{
+    if (!store.Loaded() || store.CardSheets[Upright].Empty()) return {};
+    return BuildPreview(store.CardSizes[Upright].Width, store.CardSizes[Upright].Height, store.CardSheets[Upright],
+                        store.CurrentFrames.Picture, store.CurrentFrames.FramePitch);
+}
+
 }  // namespace quillo::art
