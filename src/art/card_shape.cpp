@@ -121,39 +121,38 @@ FramesPicture BuildFramesPicture(int width, int height)
     f.Picture.Create(FramesColumns * pitch + 1, OrientationCount * pitch + 1);
     Fill(f.Picture, Black);
     const int thick = height >= 90 ? 2 : 1;
+    // Each class is made in a band of its own, copied into its row and,
+    // turned a quarter anticlockwise, into the row of class k + 4.
+    PixelBuffer band(f.Picture.Width(), pitch);
     for (int k = 0; k < 4; ++k) {
         const int w = sizes[k].Width, h = sizes[k].Height;
-        const int y0 = k * pitch + 1;
+        Fill(band, Black);
         const ShapeMask on(CardShape(sizes, k), w, h), onGrown(CardShape(sizes, k, 2.0), w + 4, h + 4);
         for (int y = 0; y < h; ++y) {
-            uint8_t* outline = f.Picture.PixelAt(FrameOutline * pitch + 1, y0 + y);
-            uint8_t* mask = f.Picture.PixelAt(FrameMask * pitch + 1, y0 + y);
+            uint8_t* outline = band.PixelAt(FrameOutline * pitch + 1, y);
+            uint8_t* mask = band.PixelAt(FrameMask * pitch + 1, y);
             for (int x = 0; x < w; ++x) {
                 const uint8_t in = on(x, y) ? 255 : 0;
                 std::memset(outline + 3 * x, in, 3);
                 std::memset(mask + 3 * x, 255 - in, 3);
             }
-            std::memset(f.Picture.PixelAt(FramePlaceMask * pitch + 1, y0 + y), 255, 3 * static_cast<size_t>(w));
+            std::memset(band.PixelAt(FramePlaceMask * pitch + 1, y), 255, 3 * static_cast<size_t>(w));
         }
         for (int y = 0; y < h + 4; ++y)
-            std::memset(f.Picture.PixelAt(FrameFoundationMask * pitch + 1, y0 + y), 255, 3 * static_cast<size_t>(w + 4));
+            std::memset(band.PixelAt(FrameFoundationMask * pitch + 1, y), 255, 3 * static_cast<size_t>(w + 4));
         // Place and foundation outlines and their masks share their rings.
-        PaintRing(f.Picture, FrameOutline * pitch + 1, y0, w, h, RingOf(on, w, h, 1), Border);
+        PaintRing(band, FrameOutline * pitch + 1, 0, w, h, RingOf(on, w, h, 1), Border);
         const std::vector<uint8_t> place = RingOf(on, w, h, thick);
-        PaintRing(f.Picture, FramePlaceOutline * pitch + 1, y0, w, h, place, PlaceLine);
-        PaintRing(f.Picture, FramePlaceMask * pitch + 1, y0, w, h, place, Black);
+        PaintRing(band, FramePlaceOutline * pitch + 1, 0, w, h, place, PlaceLine);
+        PaintRing(band, FramePlaceMask * pitch + 1, 0, w, h, place, Black);
         const std::vector<uint8_t> foundation = RingOf(onGrown, w + 4, h + 4, thick + 1);
-        PaintRing(f.Picture, FrameFoundationOutline * pitch + 1, y0, w + 4, h + 4, foundation, FoundationLine);
-        PaintRing(f.Picture, FrameFoundationMask * pitch + 1, y0, w + 4, h + 4, foundation, Black);
-    }
-    // Classes 4..7 are the same cells turned a quarter anticlockwise (from a
-    // copy: turning within one picture takes the slow, checked way).
-    const PixelBuffer upper = f.Picture;
-    for (int k = 0; k < 4; ++k) {
-        const int w = sizes[k].Width, h = sizes[k].Height;
+        PaintRing(band, FrameFoundationOutline * pitch + 1, 0, w + 4, h + 4, foundation, FoundationLine);
+        PaintRing(band, FrameFoundationMask * pitch + 1, 0, w + 4, h + 4, foundation, Black);
+        for (int y = 0; y < pitch; ++y)
+            std::memcpy(f.Picture.Row(k * pitch + 1 + y), band.Row(y), static_cast<size_t>(band.Width()) * 3);
         for (int c = 0; c < FramesColumns; ++c) {
             const int cw = c >= FrameFoundationOutline ? w + 4 : w, ch = c >= FrameFoundationOutline ? h + 4 : h;
-            TurnCellAnticlockwise(upper, c * pitch + 1, k * pitch + 1, cw, ch, f.Picture, c * pitch + 1, (k + 4) * pitch + 1);
+            TurnCellAnticlockwise(band, c * pitch + 1, 0, cw, ch, f.Picture, c * pitch + 1, (k + 4) * pitch + 1);
         }
     }
     return f;
