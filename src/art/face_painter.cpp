@@ -226,7 +226,7 @@ void DrawCourt(QPainter& p, int width, int height, int rank, int suit, const Car
             p.restore();
         }
     }
-    QPen line(look.SuitColour(suit), 1.0);
+    QPen line(look.SuitColour(suit), std::max(1.0, std::round(width / 150.0)));
     line.setCosmetic(true);
     p.setPen(line);
     p.setBrush(Qt::NoBrush);
