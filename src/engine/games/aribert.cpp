@@ -15,6 +15,7 @@
 #include "../moves.h"
 #include "../pointer.h"
 #include "../placement.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -144,6 +145,18 @@ void AribertClick(Game& g, const Press& press)
     if (!closed.AceAboveBottom) dealt = DealFromStock(g, StockDealIntoEmpty);
     if (!dealt) DealRound(g, closed);
     UpdateStockLabels(g);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Only tableau cards move by hand; the stock deals whatever its mode says.
+void AribertActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    TableState s = t;
+    AddPickActions(s, t, out, true);
+    AddStockActions(t, out, true);
 }
 
 }  // namespace quillo::games

@@ -12,6 +12,7 @@
 #include "../game.h"
 #include "../placement.h"
 #include "../setup.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -70,6 +71,18 @@ void CrescentDeal(Game& g)
     }
     static constexpr int counts[] = {6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
     DealCounts(t, r.TableFirst, r.TableLast, counts, true, FaceMode::AllUp);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// The standard moves, and the Deal button while a redeal is left.
+void CrescentActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    TableState s = t;
+    AddPickActions(s, t, out, false);
+    if (t.Rules.TableRedealsUsed < t.Rules.TableRedeals) out.push_back({ActionKind::DealButton, -1, -1, -1});
 }
 
 }  // namespace quillo::games
