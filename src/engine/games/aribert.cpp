@@ -38,13 +38,11 @@ void AribertLayout(Game& g)
     PlacePile(t, 13, 0, 7, 23, 11);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
     r.TableConsSuit = SuitAlternate;
     r.FoundConsVal = ConsKeepPile;
     r.FillFreeTable = FillStartRank;
     r.MoveUnit = MoveLegalRun;
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.StartRank = RankAce;
     r.DealToTableau = true;
     r.EditTableConsVal = true;

@@ -48,16 +48,10 @@ void CrescentLayout(Game& g)
     }
 
     r.TableConsVal = ConsEither;
-    r.TableConsSuit = SuitSame;
     r.FoundConsVal = ConsKeepPile;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillNever;
-    r.MoveUnit = MoveSingle;
     r.TableRedeals = 3;
     r.StartRank = -1;
-    // A card often fits an Ace and a King foundation at once.
-    r.AutoplayAllowed = false;
-    r.FoundTakeCards = false;
+    // No autoplay: a card often fits an Ace and a King foundation at once.
     r.EditTableConsVal = r.EditFillFreeTable = true;
 }
 

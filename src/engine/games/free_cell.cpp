@@ -38,13 +38,8 @@ void FreeCellLayout(Game& g)
     PlacePileRow(t, 8, 15, 0, 0, -1, r.CardHeight() + 35, 1, 8);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
     r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
     r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveSingle;
-    r.GetDeckCardNum = 1;
     r.StartRank = RankAce;
     r.AutoplayAllowed = true;
     r.FoundTakeCards = true;

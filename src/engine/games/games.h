@@ -76,7 +76,6 @@ void GolfDeal(Game&);
 int GolfDrop(TableState&);
 bool GolfWon(const TableState&);
 void LookOfFortuneLayout(Game&);
-void LookOfFortuneDeal(Game&);
 void FansLayout(Game&);
 void FansDeal(Game&);
 void IcebreakerLayout(Game&);
@@ -111,7 +110,7 @@ void CrescentActions(const TableState&, std::vector<PlayerAction>&);
 void CatsTailLayout(Game&);
 void CatsTailDeal(Game&);
 void PeacockLayout(Game&);
-// Peacock, New Fashioned: the Aces start the foundations, one card per tableau pile.
+// Peacock, New Fashioned, Look of Fortune: the Aces start the foundations, one card per tableau pile.
 void AcesThenOneEachDeal(Game&);
 void GothicCastleLayout(Game&);
 void GothicCastleDeal(Game&);

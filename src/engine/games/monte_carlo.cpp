@@ -47,7 +47,6 @@ void MonteCarloLayout(Game& g)
     SetFans(t, 0);
 
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.TableRedeals = RedealsShowStockPasses;
     r.DealToTableau = true;
     r.StockClickMode = StockDealIntoEmpty;

@@ -54,8 +54,6 @@ void NapoleonsTombLayout(Game& g)
         t.PileAt(p).FanDir = FanNone;
     }
 
-    r.StockRedeals = StockUnlimited;
-    r.GetDeckCardNum = 1;
     r.StartRank = RankKing;
     r.FoundTakeCards = true;
     r.EditFoundTakeCards = true;

@@ -46,7 +46,6 @@ void RoyalMarriageLayout(Game& g)
     SetFans(t, 0);
 
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.DealToTableau = true;
     r.StockClickMode = StockDealOneIntoEmpty;
 }

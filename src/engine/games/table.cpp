@@ -20,7 +20,7 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
     {.Index = MerryTwos, .Name = "Merry Twos", .Level = 'H', .HelpTopic = "H_merry_twos", .Layout = MerryTwosLayout, .Deal = MerryTwosDeal},
     {.Index = Golf, .Name = "Golf", .Level = 'L', .HelpTopic = "H_golf", .Layout = GolfLayout, .Deal = GolfDeal, .Drop = GolfDrop, .Won = GolfWon},
     {.Index = Chinese, .Name = "Chinese", .Level = 'V', .HelpTopic = "H_chinese", .Layout = ChineseLayout, .Deal = ChineseDeal},
-    {.Index = LookOfFortune, .Name = "Look of Fortune", .Level = 'E', .HelpTopic = "H_fortune", .Layout = LookOfFortuneLayout, .Deal = LookOfFortuneDeal},
+    {.Index = LookOfFortune, .Name = "Look of Fortune", .Level = 'E', .HelpTopic = "H_fortune", .Layout = LookOfFortuneLayout, .Deal = AcesThenOneEachDeal},
     {.Index = Fans, .Name = "Fans", .Level = 'H', .HelpTopic = "H_fans", .Layout = FansLayout, .Deal = FansDeal},
     {.Index = Icebreaker, .Name = "Icebreaker", .Level = 'L', .HelpTopic = "H_icebreaker", .Layout = IcebreakerLayout, .Deal = IcebreakerDeal, .FollowUp = IcebreakerRefill, .Won = IcebreakerWon},
     {.Index = FourSeasons, .Name = "Four Seasons", .Level = 'L', .HelpTopic = "H_seasons", .Layout = FourSeasonsLayout, .Deal = FourSeasonsDeal},
