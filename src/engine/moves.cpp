@@ -20,7 +20,7 @@ int CardCount(const TableState& t)
     return std::clamp(t.Rules.TotalCards, 0, MaxCards);
 }
 
-bool HasTrait(const TableState& t, uint8_t trait)
+bool HasTrait(const TableState& t, uint16_t trait)
 {
     return (HooksOf(t.CurrentGame).Traits & trait) != 0;
 }
