@@ -4,6 +4,7 @@
 #include <array>
 
 #include "deal_ops.h"
+#include "fan_fit.h"
 #include "game_fit.h"
 #include "game_table.h"
 #include "labels.h"
@@ -172,6 +173,8 @@ void AnimateMove(Game& g, int d, bool accepted)
     t.PickedCount = 0;
     t.HoverPile = -1;
     if (s < 0) return;
+    // The glide ends where the cards lie once both piles fit the field.
+    FitFans(t);
     RefreshIfStockOrWaste(g, s, d);
     g.View().ShowMove({s, d, accepted, std::span<const MovedCard>(moved.data(), static_cast<size_t>(n))});
 }
@@ -342,6 +345,9 @@ void SetRedoEnabled(Game& g, bool enabled)
 
 void RecordSnapshot(Game& g)
 {
+    // Every action ends here: its piles are fitted to the field before the
+    // table is kept.
+    if (FitFans(g.T)) g.View().RedrawField();
     if (!g.RecordUndo || !g.KeepHistory) return;
     g.Undo.Push(g.T);
     SetUndoEnabled(g, g.Undo.CanUndo());

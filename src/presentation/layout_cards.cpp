@@ -5,6 +5,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/deal.h"
+#include "engine/fan_fit.h"
 
 namespace quillo {
 
@@ -30,6 +31,7 @@ void LayOutCards(TableState& t)
 {
     const GameRules& r = t.Rules;
     SortDealOrder(t);
+    FitFanSteps(t);
     const int total = std::clamp(r.TotalCards, 0, MaxCards);
     const bool pyramid = t.CurrentGame == games::Pyramid;
     const bool braid = t.CurrentGame == games::Braid;

@@ -1,0 +1,147 @@
+#include "fan_fit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "pile_cards.h"
+
+namespace quillo {
+
+namespace {
+
+bool PlainFan(uint8_t fanDir)
+{
+    return fanDir == FanLeft || fanDir == FanRight || fanDir == FanUp || fanDir == FanDown;
+}
+
+// How many whole steps s the corner may move before the card leaves the
+// field along either axis.
+double RoomInSteps(const GameRules& r, const Pile& pile, Step s)
+{
+    const CardSize& size = r.CardSizes[static_cast<size_t>(pile.Orientation & 7)];
+    double room = 1e18;
+    auto axis = [&](int32_t step, int32_t at, int32_t card, int32_t field) {
+        if (step > 0) room = std::min(room, static_cast<double>(field - card - at) / step);
+        if (step < 0) room = std::min(room, static_cast<double>(at) / -step);
+    };
+    axis(s.X, pile.X, size.Width, r.FieldWidth);
+    axis(s.Y, pile.Y, size.Height, r.FieldHeight);
+    return std::max(room, 0.0);
+}
+
+Step Scaled(Step s, double f)
+{
+    // Toward zero, so that the sum of the steps never exceeds the room.
+    f = std::max(0.0, f - 1e-9);
+    return {static_cast<int32_t>(s.X * f), static_cast<int32_t>(s.Y * f)};
+}
+
+}  // namespace
+
+PileSteps SetUpSteps(const TableState& t, const Pile& pile)
+{
+    const CardSize& size = t.Rules.CardSizes[static_cast<size_t>(pile.Orientation & 7)];
+    Step s{};
+    switch (pile.FanDir) {
+    case FanLeft: s = {-size.HorzStep.X, -size.HorzStep.Y}; break;
+    case FanRight: s = size.HorzStep; break;
+    case FanUp: s = {-size.VertStep.X, -size.VertStep.Y}; break;
+    case FanDown:
+    case FanStockStack: s = size.VertStep; break;
+    default: break;
+    }
+    PileSteps steps{s, {}};
+    if (t.Rules.FaceDownFan == DownFanHalf) steps.Down = {s.X / 2, s.Y / 2};
+    if (t.Rules.FaceDownFan == DownFanFull) steps.Down = s;
+    return steps;
+}
+
+PileSteps FittedSteps(const TableState& t, int pile)
+{
+    const Pile& p = t.PileAt(pile);
+    const PileSteps set = SetUpSteps(t, p);
+    const Step s = set.Up;
+    if (!PlainFan(p.FanDir) || (s.X == 0 && s.Y == 0)) return set;
+
+    CardList cards;
+    const int n = CardsByOrder(t, pile, cards);
+    int up = 0, down = 0;
+    for (int k = 0; k + 1 < n; ++k) {
+        const int c = cards[static_cast<size_t>(k)];
+        if (c == -1) continue;
+        ++(t.CardAt(c).FaceUp ? up : down);
+    }
+    // Lengths in units of the set-up face-up step.
+    const double room = RoomInSteps(t.Rules, p, s);
+    const double downLength = s.X != 0 ? static_cast<double>(set.Down.X) / s.X : static_cast<double>(set.Down.Y) / s.Y;
+    if (down * downLength + up <= room) return set;
+
+    const double unit = std::hypot(s.X, s.Y);
+    const double cardHeight = t.Rules.Upright().Height;
+    const double upMin = std::min(1.0, MinFaceUpStep96 * cardHeight / 96.0 / unit);
+    const double downMin = std::min(downLength, MinFaceDownStep96 * cardHeight / 96.0 / unit);
+    double fu = 1.0, fd = downLength;
+    if (down > 0 && down * downMin + up <= room) {
+        fd = (room - up) / down;
+    } else if (up > 0 && down * downMin + up * upMin <= room) {
+        fd = downMin;
+        fu = (room - down * downMin) / up;
+    } else {
+        const double f = room / (down * downMin + up * upMin);
+        fd = downMin * f;
+        fu = upMin * f;
+    }
+    return {Scaled(s, fu), Scaled(s, fd)};
+}
+
+void PlaceFannedPile(TableState& t, int pile)
+{
+    const Pile& p = t.PileAt(pile);
+    CardList cards;
+    const int n = CardsByOrder(t, pile, cards);
+    int32_t x = p.X, y = p.Y;
+    for (int k = 0; k < n; ++k) {
+        const int i = cards[static_cast<size_t>(k)];
+        if (i == -1) continue;
+        Card& c = t.CardAt(i);
+        c.X = x;
+        c.Y = y;
+        x += c.FaceUp ? p.FanX : p.DownFanX;
+        y += c.FaceUp ? p.FanY : p.DownFanY;
+    }
+}
+
+namespace {
+
+// Sets the pile's steps; true when they changed.
+bool SetSteps(Pile& p, const PileSteps& steps)
+{
+    if (steps == PileSteps{{p.FanX, p.FanY}, {p.DownFanX, p.DownFanY}}) return false;
+    p.FanX = steps.Up.X;
+    p.FanY = steps.Up.Y;
+    p.DownFanX = steps.Down.X;
+    p.DownFanY = steps.Down.Y;
+    return true;
+}
+
+}  // namespace
+
+void FitFanSteps(TableState& t)
+{
+    for (int i = 0; i < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++i)
+        if (PlainFan(t.PileAt(i).FanDir)) SetSteps(t.PileAt(i), FittedSteps(t, i));
+}
+
+bool FitFans(TableState& t)
+{
+    bool changed = false;
+    for (int i = 0; i < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++i) {
+        if (!PlainFan(t.PileAt(i).FanDir) || !SetSteps(t.PileAt(i), FittedSteps(t, i))) continue;
+        PlaceFannedPile(t, i);
+        changed = true;
+    }
+    return changed;
+}
+
+}  // namespace quillo
