@@ -74,10 +74,18 @@ void LayOut(Game& scratch, const TableState& from, int32_t cardWidth)
     NewDeal(scratch, DealKind::Preview);
 }
 
+// Piles some games keep beyond the field, for the cards they take out of
+// play.
+bool Hidden(const TableState& t, const Box& b)
+{
+    return b.X0 >= t.Rules.FieldWidth || b.Y0 >= t.Rules.FieldHeight || b.X1 <= 0 || b.Y1 <= 0;
+}
+
 struct Reference {
     int PileCount = 0;
     std::array<double, MaxPiles> Room{};
     std::array<Box, MaxPiles> Boxes{};
+    std::array<bool, MaxPiles> Hidden{};
 };
 
 bool Fits(const TableState& t, const Reference& ref)
@@ -87,18 +95,20 @@ bool Fits(const TableState& t, const Reference& ref)
     if (r.PileCount != ref.PileCount) return false;
     for (int i = 0; i < std::clamp(r.TotalCards, 0, MaxCards); ++i) {
         const Card& c = t.CardAt(i);
-        if (!c.InPlay) continue;
+        if (!c.InPlay || c.PileIndex < 0 || c.PileIndex >= MaxPiles || ref.Hidden[static_cast<size_t>(c.PileIndex)])
+            continue;
         const CardSize& s = r.CardSizes[static_cast<size_t>(c.Orientation & 7)];
         if (c.X < 0 || c.Y < 0 || c.X + s.Width > r.FieldWidth || c.Y + s.Height > r.FieldHeight) return false;
     }
     const double narrowest = static_cast<double>(MinFaceUpStep96) / UprightCardSize(71, 96).VertStep.Y;
     for (int p = 0; p < r.PileCount; ++p) {
+        if (ref.Hidden[static_cast<size_t>(p)]) continue;
         const Box b = PileBox(t, p);
         if (b.X0 < 0 || b.Y0 < 0 || b.X1 > r.FieldWidth || b.Y1 > r.FieldHeight) return false;
         const double room = ref.Room[static_cast<size_t>(p)];
         if (room > 0 && FanRoom(t, p) < room * narrowest) return false;
         for (int q = 0; q < p; ++q)
-            if (Apart(ref.Boxes[static_cast<size_t>(p)], ref.Boxes[static_cast<size_t>(q)]) &&
+            if (!ref.Hidden[static_cast<size_t>(q)] && Apart(ref.Boxes[static_cast<size_t>(p)], ref.Boxes[static_cast<size_t>(q)]) &&
                 !Apart(b, PileBox(t, q)))
                 return false;
     }
@@ -125,6 +135,7 @@ CardFit FitCards(const Game& g, int32_t fieldWidth, int32_t fieldHeight)
     for (int p = 0; p < ref.PileCount; ++p) {
         ref.Room[static_cast<size_t>(p)] = FanRoom(scratch.T, p);
         ref.Boxes[static_cast<size_t>(p)] = PileBox(scratch.T, p);
+        ref.Hidden[static_cast<size_t>(p)] = Hidden(scratch.T, ref.Boxes[static_cast<size_t>(p)]);
     }
 
     FieldView view(fieldWidth, fieldHeight);

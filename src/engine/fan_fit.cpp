@@ -30,11 +30,34 @@ double RoomInSteps(const GameRules& r, const Pile& pile, Step s)
     return std::max(room, 0.0);
 }
 
+// Toward zero, so that the steps add up to no more than the room; a hair of
+// tolerance keeps a whole factor whole.
 Step Scaled(Step s, double f)
 {
-    // Toward zero, so that the sum of the steps never exceeds the room.
-    f = std::max(0.0, f - 1e-9);
-    return {static_cast<int32_t>(s.X * f), static_cast<int32_t>(s.Y * f)};
+    auto one = [&](int32_t v) {
+        const double x = v * std::max(0.0, f);
+        return static_cast<int32_t>(x + (x > 0 ? 1e-6 : -1e-6));
+    };
+    return {one(s.X), one(s.Y)};
+}
+
+// Whether `up` face-up and `down` face-down steps carry the top card past
+// the field's edge.
+bool RunsOut(const GameRules& r, const Pile& pile, const PileSteps& steps, int up, int down)
+{
+    const CardSize& size = r.CardSizes[static_cast<size_t>(pile.Orientation & 7)];
+    const int64_t x = pile.X + int64_t{up} * steps.Up.X + int64_t{down} * steps.Down.X;
+    const int64_t y = pile.Y + int64_t{up} * steps.Up.Y + int64_t{down} * steps.Down.Y;
+    return x < std::min(0, pile.X) || y < std::min(0, pile.Y) ||
+           x + size.Width > std::max(r.FieldWidth, pile.X + size.Width) ||
+           y + size.Height > std::max(r.FieldHeight, pile.Y + size.Height);
+}
+
+// One pixel toward zero on each axis.
+Step Shorter(Step s)
+{
+    auto one = [](int32_t v) { return v > 0 ? v - 1 : v < 0 ? v + 1 : 0; };
+    return {one(s.X), one(s.Y)};
 }
 
 }  // namespace
@@ -92,7 +115,16 @@ PileSteps FittedSteps(const TableState& t, int pile)
         fd = downMin * f;
         fu = upMin * f;
     }
-    return {Scaled(s, fu), Scaled(s, fd)};
+    PileSteps steps{Scaled(s, fu), Scaled(s, fd)};
+    // Rounding may leave a pixel too many: take it from the face-up steps,
+    // then the face-down ones.
+    while (RunsOut(t.Rules, p, steps, up, down) && !(steps.Up == Step{} && steps.Down == Step{})) {
+        if (up > 0 && !(steps.Up == Step{}))
+            steps.Up = Shorter(steps.Up);
+        else
+            steps.Down = Shorter(steps.Down);
+    }
+    return steps;
 }
 
 void PlaceFannedPile(TableState& t, int pile)

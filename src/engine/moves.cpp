@@ -77,7 +77,7 @@ Offset TopOffset(const TableState& t, int pile)
     const Pile& p = t.PileAt(pile);
     if (p.Count < 2 || p.FanDir == FanNone) return {};
     if (p.FanDir == FanStockStack) {
-        const int32_t o = StockStackOffset(p.Count - 1);
+        const int32_t o = StockStackOffset(p, p.Count - 1);
         return {o, o};
     }
     CardList cards;
@@ -98,7 +98,7 @@ Offset NextOffset(const TableState& t, int pile)
     const Pile& p = t.PileAt(pile);
     if (p.Count == 0 || p.FanDir == FanNone) return {};
     if (p.FanDir == FanStockStack) {
-        const int32_t o = StockStackOffset(p.Count);
+        const int32_t o = StockStackOffset(p, p.Count);
         return {o, o};
     }
     Offset off = TopOffset(t, pile);
@@ -139,7 +139,7 @@ void AnimateMove(Game& g, int d, bool accepted)
                 const int card = group[static_cast<size_t>(k)];
                 Append(t, card, d, at);
                 if (target.FanDir == FanStockStack) {
-                    at.X = at.Y = StockStackOffset(target.Count);
+                    at.X = at.Y = StockStackOffset(target, target.Count);
                 } else {
                     const Offset step = StepAfter(target, t.CardAt(card));
                     at.X += step.X;

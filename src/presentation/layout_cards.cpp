@@ -5,6 +5,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/deal.h"
+#include "engine/deal_ops.h"
 #include "engine/fan_fit.h"
 
 namespace quillo {
@@ -63,7 +64,7 @@ void LayOutCards(TableState& t)
                 continue;
             }
             if (pile.FanDir == FanStockStack) {
-                dx = dy = -2 * (c.Order / 10);
+                dx = dy = StockStackOffset(pile, c.Order);
             } else if (!first) {
                 dx += belowFaceUp ? pile.FanX : pile.DownFanX;
                 dy += belowFaceUp ? pile.FanY : pile.DownFanY;
