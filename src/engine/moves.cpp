@@ -173,10 +173,12 @@ void AnimateMove(Game& g, int d, bool accepted)
     t.PickedCount = 0;
     t.HoverPile = -1;
     if (s < 0) return;
-    // The glide ends where the cards lie once both piles fit the field.
-    FitFans(t);
+    // The glide ends where the cards lie once both piles fit the field; the
+    // cards a squeeze moved without gliding are drawn afterwards.
+    const bool refitted = FitFans(t);
     RefreshIfStockOrWaste(g, s, d);
     g.View().ShowMove({s, d, accepted, std::span<const MovedCard>(moved.data(), static_cast<size_t>(n))});
+    if (refitted) g.View().RedrawField();
 }
 
 void PerformMove(Game& g, int target, bool record)
