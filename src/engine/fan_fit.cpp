@@ -1,6 +1,7 @@
 #include "fan_fit.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -80,21 +81,35 @@ PileSteps SetUpSteps(const TableState& t, const Pile& pile)
     return steps;
 }
 
-PileSteps FittedSteps(const TableState& t, int pile)
+namespace {
+
+// Steps after face-up and face-down cards below a pile's top card.
+struct StepCounts {
+    int Up = 0, Down = 0;
+};
+
+// Counts for every pile in one pass over the cards.
+std::array<StepCounts, MaxPiles> CountSteps(const TableState& t)
+{
+    std::array<StepCounts, MaxPiles> counts{};
+    for (int i = 0; i < std::clamp(t.Rules.TotalCards, 0, MaxCards); ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || c.PileIndex < 0 || c.PileIndex >= MaxPiles) continue;
+        if (c.Order < 0 || c.Order + 1 >= t.PileAt(c.PileIndex).Count) continue;
+        StepCounts& n = counts[static_cast<size_t>(c.PileIndex)];
+        ++(c.FaceUp ? n.Up : n.Down);
+    }
+    return counts;
+}
+
+PileSteps StepsFor(const TableState& t, int pile, StepCounts n)
 {
     const Pile& p = t.PileAt(pile);
     const PileSteps set = SetUpSteps(t, p);
     const Step s = set.Up;
     if (!PlainFan(p.FanDir) || (s.X == 0 && s.Y == 0)) return set;
+    const int up = n.Up, down = n.Down;
 
-    CardList cards;
-    const int n = CardsByOrder(t, pile, cards);
-    int up = 0, down = 0;
-    for (int k = 0; k + 1 < n; ++k) {
-        const int c = cards[static_cast<size_t>(k)];
-        if (c == -1) continue;
-        ++(t.CardAt(c).FaceUp ? up : down);
-    }
     // Lengths in units of the set-up face-up step.
     const double room = RoomInSteps(t.Rules, p, s);
     const double downLength = s.X != 0 ? static_cast<double>(set.Down.X) / s.X : static_cast<double>(set.Down.Y) / s.Y;
@@ -125,6 +140,13 @@ PileSteps FittedSteps(const TableState& t, int pile)
             steps.Down = Shorter(steps.Down);
     }
     return steps;
+}
+
+}  // namespace
+
+PileSteps FittedSteps(const TableState& t, int pile)
+{
+    return StepsFor(t, pile, CountSteps(t)[static_cast<size_t>(pile)]);
 }
 
 void PlaceFannedPile(TableState& t, int pile)
@@ -161,15 +183,18 @@ bool SetSteps(Pile& p, const PileSteps& steps)
 
 void FitFanSteps(TableState& t)
 {
+    const auto counts = CountSteps(t);
     for (int i = 0; i < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++i)
-        if (PlainFan(t.PileAt(i).FanDir)) SetSteps(t.PileAt(i), FittedSteps(t, i));
+        if (PlainFan(t.PileAt(i).FanDir)) SetSteps(t.PileAt(i), StepsFor(t, i, counts[static_cast<size_t>(i)]));
 }
 
 bool FitFans(TableState& t)
 {
+    const auto counts = CountSteps(t);
     bool changed = false;
     for (int i = 0; i < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++i) {
-        if (!PlainFan(t.PileAt(i).FanDir) || !SetSteps(t.PileAt(i), FittedSteps(t, i))) continue;
+        if (!PlainFan(t.PileAt(i).FanDir) || !SetSteps(t.PileAt(i), StepsFor(t, i, counts[static_cast<size_t>(i)])))
+            continue;
         PlaceFannedPile(t, i);
         changed = true;
     }
