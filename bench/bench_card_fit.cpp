@@ -9,8 +9,8 @@
 #include "engine/deal.h"
 #include "engine/fan_fit.h"
 #include "engine/game.h"
+#include "engine/layout_cards.h"
 #include "engine/setup.h"
-#include "presentation/layout_cards.h"
 
 namespace {
 
