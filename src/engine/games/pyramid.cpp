@@ -9,13 +9,17 @@
 // its triangle places: a discarded card leaves the Order of every other card
 // as it was, so the pile's Orders are not 0..Count-1 once play has begun.
 
+#include <algorithm>
+
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../game_table.h"
+#include "../layout_cards.h"
 #include "../moves.h"
 #include "../placement.h"
 #include "../setup.h"
 #include "../special.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -42,6 +46,23 @@ int CardAtPlace(const TableState& t, int place)
         if (c.InPlay && c.PileIndex == t.Rules.TableFirst && c.Order == place) return i;
     }
     return -1;
+}
+
+// Each row of the pyramid centred under the one above; cards beyond the
+// triangle keep their place.
+void PlaceInTriangle(TableState& t)
+{
+    const int p = t.Rules.TableFirst;
+    const Pile& pile = t.PileAt(p);
+    const int32_t w = t.Rules.CardWidth(), h = t.Rules.CardHeight();
+    for (int i = 0; i < t.Rules.TotalCards; ++i) {
+        Card& c = t.CardAt(i);
+        if (!c.InPlay || c.PileIndex != p || c.Order >= PyramidCards) continue;
+        const int row = RowOf(c.Order);
+        const int place = c.Order - row * (row + 1) / 2;
+        c.X = pile.X - (2 * row * w) / 3 + (4 * place * w) / 3;
+        c.Y = pile.Y + ((h + 4) * row) / 2;
+    }
 }
 
 }  // namespace
@@ -73,17 +94,17 @@ void PyramidDeal(Game& g)
     TableState& t = g.T;
     const int p = t.Rules.TableFirst;
     DealEach(t, p, p, PyramidCards, FaceMode::AllUp);
-    const Pile& pile = t.PileAt(p);
-    const int32_t w = t.Rules.CardWidth(), h = t.Rules.CardHeight();
-    for (int i = 0; i < t.Rules.TotalCards; ++i) {
-        Card& c = t.CardAt(i);
-        if (!c.InPlay || c.PileIndex != p) continue;
-        const int row = RowOf(c.Order);
-        const int place = c.Order - row * (row + 1) / 2;
-        c.X = pile.X - (2 * row * w) / 3 + (4 * place * w) / 3;
-        c.Y = pile.Y + ((h + 4) * row) / 2;
-    }
+    PlaceInTriangle(t);
     GatherIntoStock(t);
+}
+
+bool PyramidPlaceCards(TableState& t, int pile)
+{
+    if (pile == t.Rules.TableFirst)
+        PlaceInTriangle(t);
+    else
+        StackCards(t, pile);
+    return true;
 }
 
 bool PyramidAvailable(const TableState& t, int card)
@@ -123,6 +144,25 @@ void PyramidClick(Game& g, const Press& press)
 bool PyramidWon(const TableState& t)
 {
     return t.PileAt(t.Rules.TableFirst).Count == 0;
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Kings alone and pairs totalling 13 among the available cards, then the stock.
+void PyramidActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    std::vector<int> free;
+    for (int i = 0; i < std::clamp(t.Rules.TotalCards, 0, MaxCards); ++i)
+        if (PyramidAvailable(t, i)) free.push_back(i);
+    for (size_t a = 0; a < free.size(); ++a) {
+        const Card& x = t.CardAt(free[a]);
+        if (x.Rank == RankKing) out.push_back({ActionKind::Press, free[a], x.PileIndex, -1});
+        for (size_t b = a + 1; b < free.size(); ++b)
+            if (x.Rank + t.CardAt(free[b]).Rank == PairTotal) out.push_back({ActionKind::TwoPresses, free[a], -1, free[b]});
+    }
+    AddStockActions(t, out);
 }
 
 }  // namespace quillo::games
