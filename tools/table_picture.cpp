@@ -27,7 +27,7 @@ QImage DrawTablePicture(const TablePictureRequest& request, std::string& why)
     CardImageStore store;
     if (request.FitCards) {
         view.Maximized = true;
-        const CardFit fit = FitCards(g, request.FieldWidth, request.FieldHeight);
+        const CardFit fit = FitCards(g, request.FieldWidth, request.FieldHeight, art::MaxDrawnEdge);
         store = art::DrawCardSet(fit.Width, fit.Height);
         if (!store.Loaded()) {
             why = "no card set can be drawn at " + std::to_string(fit.Width) + "x" + std::to_string(fit.Height);

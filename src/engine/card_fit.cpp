@@ -122,7 +122,7 @@ int32_t FittedCardHeight(int32_t width)
     return static_cast<int32_t>(std::lround(width * 96.0 / 71.0));
 }
 
-CardFit FitCards(const Game& g, int32_t fieldWidth, int32_t fieldHeight)
+CardFit FitCards(const Game& g, int32_t fieldWidth, int32_t fieldHeight, int32_t largestEdge)
 {
     // The reference: 71 x 96 cards in the field a new window opens with.
     Game scratch;
@@ -144,7 +144,11 @@ CardFit FitCards(const Game& g, int32_t fieldWidth, int32_t fieldHeight)
         LayOut(scratch, g.T, w);
         return Fits(scratch.T, ref);
     };
-    int32_t lo = SmallestWidth, hi = std::max(SmallestWidth, fieldWidth);
+    int32_t hi = fieldWidth;
+    // The height is the longer edge.
+    if (largestEdge > 0) hi = std::min(hi, static_cast<int32_t>(largestEdge * 71 / 96));
+    int32_t lo = SmallestWidth;
+    hi = std::max(lo, hi);
     if (!fits(lo)) return {lo, FittedCardHeight(lo)};
     // The largest width that fits: lo always fits, hi + 1 never is tried.
     while (lo < hi) {

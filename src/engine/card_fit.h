@@ -26,7 +26,9 @@ int32_t FittedCardHeight(int32_t width);
 // - piles that lie apart at the reference size still lie apart, and
 // - each fanned pile has room for as many cards at the narrowest face-up
 //   step as it has at the reference size with the full step.
-// A field too small for any card size gives the smallest one tried.
-CardFit FitCards(const Game& g, int32_t fieldWidth, int32_t fieldHeight);
+// A field too small for any card size gives the smallest one tried. Cards
+// are at most largestEdge pixels high and wide when it is above 0 (the
+// largest set the caller can draw).
+CardFit FitCards(const Game& g, int32_t fieldWidth, int32_t fieldHeight, int32_t largestEdge = 0);
 
 }  // namespace quillo

@@ -83,6 +83,20 @@ TEST(CardFit, EveryGameDealsInsideTheFieldAtEveryScreenSize)
     }
 }
 
+TEST(CardFit, StopsAtTheLargestEdgeAsked)
+{
+    for (const int game : {games::Scorpion, games::Pyramid}) {
+        FieldView view(3840, 2160);
+        Game g(view);
+        g.T.CurrentGame = game;
+        const CardFit free = FitCards(g, 3840, 2160);
+        const CardFit capped = FitCards(g, 3840, 2160, 512);
+        EXPECT_GT(free.Height, 512);
+        EXPECT_LE(capped.Height, 512);
+        EXPECT_GE(capped.Height, 500);
+    }
+}
+
 TEST(CardFit, LeavesTheLiveGameAlone)
 {
     FieldView view(800, 600);
