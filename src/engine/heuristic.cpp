@@ -14,10 +14,12 @@ HeuristicWeights WeightsFor(int game)
     switch (game) {
     case games::FreeCell:
         w.EmptyPile = 6;
+        w.EmptyCell = 6;
         w.Ordered = 3;
         w.Buried = -2;
         w.SkipSeldom = false;
         w.BestFirst = true;
+        w.DepthCost = 10;
         break;
     case games::Spider:
     case games::Scorpion:
@@ -97,7 +99,7 @@ int Heuristic(const TableState& t, const HeuristicWeights& w)
         if (i != -1 && r.IsTableau(t.CardAt(i).PileIndex))
             score += w.Waiting * (t.PileAt(t.CardAt(i).PileIndex).Count - 1 - t.CardAt(i).Order);
     for (int p = r.ReserveFirst; p != -1 && p <= r.ReserveLast && p < MaxPiles; ++p)
-        if (t.PileAt(p).Count == 0) score += w.EmptyPile;
+        if (t.PileAt(p).Count == 0) score += w.EmptyCell;
     return score;
 }
 

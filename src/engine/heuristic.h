@@ -9,7 +9,8 @@ namespace quillo {
 struct HeuristicWeights {
     int Home = 10; // per card on a foundation or out of play
     int FaceDown = -3; // per hidden card
-    int EmptyPile = 4; // per empty tableau pile or free cell
+    int EmptyPile = 4; // per empty tableau pile
+    int EmptyCell = 4; // per empty free cell
     int Ordered = 2; // per tableau card lying on a card it may be built on
     int KingRun = 0; // per card of a one-suit run down from a King at a pile's foot
     int Buried = -1; // per tableau card lying above a lower one, which it keeps from home
@@ -21,6 +22,10 @@ struct HeuristicWeights {
     // better where many moves only shuffle cards (Free Cell), worse where
     // progress shows late (the stock games).
     bool BestFirst = false;
+    // Best first weighs a position's progress four times and takes this off
+    // per action on its line: a line that shuffles cards without gain falls
+    // behind a shorter one, so the search wanders less.
+    int DepthCost = 0;
 };
 
 HeuristicWeights WeightsFor(int game);

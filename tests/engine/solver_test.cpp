@@ -4,6 +4,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/solver.h"
+#include "engine/table_snapshots.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -131,6 +132,50 @@ TEST(Solver, SpentBudgetIsUnknownNeverLost)
     EXPECT_TRUE(s.Line.empty());
     EXPECT_LT(s.Positions, 200);
 }
+
+// Tables kept as changes from the deal come back whole: every field the
+// engine plays with, after runs of actions that move, turn and deal cards.
+class SnapshotRoundTrip : public testing::TestWithParam<DealRow> { };
+
+TEST_P(SnapshotRoundTrip, EveryKeptTableComesBackAsItWas)
+{
+    Game g;
+    g.KeepHistory = false;
+    test::SetUpAndDeal(g, GetParam().Game, GetParam().Number);
+    TableSnapshots kept;
+    kept.Reset(g.T);
+    std::vector<TableState> tables;
+    std::vector<PlayerAction> actions;
+    for (int step = 0; step < 60; ++step) {
+        tables.push_back(g.T);
+        ASSERT_EQ(kept.Add(g.T), step);
+        actions.clear();
+        ListActions(g.T, actions);
+        if (actions.empty()) break;
+        // A fixed spread over the list, so the runs differ from game to game.
+        PlayAction(g, actions[static_cast<size_t>(step * 7) % actions.size()]);
+    }
+    ASSERT_GT(tables.size(), 5u);
+    TableState back;
+    for (size_t k = tables.size(); k-- > 0;) {
+        kept.Get(static_cast<int>(k), back);
+        const TableState& want = tables[k];
+        ASSERT_EQ(back.Cards, want.Cards) << k;
+        ASSERT_EQ(back.Piles, want.Piles) << k;
+        ASSERT_EQ(back.Rules, want.Rules) << k;
+        ASSERT_EQ(back.PileOrder, want.PileOrder) << k;
+        ASSERT_EQ(back.DealOrder, want.DealOrder) << k;
+        ASSERT_EQ(back.ActiveCard, want.ActiveCard) << k;
+        ASSERT_EQ(back.MarkedCard, want.MarkedCard) << k;
+        ASSERT_EQ(back.RandSeed, want.RandSeed) << k;
+        ASSERT_EQ(back.PlayedPending, want.PlayedPending) << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Deals, SnapshotRoundTrip,
+    testing::Values(DealRow{ games::Klondike, 3 }, DealRow{ games::FreeCell, 2 }, DealRow{ games::Spider, 1 },
+        DealRow{ games::Pyramid, 2 }, DealRow{ games::Golf, 5 }, DealRow{ games::MonteCarlo, 4 },
+        DealRow{ games::Crescent, 1 }));
 
 } // namespace
 } // namespace quillo
