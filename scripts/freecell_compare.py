@@ -13,6 +13,7 @@ Prints one line per deal that either program left unwon, then totals.
 """
 import argparse
 import json
+import re
 import shutil
 import subprocess
 import sys
@@ -41,13 +42,19 @@ def ours(tool, number, budget):
 
 
 def theirs(fc_solve, text, iterations):
-    # The full test order searches every move kind, so "could not solve" means
-    # the space was exhausted.
-    run = subprocess.run([fc_solve, "-to", "01ABCDE", "-mi", str(iterations), "-"], input=text,
-                         capture_output=True, text=True)
-    if "This game is solveable" in run.stdout:
-        return "won"
-    if "I could not solve" in run.stdout:
+    """won, lost (the space was exhausted) or unknown (the limit came first)."""
+    def run(*flags):
+        return subprocess.run([fc_solve, *flags, "-mi", str(iterations), "-"], input=text,
+                              capture_output=True, text=True).stdout
+
+    # The default order finds most wins at once; the full test order tries
+    # every move kind, so a full search that ends below the limit is a loss.
+    for flags in ([], ["-to", "01ABCDE"]):
+        out = run(*flags)
+        if "This game is solveable" in out:
+            return "won"
+    m = re.search(r"Total number of states checked is (\d+)", out)
+    if "I could not solve" in out and m and int(m.group(1)) < iterations:
         return "lost"
     return "unknown"
 
@@ -59,7 +66,7 @@ def main():
     ap.add_argument("--budget-ms", type=int, default=1000)
     ap.add_argument("--tool", default="build/quillo-tool")
     ap.add_argument("--fc-solve", default="fc-solve")
-    ap.add_argument("--iterations", type=int, default=2000000)
+    ap.add_argument("--iterations", type=int, default=300000)
     a = ap.parse_args()
     if shutil.which(a.fc_solve) is None:
         print("fc-solve not found: apt-get install freecell-solver-bin", file=sys.stderr)
