@@ -1,6 +1,7 @@
 #include "heuristic.h"
 
 #include "catalogue.h"
+#include "games/games.h"
 #include "legality.h"
 
 #include <algorithm>
@@ -26,6 +27,17 @@ HeuristicWeights WeightsFor(int game)
         // Runs home only as a whole, so built runs are the progress.
         w.KingRun = 8;
         w.Ordered = 3;
+        break;
+    case games::Golf:
+        // The waste heap: cards go onto it and never leave.
+        w.Heaps = uint64_t{ 1 } << 8;
+        w.Hopeless = games::GolfHopeless;
+        // Column cards cleared and stock cards kept for later are the
+        // progress; the first pass goes best first.
+        w.Home = w.EmptyPile = w.EmptyCell = w.Ordered = w.Buried = w.Waiting = w.FaceDown = 0;
+        w.OnTableau = -10;
+        w.InStock = 15;
+        w.BestFirst = true;
         break;
     default: break;
     }
@@ -57,6 +69,8 @@ int Heuristic(const TableState& t, const HeuristicWeights& w)
             if (low == -1 || t.CardAt(low).Rank > c.Rank) low = i;
         }
         if (!c.FaceUp) score += w.FaceDown;
+        if (r.IsTableau(c.PileIndex)) score += w.OnTableau;
+        if (r.IsStock(c.PileIndex)) score += w.InStock;
         if (c.PileIndex < 0 || c.PileIndex >= MaxPiles) continue;
         const int slot = base[static_cast<size_t>(c.PileIndex)] + c.Order;
         if (c.Order >= 0 && c.Order < t.PileAt(c.PileIndex).Count && slot < static_cast<int>(at.size()))

@@ -200,7 +200,7 @@ public:
         SkippedSeldom_ = false;
         Complete_ = true;
         Seen_.Clear();
-        Seen_.Insert(PositionHash(root, Alike_));
+        Seen_.Insert(PositionHash(root, Alike_, Weights_.Heaps));
         Nodes_.clear();
         Open_.clear();
         Pool_.Reset(root);
@@ -246,7 +246,7 @@ public:
         SkippedSeldom_ = false;
         Complete_ = true;
         Seen_.Clear();
-        Seen_.Insert(PositionHash(root, Alike_));
+        Seen_.Insert(PositionHash(root, Alike_, Weights_.Heaps));
         if (Expand(root, 0)) return WonAt(1, line);
         if (OutOfBudget()) return Outcome::OutOfBudget;
         int depth = 1;
@@ -375,7 +375,8 @@ private:
                 WinningAction_ = a;
                 return true;
             }
-            if (!Seen_.Insert(PositionHash(G_.T, Alike_))) continue;
+            if (!Seen_.Insert(PositionHash(G_.T, Alike_, Weights_.Heaps))) continue;
+            if (Weights_.Hopeless != nullptr && Weights_.Hopeless(G_.T)) continue;
             sink(a, G_.T, scored ? Heuristic(G_.T, Weights_) : 0);
             if (OutOfBudget()) {
                 Complete_ = false;

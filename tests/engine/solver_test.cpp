@@ -3,6 +3,8 @@
 // only where nothing is left to search.
 
 #include "engine/catalogue.h"
+#include "engine/games/games.h"
+#include "engine/position_hash.h"
 #include "engine/solver.h"
 #include "engine/table_snapshots.h"
 #include "test_support.h"
@@ -131,6 +133,60 @@ TEST(Solver, SpentBudgetIsUnknownNeverLost)
     EXPECT_EQ(s.Result, SolveResult::Unknown);
     EXPECT_TRUE(s.Line.empty());
     EXPECT_LT(s.Positions, 200);
+}
+
+// Golf, tableau 0..6, stock 7, waste 8: a column card with no card a rank
+// away on the waste's top or still to come can never go.
+struct GolfRow {
+    const char* Name;
+    test::PileCards Piles;
+    bool Hopeless;
+};
+
+class GolfDeadCard : public testing::TestWithParam<GolfRow> { };
+
+TEST_P(GolfDeadCard, HopelessOnlyWhereACardCanNeverGo)
+{
+    Game g;
+    test::SetUpAndDeal(g, games::Golf, 1);
+    Arrange(g.T, GetParam().Piles);
+    EXPECT_EQ(games::GolfHopeless(g.T), GetParam().Hopeless);
+}
+
+const GolfRow GolfRows[] = {
+    { "KingWithEveryQueenGone", { { 0, { CardOf(Spades, 12) } }, { 8, { CardOf(Hearts, 11), CardOf(Spades, 3) } } },
+        true },
+    { "QueenOnTheWasteTop", { { 0, { CardOf(Spades, 12) } }, { 8, { CardOf(Hearts, 11) } } }, false },
+    { "QueenInTheStock", { { 0, { CardOf(Spades, 12) } }, { 7, { CardOf(Hearts, 11) } }, { 8, { CardOf(Spades, 3) } } },
+        false },
+    { "QueenInAnotherColumn", { { 0, { CardOf(Spades, 12) } }, { 1, { CardOf(Hearts, 11) } } }, false },
+    { "QueenAboveInItsOwnColumn", { { 0, { CardOf(Spades, 12), CardOf(Hearts, 11) } }, { 7, { CardOf(Clubs, 10) } } },
+        false },
+    { "OnlyNeighbourUnderItInItsColumn",
+        { { 0, { CardOf(Hearts, 4), CardOf(Spades, 5) } }, { 8, { CardOf(Spades, 9) } } }, true },
+    { "AceNeedsATwoNotAKing", { { 0, { CardOf(Spades, 0) } }, { 7, { CardOf(Hearts, 12) } } }, true },
+};
+
+INSTANTIATE_TEST_SUITE_P(Positions, GolfDeadCard, testing::ValuesIn(GolfRows),
+    [](const testing::TestParamInfo<GolfRow>& info) { return std::string(info.param.Name); });
+
+// A heap's order below its top makes no other position; its top does, and
+// so does the order of any other pile.
+TEST(PositionHash, HeapCountsItsTopAndCardsNotTheirOrder)
+{
+    const uint64_t waste = uint64_t{ 1 } << 8;
+    auto hash = [&](const test::PileCards& piles, uint64_t heaps) {
+        Game g;
+        test::SetUpAndDeal(g, games::Golf, 1);
+        Arrange(g.T, piles);
+        return PositionHash(g.T, false, heaps);
+    };
+    const int a = CardOf(Spades, 3), b = CardOf(Hearts, 4), c = CardOf(Clubs, 5), d = CardOf(Spades, 9);
+    const uint64_t abc = hash({ { 0, { d } }, { 8, { a, b, c } } }, waste);
+    EXPECT_EQ(hash({ { 0, { d } }, { 8, { b, a, c } } }, waste), abc);
+    EXPECT_NE(hash({ { 0, { d } }, { 8, { a, c, b } } }, waste), abc);
+    EXPECT_NE(hash({ { 0, { d } }, { 8, { a, b } } }, waste), abc);
+    EXPECT_NE(hash({ { 0, { d } }, { 8, { b, a, c } } }, 0), hash({ { 0, { d } }, { 8, { a, b, c } } }, 0));
 }
 
 // Tables kept as changes from the deal come back whole: every field the

@@ -62,6 +62,9 @@ void GolfLayout(Game&);
 void GolfDeal(Game&);
 int GolfDrop(TableState&);
 bool GolfWon(const TableState&);
+// Some column card can never go: no card a rank away is on the waste's top
+// or still to come.
+bool GolfHopeless(const TableState&);
 void LookOfFortuneLayout(Game&);
 void LookOfFortuneDeal(Game&);
 void FansLayout(Game&);

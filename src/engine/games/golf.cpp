@@ -6,6 +6,9 @@
 //
 //   [7] [8]                         stock, waste (bottom of the field)
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../placement.h"
@@ -72,6 +75,28 @@ bool GolfWon(const TableState& t)
     for (int p = r.TableFirst; p != -1 && p <= r.TableLast; ++p)
         if (t.PileAt(p).Count != 0) return false;
     return true;
+}
+
+bool GolfHopeless(const TableState& t)
+{
+    const GameRules& r = t.Rules;
+    const int top = TopCard(t, r.WasteFirst);
+    const int n = std::clamp(r.TotalCards, 0, MaxCards);
+    for (int i = 0; i < n; ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || !r.IsTableau(c.PileIndex)) continue;
+        bool reachable = false;
+        for (int j = 0; j < n && !reachable; ++j) {
+            const Card& d = t.CardAt(j);
+            if (!d.InPlay || std::abs(d.Rank - c.Rank) != 1) continue;
+            // A card under c in its own column comes only after c.
+            const bool toCome = r.IsStock(d.PileIndex)
+                || (r.IsTableau(d.PileIndex) && (d.PileIndex != c.PileIndex || d.Order > c.Order));
+            reachable = toCome || j == top;
+        }
+        if (!reachable) return true;
+    }
+    return false;
 }
 
 }  // namespace quillo::games
