@@ -28,6 +28,10 @@ HeuristicWeights WeightsFor(int game)
         w.KingRun = 8;
         w.Ordered = 3;
         break;
+    // Piles cards go onto and never leave: the hole, the discard piles.
+    case games::BlackHole: w.Heaps = uint64_t{ 1 } << 0; break;
+    case games::AcesUp: w.Heaps = uint64_t{ 1 } << 5; break;
+    case games::Pyramid: w.Heaps = uint64_t{ 1 } << 3; break;
     case games::Golf:
         // The waste heap: cards go onto it and never leave.
         w.Heaps = uint64_t{ 1 } << 8;
