@@ -29,7 +29,12 @@ HeuristicWeights WeightsFor(int game)
         w.Ordered = 3;
         break;
     // Piles cards go onto and never leave: the hole, the discard piles.
-    case games::BlackHole: w.Heaps = uint64_t{ 1 } << 0; break;
+    case games::BlackHole:
+        w.Heaps = uint64_t{ 1 } << 0;
+        w.Hopeless = games::BlackHoleHopeless;
+        // Cards into the hole first; the first pass goes best first.
+        w.BestFirst = true;
+        break;
     case games::AcesUp: w.Heaps = uint64_t{ 1 } << 5; break;
     case games::Pyramid: w.Heaps = uint64_t{ 1 } << 3; break;
     case games::Golf:

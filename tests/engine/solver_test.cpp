@@ -63,7 +63,7 @@ TEST_P(SolvedDeal, LineReplaysToAWinAndTheTableIsUntouched)
 
 INSTANTIATE_TEST_SUITE_P(Deals, SolvedDeal,
     testing::Values(DealRow{ games::Klondike, 1 }, DealRow{ games::FreeCell, 1 }, DealRow{ games::FreeCell, 5 },
-        DealRow{ games::Pyramid, 4 }, DealRow{ games::Yukon, 3 }, DealRow{ games::BlackHole, 36 },
+        DealRow{ games::Pyramid, 4 }, DealRow{ games::Yukon, 3 }, DealRow{ games::BlackHole, 5 },
         DealRow{ games::MonteCarlo, 1 }, DealRow{ games::Canfield, 9 }));
 
 struct PositionRow {
@@ -187,6 +187,20 @@ TEST(PositionHash, HeapCountsItsTopAndCardsNotTheirOrder)
     EXPECT_NE(hash({ { 0, { d } }, { 8, { a, c, b } } }, waste), abc);
     EXPECT_NE(hash({ { 0, { d } }, { 8, { a, b } } }, waste), abc);
     EXPECT_NE(hash({ { 0, { d } }, { 8, { b, a, c } } }, 0), hash({ { 0, { d } }, { 8, { a, b, c } } }, 0));
+}
+
+// Black Hole, hole 0 and fans 1..17: the hole turns the corner, so an Ace
+// may follow a King.
+TEST(BlackHoleDeadCard, TheHoleTurnsTheCorner)
+{
+    Game g;
+    test::SetUpAndDeal(g, games::BlackHole, 1);
+    Arrange(g.T, { { 0, { CardOf(Hearts, 12) } }, { 1, { CardOf(Spades, 0) } } });
+    EXPECT_FALSE(games::BlackHoleHopeless(g.T));
+    Arrange(g.T, { { 0, { CardOf(Hearts, 5) } }, { 1, { CardOf(Spades, 0) } }, { 2, { CardOf(Clubs, 11) } } });
+    EXPECT_TRUE(games::BlackHoleHopeless(g.T));
+    Arrange(g.T, { { 0, { CardOf(Hearts, 5) } }, { 1, { CardOf(Spades, 0) } }, { 2, { CardOf(Clubs, 12) } } });
+    EXPECT_FALSE(games::BlackHoleHopeless(g.T));
 }
 
 // Tables kept as changes from the deal come back whole: every field the

@@ -44,4 +44,9 @@ void BlackHoleDeal(Game& g)
     DealEach(t, t.Rules.TableFirst, t.Rules.TableLast, 3, FaceMode::AllUp);
 }
 
+bool BlackHoleHopeless(const TableState& t)
+{
+    return SomeCardNeverGoes(t, t.Rules.FoundFirst, true);
+}
+
 }  // namespace quillo::games

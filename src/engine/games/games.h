@@ -62,8 +62,10 @@ void GolfLayout(Game&);
 void GolfDeal(Game&);
 int GolfDrop(TableState&);
 bool GolfWon(const TableState&);
-// Some column card can never go: no card a rank away is on the waste's top
-// or still to come.
+// Some tableau card can never go onto heap, which takes a card a rank up or
+// down (round the corner where wrap): no such card is on its top or still to
+// come from the stock or the tableau.
+bool SomeCardNeverGoes(const TableState&, int heap, bool wrap);
 bool GolfHopeless(const TableState&);
 void LookOfFortuneLayout(Game&);
 void LookOfFortuneDeal(Game&);
@@ -112,6 +114,7 @@ void BakersDozenLayout(Game&);
 void BakersDozenDeal(Game&);
 void BlackHoleLayout(Game&);
 void BlackHoleDeal(Game&);
+bool BlackHoleHopeless(const TableState&);
 void EagleWingLayout(Game&);
 void AcesUpLayout(Game&);
 void AcesUpDeal(Game&);

@@ -77,19 +77,23 @@ bool GolfWon(const TableState& t)
     return true;
 }
 
-bool GolfHopeless(const TableState& t)
+bool SomeCardNeverGoes(const TableState& t, int heap, bool wrap)
 {
     const GameRules& r = t.Rules;
-    const int top = TopCard(t, r.WasteFirst);
+    const int top = TopCard(t, heap);
     const int n = std::clamp(r.TotalCards, 0, MaxCards);
+    auto apart = [&](int a, int b) {
+        const int d = std::abs(a - b);
+        return d == 1 || (wrap && d == RankKing - RankAce);
+    };
     for (int i = 0; i < n; ++i) {
         const Card& c = t.CardAt(i);
         if (!c.InPlay || !r.IsTableau(c.PileIndex)) continue;
         bool reachable = false;
         for (int j = 0; j < n && !reachable; ++j) {
             const Card& d = t.CardAt(j);
-            if (!d.InPlay || std::abs(d.Rank - c.Rank) != 1) continue;
-            // A card under c in its own column comes only after c.
+            if (!d.InPlay || !apart(d.Rank, c.Rank)) continue;
+            // A card under c in its own pile comes only after c.
             const bool toCome = r.IsStock(d.PileIndex)
                 || (r.IsTableau(d.PileIndex) && (d.PileIndex != c.PileIndex || d.Order > c.Order));
             reachable = toCome || j == top;
@@ -97,6 +101,11 @@ bool GolfHopeless(const TableState& t)
         if (!reachable) return true;
     }
     return false;
+}
+
+bool GolfHopeless(const TableState& t)
+{
+    return SomeCardNeverGoes(t, t.Rules.WasteFirst, false);
 }
 
 }  // namespace quillo::games
