@@ -36,7 +36,10 @@ HeuristicWeights WeightsFor(int game)
         w.BestFirst = true;
         break;
     case games::AcesUp: w.Heaps = uint64_t{ 1 } << 5; break;
-    case games::Pyramid: w.Heaps = uint64_t{ 1 } << 3; break;
+    case games::Pyramid:
+        w.Heaps = uint64_t{ 1 } << 3;
+        w.BestFirst = true;
+        break;
     case games::Golf:
         // The waste heap: cards go onto it and never leave.
         w.Heaps = uint64_t{ 1 } << 8;
