@@ -35,8 +35,8 @@ inline uint64_t PositionHash(const TableState& t, bool alikePiles = false, uint6
         const bool heap = p < MaxPiles && ((heaps >> p) & 1) != 0;
         const bool top = heap && c.Order == t.PileAt(p).Count - 1;
         const uint64_t order = heap ? (top ? 0xfe : 0xff) : static_cast<uint64_t>(c.Order & 0xff);
-        piles[static_cast<size_t>(p)] += MixBits(static_cast<uint64_t>(i) << 24 | order << 8
-            | static_cast<uint64_t>(c.FaceUp) << 1 | c.InPlay);
+        piles[static_cast<size_t>(p)]
+            += MixBits(static_cast<uint64_t>(i) << 24 | order << 8 | static_cast<uint64_t>(c.FaceUp) << 1 | c.InPlay);
     }
     if (alikePiles) {
         auto sortRange = [&](int first, int last) {

@@ -222,7 +222,8 @@ public:
         int node = -1;
         for (;;) {
             slot = Pool_.Add(Current_);
-            if (Children(Current_, true, [&](const PlayerAction& a, const TableState&, int score) { add(node, a, score); }))
+            if (Children(
+                    Current_, true, [&](const PlayerAction& a, const TableState&, int score) { add(node, a, score); }))
                 return WonFrom(node, line);
             if (OutOfBudget()) return Outcome::OutOfBudget;
             if (Open_.empty()) break;

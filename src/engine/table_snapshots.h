@@ -60,7 +60,8 @@ public:
         size_t region = 0;
         for (size_t k = Starts_[at]; k < end; k += 2) {
             const uint32_t word = Words_[k];
-            while (firsts[region + 1] <= word) ++region;
+            while (firsts[region + 1] <= word)
+                ++region;
             regions[region][word - firsts[region]] = Words_[k + 1];
         }
         Plays_[at].Into(out);
