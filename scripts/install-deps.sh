@@ -29,3 +29,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# Optional: an independent Free Cell solver, run only by
+# scripts/freecell_compare.py to check our solver's verdicts. Never linked.
+if ! dpkg-query -W -f='${Status}' freecell-solver-bin 2>/dev/null | grep -q 'install ok installed'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends freecell-solver-bin \
+    || echo "freecell-solver-bin not installed: scripts/freecell_compare.py will not run" >&2
+fi

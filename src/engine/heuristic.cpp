@@ -39,6 +39,8 @@ int Heuristic(const TableState& t, const HeuristicWeights& w)
             if (low == -1 || t.CardAt(low).Rank > c.Rank) low = i;
         }
         if (!c.FaceUp) score += w.FaceDown;
+        if (r.IsTableau(c.PileIndex)) score += w.OnTableau;
+        if (r.IsStock(c.PileIndex)) score += w.InStock;
         if (c.PileIndex < 0 || c.PileIndex >= MaxPiles) continue;
         const int slot = base[static_cast<size_t>(c.PileIndex)] + c.Order;
         if (c.Order >= 0 && c.Order < t.PileAt(c.PileIndex).Count && slot < static_cast<int>(at.size()))
@@ -81,7 +83,7 @@ int Heuristic(const TableState& t, const HeuristicWeights& w)
         if (i != -1 && r.IsTableau(t.CardAt(i).PileIndex))
             score += w.Waiting * (t.PileAt(t.CardAt(i).PileIndex).Count - 1 - t.CardAt(i).Order);
     for (int p = r.ReserveFirst; p != -1 && p <= r.ReserveLast && p < MaxPiles; ++p)
-        if (t.PileAt(p).Count == 0) score += w.EmptyPile;
+        if (t.PileAt(p).Count == 0) score += w.EmptyCell;
     return score;
 }
 

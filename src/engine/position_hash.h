@@ -22,7 +22,9 @@ inline uint64_t MixBits(uint64_t x)
 
 // alikePiles: the tableau piles are interchangeable, and so are the free
 // cells, so positions that differ only in which of them holds what are one.
-inline uint64_t PositionHash(const TableState& t, bool alikePiles = false)
+// heaps: piles (one bit each) that no card ever leaves, where only the top
+// card and which cards lie below it count, not their order.
+inline uint64_t PositionHash(const TableState& t, bool alikePiles = false, uint64_t heaps = 0)
 {
     const GameRules& r = t.Rules;
     std::array<uint64_t, MaxPiles + 1> piles{};
@@ -30,8 +32,11 @@ inline uint64_t PositionHash(const TableState& t, bool alikePiles = false)
     for (int i = 0; i < n; ++i) {
         const Card& c = t.CardAt(i);
         const int p = c.InPlay && c.PileIndex >= 0 && c.PileIndex < MaxPiles ? c.PileIndex : MaxPiles;
-        piles[static_cast<size_t>(p)] += MixBits(static_cast<uint64_t>(i) << 24
-            | static_cast<uint64_t>(c.Order & 0xff) << 8 | static_cast<uint64_t>(c.FaceUp) << 1 | c.InPlay);
+        const bool heap = p < MaxPiles && ((heaps >> p) & 1) != 0;
+        const bool top = heap && c.Order == t.PileAt(p).Count - 1;
+        const uint64_t order = heap ? (top ? 0xfe : 0xff) : static_cast<uint64_t>(c.Order & 0xff);
+        piles[static_cast<size_t>(p)]
+            += MixBits(static_cast<uint64_t>(i) << 24 | order << 8 | static_cast<uint64_t>(c.FaceUp) << 1 | c.InPlay);
     }
     if (alikePiles) {
         auto sortRange = [&](int first, int last) {

@@ -6,6 +6,7 @@
 #include "heuristic.h"
 #include "legality.h"
 #include "position_hash.h"
+#include "table_snapshots.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +15,6 @@
 #include <deque>
 #include <numeric>
 #include <set>
-#include <unordered_set>
 
 namespace quillo {
 
@@ -121,6 +121,49 @@ bool Seldom(const TableState& t, const PlayerAction& a)
     return false;
 }
 
+// The keys of positions seen: open addressing, kept at most half full. Key 0
+// stands for an empty slot, so a real 0 is stored as 1.
+class SeenSet {
+public:
+    void Clear()
+    {
+        Slots_.assign(1 << 16, 0);
+        Count_ = 0;
+    }
+    // True when key is new.
+    bool Insert(uint64_t key)
+    {
+        if (key == 0) key = 1;
+        if (2 * (Count_ + 1) > Slots_.size()) Grow();
+        if (!Place(Slots_, key)) return false;
+        ++Count_;
+        return true;
+    }
+
+private:
+    static bool Place(std::vector<uint64_t>& slots, uint64_t key)
+    {
+        const size_t mask = slots.size() - 1;
+        for (size_t i = static_cast<size_t>(key) & mask;; i = (i + 1) & mask) {
+            if (slots[i] == key) return false;
+            if (slots[i] == 0) {
+                slots[i] = key;
+                return true;
+            }
+        }
+    }
+    void Grow()
+    {
+        std::vector<uint64_t> bigger(Slots_.size() * 2, 0);
+        for (const uint64_t k : Slots_)
+            if (k != 0) Place(bigger, k);
+        Slots_.swap(bigger);
+    }
+
+    std::vector<uint64_t> Slots_ = std::vector<uint64_t>(1 << 16, 0);
+    size_t Count_ = 0;
+};
+
 class Search {
 public:
     enum class Outcome : uint8_t { Won, Exhausted, OutOfBudget };
@@ -140,52 +183,48 @@ public:
 
     // Best first over the measure of progress, newest first among equals,
     // skipping seldom moves where the game allows. Open positions beyond a
-    // cap are dropped, which, like skipping, leaves nothing proved.
+    // cap are dropped, which, like skipping, leaves nothing proved. Only the
+    // positions expanded are kept; an open one is its parent and an action,
+    // played again when it comes up.
     Outcome BestFirst(const TableState& root, std::vector<PlayerAction>& line)
     {
         Strict_ = !Weights_.SkipSeldom;
         SkippedSeldom_ = false;
         Complete_ = true;
-        Seen_.clear();
-        Seen_.insert(PositionHash(root, Alike_));
+        Seen_.Clear();
+        Seen_.Insert(PositionHash(root, Alike_, Weights_.Heaps));
         Nodes_.clear();
         Open_.clear();
-        Free_.clear();
-        Pool_.clear();
+        Pool_.Reset(root);
         long sequence = 0;
-        auto add = [&](int parent, const PlayerAction& a, const TableState& state, int score) {
+        int slot = -1;
+        auto add = [&](int parent, const PlayerAction& a, int score) {
+            const int depth = parent == -1 ? 1 : Nodes_[static_cast<size_t>(parent)].Depth + 1;
+            score = score * 4 - depth * Weights_.DepthCost;
             if (Open_.size() >= MaxOpen) {
                 Complete_ = false;
                 auto worst = std::prev(Open_.end());
                 if (worst->Score >= score) return;
-                Free_.push_back(worst->Slot);
                 Open_.erase(worst);
             }
-            int slot;
-            if (!Free_.empty()) {
-                slot = Free_.back();
-                Free_.pop_back();
-                Pool_[static_cast<size_t>(slot)] = state;
-            } else {
-                slot = static_cast<int>(Pool_.size());
-                Pool_.push_back(state);
-            }
-            Nodes_.push_back({ parent, a });
+            Nodes_.push_back({ parent, a, depth });
             Open_.insert({ score, ++sequence, static_cast<int>(Nodes_.size()) - 1, slot });
         };
         Current_ = root;
         int node = -1;
         for (;;) {
-            if (Children(Current_, true,
-                    [&](const PlayerAction& a, const TableState& st, int score) { add(node, a, st, score); }))
+            slot = Pool_.Add(Current_);
+            if (Children(
+                    Current_, true, [&](const PlayerAction& a, const TableState&, int score) { add(node, a, score); }))
                 return WonFrom(node, line);
             if (OutOfBudget()) return Outcome::OutOfBudget;
             if (Open_.empty()) break;
             const Entry best = *Open_.begin();
             Open_.erase(Open_.begin());
-            Current_ = Pool_[static_cast<size_t>(best.Slot)];
-            Free_.push_back(best.Slot);
             node = best.Node;
+            Pool_.Get(best.Slot, G_.T);
+            PlayAction(G_, Nodes_[static_cast<size_t>(node)].Action);
+            Current_ = G_.T;
         }
         Proved_ = Complete_ && !SkippedSeldom_;
         return Outcome::Exhausted;
@@ -199,8 +238,8 @@ public:
         Strict_ = strict;
         SkippedSeldom_ = false;
         Complete_ = true;
-        Seen_.clear();
-        Seen_.insert(PositionHash(root, Alike_));
+        Seen_.Clear();
+        Seen_.Insert(PositionHash(root, Alike_, Weights_.Heaps));
         if (Expand(root, 0)) return WonAt(1, line);
         if (OutOfBudget()) return Outcome::OutOfBudget;
         int depth = 1;
@@ -240,12 +279,13 @@ private:
     struct Node {
         int Parent;
         PlayerAction Action;
+        int Depth;
     };
     struct Entry {
         int Score;
         long Sequence;
         int Node;
-        int Slot;
+        int Slot; // the parent's state in Pool_
         bool operator<(const Entry& o) const { return Score != o.Score ? Score > o.Score : Sequence > o.Sequence; }
     };
 
@@ -328,7 +368,8 @@ private:
                 WinningAction_ = a;
                 return true;
             }
-            if (!Seen_.insert(PositionHash(G_.T, Alike_)).second) continue;
+            if (!Seen_.Insert(PositionHash(G_.T, Alike_, Weights_.Heaps))) continue;
+            if (Weights_.Hopeless != nullptr && Weights_.Hopeless(G_.T)) continue;
             sink(a, G_.T, scored ? Heuristic(G_.T, Weights_) : 0);
             if (OutOfBudget()) {
                 Complete_ = false;
@@ -376,11 +417,10 @@ private:
     TableState Current_;
     std::deque<Frame> Frames_;
     std::vector<Node> Nodes_;
-    std::deque<TableState> Pool_;
-    std::vector<int> Free_;
+    TableSnapshots Pool_;
     std::set<Entry> Open_;
     std::vector<PlayerAction> Listed_;
-    std::unordered_set<uint64_t> Seen_;
+    SeenSet Seen_;
     PlayerAction WinningAction_;
 };
 

@@ -83,7 +83,7 @@ const Deal WonDeals[] = {
     { games::ForestHouse, 39 },
     { games::FairMarket, 1 },
     { games::NewFashioned, 3 },
-    { games::BlackHole, 36 },
+    { games::BlackHole, 5 },
     { games::EagleWing, 1 },
     { games::AcesUp, 16 },
     { games::EightSphinxes, 7 },

@@ -3,7 +3,10 @@
 // only where nothing is left to search.
 
 #include "engine/catalogue.h"
+#include "engine/games/games.h"
+#include "engine/position_hash.h"
 #include "engine/solver.h"
+#include "engine/table_snapshots.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +63,7 @@ TEST_P(SolvedDeal, LineReplaysToAWinAndTheTableIsUntouched)
 
 INSTANTIATE_TEST_SUITE_P(Deals, SolvedDeal,
     testing::Values(DealRow{ games::Klondike, 1 }, DealRow{ games::FreeCell, 1 }, DealRow{ games::FreeCell, 5 },
-        DealRow{ games::Pyramid, 4 }, DealRow{ games::Yukon, 3 }, DealRow{ games::BlackHole, 36 },
+        DealRow{ games::Pyramid, 4 }, DealRow{ games::Yukon, 3 }, DealRow{ games::BlackHole, 5 },
         DealRow{ games::MonteCarlo, 1 }, DealRow{ games::Canfield, 9 }));
 
 struct PositionRow {
@@ -131,6 +134,118 @@ TEST(Solver, SpentBudgetIsUnknownNeverLost)
     EXPECT_TRUE(s.Line.empty());
     EXPECT_LT(s.Positions, 200);
 }
+
+// Golf, tableau 0..6, stock 7, waste 8: a column card with no card a rank
+// away on the waste's top or still to come can never go.
+struct GolfRow {
+    const char* Name;
+    test::PileCards Piles;
+    bool Hopeless;
+};
+
+class GolfDeadCard : public testing::TestWithParam<GolfRow> { };
+
+TEST_P(GolfDeadCard, HopelessOnlyWhereACardCanNeverGo)
+{
+    Game g;
+    test::SetUpAndDeal(g, games::Golf, 1);
+    Arrange(g.T, GetParam().Piles);
+    EXPECT_EQ(games::GolfHopeless(g.T), GetParam().Hopeless);
+}
+
+const GolfRow GolfRows[] = {
+    { "KingWithEveryQueenGone", { { 0, { CardOf(Spades, 12) } }, { 8, { CardOf(Hearts, 11), CardOf(Spades, 3) } } },
+        true },
+    { "QueenOnTheWasteTop", { { 0, { CardOf(Spades, 12) } }, { 8, { CardOf(Hearts, 11) } } }, false },
+    { "QueenInTheStock", { { 0, { CardOf(Spades, 12) } }, { 7, { CardOf(Hearts, 11) } }, { 8, { CardOf(Spades, 3) } } },
+        false },
+    { "QueenInAnotherColumn", { { 0, { CardOf(Spades, 12) } }, { 1, { CardOf(Hearts, 11) } } }, false },
+    { "QueenAboveInItsOwnColumn", { { 0, { CardOf(Spades, 12), CardOf(Hearts, 11) } }, { 7, { CardOf(Clubs, 10) } } },
+        false },
+    { "OnlyNeighbourUnderItInItsColumn",
+        { { 0, { CardOf(Hearts, 4), CardOf(Spades, 5) } }, { 8, { CardOf(Spades, 9) } } }, true },
+    { "AceNeedsATwoNotAKing", { { 0, { CardOf(Spades, 0) } }, { 7, { CardOf(Hearts, 12) } } }, true },
+};
+
+INSTANTIATE_TEST_SUITE_P(Positions, GolfDeadCard, testing::ValuesIn(GolfRows),
+    [](const testing::TestParamInfo<GolfRow>& info) { return std::string(info.param.Name); });
+
+// A heap's order below its top makes no other position; its top does, and
+// so does the order of any other pile.
+TEST(PositionHash, HeapCountsItsTopAndCardsNotTheirOrder)
+{
+    const uint64_t waste = uint64_t{ 1 } << 8;
+    auto hash = [&](const test::PileCards& piles, uint64_t heaps) {
+        Game g;
+        test::SetUpAndDeal(g, games::Golf, 1);
+        Arrange(g.T, piles);
+        return PositionHash(g.T, false, heaps);
+    };
+    const int a = CardOf(Spades, 3), b = CardOf(Hearts, 4), c = CardOf(Clubs, 5), d = CardOf(Spades, 9);
+    const uint64_t abc = hash({ { 0, { d } }, { 8, { a, b, c } } }, waste);
+    EXPECT_EQ(hash({ { 0, { d } }, { 8, { b, a, c } } }, waste), abc);
+    EXPECT_NE(hash({ { 0, { d } }, { 8, { a, c, b } } }, waste), abc);
+    EXPECT_NE(hash({ { 0, { d } }, { 8, { a, b } } }, waste), abc);
+    EXPECT_NE(hash({ { 0, { d } }, { 8, { b, a, c } } }, 0), hash({ { 0, { d } }, { 8, { a, b, c } } }, 0));
+}
+
+// Black Hole, hole 0 and fans 1..17: the hole turns the corner, so an Ace
+// may follow a King.
+TEST(BlackHoleDeadCard, TheHoleTurnsTheCorner)
+{
+    Game g;
+    test::SetUpAndDeal(g, games::BlackHole, 1);
+    Arrange(g.T, { { 0, { CardOf(Hearts, 12) } }, { 1, { CardOf(Spades, 0) } } });
+    EXPECT_FALSE(games::BlackHoleHopeless(g.T));
+    Arrange(g.T, { { 0, { CardOf(Hearts, 5) } }, { 1, { CardOf(Spades, 0) } }, { 2, { CardOf(Clubs, 11) } } });
+    EXPECT_TRUE(games::BlackHoleHopeless(g.T));
+    Arrange(g.T, { { 0, { CardOf(Hearts, 5) } }, { 1, { CardOf(Spades, 0) } }, { 2, { CardOf(Clubs, 12) } } });
+    EXPECT_FALSE(games::BlackHoleHopeless(g.T));
+}
+
+// Tables kept as changes from the deal come back whole: every field the
+// engine plays with, after runs of actions that move, turn and deal cards.
+class SnapshotRoundTrip : public testing::TestWithParam<DealRow> { };
+
+TEST_P(SnapshotRoundTrip, EveryKeptTableComesBackAsItWas)
+{
+    Game g;
+    g.KeepHistory = false;
+    test::SetUpAndDeal(g, GetParam().Game, GetParam().Number);
+    TableSnapshots kept;
+    kept.Reset(g.T);
+    std::vector<TableState> tables;
+    std::vector<PlayerAction> actions;
+    for (int step = 0; step < 60; ++step) {
+        tables.push_back(g.T);
+        ASSERT_EQ(kept.Add(g.T), step);
+        actions.clear();
+        ListActions(g.T, actions);
+        if (actions.empty()) break;
+        // A fixed spread over the list, so the runs differ from game to game.
+        PlayAction(g, actions[static_cast<size_t>(step * 7) % actions.size()]);
+    }
+    ASSERT_GT(tables.size(), 5u);
+    TableState back;
+    for (size_t k = tables.size(); k-- > 0;) {
+        kept.Get(static_cast<int>(k), back);
+        const TableState& want = tables[k];
+        ASSERT_EQ(back.Cards, want.Cards) << k;
+        ASSERT_EQ(back.Piles, want.Piles) << k;
+        ASSERT_EQ(back.Rules, want.Rules) << k;
+        ASSERT_EQ(back.PileOrder, want.PileOrder) << k;
+        ASSERT_EQ(back.DealOrder, want.DealOrder) << k;
+        ASSERT_EQ(back.ActiveCard, want.ActiveCard) << k;
+        ASSERT_EQ(back.MarkedCard, want.MarkedCard) << k;
+        ASSERT_EQ(back.RandSeed, want.RandSeed) << k;
+        ASSERT_EQ(back.PlayedPending, want.PlayedPending) << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Deals, SnapshotRoundTrip,
+    testing::Values(DealRow{ games::Klondike, 3 }, DealRow{ games::FreeCell, 2 }, DealRow{ games::Spider, 1 },
+        DealRow{ games::Pyramid, 2 }, DealRow{ games::Golf, 5 }, DealRow{ games::MonteCarlo, 4 },
+        DealRow{ games::Crescent, 1 }));
 
 } // namespace
 } // namespace quillo

@@ -7,6 +7,7 @@
 #include "../game.h"
 #include "../legality.h"
 #include "../placement.h"
+#include "../heuristic.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -90,5 +91,12 @@ bool AcesUpWon(const TableState& t)
     }
     return true;
 }
+
+// The discard pile is a heap cards only join.
+const HeuristicWeights AcesUpWeights = [] {
+    HeuristicWeights w;
+    w.Heaps = uint64_t{1} << 5;
+    return w;
+}();
 
 }  // namespace quillo::games

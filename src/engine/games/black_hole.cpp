@@ -8,6 +8,7 @@
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../placement.h"
+#include "../heuristic.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -43,5 +44,19 @@ void BlackHoleDeal(Game& g)
     PutAlone(t, 0, t.Rules.FoundFirst);
     DealEach(t, t.Rules.TableFirst, t.Rules.TableLast, 3, FaceMode::AllUp);
 }
+
+bool BlackHoleHopeless(const TableState& t)
+{
+    return SomeCardNeverGoes(t, t.Rules.FoundFirst, true);
+}
+
+// The hole is a heap cards only join; cards into it first, best first.
+const HeuristicWeights BlackHoleWeights = [] {
+    HeuristicWeights w;
+    w.Heaps = uint64_t{1} << 0;
+    w.Hopeless = BlackHoleHopeless;
+    w.BestFirst = true;
+    return w;
+}();
 
 }  // namespace quillo::games

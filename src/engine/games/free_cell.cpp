@@ -172,10 +172,12 @@ namespace quillo::games {
 const HeuristicWeights FreeCellWeights = [] {
     HeuristicWeights w;
     w.EmptyPile = 6;
+    w.EmptyCell = 6;
     w.Ordered = 3;
     w.Buried = -2;
     w.SkipSeldom = false;
     w.BestFirst = true;
+    w.DepthCost = 10;
     return w;
 }();
 

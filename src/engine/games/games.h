@@ -75,6 +75,11 @@ void GolfLayout(Game&);
 void GolfDeal(Game&);
 int GolfDrop(TableState&);
 bool GolfWon(const TableState&);
+// Some tableau card can never go onto heap, which takes a card a rank up or
+// down (round the corner where wrap): no such card is on its top or still to
+// come from the stock or the tableau.
+bool SomeCardNeverGoes(const TableState&, int heap, bool wrap);
+bool GolfHopeless(const TableState&);
 void LookOfFortuneLayout(Game&);
 void FansLayout(Game&);
 void FansDeal(Game&);
@@ -125,6 +130,7 @@ void BakersDozenLayout(Game&);
 void BakersDozenDeal(Game&);
 void BlackHoleLayout(Game&);
 void BlackHoleDeal(Game&);
+bool BlackHoleHopeless(const TableState&);
 void EagleWingLayout(Game&);
 void AcesUpLayout(Game&);
 void AcesUpDeal(Game&);
@@ -181,6 +187,10 @@ void SpiderClick(Game&, const Press&);
 void SpiderActions(const TableState&, std::vector<PlayerAction>&);
 // Spider and Scorpion: runs go home only as a whole.
 extern const HeuristicWeights WholeRunWeights;
+extern const HeuristicWeights GolfWeights;
+extern const HeuristicWeights BlackHoleWeights;
+extern const HeuristicWeights AcesUpWeights;
+extern const HeuristicWeights PyramidWeights;
 // Spider and Rouge et Noir: their common layout (ten columns under a stock
 // and eight foundations, room for faceDown hidden cards under eighteen face-up
 // ones, King tokens from firstRunFoundation on); any tableau pile empty; a

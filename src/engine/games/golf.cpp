@@ -6,10 +6,14 @@
 //
 //   [7] [8]                         stock, waste (bottom of the field)
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../placement.h"
 #include "../legality.h"
+#include "../heuristic.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -68,5 +72,49 @@ bool GolfWon(const TableState& t)
         if (t.PileAt(p).Count != 0) return false;
     return true;
 }
+
+bool SomeCardNeverGoes(const TableState& t, int heap, bool wrap)
+{
+    const GameRules& r = t.Rules;
+    const int top = TopCard(t, heap);
+    const int n = std::clamp(r.TotalCards, 0, MaxCards);
+    auto apart = [&](int a, int b) {
+        const int d = std::abs(a - b);
+        return d == 1 || (wrap && d == RankKing - RankAce);
+    };
+    for (int i = 0; i < n; ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || !r.IsTableau(c.PileIndex)) continue;
+        bool reachable = false;
+        for (int j = 0; j < n && !reachable; ++j) {
+            const Card& d = t.CardAt(j);
+            if (!d.InPlay || !apart(d.Rank, c.Rank)) continue;
+            // A card under c in its own pile comes only after c.
+            const bool toCome = r.IsStock(d.PileIndex)
+                || (r.IsTableau(d.PileIndex) && (d.PileIndex != c.PileIndex || d.Order > c.Order));
+            reachable = toCome || j == top;
+        }
+        if (!reachable) return true;
+    }
+    return false;
+}
+
+bool GolfHopeless(const TableState& t)
+{
+    return SomeCardNeverGoes(t, t.Rules.WasteFirst, false);
+}
+
+// The waste heap: cards go onto it and never leave. Column cards cleared and
+// stock cards kept for later are the progress; the first pass goes best first.
+const HeuristicWeights GolfWeights = [] {
+    HeuristicWeights w;
+    w.Heaps = uint64_t{1} << 8;
+    w.Hopeless = GolfHopeless;
+    w.Home = w.EmptyPile = w.EmptyCell = w.Ordered = w.Buried = w.Waiting = w.FaceDown = 0;
+    w.OnTableau = -10;
+    w.InStock = 15;
+    w.BestFirst = true;
+    return w;
+}();
 
 }  // namespace quillo::games

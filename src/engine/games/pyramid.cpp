@@ -20,6 +20,7 @@
 #include "../setup.h"
 #include "../special.h"
 #include "../move_list.h"
+#include "../heuristic.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -164,5 +165,13 @@ void PyramidActions(const TableState& t, std::vector<PlayerAction>& out)
     }
     AddStockActions(t, out);
 }
+
+// The discard pile is a heap cards only join; best first.
+const HeuristicWeights PyramidWeights = [] {
+    HeuristicWeights w;
+    w.Heaps = uint64_t{1} << 3;
+    w.BestFirst = true;
+    return w;
+}();
 
 }  // namespace quillo::games
