@@ -46,10 +46,9 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     Game_.T.LayoutReady = false;
     ReadSettingsFile();
 
-    QScreen* screen = this->screen();
-    const QRect whole = screen->geometry();
-    const QRect work = screen->availableGeometry();
-    const WindowPlacement place = PlaceMainWindow(whole.width(), whole.height(), work.bottom() + 1);
+    const QRect avail = screen()->availableGeometry();
+    const WorkArea work{avail.x(), avail.y(), avail.width(), avail.height()};
+    const WindowPlacement place = StoredPlacement_ ? PlaceStoredWindow(work, *StoredPlacement_) : PlaceFirstWindow(work);
     move(place.Left, place.Top);
     resize(place.Width, place.Height);
 

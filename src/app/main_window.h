@@ -21,6 +21,7 @@
 #include "qt_table_view.h"
 #include "sound_player.h"
 #include "storage/settings_file.h"
+#include "window_placement.h"
 
 class QAction;
 class QLabel;
@@ -303,6 +304,8 @@ private:
     std::optional<OpenGame> Open_;
     bool QuietSave_ = false;
     std::optional<Settings> WrittenSettings_;
+    // Where the settings file left the window; none on a first run.
+    std::optional<WindowPlacement> StoredPlacement_;
     std::string LastWriteError_;
     // Found while reading the files, told after the welcome box.
     std::vector<QString> StartNotes_;
