@@ -120,6 +120,9 @@ public:
     void I_FieldMouseUp(bool left);
     // Draws one frame of the carried group, by mouse or by keys.
     void FrameDrag();
+    // Outlines the pile the carried group would land on if let go now.
+    void ShowDropTarget();
+    QRect DropTargetBox() const;
     // Keyboard play on the table; returns whether the key was used.
     bool I_FieldKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // The keyboard cursor: where it stands, and whether it is shown (from
@@ -317,6 +320,7 @@ private:
     Celebration Celebration_;
     KeyPlay Keys_;
     bool KeyCursorShown_ = false;
+    QRect DropBox_;
     std::unique_ptr<HelpEngine> Help_;
     QPointer<HelpWindow> HelpWindow_;
     void CreateSolverCommands(QMenu* game, QMenu* options);
