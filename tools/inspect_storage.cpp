@@ -3,7 +3,7 @@
 
 #include "engine/catalogue.h"
 #include "inspect.h"
-#include "storage/bytes.h"
+#include "core/bytes.h"
 #include "storage/custom_games.h"
 #include "storage/file_head.h"
 #include "storage/saved_game.h"

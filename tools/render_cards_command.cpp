@@ -1,5 +1,7 @@
 // Draws every card and back of a card set in all eight orientations onto one
-// picture, the way the field draws them (mask, then sheet cell).
+// picture, the way the field draws them (mask, then sheet cell); or, with
+// --show fans, each rank's four suits fanned down a column at the default step.
+// The set is a file, or drawn in memory for --size WxH.
 
 #include <QImage>
 #include <QSaveFile>
@@ -7,6 +9,7 @@
 #include <iostream>
 
 #include "args.h"
+#include "art/drawn_card_set.h"
 #include "commands.h"
 #include "gui_session.h"
 #include "presentation/card_set_format.h"
@@ -47,29 +50,54 @@ PixelBuffer RenderStore(const CardImageStore& store, const std::vector<int>& ori
     return out;
 }
 
+// Thirteen columns, one per rank: clubs, spades, hearts, diamonds fanned
+// downwards, so a pile's visible strips can be compared.
+PixelBuffer RenderFans(const CardImageStore& store)
+{
+    const CardSize& s = store.CardSizes[Upright];
+    const int gap = 8;
+    PixelBuffer out(13 * (s.Width + gap) + gap, 2 * gap + s.Height + 3 * s.VertStep.Y);
+    Fill(out, BgrFromRgb(0x008000));
+    const Frames& f = store.CurrentFrames;
+    for (int c = 0; c < 13; ++c)
+        for (int r = 0; r < 4; ++r)
+            DrawMasked(out, gap + c * (s.Width + gap), gap + r * s.VertStep.Y, f.Picture, f.CellX(FrameMask),
+                       f.CellY(Upright), store.CardSheets[Upright], store.CellX(Upright, c), store.CellY(Upright, r),
+                       s.Width, s.Height);
+    return out;
+}
+
 }  // namespace
 
 int RenderCardsCommand(const Args& args)
 {
-    auto opts = ParseOptions(args, {"cardset", "out", "orientation", "dir", "scale"});
-    if (!opts.count("cardset") || !opts.count("out")) throw UsageError("render-cards needs --cardset FILE --out PNG");
+    auto opts = ParseOptions(args, {"cardset", "size", "out", "orientation", "dir", "scale", "show"});
+    if ((!opts.count("cardset") && !opts.count("size")) || !opts.count("out"))
+        throw UsageError("render-cards needs --cardset FILE or --size WxH, and --out PNG");
     std::vector<int> orientations = {3, 7, 0, 1, 2, 4, 5, 6};
     if (opts.count("orientation")) orientations = {static_cast<int>(ParseInteger(opts["orientation"], 0, 7, "--orientation"))};
     const int scale = opts.count("scale") ? static_cast<int>(ParseInteger(opts["scale"], 1, 8, "--scale")) : 1;
-    const std::string dir = opts.count("dir") ? opts["dir"]
-                                              : std::filesystem::path(opts["cardset"]).parent_path().string();
     GuiSession gui;
     CardImageStore store;
-    GameRules rules;
-    CardSetHooks hooks;
-    hooks.ProgramDir = dir.empty() ? "." : dir;
-    hooks.Message = [](const std::string& m) { std::cerr << "quillo-tool render-cards: " << m << '\n'; };
-    if (!LoadCardSet(opts["cardset"], store, rules, hooks)) {
-        std::cerr << "quillo-tool render-cards: " << opts["cardset"] << " is not a card set this program can read\n";
-        return 1;
+    if (opts.count("size")) {
+        const auto [w, h] = ParseSize(opts["size"], art::MinDrawnEdge, art::MaxDrawnEdge, "--size");
+        store = art::DrawCardSet(w, h);
+    } else {
+        const std::string dir = opts.count("dir") ? opts["dir"]
+                                                  : std::filesystem::path(opts["cardset"]).parent_path().string();
+        GameRules rules;
+        CardSetHooks hooks;
+        hooks.ProgramDir = dir.empty() ? "." : dir;
+        hooks.Message = [](const std::string& m) { std::cerr << "quillo-tool render-cards: " << m << '\n'; };
+        if (!LoadCardSet(opts["cardset"], store, rules, hooks)) {
+            std::cerr << "quillo-tool render-cards: " << opts["cardset"] << " is not a card set this program can read\n";
+            return 1;
+        }
     }
     BuildAllSheets(store);
-    const PixelBuffer pic = RenderStore(store, orientations);
+    const std::string show = opts.count("show") ? opts["show"] : "all";
+    if (show != "all" && show != "fans") throw UsageError("--show is all or fans");
+    const PixelBuffer pic = show == "fans" ? RenderFans(store) : RenderStore(store, orientations);
     QImage img(pic.Width(), pic.Height(), QImage::Format_BGR888);
     for (int y = 0; y < pic.Height(); ++y)
         std::memcpy(img.scanLine(y), pic.Row(y), static_cast<size_t>(pic.Width()) * 3);

@@ -6,7 +6,7 @@
 #include "engine/game.h"
 #include "engine/setup.h"
 #include "presentation/field.h"
-#include "presentation/layout_cards.h"
+#include "engine/layout_cards.h"
 
 namespace quillo {
 

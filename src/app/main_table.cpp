@@ -8,7 +8,7 @@
 #include "engine/undo.h"
 #include "field_widget.h"
 #include "main_window.h"
-#include "presentation/layout_cards.h"
+#include "engine/layout_cards.h"
 
 namespace quillo {
 

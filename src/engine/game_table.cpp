@@ -70,6 +70,8 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
         t[FlowerGarden]    = {FlowerGardenLayout,  FlowerGardenDeal,  none,           none,              none,               none,              none};
         t[Osmosis]         = {OsmosisLayout,       OsmosisDeal,       none,           OsmosisDrop,       none,               none,              none};
         t[Gaps]            = {GapsLayout,          GapsDeal,          none,           GapsDrop,          none,               none,              GapsWon};
+        t[Pyramid].PlaceCards = PyramidPlaceCards;
+        t[Braid].PlaceCards = BraidPlaceCards;
         return t;
     }();
     // clang-format on

@@ -70,6 +70,9 @@ struct GameHooks {
     // Own win test.
     bool (*Won)(const TableState&) = nullptr;
     uint8_t Traits = TraitNone;
+    // Own card placement: lays out pile p's cards and returns true where the
+    // pile is not a plain fan, else false and the pile fans as usual.
+    bool (*PlaceCards)(TableState&, int pile) = nullptr;
 };
 
 const std::array<GameHooks, CatalogueSize>& GameTable();

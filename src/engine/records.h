@@ -12,7 +12,7 @@
 #include <span>
 #include <vector>
 
-#include "../storage/bytes.h"
+#include "core/bytes.h"
 #include "card.h"
 #include "game_rules.h"
 

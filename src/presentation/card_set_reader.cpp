@@ -130,12 +130,17 @@ bool ReadCardSet(ByteSource& src, CardImageStore& store, GameRules& rules, const
         for (int k = 0; k < 3; ++k) RotateUprightSheet(next, next.CurrentFrames, k, hooks.Advance);
     DeriveTurnedSizes(next, hooks.Advance);
 
+    UseCardSet(std::move(next), store, rules, hooks.EnableBack);
+    return true;
+}
+
+void UseCardSet(CardImageStore&& next, CardImageStore& store, GameRules& rules, const std::function<void(bool)>& enableBack)
+{
     store = std::move(next);
     rules.CardSizes = store.CardSizes;
     rules.BackCount = store.BackCount;
     if (rules.BackIndex < 0 || rules.BackIndex >= rules.BackCount) rules.BackIndex = 0;
-    if (hooks.EnableBack) hooks.EnableBack(store.BackCount >= 2);
-    return true;
+    if (enableBack) enableBack(store.BackCount >= 2);
 }
 
 bool LoadCardSet(const std::string& path, CardImageStore& store, GameRules& rules, const CardSetHooks& hooks)

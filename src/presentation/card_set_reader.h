@@ -50,6 +50,13 @@ bool SheetCovers(const PixelBuffer& sheet, const CardSize& size, int rows);
 bool LoadCardSet(const std::string& path, CardImageStore& store, GameRules& rules, const CardSetHooks& hooks);
 bool ReadCardSet(ByteSource& src, CardImageStore& store, GameRules& rules, const CardSetHooks& hooks);
 
+// Makes a complete set the live one, as the end of a full load does (a set
+// drawn in memory comes in the same way): rules gets its eight CardSizes
+// records and BackCount, a BackIndex outside the backs becomes 0, and
+// enableBack, when given, hears whether there are two backs or more.
+void UseCardSet(CardImageStore&& next, CardImageStore& store, GameRules& rules,
+                const std::function<void(bool)>& enableBack = {});
+
 // Preview load: only the small picture near the head of the file.
 bool LoadCardSetPreview(const std::string& path, PixelBuffer& preview);
 bool ReadCardSetPreview(ByteSource& src, PixelBuffer& preview);

@@ -2,7 +2,7 @@
 
 #include "card_set_format.h"
 #include "engine/records.h"
-#include "storage/bytes.h"
+#include "core/bytes.h"
 
 namespace quillo {
 

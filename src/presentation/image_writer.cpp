@@ -7,7 +7,7 @@
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
-#include "storage/bytes.h"
+#include "core/bytes.h"
 
 namespace quillo {
 

@@ -102,10 +102,16 @@ void DeriveTurnedSizes(CardImageStore& store, const std::function<void()>& advan
 
 void BuildTurnedSheet(CardImageStore& store, int orientation)
 {
-    if (orientation < 4 || orientation >= OrientationCount) return;
+    if (orientation < 0 || orientation >= OrientationCount || orientation == Upright) return;
     PixelBuffer& target = store.CardSheets[orientation];
+    if (!target.Empty() || store.CardSheets[Upright].Empty()) return;
+    if (orientation < Upright) {
+        RotateUprightSheet(store, store.CurrentFrames, orientation, {});
+        return;
+    }
+    BuildTurnedSheet(store, orientation - 4);
     const PixelBuffer& source = store.CardSheets[orientation - 4];
-    if (!target.Empty() || source.Empty()) return;
+    if (source.Empty()) return;
     const CardSize& from = store.CardSizes[orientation - 4];
     const int w = store.CardSizes[orientation].Width, h = store.CardSizes[orientation].Height;
     const int rows = store.SheetRows();
@@ -120,7 +126,7 @@ void BuildTurnedSheet(CardImageStore& store, int orientation)
 
 void BuildAllSheets(CardImageStore& store)
 {
-    for (int o = 4; o < OrientationCount; ++o) BuildTurnedSheet(store, o);
+    for (int o = 0; o < OrientationCount; ++o) BuildTurnedSheet(store, o);
 }
 
 }  // namespace quillo

@@ -21,7 +21,9 @@ void RotateUprightSheet(CardImageStore& store, const Frames& frames, int k, cons
 // Loading sets CardSizes record k + 4 (advance is called after each k) and
 // leaves the sheet empty: most games never show those forms, and the four of
 // them would take half the store's memory. BuildTurnedSheet fills sheet
-// k + 4 when a card is first drawn from it; BuildAllSheets fills all four.
+// k + 4 when a card is first drawn from it; BuildAllSheets fills all of them.
+// A set drawn in memory leaves sheets 0..2 empty as well: BuildTurnedSheet
+// turns them from the upright sheet on first use.
 void DeriveTurnedSizes(CardImageStore& store, const std::function<void()>& advance);
 void BuildTurnedSheet(CardImageStore& store, int orientation);
 void BuildAllSheets(CardImageStore& store);

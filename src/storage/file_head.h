@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "bytes.h"
+#include "core/bytes.h"
 
 namespace quillo {
 

@@ -16,7 +16,7 @@
 #include "engine/moves.h"
 #include "engine/pointer.h"
 #include "engine/setup.h"
-#include "presentation/layout_cards.h"
+#include "engine/layout_cards.h"
 #include "support/drawn_art.h"
 
 namespace quillo {

@@ -12,11 +12,12 @@ for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "SKIPPED: $tool not installed; scripts/install-deps.sh installs it"; exit 77; }
 done
 
+source "$(dirname "$0")/../scripts/x_server.sh"
 work=$(mktemp -d)
-xvfb="" app=""
+app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  stop_x_server || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -30,11 +31,7 @@ chmod 700 "$work/run"
 [ -x "$prefix/bin/quillotaire" ] && [ -f "$prefix/share/quillotaire/standard.cr3" ] || fail "installed files missing"
 
 # An X server on the first free display.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$work/display")
+start_x_server || fail "Xvfb did not start"
 
 # Nothing of this machine's own XDG folders takes part.
 (cd / && exec env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" HOME="$home" \

@@ -8,6 +8,8 @@
 
 #include "art/card_set_builder.h"
 #include "art/data_generator.h"
+#include "art/drawn_card_set.h"
+#include "card_set_checks.h"
 #include "engine/card_sizes.h"
 #include "gui_support.h"
 #include "presentation/card_art.h"
@@ -91,60 +93,12 @@ TEST_F(CardSets, EveryShippedSetLoadsWithSizesFromTheTableAndAllEightSheets)
         EXPECT_EQ(fh, plan.Height);
         // The quarter-turned sheets wait until a card is drawn from them.
         for (int o = 4; o < OrientationCount; ++o) EXPECT_TRUE(store.CardSheets[o].Empty()) << o;
-        BuildAllSheets(store);
-        for (int o = 0; o < OrientationCount; ++o) {
-            const CardSize& s = store.CardSizes[o];
-            EXPECT_GE(store.CurrentFrames.FramePitch, std::max(s.Width, s.Height) + 4);
-            EXPECT_TRUE(SheetCovers(store.CardSheets[o], s, std::max(4, plan.Backs))) << o;
-        }
+        test::ExpectCompleteSet(store, plan.Width, plan.Height, plan.Backs, plan.FileName);
         PixelBuffer preview;
         EXPECT_TRUE(LoadCardSetPreview(Path(plan.FileName), preview));
         EXPECT_FALSE(preview.Empty());
     }
     EXPECT_EQ(MakeCardSizes(71, 96), DefaultCardSizes());
-}
-
-// Drawing ORs a cell over a hole cut by the mask: anything not black outside
-// the mask would smear the table.
-TEST_F(CardSets, SheetsAreBlackOutsideTheFrameMaskInEveryOrientation)
-{
-    for (const char* name : {"wheels.cr3", "parlour.cr4", "micro.cr3"}) {
-        CardImageStore store;
-        GameRules rules;
-        ASSERT_TRUE(Load(Path(name), store, rules).Ok);
-        BuildAllSheets(store);
-        const Frames& f = store.CurrentFrames;
-        for (int o = 0; o < OrientationCount; ++o) {
-            const CardSize& s = store.CardSizes[o];
-            int inside = 0;
-            for (int r = 0; r < 4; ++r)
-                for (int c = 0; c < SheetColumns; ++c)
-                    for (int y = 0; y < s.Height; ++y)
-                        for (int x = 0; x < s.Width; ++x) {
-                            const Bgr m = f.Picture.GetPixel(f.CellX(FrameMask) + x, f.CellY(o) + y);
-                            const Bgr px = store.CardSheets[o].GetPixel(store.CellX(o, c) + x, store.CellY(o, r) + y);
-                            if (m == Bgr{255, 255, 255})
-                                ASSERT_EQ(px, (Bgr{0, 0, 0})) << name << " o" << o << " cell " << c << "," << r << " at " << x << "," << y;
-                            else
-                                inside += px != Bgr{0, 0, 0};
-                        }
-            EXPECT_GT(inside, 52 * s.Width * s.Height / 3) << name << " o" << o;
-        }
-    }
-}
-
-TEST_F(CardSets, TurnedSheetsAreQuarterTurnsOfTheirClass)
-{
-    CardImageStore store;
-    GameRules rules;
-    ASSERT_TRUE(Load(Path("tall.cr3"), store, rules).Ok);
-    BuildAllSheets(store);
-    for (int k = 0; k < 4; ++k) {
-        const CardSize& s = store.CardSizes[k];
-        for (auto [c, r, x, y] : {std::array{0, 0, 3, 5}, {12, 3, 40, 20}, {13, 2, s.Width - 1, s.Height - 1}})
-            EXPECT_EQ(store.CardSheets[k + 4].GetPixel(store.CellX(k + 4, c) + y, store.CellY(k + 4, r) + s.Width - 1 - x),
-                      store.CardSheets[k].GetPixel(store.CellX(k, c) + x, store.CellY(k, r) + y));
-    }
 }
 
 TEST_F(CardSets, VersionThreePicturesComeBackByteForByte)
@@ -349,6 +303,24 @@ TEST_F(CardSets, FramesProblemsAreReportedAndKeepTheOldFrames)
         EXPECT_TRUE(Load(dir + "/wheels.cr3", store, rules, dir).Ok);  // the same frames stay
         EXPECT_TRUE(store.CurrentFrames.Loaded());
     }
+}
+
+// A drawn set's frames belong to no frames file: a file set whose frames
+// cannot be read is refused rather than cut with them, and the drawn set stays.
+TEST_F(CardSets, AFileSetNeverBorrowsTheFramesOfADrawnSet)
+{
+    const std::string dir = test::FreshDir("drawnthenfile");
+    std::filesystem::copy_file(Path("wheels.cr3"), dir + "/wheels.cr3");
+    CardImageStore store = art::DrawCardSet(71, 96);
+    ASSERT_TRUE(store.Loaded());
+    GameRules rules;
+    const Loaded l = Load(dir + "/wheels.cr3", store, rules, dir);
+    EXPECT_FALSE(l.Ok);
+    EXPECT_EQ(store.FramesIndex, art::DrawnFramesIndex);
+    EXPECT_EQ(store.CurrentFrames.FramesIndex, art::DrawnFramesIndex);
+    EXPECT_TRUE(store.CurrentFrames.Loaded());
+    ASSERT_TRUE(Load(Path("wheels.cr3"), store, rules).Ok);
+    EXPECT_EQ(store.CurrentFrames.FramesIndex, 2);
 }
 
 // The field draws a loaded set: a card lands on the table as its sheet cell

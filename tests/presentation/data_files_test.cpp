@@ -9,7 +9,7 @@
 #include "gui_support.h"
 #include "presentation/image_loader.h"
 #include "storage/atomic_file.h"
-#include "storage/bytes.h"
+#include "core/bytes.h"
 
 namespace quillo {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/catalogue.h"
-#include "presentation/layout_cards.h"
+#include "engine/layout_cards.h"
 
 namespace quillo {
 namespace {

@@ -7,12 +7,12 @@ program=$1
 tool=$2
 data=$3
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
+source "$(dirname "$0")/x_server.sh"
 work=$(mktemp -d)
-xvfb=
 app=
 cleanup() {
     [ -n "$app" ] && kill -9 "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -44,13 +44,7 @@ for how in TERM HUP display; do
     for f in "$data"/*.cr3 "$data"/*.cr4 "$data"/*.frm "$data"/*.bmp; do
         [ -e "$f" ] && ln -s "$f" "$dir/"
     done
-    exec 3>"$work/x-display-number"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    exec 3>&-
-    wait_for '[ -s "$work/x-display-number" ]' || fail "no X server"
-    export DISPLAY=:$(head -1 "$work/x-display-number")
-    rm -f "$work/x-display-number"
+    start_x_server || fail "no X server"
 
     "$dir/$(basename "$program")" >"$dir/log" 2>&1 &
     app=$!
@@ -78,15 +72,12 @@ for how in TERM HUP display; do
         [ "$status" = 0 ] || fail "exit status $status"
         ;;
     display)
-        kill "$xvfb"
-        wait "$xvfb" 2>/dev/null
-        xvfb=
+        stop_x_server
         wait_for '! kill -0 "$app" 2>/dev/null' || fail "still running without its display"
         ;;
     esac
     app=
-    [ -n "$xvfb" ] && kill "$xvfb" && wait "$xvfb" 2>/dev/null
-    xvfb=
+    stop_x_server
     [ "$(played)" = 3 ] || fail "statistics hold $(played) games, not 3"
     [ -s "$dir/quillo.set" ] || fail "no settings file"
     ls "$dir" | grep -q '\.[A-Za-z0-9]\{6\}$' && fail "temporary file left: $(ls "$dir")"

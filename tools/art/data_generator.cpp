@@ -3,8 +3,8 @@
 #include <array>
 #include <map>
 
-#include "card_set_builder.h"
-#include "card_shape.h"
+#include "art/card_set_builder.h"
+#include "art/card_shape.h"
 #include "presentation/card_set_format.h"
 #include "presentation/card_set_writer.h"
 #include "presentation/image_writer.h"

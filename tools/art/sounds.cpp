@@ -9,7 +9,7 @@
 
 #include "data_generator.h"
 #include "presentation/image_writer.h"
-#include "storage/bytes.h"
+#include "core/bytes.h"
 
 namespace quillo::art {
 

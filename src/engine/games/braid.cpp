@@ -15,6 +15,7 @@
 #include "../legality.h"
 #include "../deal_ops.h"
 #include "../game.h"
+#include "../layout_cards.h"
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"
@@ -92,6 +93,23 @@ void BraidDeal(Game& g)
         PlaceCard(t, card, r.TableLast, 0, n * step, n, true);
     }
     GatherIntoStock(t);
+}
+
+bool BraidPlaceCards(TableState& t, int pile)
+{
+    if (pile != t.Rules.TableLast) {
+        StackCards(t, pile);
+        return true;
+    }
+    const Pile& braid = t.PileAt(pile);
+    const int32_t step = BraidStep(t.Rules);
+    for (int i = 0; i < t.Rules.TotalCards; ++i) {
+        Card& c = t.CardAt(i);
+        if (!c.InPlay || c.PileIndex != pile) continue;
+        c.X = braid.X;
+        c.Y = braid.Y + c.Order * step;
+    }
+    return true;
 }
 
 void BraidLeanCards(Game& g)

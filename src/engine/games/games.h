@@ -41,6 +41,8 @@ void BraidLeanCards(Game&);
 int BraidDrop(TableState&);
 // Vertical step between the leaning cards of the braid.
 int32_t BraidStep(const GameRules&);
+// The braid leans down from its corner; every other pile lies flat.
+bool BraidPlaceCards(TableState&, int pile);
 void NapoleonsTombLayout(Game&);
 void NapoleonsTombDeal(Game&);
 int NapoleonsTombDrop(TableState&);
@@ -87,6 +89,8 @@ void PyramidLayout(Game&);
 void PyramidDeal(Game&);
 void PyramidClick(Game&, const Press&);
 bool PyramidWon(const TableState&);
+// The pyramid's places, the other piles flat.
+bool PyramidPlaceCards(TableState&, int pile);
 // An in-play, face-up pyramid card with no card on it, or the waste's top card.
 bool PyramidAvailable(const TableState&, int card);
 void CrescentLayout(Game&);

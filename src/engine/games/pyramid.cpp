@@ -12,6 +12,7 @@
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../game_table.h"
+#include "../layout_cards.h"
 #include "../moves.h"
 #include "../placement.h"
 #include "../setup.h"
@@ -44,6 +45,23 @@ int CardAtPlace(const TableState& t, int place)
     return -1;
 }
 
+// Each row of the pyramid centred under the one above; cards beyond the
+// triangle keep their place.
+void PlaceInTriangle(TableState& t)
+{
+    const int p = t.Rules.TableFirst;
+    const Pile& pile = t.PileAt(p);
+    const int32_t w = t.Rules.CardWidth(), h = t.Rules.CardHeight();
+    for (int i = 0; i < t.Rules.TotalCards; ++i) {
+        Card& c = t.CardAt(i);
+        if (!c.InPlay || c.PileIndex != p || c.Order >= PyramidCards) continue;
+        const int row = RowOf(c.Order);
+        const int place = c.Order - row * (row + 1) / 2;
+        c.X = pile.X - (2 * row * w) / 3 + (4 * place * w) / 3;
+        c.Y = pile.Y + ((h + 4) * row) / 2;
+    }
+}
+
 }  // namespace
 
 void PyramidLayout(Game& g)
@@ -73,17 +91,17 @@ void PyramidDeal(Game& g)
     TableState& t = g.T;
     const int p = t.Rules.TableFirst;
     DealEach(t, p, p, PyramidCards, FaceMode::AllUp);
-    const Pile& pile = t.PileAt(p);
-    const int32_t w = t.Rules.CardWidth(), h = t.Rules.CardHeight();
-    for (int i = 0; i < t.Rules.TotalCards; ++i) {
-        Card& c = t.CardAt(i);
-        if (!c.InPlay || c.PileIndex != p) continue;
-        const int row = RowOf(c.Order);
-        const int place = c.Order - row * (row + 1) / 2;
-        c.X = pile.X - (2 * row * w) / 3 + (4 * place * w) / 3;
-        c.Y = pile.Y + ((h + 4) * row) / 2;
-    }
+    PlaceInTriangle(t);
     GatherIntoStock(t);
+}
+
+bool PyramidPlaceCards(TableState& t, int pile)
+{
+    if (pile == t.Rules.TableFirst)
+        PlaceInTriangle(t);
+    else
+        StackCards(t, pile);
+    return true;
 }
 
 bool PyramidAvailable(const TableState& t, int card)

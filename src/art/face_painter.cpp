@@ -49,6 +49,28 @@ QFont IndexFont(const CardLook& look, double pixelSize)
     return f;
 }
 
+// The rank with its cap height `capHeight`, its left edge at x and its top
+// at top, squeezed to at most maxWidth. Returns the width drawn.
+double DrawRankAt(QPainter& p, int rank, const CardLook& look, double capHeight, double x, double top,
+                  double maxWidth, const QColor& colour)
+{
+    // Bold DejaVu capitals and figures stand about 0.73 of the pixel size.
+    const QFont f = IndexFont(look, capHeight / 0.73);
+    const QFontMetricsF fm(f);
+    const QString text = RankText[rank];
+    const QRectF tight = fm.tightBoundingRect(text);
+    const double squeeze = std::min(1.0, maxWidth / std::max(1.0, tight.width()));
+    const double scaleY = capHeight / std::max(1.0, tight.height());
+    p.save();
+    p.setFont(f);
+    p.setPen(colour);
+    p.translate(x, top);
+    p.scale(squeeze, scaleY);
+    p.drawText(QPointF(-tight.left(), -tight.top()), text);
+    p.restore();
+    return tight.width() * squeeze;
+}
+
 // The rank centred on (cx, top), squeezed to at most maxWidth.
 void DrawRank(QPainter& p, int rank, const CardLook& look, double pixelSize, double cx, double top, double maxWidth,
               const QColor& colour)
@@ -67,32 +89,36 @@ void DrawRank(QPainter& p, int rank, const CardLook& look, double pixelSize, dou
     p.restore();
 }
 
-// One corner index: rank over a small suit, and the same turned at the
-// opposite corner.
-void DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
+// The corner index: rank and suit side by side along the top edge, inside
+// the strip a card fanned at the default step leaves showing (20 of 96
+// pixels), so a fanned pile shows both; the same turned at the opposite
+// corner. Returns where the index ends below the top edge.
+double DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const CardLook& look, double capShare)
 {
     const QColor colour = look.SuitColour(suit);
-    const double rankSize = height * 0.135;
-    const double cx = width * 0.11;
-    const double suitSize = height * 0.085;
+    const double cap = std::max(5.0, height * capShare);
+    const double top = std::round(std::max(2.0, height * 0.035));
+    const double left = std::max(2.0, width * 0.065);
+    const double suitH = cap * 1.05, suitW = suitH * 0.9;
     for (int end = 0; end < 2; ++end) {
         p.save();
         if (end == 1) {
             p.translate(width, height);
             p.rotate(180);
         }
-        DrawRank(p, rank, look, rankSize, cx, height * 0.035, width * 0.17, colour);
-        const double top = height * 0.035 + rankSize * 0.78 + height * 0.035;
-        DrawSuit(p, suit, QRectF(cx - suitSize * 0.45, top, suitSize * 0.9, suitSize), colour);
+        const double rankW = DrawRankAt(p, rank, look, cap, left, top, width * 0.2, colour);
+        const double gap = std::max(1.0, cap * 0.12);
+        DrawSuit(p, suit, QRectF(left + rankW + gap, top + (cap - suitH) / 2, suitW, suitH), colour);
         p.restore();
     }
+    return top + cap;
 }
 
 void DrawPips(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
 {
-    const double ph = height * 0.138, pw = ph * 0.84;
-    const double left = width * 0.31, right = width * 0.69;
-    const double top = height * 0.2, bottom = height * 0.8;
+    const double ph = height * 0.125, pw = ph * 0.84;
+    const double left = width * 0.3, right = width * 0.7;
+    const double top = height * 0.25, bottom = height * 0.75;
     for (const auto& [u, v] : PipLayout(rank)) {
         const double x = left + (right - left) * u, y = top + (bottom - top) * v;
         DrawSuit(p, suit, QRectF(x - pw / 2, y - ph / 2, pw, ph), look.SuitColour(suit), v > 0.5);
@@ -116,8 +142,8 @@ void DrawAce(QPainter& p, int width, int height, int suit, const CardLook& look)
 
 void DrawCourt(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
 {
-    const QRectF frame(std::round(width * 0.2) + 0.5, std::round(height * 0.115) + 0.5,
-                       std::round(width * 0.6) - 1, std::round(height * 0.77) - 1);
+    const QRectF frame(std::round(width * 0.15) + 0.5, std::round(height * 0.165) + 0.5,
+                       std::round(width * 0.7) - 1, std::round(height * 0.67) - 1);
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(look.CourtGround);
@@ -142,20 +168,31 @@ void DrawCourt(QPainter& p, int width, int height, int rank, int suit, const Car
     p.restore();
 }
 
-// Cards too small for pips and figures: a large rank and a large suit.
+// Cards too small for pips and figures: a large index over a large suit;
+// the court cards on a gold field.
 void DrawCompact(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
 {
     const QColor colour = look.SuitColour(suit);
     const bool court = rank >= 10;
-    const double rankSize = height * (height <= 24 ? 0.42 : 0.33);
-    DrawRank(p, rank, look, rankSize, width * 0.27, height * 0.06, width * 0.46, colour);
-    if (height >= 32) {
-        const double s = height * 0.17;
-        DrawSuit(p, suit, QRectF(width * 0.27 - s * 0.45, height * 0.08 + rankSize * 0.8 + height * 0.04, s * 0.9, s),
-                 colour);
+    double indexEnd = 0;
+    if (height >= 40) {
+        p.save();
+        // Only the upper index: the lower one would crowd the big suit.
+        p.setClipRect(QRectF(0, 0, width, height / 2.0));
+        indexEnd = DrawIndexes(p, width, height, rank, suit, look, 0.15);
+        p.restore();
+    } else {
+        const double rankSize = height * (height <= 24 ? 0.42 : 0.33);
+        DrawRank(p, rank, look, rankSize, width * 0.27, height * 0.06, width * 0.46, colour);
+        if (height >= 32) {
+            const double s = height * 0.17;
+            DrawSuit(p, suit, QRectF(width * 0.27 - s * 0.45, height * 0.08 + rankSize * 0.8 + height * 0.04, s * 0.9, s),
+                     colour);
+        }
     }
-    const double big = height * (height <= 24 ? 0.44 : 0.42);
-    const QRectF box(width * 0.93 - big * 0.86, height * 0.93 - big, big * 0.86, big);
+    const double big = indexEnd > 0 ? std::min(height * 0.6, height - indexEnd - height * 0.12) : height * (height <= 24 ? 0.44 : 0.42);
+    const QRectF box = indexEnd > 0 ? QRectF((width - big * 0.86) / 2, (indexEnd + height - big) / 2 + height * 0.02, big * 0.86, big)
+                                    : QRectF(width * 0.93 - big * 0.86, height * 0.93 - big, big * 0.86, big);
     if (court) {
         // A gold field behind the suit tells the court cards apart at a glance.
         const QRectF field = box.adjusted(-big * 0.12, -big * 0.12, big * 0.12, big * 0.1);
@@ -179,7 +216,7 @@ void PaintFace(QPainter& p, int width, int height, int rank, int suit, const Car
     if (height < 64) {
         DrawCompact(p, width, height, rank, suit, look);
     } else {
-        DrawIndexes(p, width, height, rank, suit, look);
+        DrawIndexes(p, width, height, rank, suit, look, 0.105);
         if (rank == 0)
             DrawAce(p, width, height, suit, look);
         else if (rank >= 10)

@@ -10,9 +10,12 @@ namespace quillo::art {
 
 namespace {
 
-QPen Line(const QColor& c, double width = 1.0)
+// Outlines one pixel wide on a card of 70 pixels or so, wider on larger cards.
+QPen Line(const QPainter& p, const QColor& c, double width = 1.0)
 {
-    QPen pen(c, width);
+    const QTransform& t = p.transform();
+    const double unit = std::hypot(t.m11(), t.m12());
+    QPen pen(c, width * std::max(1.0, unit / 45.0));
     pen.setCosmetic(true);
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);
@@ -35,7 +38,7 @@ void Robe(QPainter& p, const CardLook& look, int rank, int suit)
     const bool swap = ((rank + suit) & 1) != 0;
     const QColor main = swap ? look.RobeB : look.RobeA;
     const QColor second = swap ? look.RobeA : look.RobeB;
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(main);
     p.drawPath(robe);
     // Front panel and a gold trim, the way printed courts are banded.
@@ -47,7 +50,7 @@ void Robe(QPainter& p, const CardLook& look, int rank, int suit)
     panel.closeSubpath();
     p.setBrush(second);
     p.drawPath(panel);
-    p.setPen(Line(look.Gold, 1.0));
+    p.setPen(Line(p, look.Gold, 1.0));
     p.drawLine(QPointF(0.41, 0.70), QPointF(0.36, 1.0));
     p.drawLine(QPointF(0.59, 0.70), QPointF(0.64, 1.0));
     // Jewels down the panel and a patterned sleeve.
@@ -72,7 +75,7 @@ void Arm(QPainter& p, const CardLook& look, const QColor& sleeve, double x, doub
     p.setBrush(Qt::NoBrush);
     p.setPen(thick);
     p.drawPath(arm);
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(look.Skin);
     p.drawEllipse(QPointF(x, y), 0.045, 0.04);
 }
@@ -83,14 +86,14 @@ void Collar(QPainter& p, const CardLook& look)
     c.moveTo(0.34, 0.68);
     c.quadTo(0.5, 0.80, 0.66, 0.68);
     c.quadTo(0.5, 0.72, 0.34, 0.68);
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(look.Gold);
     p.drawPath(c);
 }
 
 void Head(QPainter& p, const CardLook& look)
 {
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(look.Skin);
     p.drawRect(QRectF(0.44, 0.54, 0.12, 0.14));  // neck
     p.drawEllipse(QPointF(0.5, 0.42), 0.15, 0.17);
@@ -101,7 +104,7 @@ void Head(QPainter& p, const CardLook& look)
     p.setBrush(QColor(235, 150, 140));
     p.drawEllipse(QPointF(0.42, 0.47), 0.025, 0.02);
     p.drawEllipse(QPointF(0.58, 0.47), 0.025, 0.02);
-    p.setPen(Line(QColor(180, 50, 50)));
+    p.setPen(Line(p, QColor(180, 50, 50)));
     p.drawLine(QPointF(0.47, 0.51), QPointF(0.53, 0.51));
 }
 
@@ -115,7 +118,7 @@ void Crown(QPainter& p, const CardLook& look, double base, double height, int po
         c.lineTo(left + i * step, i % 2 == 0 ? base - height : base - height * 0.45);
     c.lineTo(right, base);
     c.closeSubpath();
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(look.Gold);
     p.drawPath(c);
     p.setPen(Qt::NoPen);
@@ -126,9 +129,9 @@ void Crown(QPainter& p, const CardLook& look, double base, double height, int po
 void King(QPainter& p, const CardLook& look, int suit)
 {
     // Sword behind the shoulder.
-    p.setPen(Line(QColor(120, 130, 140), 1.5));
+    p.setPen(Line(p, QColor(120, 130, 140), 1.5));
     p.drawLine(QPointF(0.87, 0.10), QPointF(0.87, 0.98));
-    p.setPen(Line(look.Gold, 1.5));
+    p.setPen(Line(p, look.Gold, 1.5));
     p.drawLine(QPointF(0.80, 0.66), QPointF(0.94, 0.66));
     Robe(p, look, 12, suit);
     Arm(p, look, ((suit & 1) != 0) ? look.RobeA : look.RobeB, 0.87, 0.74);
@@ -140,7 +143,7 @@ void King(QPainter& p, const CardLook& look, int suit)
     beard.cubicTo(0.37, 0.60, 0.45, 0.68, 0.5, 0.69);
     beard.cubicTo(0.55, 0.68, 0.63, 0.60, 0.64, 0.44);
     beard.quadTo(0.5, 0.55, 0.36, 0.44);
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(look.Hair);
     p.drawPath(beard);
     Crown(p, look, 0.29, 0.22, 3);
@@ -154,7 +157,7 @@ void Queen(QPainter& p, const CardLook& look, int suit)
     hair.cubicTo(0.27, 0.22, 0.27, 0.52, 0.26, 0.72);
     hair.lineTo(0.74, 0.72);
     hair.cubicTo(0.73, 0.52, 0.73, 0.22, 0.5, 0.22);
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(look.Hair);
     p.drawPath(hair);
     Robe(p, look, 11, suit);
@@ -172,9 +175,9 @@ void Queen(QPainter& p, const CardLook& look, int suit)
     p.drawRect(QRectF(0.37, 0.22, 0.26, 0.045));
     for (double x : {0.40, 0.5, 0.60}) p.drawEllipse(QPointF(x, 0.20), 0.032, 0.032);
     // A flower held before the shoulder.
-    p.setPen(Line(QColor(40, 120, 50)));
+    p.setPen(Line(p, QColor(40, 120, 50)));
     p.drawLine(QPointF(0.2, 0.95), QPointF(0.2, 0.62));
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(look.RobeA.lighter(140));
     for (int i = 0; i < 5; ++i) {
         const double a = i * 2 * 3.14159265 / 5;
@@ -188,13 +191,13 @@ void Queen(QPainter& p, const CardLook& look, int suit)
 void Jack(QPainter& p, const CardLook& look, int suit)
 {
     // Halberd on the far side.
-    p.setPen(Line(QColor(110, 80, 50), 1.5));
+    p.setPen(Line(p, QColor(110, 80, 50), 1.5));
     p.drawLine(QPointF(0.14, 0.14), QPointF(0.14, 0.98));
     QPainterPath blade;
     blade.moveTo(0.14, 0.06);
     blade.quadTo(0.24, 0.16, 0.14, 0.26);
     blade.quadTo(0.06, 0.16, 0.14, 0.06);
-    p.setPen(Line(Ink));
+    p.setPen(Line(p, Ink));
     p.setBrush(QColor(190, 200, 210));
     p.drawPath(blade);
     Robe(p, look, 10, suit);
