@@ -34,10 +34,24 @@ if(NOT label STREQUAL "NULL" OR NOT fw EQUAL 900 OR NOT fh EQUAL 618)
   message(FATAL_ERROR "Monte Carlo on a small screen: ${label} ${fw}x${fh}")
 endif()
 
+# Fitted cards: the chosen size is the deal's card size, in a field of exactly
+# the given size, and fills at least a fifth of its height.
+run_tool(0 out deal --game 0 --number 1 --width 1920 --height 1080 --cards fit)
+string(JSON ch GET "${out}" CardFit Height)
+string(JSON cw GET "${out}" CardFit Width)
+string(JSON dh GET "${out}" GameRules CardSizes 3 Height)
+string(JSON dw GET "${out}" GameRules CardSizes 3 Width)
+string(JSON fw GET "${out}" GameRules FieldWidth)
+string(JSON fh GET "${out}" GameRules FieldHeight)
+math(EXPR fifth "${ch} * 5")
+if(NOT ch EQUAL dh OR NOT cw EQUAL dw OR NOT fw EQUAL 1920 OR NOT fh EQUAL 1080 OR fifth LESS 1080)
+  message(FATAL_ERROR "fitted Klondike: ${cw}x${ch} cards, dealt ${dw}x${dh}, field ${fw}x${fh}")
+endif()
+
 foreach(bad "deal" "deal --game 55 --number 1" "deal --game 0 --number -1" "deal --game 0 --number 4294967296"
             "deal --game 0 --number 12x" "deal --game 0 --number 1 --screen 100" "deal --game 0 --number 1 --bogus 3"
             "deal --game -1 --number 1" "nonsense" "catalogue extra" "inspect" "inspect a b" "inspect --file x"
-            "play --load nowhere.sav")
+            "play --load nowhere.sav" "deal --game 0 --number 1 --cards big")
   separate_arguments(args UNIX_COMMAND "${bad}")
   run_tool(2 out ${args})
   string(FIND "${last_err}" "\n" nl)

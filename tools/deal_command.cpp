@@ -3,6 +3,8 @@
 
 #include "args.h"
 #include "commands.h"
+#include "engine/card_fit.h"
+#include "engine/card_sizes.h"
 #include "engine/catalogue.h"
 #include "engine/deal.h"
 #include "engine/game.h"
@@ -17,7 +19,7 @@ namespace quillo {
 
 int DealCommand(const Args& args)
 {
-    auto opts = ParseOptions(args, {"game", "number", "width", "height", "screen", "toolbar", "cardset"});
+    auto opts = ParseOptions(args, {"game", "number", "width", "height", "screen", "toolbar", "cardset", "cards"});
     if (!opts.count("game")) throw UsageError("deal needs --game N");
     if (!opts.count("number")) throw UsageError("deal needs --number X");
     const int game = static_cast<int>(ParseInteger(opts["game"], 0, CatalogueSize - 1, "--game"));
@@ -34,7 +36,19 @@ int DealCommand(const Args& args)
     }
     if (opts.count("toolbar")) view.ToolBar = static_cast<int>(ParseInteger(opts["toolbar"], 0, 1000, "--toolbar"));
 
+    const bool fit = opts.count("cards") != 0;
+    if (fit && opts["cards"] != "fit") throw UsageError("--cards takes only fit");
+    if (fit && opts.count("cardset")) throw UsageError("--cards fit and --cardset exclude each other");
+    // Fitted cards fill the field as a maximized window shows it.
+    view.Maximized = fit;
+
     Game g(view);
+    CardFit chosen;
+    if (fit) {
+        g.T.CurrentGame = game;
+        chosen = FitCards(g, view.FieldWidth, view.FieldHeight);
+        g.T.Rules.CardSizes = MakeCardSizes(chosen.Width, chosen.Height);
+    }
     if (opts.count("cardset")) {
         // Card sizes come from the set, as in the program; its frames file
         // is looked for beside it.
@@ -54,6 +68,15 @@ int DealCommand(const Args& args)
 
     JsonWriter j;
     j.BeginObject();
+    if (fit) {
+        j.Key("CardFit");
+        j.BeginObject();
+        j.Key("Width");
+        j.Int(chosen.Width);
+        j.Key("Height");
+        j.Int(chosen.Height);
+        j.EndObject();
+    }
     WriteTableMembers(j, g.T, {view.Caption, view.Label(StatusLabel::StartRank)});
     j.EndObject();
     std::cout << j.Text() << '\n';

@@ -15,7 +15,7 @@ namespace quillo {
 
 int RenderTableCommand(const Args& args)
 {
-    auto opts = ParseOptions(args, {"game", "number", "out", "width", "height", "cardset", "shown-width"});
+    auto opts = ParseOptions(args, {"game", "number", "out", "width", "height", "cardset", "shown-width", "cards"});
     if (!opts.count("game") || !opts.count("out")) throw UsageError("render-table needs --game N --out PNG");
     TablePictureRequest req;
     req.Game = static_cast<int>(ParseInteger(opts["game"], 0, CatalogueSize - 1, "--game"));
@@ -26,6 +26,11 @@ int RenderTableCommand(const Args& args)
     if (opts.count("height")) req.FieldHeight = static_cast<int>(ParseInteger(opts["height"], 100, 8000, "--height"));
     if (opts.count("shown-width"))
         req.ShownWidth = static_cast<int>(ParseInteger(opts["shown-width"], 16, 8000, "--shown-width"));
+    if (opts.count("cards")) {
+        if (opts["cards"] != "fit") throw UsageError("--cards takes only fit");
+        if (opts.count("cardset")) throw UsageError("--cards fit and --cardset exclude each other");
+        req.FitCards = true;
+    }
     // The shipped default set, beside the tool in the program directory.
     req.CardSet = opts.count("cardset")
                       ? opts["cardset"]

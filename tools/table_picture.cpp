@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "art/drawn_card_set.h"
+#include "engine/card_fit.h"
 #include "engine/deal.h"
 #include "engine/game.h"
 #include "engine/setup.h"
@@ -21,18 +23,29 @@ QImage DrawTablePicture(const TablePictureRequest& request, std::string& why)
     Game g(view);
     g.T.Opt.Sound = g.T.Opt.Animation = false;
 
+    g.T.CurrentGame = request.Game;
     CardImageStore store;
-    CardSetHooks hooks;
-    const std::string dir = std::filesystem::path(request.CardSet).parent_path().string();
-    hooks.ProgramDir = dir.empty() ? "." : dir;
-    hooks.Message = [&why](const std::string& m) { why = m; };
-    if (!LoadCardSet(request.CardSet, store, g.T.Rules, hooks)) {
-        why = request.CardSet + " is not a card set this program can read";
-        return {};
+    if (request.FitCards) {
+        view.Maximized = true;
+        const CardFit fit = FitCards(g, request.FieldWidth, request.FieldHeight);
+        store = art::DrawCardSet(fit.Width, fit.Height);
+        if (!store.Loaded()) {
+            why = "no card set can be drawn at " + std::to_string(fit.Width) + "x" + std::to_string(fit.Height);
+            return {};
+        }
+        g.T.Rules.CardSizes = store.CardSizes;
+    } else {
+        CardSetHooks hooks;
+        const std::string dir = std::filesystem::path(request.CardSet).parent_path().string();
+        hooks.ProgramDir = dir.empty() ? "." : dir;
+        hooks.Message = [&why](const std::string& m) { why = m; };
+        if (!LoadCardSet(request.CardSet, store, g.T.Rules, hooks)) {
+            why = request.CardSet + " is not a card set this program can read";
+            return {};
+        }
     }
     BuildAllSheets(store);
 
-    g.T.CurrentGame = request.Game;
     if (!SetupGame(g, SetupForm::Full)) {
         why = "game " + std::to_string(request.Game) + " has no layout";
         return {};

@@ -15,6 +15,9 @@ struct TablePictureRequest {
     int FieldWidth = 792;  // the window's field the game is laid out for
     int FieldHeight = 526;
     int ShownWidth = 0;    // scaled to this width when above 0
+    // Instead of CardSet: a set drawn at the size that fits the game to a
+    // field of exactly FieldWidth x FieldHeight, as a maximized window has.
+    bool FitCards = false;
 };
 
 // The drawn table, or a null image with why filled in.

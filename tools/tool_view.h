@@ -16,10 +16,15 @@ public:
     int ToolBar = 32;
     int FieldWidth = 792;
     int FieldHeight = 526;
+    // A maximized window shows a field of exactly FieldWidth x FieldHeight.
+    bool Maximized = false;
 
     std::string Caption;
     std::map<StatusLabel, std::optional<std::string>> Labels;
 
+    bool IsMaximized() const override { return Maximized; }
+    int MaximizedClientWidth() const override { return FieldWidth; }
+    int MaximizedClientHeight() const override { return FieldHeight + ToolBar; }
     ScreenSize Screen() const override { return ScreenArea; }
     int ToolBarHeight() const override { return ToolBar; }
     int NormalFieldWidth() const override { return FieldWidth; }

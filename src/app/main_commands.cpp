@@ -14,6 +14,7 @@
 #include "about_dialog.h"
 #include "autosave.h"
 #include "engine/catalogue.h"
+#include "engine/game_table.h"
 #include "presentation/card_art.h"
 #include "presentation/card_set_reader.h"
 #include "engine/deal.h"
@@ -95,7 +96,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     QString instead;
     if (!SetUpCustomGame(Game_, Files_.CustomGames, Game_.T.CurrentGame, Game_.T.CurrentCustom, &refused)) {
         const bool wasRefused = !refused.empty();
-        Game_.T.CurrentGame = wasRefused ? Settings().CurrentGame : games::Star;
+        Game_.T.CurrentGame = wasRefused ? Settings().CurrentGame : DefaultGame();
         Game_.T.CurrentCustom = -1;
         SetupGame(Game_, SetupForm::Full);
         if (wasRefused) instead = QString::fromStdString(Game_.T.GameName + " is dealt instead.");

@@ -1,7 +1,10 @@
 // The three pointer handlers of the field: the pixel side of pressing,
 // dragging and dropping. What a press does is the engine's.
 
+#include <algorithm>
+
 #include "engine/catalogue.h"
+#include "engine/game_table.h"
 #include "engine/moves.h"
 #include "engine/pointer.h"
 #include "field_widget.h"
@@ -45,9 +48,11 @@ void F_Main::FrameDrag()
 {
     TableState& t = Game_.T;
     FieldRect extra;
-    // Napoleon's Tomb shows its centre piles under a regrouped drag.
-    if (t.CurrentGame == games::NapoleonsTomb)
-        for (int p = 11; p <= 14 && p < t.Rules.PileCount; ++p) extra.Extend(Field::PileRect(t, p));
+    // Piles a regrouping drag can change are redrawn with it.
+    const auto redraws = HooksOf(t.CurrentGame).DragRedraws;
+    const uint64_t piles = redraws != nullptr ? redraws(t) : 0;
+    for (int p = 0; p < std::min(t.Rules.PileCount, MaxPiles); ++p)
+        if ((piles >> p) & 1) extra.Extend(Field::PileRect(t, p));
     Drag_.Frame(*Field_, t, extra);
     ShowDropTarget();
 }

@@ -1,7 +1,9 @@
 #include "card_set_builder.h"
 
 #include <QPainter>
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "card_painter.h"
 #include "engine/card_sizes.h"
@@ -50,54 +52,98 @@ PixelBuffer ToPixelBuffer(const QImage& image)
     return out;
 }
 
-PixelBuffer BuildSheet(const CardSetPlan& plan, int k, const FramesPicture& frames)
+namespace {
+
+// Paints the cells of one row of the class-k sheet and puts them, uncut,
+// into that row of the sheet. Rows touch separate pixels, so two threads
+// may paint rows of one sheet at once.
+void PaintSheetRow(PixelBuffer& sheet, const CardSetPlan& plan, int k, int r)
 {
     const CardSizeTable sizes = MakeCardSizes(plan.Width, plan.Height);
     const int w = sizes[k].Width, h = sizes[k].Height;
-    const int rows = std::max(SheetFaceRows, plan.Backs);
-    QImage img((w + 1) * SheetColumns, (h + 1) * rows, QImage::Format_RGB32);
-    img.fill(Qt::black);
     const TurnPlacement place = PlacementFor(sizes, k);
+    QImage img((w + 1) * SheetColumns, h + 1, QImage::Format_RGB32);
+    img.fill(Qt::black);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < SheetColumns; ++c) {
-                const bool face = c < 13 && r < SheetFaceRows;
-                const bool back = c == BackColumn && r < plan.Backs;
-                if (!face && !back) continue;
-                p.save();
-                p.setClipRect(QRect((w + 1) * c, (h + 1) * r, w, h));
-                p.translate((w + 1) * c, (h + 1) * r);
-                if (k != Upright) {
-                    p.translate(place.TargetX, place.TargetY);
-                    p.rotate(place.Angle);
-                    p.translate(-place.SourceX, -place.SourceY);
-                }
-                if (face)
-                    PaintFace(p, plan.Width, plan.Height, c, r, plan.Look);
-                else
-                    PaintBack(p, plan.Width, plan.Height, plan.Look.Backs[static_cast<size_t>(r)]);
-                p.restore();
+        for (int c = 0; c < SheetColumns; ++c) {
+            const bool face = c < 13 && r < SheetFaceRows;
+            const bool back = c == BackColumn && r < plan.Backs;
+            if (!face && !back) continue;
+            p.save();
+            p.setClipRect(QRect((w + 1) * c, 0, w, h));
+            p.translate((w + 1) * c, 0);
+            if (k != Upright) {
+                p.translate(place.TargetX, place.TargetY);
+                p.rotate(place.Angle);
+                p.translate(-place.SourceX, -place.SourceY);
             }
+            if (face)
+                PaintFace(p, plan.Width, plan.Height, c, r, plan.Look);
+            else
+                PaintBack(p, plan.Width, plan.Height, plan.Look.Backs[static_cast<size_t>(r)]);
+            p.restore();
+        }
     }
-    PixelBuffer sheet = ToPixelBuffer(img);
+    const QImage bgr = img.convertToFormat(QImage::Format_BGR888);
+    for (int y = 0; y < h + 1 && (h + 1) * r + y < sheet.Height(); ++y)
+        std::memcpy(sheet.Row((h + 1) * r + y), bgr.constScanLine(y), static_cast<size_t>(sheet.Width()) * 3);
+}
+
+}  // namespace
+
+PixelBuffer PaintSheet(const CardSetPlan& plan, int k, const std::function<void()>& first)
+{
+    const CardSizeTable sizes = MakeCardSizes(plan.Width, plan.Height);
+    const int w = sizes[k].Width, h = sizes[k].Height;
+    const int rows = std::max(SheetFaceRows, plan.Backs);
+    PixelBuffer sheet((w + 1) * SheetColumns, (h + 1) * rows);
+    // Two painters share out the rows as they come free.
+    std::atomic<int> next{0};
+    auto paint = [&] {
+        for (int r = next++; r < rows; r = next++) PaintSheetRow(sheet, plan, k, r);
+    };
+    std::thread helper([&] {
+        if (first) first();
+        paint();
+    });
+    paint();
+    helper.join();
+    return sheet;
+}
+
+void CutSheet(PixelBuffer& sheet, const CardSetPlan& plan, int k, const FramesPicture& frames)
+{
+    const CardSizeTable sizes = MakeCardSizes(plan.Width, plan.Height);
+    const int w = sizes[k].Width, h = sizes[k].Height;
+    const int rows = std::max(SheetFaceRows, plan.Backs);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < SheetColumns; ++c) CutToShape(sheet, (w + 1) * c, (h + 1) * r, frames, k, w, h);
+}
+
+PixelBuffer BuildSheet(const CardSetPlan& plan, int k, const FramesPicture& frames)
+{
+    PixelBuffer sheet = PaintSheet(plan, k);
+    CutSheet(sheet, plan, k, frames);
     return sheet;
+}
+
+PixelBuffer BuildPreview(int W, int H, const PixelBuffer& upright, const PixelBuffer& frames, int pitch)
+{
+    const int dx = std::max(2, W * 3 / 10), dy = std::max(2, H / 6);
+    PixelBuffer preview(W + dx, H + dy);
+    Fill(preview, BgrFromRgb(0xC0C0C0));
+    const int mx = FrameMask * pitch + 1, my = Upright * pitch + 1;
+    DrawMasked(preview, 0, 0, frames, mx, my, upright, (W + 1) * BackColumn, 0, W, H);
+    DrawMasked(preview, dx, dy, frames, mx, my, upright, (W + 1) * 12, (H + 1) * 2, W, H);
+    return preview;
 }
 
 PixelBuffer BuildPreview(const CardSetPlan& plan, const PixelBuffer& upright, const FramesPicture& frames)
 {
-    const int W = plan.Width, H = plan.Height;
-    const int dx = std::max(2, W * 3 / 10), dy = std::max(2, H / 6);
-    PixelBuffer preview(W + dx, H + dy);
-    Fill(preview, BgrFromRgb(0xC0C0C0));
-    const int mx = FrameMask * frames.Pitch + 1, my = Upright * frames.Pitch + 1;
-    DrawMasked(preview, 0, 0, frames.Picture, mx, my, upright, (W + 1) * BackColumn, 0, W, H);
-    DrawMasked(preview, dx, dy, frames.Picture, mx, my, upright, (W + 1) * 12, (H + 1) * 2, W, H);
-    return preview;
+    return BuildPreview(plan.Width, plan.Height, upright, frames.Picture, frames.Pitch);
 }
 
 std::vector<uint8_t> BuildCardSetFile(const CardSetPlan& plan, const FramesPicture& frames)

@@ -3,6 +3,7 @@
 // shape of the matching frames picture, packed into the card-set format.
 
 #include <QImage>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,17 @@ std::vector<CardSetPlan> ShippedCardSets();
 
 PixelBuffer ToPixelBuffer(const QImage& image);
 
-// The sheet of class k (0..3) for the given look.
+// The sheet of class k (0..3) for the given look, uncut. Two threads paint
+// it; `first`, when given, runs on the second one before it starts painting.
+PixelBuffer PaintSheet(const CardSetPlan& plan, int k, const std::function<void()>& first = {});
+// Cuts every cell of a painted sheet to the card shape.
+void CutSheet(PixelBuffer& sheet, const CardSetPlan& plan, int k, const FramesPicture& frames);
+// Both: the sheet of class k (0..3) for the given look.
 PixelBuffer BuildSheet(const CardSetPlan& plan, int k, const FramesPicture& frames);
 
 // The small picture the deck picker shows: a back behind the king of hearts.
 PixelBuffer BuildPreview(const CardSetPlan& plan, const PixelBuffer& upright, const FramesPicture& frames);
+PixelBuffer BuildPreview(int width, int height, const PixelBuffer& upright, const PixelBuffer& frames, int pitch);
 
 // The whole card-set file.
 std::vector<uint8_t> BuildCardSetFile(const CardSetPlan& plan, const FramesPicture& frames);

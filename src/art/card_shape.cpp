@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 #include <numbers>
 
 #include "engine/card_sizes.h"
@@ -19,19 +21,47 @@ constexpr Bgr Border{48, 48, 48};
 constexpr Bgr PlaceLine{200, 210, 200};
 constexpr Bgr FoundationLine{150, 225, 240};
 
-// Pixels of a w x h cell on the shape, and those on its inner edge.
-template <class Inside>
-void Ring(PixelBuffer& pic, int x0, int y0, int w, int h, Inside inside, int thickness, Bgr line, bool asMask)
+// Which pixels of a w x h cell lie on a shape, one byte a pixel, with a
+// lookup that is false outside the cell.
+class ShapeMask {
+public:
+    ShapeMask(const CardShape& shape, int w, int h) : W_(w), H_(h), On_(static_cast<size_t>(w) * h)
+    {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) On_[static_cast<size_t>(y * w + x)] = shape.PixelInside(x, y);
+    }
+    bool operator()(int x, int y) const
+    {
+        return x >= 0 && y >= 0 && x < W_ && y < H_ && On_[static_cast<size_t>(y * W_ + x)] != 0;
+    }
+
+private:
+    int W_, H_;
+    std::vector<uint8_t> On_;
+};
+
+// The shape's pixels within `thickness` of its edge (or of the cell's edge),
+// one byte a pixel.
+std::vector<uint8_t> RingOf(const ShapeMask& inside, int w, int h, int thickness)
 {
+    std::vector<uint8_t> ring(static_cast<size_t>(w) * h, 0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             if (!inside(x, y)) continue;
-            bool edge = false;
+            bool edge = x - thickness < 0 || y - thickness < 0 || x + thickness >= w || y + thickness >= h;
             for (int d = 1; d <= thickness && !edge; ++d)
-                edge = !inside(x - d, y) || !inside(x + d, y) || !inside(x, y - d) || !inside(x, y + d) ||
-                       x - d < 0 || y - d < 0 || x + d >= w || y + d >= h;
-            if (edge) pic.SetPixel(x0 + x, y0 + y, asMask ? Black : line);
+                edge = !inside(x - d, y) || !inside(x + d, y) || !inside(x, y - d) || !inside(x, y + d);
+            ring[static_cast<size_t>(y * w + x)] = edge;
         }
+    return ring;
+}
+
+// Paints a ring into a cell at (x0, y0).
+void PaintRing(PixelBuffer& pic, int x0, int y0, int w, int h, const std::vector<uint8_t>& ring, Bgr colour)
+{
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (ring[static_cast<size_t>(y * w + x)]) pic.SetPixel(x0 + x, y0 + y, colour);
 }
 
 }  // namespace
@@ -94,27 +124,36 @@ FramesPicture BuildFramesPicture(int width, int height)
     for (int k = 0; k < 4; ++k) {
         const int w = sizes[k].Width, h = sizes[k].Height;
         const int y0 = k * pitch + 1;
-        const CardShape card(sizes, k), grown(sizes, k, 2.0);
-        auto on = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && card.PixelInside(x, y); };
-        auto onGrown = [&](int x, int y) { return x >= 0 && y >= 0 && x < w + 4 && y < h + 4 && grown.PixelInside(x, y); };
-        for (int y = 0; y < h; ++y)
+        const ShapeMask on(CardShape(sizes, k), w, h), onGrown(CardShape(sizes, k, 2.0), w + 4, h + 4);
+        for (int y = 0; y < h; ++y) {
+            uint8_t* outline = f.Picture.PixelAt(FrameOutline * pitch + 1, y0 + y);
+            uint8_t* mask = f.Picture.PixelAt(FrameMask * pitch + 1, y0 + y);
             for (int x = 0; x < w; ++x) {
-                const bool in = on(x, y);
-                f.Picture.SetPixel(FrameOutline * pitch + 1 + x, y0 + y, in ? White : Black);
-                f.Picture.SetPixel(FrameMask * pitch + 1 + x, y0 + y, in ? Black : White);
-                f.Picture.SetPixel(FramePlaceMask * pitch + 1 + x, y0 + y, White);
+                const uint8_t in = on(x, y) ? 255 : 0;
+                std::memset(outline + 3 * x, in, 3);
+                std::memset(mask + 3 * x, 255 - in, 3);
             }
+            std::memset(f.Picture.PixelAt(FramePlaceMask * pitch + 1, y0 + y), 255, 3 * static_cast<size_t>(w));
+        }
         for (int y = 0; y < h + 4; ++y)
-            for (int x = 0; x < w + 4; ++x) f.Picture.SetPixel(FrameFoundationMask * pitch + 1 + x, y0 + y, White);
-        Ring(f.Picture, FrameOutline * pitch + 1, y0, w, h, on, 1, Border, false);
-        Ring(f.Picture, FramePlaceOutline * pitch + 1, y0, w, h, on, thick, PlaceLine, false);
-        Ring(f.Picture, FramePlaceMask * pitch + 1, y0, w, h, on, thick, PlaceLine, true);
-        Ring(f.Picture, FrameFoundationOutline * pitch + 1, y0, w + 4, h + 4, onGrown, thick + 1, FoundationLine, false);
-        Ring(f.Picture, FrameFoundationMask * pitch + 1, y0, w + 4, h + 4, onGrown, thick + 1, FoundationLine, true);
-        // Classes 4..7 are the same cells turned a quarter anticlockwise.
+            std::memset(f.Picture.PixelAt(FrameFoundationMask * pitch + 1, y0 + y), 255, 3 * static_cast<size_t>(w + 4));
+        // Place and foundation outlines and their masks share their rings.
+        PaintRing(f.Picture, FrameOutline * pitch + 1, y0, w, h, RingOf(on, w, h, 1), Border);
+        const std::vector<uint8_t> place = RingOf(on, w, h, thick);
+        PaintRing(f.Picture, FramePlaceOutline * pitch + 1, y0, w, h, place, PlaceLine);
+        PaintRing(f.Picture, FramePlaceMask * pitch + 1, y0, w, h, place, Black);
+        const std::vector<uint8_t> foundation = RingOf(onGrown, w + 4, h + 4, thick + 1);
+        PaintRing(f.Picture, FrameFoundationOutline * pitch + 1, y0, w + 4, h + 4, foundation, FoundationLine);
+        PaintRing(f.Picture, FrameFoundationMask * pitch + 1, y0, w + 4, h + 4, foundation, Black);
+    }
+    // Classes 4..7 are the same cells turned a quarter anticlockwise (from a
+    // copy: turning within one picture takes the slow, checked way).
+    const PixelBuffer upper = f.Picture;
+    for (int k = 0; k < 4; ++k) {
+        const int w = sizes[k].Width, h = sizes[k].Height;
         for (int c = 0; c < FramesColumns; ++c) {
             const int cw = c >= FrameFoundationOutline ? w + 4 : w, ch = c >= FrameFoundationOutline ? h + 4 : h;
-            TurnCellAnticlockwise(f.Picture, c * pitch + 1, y0, cw, ch, f.Picture, c * pitch + 1, (k + 4) * pitch + 1);
+            TurnCellAnticlockwise(upper, c * pitch + 1, k * pitch + 1, cw, ch, f.Picture, c * pitch + 1, (k + 4) * pitch + 1);
         }
     }
     return f;
@@ -125,9 +164,9 @@ void CutToShape(PixelBuffer& sheet, int x0, int y0, const FramesPicture& frames,
     const int fy = k * frames.Pitch + 1;
     for (int y = 0; y < h; ++y) {
         if (y0 + y >= sheet.Height()) break;
-        uint8_t* d = sheet.PixelAt(x0, y0 + y);
-        const uint8_t* outline = frames.Picture.PixelAt(FrameOutline * frames.Pitch + 1, fy + y);
-        const uint8_t* mask = frames.Picture.PixelAt(FrameMask * frames.Pitch + 1, fy + y);
+        uint8_t* __restrict d = sheet.PixelAt(x0, y0 + y);
+        const uint8_t* __restrict outline = frames.Picture.PixelAt(FrameOutline * frames.Pitch + 1, fy + y);
+        const uint8_t* __restrict mask = frames.Picture.PixelAt(FrameMask * frames.Pitch + 1, fy + y);
         for (int i = 0; i < 3 * w; ++i) d[i] = static_cast<uint8_t>(d[i] & ~mask[i] & outline[i]);
     }
 }

@@ -233,15 +233,20 @@ void PaintCourtHalf(QPainter& p, const QRectF& half, int rank, int suit, const C
     p.translate(half.topLeft());
     p.scale(half.width(), half.height());
     switch (rank) {
-    case 10: Jack(p, look, suit); break;
+    case 10:
+        // The jack looks the other way: his halberd stands clear of the suit sign.
+        p.translate(1, 0);
+        p.scale(-1, 1);
+        Jack(p, look, suit);
+        break;
     case 11: Queen(p, look, suit); break;
     default: King(p, look, suit); break;
     }
     p.restore();
-    // The suit sign in the corner of the frame, opposite the weapon or flower.
+    // The suit sign in the frame's left corner, opposite the weapons, where
+    // a card fanned sideways still shows it.
     const double s = half.height() * 0.24;
-    const bool right = rank != 12;
-    const double x = right ? half.right() - s * 0.95 - 1 : half.left() + 2;
+    const double x = half.left() + 2;
     DrawSuit(p, suit, QRectF(x, half.top() + 2, s * 0.9, s), look.SuitColour(suit));
 }
 

@@ -26,17 +26,27 @@ CardImageStore DrawCardSet(int32_t width, int32_t height, const CardLook& look, 
     plan.Look = look;
     plan.Backs = std::clamp<int32_t>(backs, 1, static_cast<int32_t>(look.Backs.size()));
 
-    FramesPicture frames = BuildFramesPicture(width, height);
+    // The frames picture is made while the faces are painted.
+    FramesPicture frames;
+    PixelBuffer sheet = PaintSheet(plan, Upright, [&] { frames = BuildFramesPicture(width, height); });
+    CutSheet(sheet, plan, Upright, frames);
     store.CardSizes = MakeCardSizes(width, height);
     store.BackCount = plan.Backs;
     store.FramesIndex = DrawnFramesIndex;
     store.Version = 2;  // one upright sheet; the turned ones come from it
-    store.CardSheets[Upright] = BuildSheet(plan, Upright, frames);
+    store.CardSheets[Upright] = std::move(sheet);
     store.CurrentFrames.Picture = std::move(frames.Picture);
     store.CurrentFrames.FramePitch = frames.Pitch;
     store.CurrentFrames.FramesIndex = DrawnFramesIndex;
     store.CurrentFrames.Reserved = {width, height, FramesColumns, OrientationCount, 0, 0, 0, 0};
     return store;
+}
+
+PixelBuffer PreviewOf(const CardImageStore& store)
+{
+    if (!store.Loaded() || store.CardSheets[Upright].Empty()) return {};
+    return BuildPreview(store.CardSizes[Upright].Width, store.CardSizes[Upright].Height, store.CardSheets[Upright],
+                        store.CurrentFrames.Picture, store.CurrentFrames.FramePitch);
 }
 
 }  // namespace quillo::art

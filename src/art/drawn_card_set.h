@@ -31,4 +31,8 @@ inline constexpr int32_t DrawnSetBacks = 3;
 CardImageStore DrawCardSet(int32_t width, int32_t height, const CardLook& look = DrawnSetLook(),
                            int32_t backs = DrawnSetBacks);
 
+// The small picture the deck picker shows for a set in the store: its first
+// back behind the king of hearts, as in a card-set file's preview.
+PixelBuffer PreviewOf(const CardImageStore& store);
+
 }  // namespace quillo::art

@@ -1,5 +1,6 @@
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -90,10 +91,12 @@ void DrawRank(QPainter& p, int rank, const CardLook& look, double pixelSize, dou
 }
 
 // The corner index: rank and suit side by side along the top edge, inside
-// the strip a card fanned at the default step leaves showing (20 of 96
-// pixels), so a fanned pile shows both; the same turned at the opposite
-// corner. Returns where the index ends below the top edge.
-double DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const CardLook& look, double capShare)
+// the strip a card fanned downwards at the default step leaves showing (20
+// of 96 pixels); with underRank a second suit sign below the rank, inside
+// the strip a card fanned sideways shows (16 of 71). The same turned at the
+// opposite corner. Returns where the index ends below the top edge.
+double DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const CardLook& look, double capShare,
+                   bool underRank = false)
 {
     const QColor colour = look.SuitColour(suit);
     const double cap = std::max(5.0, height * capShare);
@@ -109,19 +112,61 @@ double DrawIndexes(QPainter& p, int width, int height, int rank, int suit, const
         const double rankW = DrawRankAt(p, rank, look, cap, left, top, width * 0.2, colour);
         const double gap = std::max(1.0, cap * 0.12);
         DrawSuit(p, suit, QRectF(left + rankW + gap, top + (cap - suitH) / 2, suitW, suitH), colour);
+        if (underRank) {
+            const double w = suitW * 0.8, h = suitH * 0.8;
+            DrawSuit(p, suit, QRectF(left + std::max(0.0, (std::min(rankW, cap) - w) / 2), top + cap + gap * 1.5, w, h), colour);
+        }
         p.restore();
     }
     return top + cap;
 }
 
+// Whether the painter draws straight onto whole pixels: then a picture
+// painted once may be copied, exactly, wherever it is needed.
+bool OnPixelGrid(const QPainter& p)
+{
+    const QTransform& t = p.transform();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::round(t.dx()) && t.dy() == std::round(t.dy());
+}
+
+// A sign painted once into a picture of its own, to be copied.
+QImage Stamp(int suit, double w, double h, const QColor& colour)
+{
+    QImage img(static_cast<int>(std::ceil(w)), static_cast<int>(std::ceil(h)), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter sp(&img);
+    sp.setRenderHint(QPainter::Antialiasing, true);
+    DrawSuit(sp, suit, QRectF(0, 0, w, h), colour);
+    return img;
+}
+
 void DrawPips(QPainter& p, int width, int height, int rank, int suit, const CardLook& look)
 {
     const double ph = height * 0.125, pw = ph * 0.84;
-    const double left = width * 0.3, right = width * 0.7;
+    const double left = width * 0.33, right = width * 0.67;
     const double top = height * 0.25, bottom = height * 0.75;
+    if (!OnPixelGrid(p)) {
+        for (const auto& [u, v] : PipLayout(rank)) {
+            const double x = left + (right - left) * u, y = top + (bottom - top) * v;
+            DrawSuit(p, suit, QRectF(x - pw / 2, y - ph / 2, pw, ph), look.SuitColour(suit), v > 0.5);
+        }
+        return;
+    }
+    // Every pip alike, on whole pixels; the lower ones turned half round
+    // about their own centre, which keeps them on the grid too.
+    const QImage stamp = Stamp(suit, pw, ph, look.SuitColour(suit));
     for (const auto& [u, v] : PipLayout(rank)) {
         const double x = left + (right - left) * u, y = top + (bottom - top) * v;
-        DrawSuit(p, suit, QRectF(x - pw / 2, y - ph / 2, pw, ph), look.SuitColour(suit), v > 0.5);
+        const QPointF at(std::round(x - stamp.width() / 2.0), std::round(y - stamp.height() / 2.0));
+        if (v > 0.5) {
+            p.save();
+            p.translate(at.x() + stamp.width(), at.y() + stamp.height());
+            p.rotate(180);
+            p.drawImage(QPointF(0, 0), stamp);
+            p.restore();
+        } else {
+            p.drawImage(at, stamp);
+        }
     }
 }
 
@@ -149,15 +194,37 @@ void DrawCourt(QPainter& p, int width, int height, int rank, int suit, const Car
     p.setBrush(look.CourtGround);
     p.drawRect(frame);
     const QRectF half(frame.left(), frame.top(), frame.width(), frame.height() / 2);
-    for (int end = 0; end < 2; ++end) {
-        p.save();
-        if (end == 1) {
-            p.translate(width, height);
-            p.rotate(180);
+    if (OnPixelGrid(p)) {
+        // The figure is painted once and copied to both halves: turning
+        // the copy about the card's centre keeps it on whole pixels.
+        const int ox = static_cast<int>(std::floor(half.left())), oy = static_cast<int>(std::floor(half.top()));
+        QImage figure(static_cast<int>(std::ceil(half.right())) - ox, static_cast<int>(std::ceil(half.bottom())) - oy,
+                      QImage::Format_ARGB32_Premultiplied);
+        figure.fill(Qt::transparent);
+        {
+            QPainter fp(&figure);
+            fp.setRenderHint(QPainter::Antialiasing, true);
+            fp.translate(-ox, -oy);
+            fp.setClipRect(half);
+            PaintCourtHalf(fp, half, rank, suit, look);
         }
-        p.setClipRect(half);
-        PaintCourtHalf(p, half, rank, suit, look);
+        p.drawImage(QPointF(ox, oy), figure);
+        p.save();
+        p.translate(width, height);
+        p.rotate(180);
+        p.drawImage(QPointF(ox, oy), figure);
         p.restore();
+    } else {
+        for (int end = 0; end < 2; ++end) {
+            p.save();
+            if (end == 1) {
+                p.translate(width, height);
+                p.rotate(180);
+            }
+            p.setClipRect(half);
+            PaintCourtHalf(p, half, rank, suit, look);
+            p.restore();
+        }
     }
     QPen line(look.SuitColour(suit), 1.0);
     line.setCosmetic(true);
@@ -216,7 +283,7 @@ void PaintFace(QPainter& p, int width, int height, int rank, int suit, const Car
     if (height < 64) {
         DrawCompact(p, width, height, rank, suit, look);
     } else {
-        DrawIndexes(p, width, height, rank, suit, look, 0.105);
+        DrawIndexes(p, width, height, rank, suit, look, 0.105, rank < 10);
         if (rank == 0)
             DrawAce(p, width, height, suit, look);
         else if (rank >= 10)

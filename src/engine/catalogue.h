@@ -1,6 +1,7 @@
 #pragma once
-// The constant catalogue of built-in games. The index is a game's identity in
-// every file and list of the program.
+// The catalogue of built-in games: name, level and help topic of each row of
+// the game table. The index is a game's identity in every file and list of
+// the program.
 
 #include <array>
 #include <string_view>

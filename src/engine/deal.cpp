@@ -6,6 +6,7 @@
 #include "deal_ops.h"
 #include "moves.h"
 #include "game.h"
+#include "fan_fit.h"
 #include "game_fit.h"
 #include "game_table.h"
 #include "labels.h"
@@ -141,6 +142,7 @@ bool NewDeal(Game& g, DealKind kind)
         if (c.InPlay && c.PileIndex >= 0 && c.PileIndex < MaxPiles) c.Orientation = t.PileAt(c.PileIndex).Orientation;
     }
     if (hooks.AfterDeal) hooks.AfterDeal(g);
+    FitFans(t);
 
     ComputeFillRank(r);
 

@@ -55,7 +55,7 @@ void DealEach(TableState& t, int first, int last, int perPile, FaceMode mode)
             if (card == -1) return;
             int32_t dx, dy;
             if (pile.FanDir == FanStockStack) {
-                dx = dy = StockStackOffset(k);
+                dx = dy = StockStackOffset(pile, k);
             } else {
                 dx = k * pile.FanX;
                 dy = k * pile.FanY;
@@ -106,7 +106,7 @@ void DealCounts(TableState& t, int first, int last, std::span<const int> counts,
         const Pile& pile = t.PileAt(p);
         int32_t dx, dy;
         if (pile.FanDir == FanStockStack) {
-            dx = dy = StockStackOffset(k);
+            dx = dy = StockStackOffset(pile, k);
         } else if (mode == FaceMode::AllUp) {
             dx = k * pile.FanX;
             dy = k * pile.FanY;
@@ -170,7 +170,8 @@ void GatherIntoStock(TableState& t)
     int cursor = 0;
     for (int card = NextUndealt(t, cursor); card != -1; card = NextUndealt(t, cursor)) {
         const int n = t.PileAt(stock).Count;
-        PlaceCard(t, card, stock, StockStackOffset(n), StockStackOffset(n), n, false);
+        const int32_t o = StockStackOffset(t.PileAt(stock), n);
+        PlaceCard(t, card, stock, o, o, n, false);
         t.CardAt(card).Orientation = t.PileAt(stock).Orientation;
     }
 }

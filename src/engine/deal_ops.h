@@ -2,6 +2,7 @@
 // Deal operations: each takes cards from DealOrder front to back, skipping
 // cards already in play. A deal that runs out of cards simply stops.
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
@@ -12,10 +13,11 @@ namespace quillo {
 
 enum class FaceMode { AllUp = 0, AllDown = 1, TopUp = 2 };
 
-// Offset of position n on a stock stack: every tenth card two pixels up-left.
-inline int32_t StockStackOffset(int n)
+// Offset of position n on a stock stack: every tenth card two pixels
+// up-left, never past the field's top or left edge.
+inline int32_t StockStackOffset(const Pile& stack, int n)
 {
-    return -2 * (n / 10);
+    return std::max(-2 * (n / 10), -std::max(0, std::min(stack.X, stack.Y)));
 }
 
 // Places a card on a pile at an offset from its corner, with position k.

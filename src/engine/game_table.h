@@ -1,9 +1,13 @@
 #pragma once
-// Per-game behaviour: one row per catalogue game. An empty entry means the
-// standard behaviour; a game without a layout cannot be set up yet.
+// The game table: one row per catalogue game with everything the program
+// knows of it, from its name to its rules. An empty entry means the standard
+// behaviour; a game without a layout cannot be set up yet.
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "catalogue.h"
 
@@ -11,6 +15,8 @@ namespace quillo {
 
 class Game;
 struct TableState;
+struct PlayerAction;
+struct HeuristicWeights;
 
 enum class Button { Left, Right };
 
@@ -34,7 +40,7 @@ struct MoveOutcome {
 };
 
 // Small behaviours that need no function of their own.
-enum GameTrait : uint8_t {
+enum GameTrait : uint16_t {
     TraitNone = 0,
     // Turning the stock first gathers the tableau onto the waste.
     TraitGatherTableauOnRedeal = 1,
@@ -50,9 +56,26 @@ enum GameTrait : uint8_t {
     TraitDealClosesGaps = 32,
     // The Deal button moves each tableau pile's bottom card to its top.
     TraitDealTurnsPiles = 64,
+    // Empty tableau piles and free cells all serve alike, so a solver tries
+    // one of them only, and never moves a whole pile to another.
+    TraitAlikeEmptyPiles = 128,
+    // One deck home by suit, down in alternate colours: a card whose builders
+    // are home already may go home at once (with the standard rules only).
+    TraitSafeHome = 256,
+    // A marked card shows with every card on it.
+    TraitMarksRun = 512,
+    // The first tableau pile keeps its cards' places: Orders have gaps.
+    TraitKeepsPlaces = 1024,
+    // The game the program starts with when no other is known.
+    TraitDefaultGame = 2048,
 };
 
 struct GameHooks {
+    // The catalogue: the index is the game's identity in every file and list.
+    int Index = -1;
+    std::string_view Name;
+    char Level = 0;  // E, M, H, V or L
+    std::string_view HelpTopic;
     // Fixes decks, pile ranges, positions, fans and the rules that differ
     // from the base values.
     void (*Layout)(Game&) = nullptr;
@@ -69,14 +92,28 @@ struct GameHooks {
     void (*FollowUp)(Game&, const MoveOutcome&) = nullptr;
     // Own win test.
     bool (*Won)(const TableState&) = nullptr;
-    uint8_t Traits = TraitNone;
+    // Own action lister: appends the legal actions, exactly those the click
+    // and drop rules accept (for the solver, hints and tests).
+    void (*Actions)(const TableState&, std::vector<PlayerAction>&) = nullptr;
     // Own card placement: lays out pile p's cards and returns true where the
     // pile is not a plain fan, else false and the pile fans as usual.
     bool (*PlaceCards)(TableState&, int pile) = nullptr;
+    // Piles, as bits, that a drag can change besides the group's own frame.
+    uint64_t (*DragRedraws)(const TableState&) = nullptr;
+    // The solver's measure of progress; the common one when null.
+    const HeuristicWeights* Weights = nullptr;
+    uint16_t Traits = TraitNone;
 };
 
 const std::array<GameHooks, CatalogueSize>& GameTable();
 const GameHooks& HooksOf(int catalogueIndex);
 bool IsPlayable(int catalogueIndex);
+bool HasTrait(int catalogueIndex, GameTrait trait);
+// The game the program starts with when no other is known.
+int DefaultGame();
+// What is wrong with a table of rows: empty when every row is in its
+// catalogue place with a unique name and topic, a layout and a deal, and a
+// game with its own click rule lists its own actions.
+std::string CheckGameTable(const GameHooks* rows, int count);
 
 }  // namespace quillo

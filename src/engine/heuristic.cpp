@@ -1,6 +1,6 @@
 #include "heuristic.h"
 
-#include "catalogue.h"
+#include "game_table.h"
 #include "legality.h"
 
 #include <algorithm>
@@ -10,24 +10,8 @@ namespace quillo {
 
 HeuristicWeights WeightsFor(int game)
 {
-    HeuristicWeights w;
-    switch (game) {
-    case games::FreeCell:
-        w.EmptyPile = 6;
-        w.Ordered = 3;
-        w.Buried = -2;
-        w.SkipSeldom = false;
-        w.BestFirst = true;
-        break;
-    case games::Spider:
-    case games::Scorpion:
-        // Runs home only as a whole, so built runs are the progress.
-        w.KingRun = 8;
-        w.Ordered = 3;
-        break;
-    default: break;
-    }
-    return w;
+    const HeuristicWeights* own = HooksOf(game).Weights;
+    return own != nullptr ? *own : HeuristicWeights{};
 }
 
 int Heuristic(const TableState& t, const HeuristicWeights& w)

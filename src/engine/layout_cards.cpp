@@ -4,6 +4,7 @@
 
 #include "deal.h"
 #include "deal_ops.h"
+#include "fan_fit.h"
 #include "game_table.h"
 
 namespace quillo {
@@ -23,6 +24,7 @@ void LayOutCards(TableState& t)
 {
     const GameRules& r = t.Rules;
     SortDealOrder(t);
+    FitFanSteps(t);
     const auto place = HooksOf(t.CurrentGame).PlaceCards;
     const int total = std::clamp(r.TotalCards, 0, MaxCards);
     for (int p = 0; p < std::clamp(r.PileCount, 0, MaxPiles); ++p) {
@@ -40,7 +42,7 @@ void LayOutCards(TableState& t)
                 continue;
             }
             if (pile.FanDir == FanStockStack) {
-                dx = dy = StockStackOffset(c.Order);
+                dx = dy = StockStackOffset(pile, c.Order);
             } else if (!first) {
                 dx += belowFaceUp ? pile.FanX : pile.DownFanX;
                 dy += belowFaceUp ? pile.FanY : pile.DownFanY;

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "catalogue.h"
 #include "game_table.h"
-#include "games/games.h"
 #include "legality.h"
 #include "pile_cards.h"
 #include "pointer.h"
@@ -19,24 +17,25 @@ int Cards(const TableState& t)
     return std::clamp(t.Rules.TotalCards, 0, MaxCards);
 }
 
-bool AnyEmpty(const TableState& t, int32_t first, int32_t last)
+}  // namespace
+
+bool AnyPileEmpty(const TableState& t, int32_t first, int32_t last)
 {
     for (int p = first; p != -1 && p <= last; ++p)
         if (t.PileAt(p).Count == 0) return true;
     return false;
 }
 
-int CountEmpty(const TableState& t, int32_t first, int32_t last)
+int CountEmptyPiles(const TableState& t, int32_t first, int32_t last)
 {
     int n = 0;
     for (int p = first; p != -1 && p <= last; ++p) n += t.PileAt(p).Count == 0 ? 1 : 0;
     return n;
 }
 
-// Drops of the group picked at card; s is a scratch copy of the table.
 void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out)
 {
-    const bool regroups = (HooksOf(t.CurrentGame).Traits & TraitRegroupsDrag) != 0;
+    const bool regroups = HasTrait(t.CurrentGame, TraitRegroupsDrag);
     const Card& a = t.CardAt(card);
     const int n = Cards(t);
     auto pick = [&] {
@@ -79,7 +78,7 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
         if ((targets >> p) & 1) out.push_back({ActionKind::Drag, card, p, -1});
 }
 
-void AddStockActions(const TableState& t, std::vector<PlayerAction>& out)
+void AddStockActions(const TableState& t, std::vector<PlayerAction>& out, bool dealsRegardless)
 {
     const GameRules& r = t.Rules;
     if (r.StockPile == -1) return;
@@ -88,15 +87,14 @@ void AddStockActions(const TableState& t, std::vector<PlayerAction>& out)
         const bool toTableau = r.DealToTableau;
         const int32_t first = toTableau ? r.TableFirst : r.WasteFirst;
         const int32_t last = toTableau ? r.TableLast : r.WasteLast;
-        const bool needsEmpty = r.StockClickMode != StockDealNormal && t.CurrentGame != games::NapoleonsTomb &&
-                                t.CurrentGame != games::Aribert;
-        if (!needsEmpty || AnyEmpty(t, first, last)) out.push_back({ActionKind::Press, top, r.StockPile, -1});
+        const bool needsEmpty = r.StockClickMode != StockDealNormal && !dealsRegardless;
+        if (!needsEmpty || AnyPileEmpty(t, first, last)) out.push_back({ActionKind::Press, top, r.StockPile, -1});
     } else if (r.StockRedeals == StockUnlimited || r.StockRedeals - r.StockPass >= 1) {
         out.push_back({ActionKind::EmptyStock, -1, r.StockPile, -1});
     }
 }
 
-void ListStandard(TableState& s, const TableState& t, std::vector<PlayerAction>& out, bool tableauOnly)
+void AddPickActions(TableState& s, const TableState& t, std::vector<PlayerAction>& out, bool tableauOnly)
 {
     const GameRules& r = t.Rules;
     for (int i = 0; i < Cards(t); ++i) {
@@ -111,139 +109,21 @@ void ListStandard(TableState& s, const TableState& t, std::vector<PlayerAction>&
     }
 }
 
-void ListNapoleonsTomb(TableState& s, const TableState& t, std::vector<PlayerAction>& out)
+void ListStandardActions(const TableState& t, std::vector<PlayerAction>& out)
 {
-    const GameRules& r = t.Rules;
-    for (int i = 0; i < Cards(t); ++i) {
-        const Card& c = t.CardAt(i);
-        if (!c.InPlay || !IsTopCard(t, i)) continue;
-        if (r.IsWaste(c.PileIndex) || (r.IsTableau(c.PileIndex) && c.FaceUp)) AddDrags(s, t, i, out);
-        if (r.IsTableau(c.PileIndex) && !c.FaceUp) out.push_back({ActionKind::Press, i, c.PileIndex, -1});
-    }
-}
-
-void ListFreeCell(TableState& s, const TableState& t, std::vector<PlayerAction>& out)
-{
-    const GameRules& r = t.Rules;
-    const int free = CountEmpty(t, r.ReserveFirst, r.ReserveLast) + CountEmpty(t, r.TableFirst, r.TableLast);
-    const TopCards tops = FindTopCards(t);
-    for (int i = 0; i < Cards(t); ++i) {
-        const Card& c = t.CardAt(i);
-        if (!c.InPlay) continue;
-        if (IsTopCard(t, i)) {
-            if (PickRule(t, i) == PickAction::PickUp) AddDrags(s, t, i, out);
-            continue;
-        }
-        if (!r.IsTableau(c.PileIndex) || !IsLegalRunFrom(t, i, SuitAlternate, ConsDescending)) continue;
-        const int length = t.PileAt(c.PileIndex).Count - c.Order;
-        for (int p = r.TableFirst; p <= r.TableLast; ++p) {
-            if (p == c.PileIndex) continue;
-            const int top = tops[static_cast<size_t>(p)];
-            if (top == -1) {
-                // A whole run to an empty column: the column itself is no free place.
-                if (free - 1 > 0 && length <= free) out.push_back({ActionKind::TwoPresses, i, p, -1});
-                continue;
-            }
-            s.ActiveCard = i;
-            s.DropPile = p;
-            if (length <= free + 1 && CanDropOnTableau(s)) out.push_back({ActionKind::TwoPresses, i, p, top});
-        }
-    }
-    s.ActiveCard = t.ActiveCard;
-    s.DropPile = t.DropPile;
-}
-
-void ListMonteCarlo(const TableState& t, std::vector<PlayerAction>& out)
-{
-    const GameRules& r = t.Rules;
-    for (int a = 0; a < Cards(t); ++a) {
-        const Card& x = t.CardAt(a);
-        if (!x.InPlay || !r.IsTableau(x.PileIndex)) continue;
-        for (int b = 0; b < Cards(t); ++b) {
-            const Card& y = t.CardAt(b);
-            if (!y.InPlay || !r.IsTableau(y.PileIndex) || y.PileIndex <= x.PileIndex || y.Rank != x.Rank) continue;
-            const int apart = y.PileIndex - x.PileIndex;
-            if (apart == 1 || apart == 4 || apart == 5 || apart == 6) out.push_back({ActionKind::TwoPresses, a, -1, b});
-        }
-    }
-    // The Deal button helps only where a gap can be closed or filled.
-    bool gap = false, cardAfterGap = false;
-    for (int p = r.TableFirst; p <= r.TableLast; ++p) {
-        if (t.PileAt(p).Count == 0)
-            gap = true;
-        else if (gap)
-            cardAfterGap = true;
-    }
-    if (gap && (cardAfterGap || t.PileAt(r.StockPile).Count > 0)) out.push_back({ActionKind::DealButton, -1, -1, -1});
-}
-
-void ListRoyalMarriage(const TableState& t, std::vector<PlayerAction>& out)
-{
-    const GameRules& r = t.Rules;
-    const TopCards tops = FindTopCards(t);
-    auto top = [&](int p) { return p >= 0 && p < MaxPiles ? tops[static_cast<size_t>(p)] : -1; };
-    auto match = [&](int p, int q) {
-        const int a = top(p), b = top(q);
-        return a != -1 && b != -1 &&
-               (t.CardAt(a).Rank == t.CardAt(b).Rank || t.CardAt(a).Suit == t.CardAt(b).Suit);
-    };
-    auto enclosed = [&](int p) { return r.TableFirst < p && p < r.TableLast; };
-    auto alone = [&](int p) { return enclosed(p) && top(p) != -1 && match(p - 1, p + 1); };
-    for (int p = r.TableFirst; p <= r.TableLast; ++p) {
-        if (alone(p)) out.push_back({ActionKind::Press, top(p), p, -1});
-        // A first press on a card that goes alone removes it instead of marking.
-        if (enclosed(p) && enclosed(p + 1) && top(p) != -1 && top(p + 1) != -1 && !alone(p) && match(p - 1, p + 2))
-            out.push_back({ActionKind::TwoPresses, top(p), p + 1, top(p + 1)});
-    }
+    TableState s = t;
+    AddPickActions(s, t, out, false);
     AddStockActions(t, out);
 }
-
-void ListPyramid(const TableState& t, std::vector<PlayerAction>& out)
-{
-    std::vector<int> free;
-    for (int i = 0; i < Cards(t); ++i)
-        if (games::PyramidAvailable(t, i)) free.push_back(i);
-    for (size_t a = 0; a < free.size(); ++a) {
-        const Card& x = t.CardAt(free[a]);
-        if (x.Rank == RankKing) out.push_back({ActionKind::Press, free[a], x.PileIndex, -1});
-        for (size_t b = a + 1; b < free.size(); ++b)
-            // Ranks count from 0: pairs totalling 13 in card values total 11, a Queen.
-            if (x.Rank + t.CardAt(free[b]).Rank == RankQueen) out.push_back({ActionKind::TwoPresses, free[a], -1, free[b]});
-    }
-    AddStockActions(t, out);
-}
-
-}  // namespace
 
 void ListActions(const TableState& t, std::vector<PlayerAction>& out)
 {
-    TableState s = t;
-    switch (t.CurrentGame) {
-    case games::FreeCell: ListFreeCell(s, t, out); break;
-    case games::MonteCarlo: ListMonteCarlo(t, out); break;
-    case games::RoyalMarriage: ListRoyalMarriage(t, out); break;
-    case games::Pyramid: ListPyramid(t, out); break;
-    case games::Crescent:
-        ListStandard(s, t, out, false);
-        if (t.Rules.TableRedealsUsed < t.Rules.TableRedeals) out.push_back({ActionKind::DealButton, -1, -1, -1});
-        break;
-    case games::NapoleonsTomb:
-        ListNapoleonsTomb(s, t, out);
-        AddStockActions(t, out);
-        break;
-    case games::Aribert:
-        ListStandard(s, t, out, true);
-        AddStockActions(t, out);
-        break;
-    default:
-        ListStandard(s, t, out, false);
-        // Spider deals only while every pile holds a card.
-        if (t.CurrentGame != games::Spider || !AnyEmpty(t, t.Rules.TableFirst, t.Rules.TableLast))
-            AddStockActions(t, out);
-        break;
-    }
+    const auto own = HooksOf(t.CurrentGame).Actions;
+    if (own != nullptr)
+        own(t, out);
+    else
+        ListStandardActions(t, out);
 }
-
 void PlayAction(Game& g, const PlayerAction& a)
 {
     TableState& t = g.T;

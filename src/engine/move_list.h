@@ -28,6 +28,21 @@ struct PlayerAction {
 
 // Appends the actions that change the table. Leaves t as it found it.
 void ListActions(const TableState& t, std::vector<PlayerAction>& out);
+
+// Pieces the games' own listers are made of.
+// The standard lister: picks and turns of every card, then the stock.
+void ListStandardActions(const TableState& t, std::vector<PlayerAction>& out);
+// Picks and turns of every card off the stock (tableau cards only when
+// tableauOnly); s is a scratch copy of t.
+void AddPickActions(TableState& s, const TableState& t, std::vector<PlayerAction>& out, bool tableauOnly);
+// Drops of the group picked at card; s is a scratch copy of t.
+void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out);
+// A press on the stock, or on its empty place while a redeal is left. A stock
+// that deals onto empty piles only waits for one, unless the game's own click
+// rule deals regardless.
+void AddStockActions(const TableState& t, std::vector<PlayerAction>& out, bool dealsRegardless = false);
+bool AnyPileEmpty(const TableState& t, int32_t first, int32_t last);
+int CountEmptyPiles(const TableState& t, int32_t first, int32_t last);
 // Plays an action as presses and a release would.
 void PlayAction(Game& g, const PlayerAction& a);
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "deal_ops.h"
+#include "fan_fit.h"
 #include "game_fit.h"
 #include "game_table.h"
 #include "labels.h"
@@ -20,7 +21,7 @@ int CardCount(const TableState& t)
     return std::clamp(t.Rules.TotalCards, 0, MaxCards);
 }
 
-bool HasTrait(const TableState& t, uint8_t trait)
+bool HasTrait(const TableState& t, uint16_t trait)
 {
     return (HooksOf(t.CurrentGame).Traits & trait) != 0;
 }
@@ -76,7 +77,7 @@ Offset TopOffset(const TableState& t, int pile)
     const Pile& p = t.PileAt(pile);
     if (p.Count < 2 || p.FanDir == FanNone) return {};
     if (p.FanDir == FanStockStack) {
-        const int32_t o = StockStackOffset(p.Count - 1);
+        const int32_t o = StockStackOffset(p, p.Count - 1);
         return {o, o};
     }
     CardList cards;
@@ -97,7 +98,7 @@ Offset NextOffset(const TableState& t, int pile)
     const Pile& p = t.PileAt(pile);
     if (p.Count == 0 || p.FanDir == FanNone) return {};
     if (p.FanDir == FanStockStack) {
-        const int32_t o = StockStackOffset(p.Count);
+        const int32_t o = StockStackOffset(p, p.Count);
         return {o, o};
     }
     Offset off = TopOffset(t, pile);
@@ -138,7 +139,7 @@ void AnimateMove(Game& g, int d, bool accepted)
                 const int card = group[static_cast<size_t>(k)];
                 Append(t, card, d, at);
                 if (target.FanDir == FanStockStack) {
-                    at.X = at.Y = StockStackOffset(target.Count);
+                    at.X = at.Y = StockStackOffset(target, target.Count);
                 } else {
                     const Offset step = StepAfter(target, t.CardAt(card));
                     at.X += step.X;
@@ -172,8 +173,12 @@ void AnimateMove(Game& g, int d, bool accepted)
     t.PickedCount = 0;
     t.HoverPile = -1;
     if (s < 0) return;
+    // The glide ends where the cards lie once both piles fit the field; the
+    // cards a squeeze moved without gliding are drawn afterwards.
+    const bool refitted = FitFans(t);
     RefreshIfStockOrWaste(g, s, d);
     g.View().ShowMove({s, d, accepted, std::span<const MovedCard>(moved.data(), static_cast<size_t>(n))});
+    if (refitted) g.View().RedrawField();
 }
 
 void PerformMove(Game& g, int target, bool record)
@@ -342,6 +347,9 @@ void SetRedoEnabled(Game& g, bool enabled)
 
 void RecordSnapshot(Game& g)
 {
+    // Every action ends here: its piles are fitted to the field before the
+    // table is kept.
+    if (FitFans(g.T)) g.View().RedrawField();
     if (!g.RecordUndo || !g.KeepHistory) return;
     g.Undo.Push(g.T);
     SetUndoEnabled(g, g.Undo.CanUndo());

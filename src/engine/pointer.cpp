@@ -24,7 +24,7 @@ bool Near(int32_t ax, int32_t ay, Offset b)
     return std::abs(ax - b.X) < SnapDistance && std::abs(ay - b.Y) < SnapDistance;
 }
 
-bool HasTrait(const TableState& t, uint8_t trait)
+bool HasTrait(const TableState& t, uint16_t trait)
 {
     return (HooksOf(t.CurrentGame).Traits & trait) != 0;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue.h"
+#include "fan_fit.h"
 #include "game.h"
 #include "game_table.h"
 
@@ -82,29 +83,11 @@ void ComputePileSteps(TableState& t)
 {
     for (int p = 0; p < t.Rules.PileCount; ++p) {
         Pile& pile = t.PileAt(p);
-        const CardSize& size = t.Rules.CardSizes[static_cast<size_t>(pile.Orientation & 7)];
-        Step s{};
-        switch (pile.FanDir) {
-        case FanLeft: s = {-size.HorzStep.X, -size.HorzStep.Y}; break;
-        case FanRight: s = size.HorzStep; break;
-        case FanUp: s = {-size.VertStep.X, -size.VertStep.Y}; break;
-        case FanDown:
-        case FanStockStack: s = size.VertStep; break;
-        default: break;
-        }
-        pile.FanX = s.X;
-        pile.FanY = s.Y;
-        switch (t.Rules.FaceDownFan) {
-        case DownFanHalf:
-            pile.DownFanX = s.X / 2;
-            pile.DownFanY = s.Y / 2;
-            break;
-        case DownFanFull:
-            pile.DownFanX = s.X;
-            pile.DownFanY = s.Y;
-            break;
-        default: pile.DownFanX = pile.DownFanY = 0; break;
-        }
+        const PileSteps steps = SetUpSteps(t, pile);
+        pile.FanX = steps.Up.X;
+        pile.FanY = steps.Up.Y;
+        pile.DownFanX = steps.Down.X;
+        pile.DownFanY = steps.Down.Y;
     }
 }
 

@@ -1,7 +1,7 @@
 #include "solver.h"
 
 #include "autoplay.h"
-#include "catalogue.h"
+#include "game_table.h"
 #include "game.h"
 #include "heuristic.h"
 #include "legality.h"
@@ -29,14 +29,7 @@ constexpr int MaxDepth = 1500;
 // one serves as well as another, and a whole pile gains nothing by moving.
 bool AlikeEmptyPiles(int game)
 {
-    switch (game) {
-    case games::FreeCell:
-    case games::Klondike:
-    case games::Yukon:
-    case games::Spider:
-    case games::Scorpion: return true;
-    default: return false;
-    }
+    return HasTrait(game, TraitAlikeEmptyPiles);
 }
 
 // One deck built home by suit from the Ace and down in alternate colours on
@@ -47,9 +40,8 @@ bool AlikeEmptyPiles(int game)
 bool SafeHomeRules(const TableState& t)
 {
     const GameRules& r = t.Rules;
-    const bool game
-        = t.CurrentGame == games::FreeCell || t.CurrentGame == games::Klondike || t.CurrentGame == games::Yukon;
-    return game && r.TotalCards == CardsPerDeck && r.FoundConsSuit == SuitSame && r.FoundConsVal == ConsAscending
+    return HasTrait(t.CurrentGame, TraitSafeHome) && r.TotalCards == CardsPerDeck && r.FoundConsSuit == SuitSame
+        && r.FoundConsVal == ConsAscending
         && r.TableConsSuit == SuitAlternate && r.TableConsVal == ConsDescending
         && (r.WasteFirst == -1 || r.GetDeckCardNum <= 1);
 }

@@ -200,7 +200,7 @@ void RotateReserve(Game& g, int n)
             const int card = cards[static_cast<size_t>(j)];
             if (card == -1) continue;
             Card& c = t.CardAt(card);
-            if (pile.FanDir == FanStockStack) x = y = StockStackOffset(j);
+            if (pile.FanDir == FanStockStack) x = y = StockStackOffset(pile, j);
             c.X = pile.X + x;
             c.Y = pile.Y + y;
             c.Orientation = pile.Orientation;

@@ -1,6 +1,7 @@
 #include "field.h"
 
 #include "engine/catalogue.h"
+#include "engine/game_table.h"
 #include "engine/deal.h"
 #include "engine/pointer.h"
 #include "presentation/raster_ops.h"
@@ -284,7 +285,7 @@ void Field::ShowMarked(TableState& t, int card)
     const Card& m = t.CardAt(card);
     FieldRect r = CardRect(t, card);
     DrawCardInverted(t, card);
-    if (t.CurrentGame == games::FreeCell) {
+    if (HasTrait(t.CurrentGame, TraitMarksRun)) {
         SortDealOrder(t);
         for (int k = 0; k < CardCount(t); ++k) {
             const int i = t.DealOrder[static_cast<size_t>(k)].CardIndex;

@@ -92,7 +92,8 @@ public:
     void DrawPilesAndCards(PixelBuffer& image, TableState& t) const;
     void RedrawPile(TableState& t, int pile, bool withBackground);
     void RedrawCard(const TableState& t, int card);
-    // Marks the card (Free Cell: with every card above it) and shows it at once.
+    // Marks the card (with every card above it where the game marks runs) and
+    // shows it at once.
     void ShowMarked(TableState& t, int card);
 
     // The mask pixel of a card picture: true where the card is opaque.

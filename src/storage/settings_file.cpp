@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "engine/game_table.h"
 #include "file_head.h"
 
 namespace quillo {
@@ -95,7 +96,7 @@ SettingsLoad DecodeSettings(std::span<const uint8_t> bytes, const SettingsEnv& e
 
     s.HasWindowPosition = true;
     if (!Listed(env, s.CurrentGame)) {
-        s.CurrentGame = games::Star;
+        s.CurrentGame = DefaultGame();
         s.CurrentCustom = -1;
     }
     if (s.BackIndex < 0) s.BackIndex = 0;

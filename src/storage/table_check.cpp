@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/catalogue.h"
+#include "engine/game_table.h"
 #include "engine/game_fit.h"
 #include "engine/records.h"
 
@@ -169,7 +170,7 @@ std::optional<std::string> CheckSnapshot(const GameRules& r, const UndoSnapshot&
 
 int PlacesPileOf(int game, const GameRules& r)
 {
-    return game == games::Pyramid ? r.TableFirst : -1;
+    return HasTrait(game, TraitKeepsPlaces) ? r.TableFirst : -1;
 }
 
 }  // namespace quillo

@@ -74,8 +74,8 @@ void ExpectConsistentTable(const TableState& t, const std::string& what)
             const Card& c = t.CardAt(cards[k]);
             if (braid) continue;
             if (pile.FanDir == FanStockStack) {
-                EXPECT_EQ(c.X, pile.X + StockStackOffset(static_cast<int>(k))) << what;
-                EXPECT_EQ(c.Y, pile.Y + StockStackOffset(static_cast<int>(k))) << what;
+                EXPECT_EQ(c.X, pile.X + StockStackOffset(pile, static_cast<int>(k))) << what;
+                EXPECT_EQ(c.Y, pile.Y + StockStackOffset(pile, static_cast<int>(k))) << what;
                 continue;
             }
             EXPECT_EQ(c.X, x) << what << " pile " << p << " position " << k;
@@ -176,11 +176,18 @@ TEST(Deal, KlondikeRoundRobin)
 
 TEST(Deal, StockStackOffsets)
 {
-    EXPECT_EQ(StockStackOffset(0), 0);
-    EXPECT_EQ(StockStackOffset(9), 0);
-    EXPECT_EQ(StockStackOffset(30), -6);
-    EXPECT_EQ(StockStackOffset(39), -6);
-    EXPECT_EQ(StockStackOffset(40), -8);
+    Pile roomy;
+    roomy.X = roomy.Y = 100;
+    Pile nearTop;
+    nearTop.X = 50;
+    nearTop.Y = 7;
+    const struct {
+        const Pile& Stack;
+        int N;
+        int32_t Offset;
+    } rows[] = {{roomy, 0, 0},    {roomy, 9, 0},    {roomy, 30, -6},  {roomy, 39, -6},
+                {roomy, 40, -8},  {nearTop, 30, -6}, {nearTop, 40, -7}, {nearTop, 103, -7}};
+    for (const auto& row : rows) EXPECT_EQ(StockStackOffset(row.Stack, row.N), row.Offset) << row.N;
 }
 
 TEST(Deal, StartingRankFromTheFirstCard)

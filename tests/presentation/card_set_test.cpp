@@ -323,6 +323,24 @@ TEST_F(CardSets, AFileSetNeverBorrowsTheFramesOfADrawnSet)
     EXPECT_EQ(store.CurrentFrames.FramesIndex, 2);
 }
 
+// The deck picker's picture of a set in the store, drawn or loaded, is made
+// as a file's preview is: for a loaded file the two are the same picture.
+TEST_F(CardSets, APreviewFromTheStoreMatchesTheFilesPreview)
+{
+    for (const char* name : {"wheels.cr3", "tall.cr3", "micro.cr3"}) {
+        CardImageStore store;
+        GameRules rules;
+        ASSERT_TRUE(Load(Path(name), store, rules).Ok);
+        PixelBuffer file;
+        ASSERT_TRUE(LoadCardSetPreview(Path(name), file));
+        EXPECT_TRUE(art::PreviewOf(store).SamePixels(file)) << name;
+    }
+    EXPECT_TRUE(art::PreviewOf(CardImageStore{}).Empty());
+    const PixelBuffer drawn = art::PreviewOf(art::DrawCardSet(165, 223));
+    EXPECT_GT(drawn.Width(), 165);
+    EXPECT_GT(drawn.Height(), 223);
+}
+
 // The field draws a loaded set: a card lands on the table as its sheet cell
 // inside the frame mask and leaves the table alone outside it.
 TEST_F(CardSets, TheFieldDrawsTheLoadedSet)

@@ -83,31 +83,41 @@ TEST_F(DrawnCardSets, ComesIntoTheStoreAndTheFieldLikeALoadedSet)
     }
 }
 
-// The strip a fanned card leaves showing (20 of 96 pixels at the default
-// step) must tell every face from every other: both rank and suit.
+// The strip a fanned card leaves showing must tell every face from every
+// other, rank and suit: the top 20 of 96 pixels of a pile fanned downwards
+// and the left 16 of 71 of one fanned sideways, at the default steps.
 TEST_F(DrawnCardSets, TheVisibleStripOfAFannedCardTellsEveryFaceApart)
 {
+    struct Strip {
+        const char* Fan;
+        int W71, H96;  // the strip's size on a 71 x 96 card
+    };
+    const Strip strips[] = {{"down", 71, 20}, {"sideways", 16, 96}};
     for (const auto [w, h] : {std::array{40, 54}, {71, 96}, {165, 223}, {300, 405}}) {
         const CardImageStore store = art::DrawCardSet(w, h);
         ASSERT_TRUE(store.Loaded());
-        const int stripH = h * 20 / 96, stripW = w / 3;
-        auto strip = [&](int rank, int suit) {
-            std::vector<uint8_t> bytes;
-            for (int y = 0; y < stripH; ++y)
-                for (int x = 0; x < stripW; ++x) {
-                    const Bgr p = store.CardSheets[Upright].GetPixel(store.CellX(Upright, rank) + x, store.CellY(Upright, suit) + y);
-                    // Coarse enough that only the drawing, not its edge shading, tells cards apart.
-                    bytes.push_back(static_cast<uint8_t>((p.R > 128) | (p.G > 128) << 1 | (p.B > 128) << 2));
-                }
-            return bytes;
-        };
-        std::vector<std::vector<uint8_t>> seen;
-        for (int suit = 0; suit < 4; ++suit)
-            for (int rank = 0; rank < 13; ++rank) seen.push_back(strip(rank, suit));
-        for (size_t a = 0; a < seen.size(); ++a)
-            for (size_t b = a + 1; b < seen.size(); ++b)
-                EXPECT_NE(seen[a], seen[b]) << w << "x" << h << ": rank " << a % 13 << " suit " << a / 13
-                                            << " looks like rank " << b % 13 << " suit " << b / 13;
+        for (const Strip& st : strips) {
+            if (h < 64 && st.H96 == 96) continue;  // small cards fan only downwards legibly
+            const int stripW = w * st.W71 / 71, stripH = h * st.H96 / 96;
+            auto strip = [&](int rank, int suit) {
+                std::vector<uint8_t> bytes;
+                for (int y = 0; y < stripH; ++y)
+                    for (int x = 0; x < stripW; ++x) {
+                        const Bgr p = store.CardSheets[Upright].GetPixel(store.CellX(Upright, rank) + x,
+                                                                         store.CellY(Upright, suit) + y);
+                        // Coarse enough that only the drawing, not its edge shading, tells cards apart.
+                        bytes.push_back(static_cast<uint8_t>((p.R > 128) | (p.G > 128) << 1 | (p.B > 128) << 2));
+                    }
+                return bytes;
+            };
+            std::vector<std::vector<uint8_t>> seen;
+            for (int suit = 0; suit < 4; ++suit)
+                for (int rank = 0; rank < 13; ++rank) seen.push_back(strip(rank, suit));
+            for (size_t a = 0; a < seen.size(); ++a)
+                for (size_t b = a + 1; b < seen.size(); ++b)
+                    EXPECT_NE(seen[a], seen[b]) << w << "x" << h << " fanned " << st.Fan << ": rank " << a % 13
+                                                << " suit " << a / 13 << " looks like rank " << b % 13 << " suit " << b / 13;
+        }
     }
 }
 

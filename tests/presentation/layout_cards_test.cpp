@@ -14,14 +14,12 @@ TableState OnePile(uint8_t fan, const std::string& faces)
     t.CurrentGame = games::Klondike;
     t.Rules.PileCount = 1;
     t.Rules.TotalCards = 52;
+    // Steps come from the card size: 20 face up, half that face down.
+    t.Rules.FaceDownFan = DownFanHalf;
     Pile& p = t.PileAt(0);
     p.X = 100;
     p.Y = 50;
     p.FanDir = fan;
-    p.FanX = 0;
-    p.FanY = 20;
-    p.DownFanX = 0;
-    p.DownFanY = 6;
     for (size_t i = 0; i < faces.size(); ++i) {
         Card& c = t.Cards[i];
         c.InPlay = true;
@@ -42,9 +40,9 @@ TEST(LayOutCards, FansBySteppingOverTheCardBelow)
     };
     const Row rows[] = {
         {FanNone, "DDU", {0, 0, 0}},
-        {FanDown, "DDUU", {0, 6, 12, 32}},
+        {FanDown, "DDUU", {0, 10, 20, 40}},
         {FanDown, "UUU", {0, 20, 40}},
-        {FanDown, "UDU", {0, 20, 26}},
+        {FanDown, "UDU", {0, 20, 30}},
     };
     for (const Row& row : rows) {
         TableState t = OnePile(row.Fan, row.Faces);

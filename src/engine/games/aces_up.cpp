@@ -58,7 +58,6 @@ void AcesUpLayout(Game& g)
     r.FillFreeTable = FillAnyCard;
     r.FoundConsSuit = SuitNone;
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.DealToTableau = true;
     r.StartRank = -1;
     r.EditFillFreeTable = true;

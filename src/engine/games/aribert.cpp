@@ -15,6 +15,7 @@
 #include "../moves.h"
 #include "../pointer.h"
 #include "../placement.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -37,13 +38,11 @@ void AribertLayout(Game& g)
     PlacePile(t, 13, 0, 7, 23, 11);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
     r.TableConsSuit = SuitAlternate;
     r.FoundConsVal = ConsKeepPile;
     r.FillFreeTable = FillStartRank;
     r.MoveUnit = MoveLegalRun;
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.StartRank = RankAce;
     r.DealToTableau = true;
     r.EditTableConsVal = true;
@@ -144,6 +143,18 @@ void AribertClick(Game& g, const Press& press)
     if (!closed.AceAboveBottom) dealt = DealFromStock(g, StockDealIntoEmpty);
     if (!dealt) DealRound(g, closed);
     UpdateStockLabels(g);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Only tableau cards move by hand; the stock deals whatever its mode says.
+void AribertActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    TableState s = t;
+    AddPickActions(s, t, out, true);
+    AddStockActions(t, out, true);
 }
 
 }  // namespace quillo::games

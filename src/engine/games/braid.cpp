@@ -64,11 +64,7 @@ void BraidLayout(Game& g)
     braid.Y = 2;
     braid.Orientation = 1;
 
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
-    r.MoveUnit = MoveSingle;
     r.StockRedeals = 4;
-    r.GetDeckCardNum = 1;
     r.StartRankFromDeal = true;
     r.EditFoundConsVal = true;
 }

@@ -16,6 +16,7 @@
 #include "../autoplay.h"
 #include "../placement.h"
 #include "games.h"
+#include "room.h"
 
 namespace quillo::games {
 
@@ -23,16 +24,7 @@ void CanfieldLayout(Game& g)
 {
     TableState& t = g.T;
     GameRules& r = t.Rules;
-    r.Decks = 1;
-    r.PileCount = 11;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 5;
-    r.ReserveFirst = r.ReserveLast = 6;
-    r.TableFirst = 7;
-    r.TableLast = 10;
+    SetReserveRowRanges(r, 4);
 
     const int lowerRow = r.CardHeight() + 35;
     PlacePileRow(t, 0, 1, 0, 0, -1, 15, 1, 7);
@@ -41,10 +33,7 @@ void CanfieldLayout(Game& g)
     PlacePileRow(t, 7, 10, 3, 0, -1, lowerRow, 1, 7);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
     r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
     r.FillFreeTable = FillGameRule6;
     r.MoveUnit = MoveLegalRun;
     r.StockRedeals = 4;

@@ -18,16 +18,7 @@ void ChameleonLayout(Game& g)
 {
     TableState& t = g.T;
     GameRules& r = t.Rules;
-    r.Decks = 1;
-    r.PileCount = 10;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 5;
-    r.ReserveFirst = r.ReserveLast = 6;
-    r.TableFirst = 7;
-    r.TableLast = 9;
+    SetReserveRowRanges(r, 3);
 
     // Building wraps past the Ace, so a column can outgrow a suit.
     r.MinFieldHeight = ColumnFieldHeight(r, 0, 16);

@@ -12,6 +12,7 @@
 #include "../game.h"
 #include "../placement.h"
 #include "../setup.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -47,16 +48,10 @@ void CrescentLayout(Game& g)
     }
 
     r.TableConsVal = ConsEither;
-    r.TableConsSuit = SuitSame;
     r.FoundConsVal = ConsKeepPile;
-    r.FoundConsSuit = SuitSame;
-    r.FillFreeTable = FillNever;
-    r.MoveUnit = MoveSingle;
     r.TableRedeals = 3;
     r.StartRank = -1;
-    // A card often fits an Ace and a King foundation at once.
-    r.AutoplayAllowed = false;
-    r.FoundTakeCards = false;
+    // No autoplay: a card often fits an Ace and a King foundation at once.
     r.EditTableConsVal = r.EditFillFreeTable = true;
 }
 
@@ -70,6 +65,18 @@ void CrescentDeal(Game& g)
     }
     static constexpr int counts[] = {6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
     DealCounts(t, r.TableFirst, r.TableLast, counts, true, FaceMode::AllUp);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// The standard moves, and the Deal button while a redeal is left.
+void CrescentActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    TableState s = t;
+    AddPickActions(s, t, out, false);
+    if (t.Rules.TableRedealsUsed < t.Rules.TableRedeals) out.push_back({ActionKind::DealButton, -1, -1, -1});
 }
 
 }  // namespace quillo::games

@@ -40,16 +40,11 @@ void DogsToTheBasketLayout(Game& g)
 
     r.TableConsVal = ConsNoOrder;
     r.TableConsSuit = SuitNone;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
     r.FillFreeTable = FillFromWaste;
-    r.MoveUnit = MoveSingle;
     r.StockRedeals = 3;
-    r.GetDeckCardNum = 1;
     r.TableBuildFrom = BuildFromWasteOrReserve;
     r.StartRank = RankAce;
     r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
     r.EditFoundConsVal = r.EditFillFreeTable = true;
 }
 

@@ -19,16 +19,7 @@ void EagleWingLayout(Game& g)
 {
     TableState& t = g.T;
     GameRules& r = t.Rules;
-    r.Decks = 1;
-    r.PileCount = 15;
-    r.FaceDownFan = DownFanHalf;
-    r.StockPile = 0;
-    r.WasteFirst = r.WasteLast = 1;
-    r.FoundFirst = 2;
-    r.FoundLast = 5;
-    r.ReserveFirst = r.ReserveLast = 6;
-    r.TableFirst = 7;
-    r.TableLast = 14;
+    SetReserveRowRanges(r, 8);
 
     r.MinFieldHeight = ColumnFieldHeight(r, 0, 13);
     ComputeFieldSize(g);

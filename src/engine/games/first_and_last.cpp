@@ -51,16 +51,11 @@ void FirstAndLastLayout(Game& g)
     PlacePileRow(t, 0, 7, 2, 0, -1, LowerRowY(r), 1, 10);
 
     r.StartRankFromDeal = true;
-    r.FoundConsVal = ConsAscending;
     r.FoundConsSuit = SuitNone;
-    r.TableConsVal = ConsDescending;
     r.TableConsSuit = SuitAlternate;
     r.MoveUnit = MoveLegalRun;
-    r.FillFreeTable = FillNever;
     r.StockRedeals = 3;
-    r.GetDeckCardNum = 1;
     r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
     // The follow-up relies on fixed foundation order, unfilled spaces and
     // foundations that never give cards back, so only the tableau is editable.
     r.EditTableConsVal = true;

@@ -13,6 +13,8 @@
 #include "../special.h"
 #include "../autoplay.h"
 #include "../placement.h"
+#include "../heuristic.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -36,13 +38,8 @@ void FreeCellLayout(Game& g)
     PlacePileRow(t, 8, 15, 0, 0, -1, r.CardHeight() + 35, 1, 8);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
     r.TableConsSuit = SuitAlternate;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
     r.FillFreeTable = FillAnyCard;
-    r.MoveUnit = MoveSingle;
-    r.GetDeckCardNum = 1;
     r.StartRank = RankAce;
     r.AutoplayAllowed = true;
     r.FoundTakeCards = true;
@@ -164,6 +161,54 @@ void FreeCellClick(Game& g, const Press& press)
         return;
     }
     PickOrMark(g, press);
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Moves that only shuffle cards are many here, and empty piles are the
+// resource: best first, empty piles weighed up.
+const HeuristicWeights FreeCellWeights = [] {
+    HeuristicWeights w;
+    w.EmptyPile = 6;
+    w.Ordered = 3;
+    w.Buried = -2;
+    w.SkipSeldom = false;
+    w.BestFirst = true;
+    return w;
+}();
+
+// Top cards drag; a run goes by two presses, as long as the free cells and
+// empty columns could carry it one card at a time.
+void FreeCellActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    TableState s = t;
+    const GameRules& r = t.Rules;
+    const int free = CountEmptyPiles(t, r.ReserveFirst, r.ReserveLast) + CountEmptyPiles(t, r.TableFirst, r.TableLast);
+    const TopCards tops = FindTopCards(t);
+    for (int i = 0; i < std::clamp(r.TotalCards, 0, MaxCards); ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay) continue;
+        if (IsTopCard(t, i)) {
+            if (PickRule(t, i) == PickAction::PickUp) AddDrags(s, t, i, out);
+            continue;
+        }
+        if (!r.IsTableau(c.PileIndex) || !IsLegalRunFrom(t, i, SuitAlternate, ConsDescending)) continue;
+        const int length = t.PileAt(c.PileIndex).Count - c.Order;
+        for (int p = r.TableFirst; p <= r.TableLast; ++p) {
+            if (p == c.PileIndex) continue;
+            const int top = tops[static_cast<size_t>(p)];
+            if (top == -1) {
+                // A whole run to an empty column: the column itself is no free place.
+                if (free - 1 > 0 && length <= free) out.push_back({ActionKind::TwoPresses, i, p, -1});
+                continue;
+            }
+            s.ActiveCard = i;
+            s.DropPile = p;
+            if (length <= free + 1 && CanDropOnTableau(s)) out.push_back({ActionKind::TwoPresses, i, p, top});
+        }
+    }
 }
 
 }  // namespace quillo::games

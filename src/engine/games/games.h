@@ -1,7 +1,9 @@
 #pragma once
-// Layout routines and deals of the games, one file per game or family.
+// The games, one file per game or family: layout, deal and each rule of its
+// own, reached through its row in table.cpp.
 
 #include <cstdint>
+#include <vector>
 
 namespace quillo {
 
@@ -10,6 +12,8 @@ struct GameRules;
 struct TableState;
 struct Press;
 struct MoveOutcome;
+struct PlayerAction;
+struct HeuristicWeights;
 
 namespace games {
 void KlondikeLayout(Game&);
@@ -27,12 +31,15 @@ void AribertLayout(Game&);
 void AribertDeal(Game&);
 int AribertDrop(TableState&);
 void AribertClick(Game&, const Press&);
+void AribertActions(const TableState&, std::vector<PlayerAction>&);
 void ScorpionLayout(Game&);
 void ScorpionDeal(Game&);
 bool ScorpionWon(const TableState&);
 void FreeCellLayout(Game&);
 void FreeCellDeal(Game&);
 void FreeCellClick(Game&, const Press&);
+void FreeCellActions(const TableState&, std::vector<PlayerAction>&);
+extern const HeuristicWeights FreeCellWeights;
 void StarLayout(Game&);
 void StarDeal(Game&);
 void BraidLayout(Game&);
@@ -47,12 +54,16 @@ void NapoleonsTombLayout(Game&);
 void NapoleonsTombDeal(Game&);
 int NapoleonsTombDrop(TableState&);
 void NapoleonsTombClick(Game&, const Press&);
+void NapoleonsTombActions(const TableState&, std::vector<PlayerAction>&);
+uint64_t NapoleonsTombDragRedraws(const TableState&);
 void MonteCarloLayout(Game&);
 void MonteCarloDeal(Game&);
 void MonteCarloClick(Game&, const Press&);
+void MonteCarloActions(const TableState&, std::vector<PlayerAction>&);
 void RoyalMarriageLayout(Game&);
 void RoyalMarriageDeal(Game&);
 void RoyalMarriageClick(Game&, const Press&);
+void RoyalMarriageActions(const TableState&, std::vector<PlayerAction>&);
 bool RoyalMarriageWon(const TableState&);
 void BigHarpLayout(Game&);
 void BigHarpDeal(Game&);
@@ -65,7 +76,6 @@ void GolfDeal(Game&);
 int GolfDrop(TableState&);
 bool GolfWon(const TableState&);
 void LookOfFortuneLayout(Game&);
-void LookOfFortuneDeal(Game&);
 void FansLayout(Game&);
 void FansDeal(Game&);
 void IcebreakerLayout(Game&);
@@ -88,6 +98,7 @@ void DogsToTheBasketDeal(Game&);
 void PyramidLayout(Game&);
 void PyramidDeal(Game&);
 void PyramidClick(Game&, const Press&);
+void PyramidActions(const TableState&, std::vector<PlayerAction>&);
 bool PyramidWon(const TableState&);
 // The pyramid's places, the other piles flat.
 bool PyramidPlaceCards(TableState&, int pile);
@@ -95,10 +106,11 @@ bool PyramidPlaceCards(TableState&, int pile);
 bool PyramidAvailable(const TableState&, int card);
 void CrescentLayout(Game&);
 void CrescentDeal(Game&);
+void CrescentActions(const TableState&, std::vector<PlayerAction>&);
 void CatsTailLayout(Game&);
 void CatsTailDeal(Game&);
 void PeacockLayout(Game&);
-// Peacock, New Fashioned: the Aces start the foundations, one card per tableau pile.
+// Peacock, New Fashioned, Look of Fortune: the Aces start the foundations, one card per tableau pile.
 void AcesThenOneEachDeal(Game&);
 void GothicCastleLayout(Game&);
 void GothicCastleDeal(Game&);
@@ -166,6 +178,9 @@ void SpiderLayout(Game&);
 void SpiderDeal(Game&);
 int SpiderDrop(TableState&);
 void SpiderClick(Game&, const Press&);
+void SpiderActions(const TableState&, std::vector<PlayerAction>&);
+// Spider and Scorpion: runs go home only as a whole.
+extern const HeuristicWeights WholeRunWeights;
 // Spider and Rouge et Noir: their common layout (ten columns under a stock
 // and eight foundations, room for faceDown hidden cards under eighteen face-up
 // ones, King tokens from firstRunFoundation on); any tableau pile empty; a

@@ -32,13 +32,8 @@ void GolfLayout(Game& g)
     PlacePile(t, 8, 1, 7, -1, bottom);
     SetFans(t, 1);
 
-    r.FillFreeTable = FillNever;
-    r.MoveUnit = MoveSingle;
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.StartRank = -1;
-    r.AutoplayAllowed = false;
-    r.FoundTakeCards = false;
 }
 
 void GolfDeal(Game& g)

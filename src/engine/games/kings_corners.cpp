@@ -42,14 +42,9 @@ void KingsCornersLayout(Game& g)
 
     r.TableBuildFrom = BuildFromNone;
     r.FillFreeTable = FillFromWaste;
-    r.MoveUnit = MoveSingle;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
     r.StartRank = RankAce;
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.AutoplayAllowed = true;
-    r.FoundTakeCards = false;
 }
 
 void KingsCornersDeal(Game& g)

@@ -7,7 +7,6 @@
 //     [10]   [11]   [12]   [13]        fanned to the right
 //     [14]   [15]   [16]   [17]
 
-#include "../deal_ops.h"
 #include "../game.h"
 #include "games.h"
 #include "room.h"
@@ -30,15 +29,6 @@ void LookOfFortuneLayout(Game& g)
     SetFans(t, 2);
 
     SetBuildRules(r, {.Fill = FillFromWaste});
-}
-
-void LookOfFortuneDeal(Game& g)
-{
-    TableState& t = g.T;
-    const GameRules& r = t.Rules;
-    DealRankToFoundations(t, r.FoundFirst, r.FoundLast, RankAce, false);
-    DealEach(t, r.TableFirst, r.TableLast, 1, FaceMode::AllUp);
-    GatherIntoStock(t);
 }
 
 }  // namespace quillo::games

@@ -8,6 +8,7 @@
 //
 // The discard pile 26 lies outside the field and is never seen.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "../deal_ops.h"
@@ -20,6 +21,7 @@
 #include "../autoplay.h"
 #include "../placement.h"
 #include "../setup.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -45,7 +47,6 @@ void MonteCarloLayout(Game& g)
     SetFans(t, 0);
 
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.TableRedeals = RedealsShowStockPasses;
     r.DealToTableau = true;
     r.StockClickMode = StockDealIntoEmpty;
@@ -76,6 +77,36 @@ void MonteCarloClick(Game& g, const Press& press)
     const Card& b = t.CardAt(m);
     const int apart = std::abs(a.PileIndex - b.PileIndex);
     RemoveCards(g, a.Rank == b.Rank && (apart == 1 || apart == 4 || apart == 5 || apart == 6));
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Pairs of a rank side by side, above or below, or corner to corner; the
+// Deal button where a gap can be closed or filled.
+void MonteCarloActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    const GameRules& r = t.Rules;
+    const int n = std::clamp(r.TotalCards, 0, MaxCards);
+    for (int a = 0; a < n; ++a) {
+        const Card& x = t.CardAt(a);
+        if (!x.InPlay || !r.IsTableau(x.PileIndex)) continue;
+        for (int b = 0; b < n; ++b) {
+            const Card& y = t.CardAt(b);
+            if (!y.InPlay || !r.IsTableau(y.PileIndex) || y.PileIndex <= x.PileIndex || y.Rank != x.Rank) continue;
+            const int apart = y.PileIndex - x.PileIndex;
+            if (apart == 1 || apart == 4 || apart == 5 || apart == 6) out.push_back({ActionKind::TwoPresses, a, -1, b});
+        }
+    }
+    bool gap = false, cardAfterGap = false;
+    for (int p = r.TableFirst; p <= r.TableLast; ++p) {
+        if (t.PileAt(p).Count == 0)
+            gap = true;
+        else if (gap)
+            cardAfterGap = true;
+    }
+    if (gap && (cardAfterGap || t.PileAt(r.StockPile).Count > 0)) out.push_back({ActionKind::DealButton, -1, -1, -1});
 }
 
 }  // namespace quillo::games

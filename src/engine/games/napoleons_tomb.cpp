@@ -19,6 +19,8 @@
 #include "../moves.h"
 #include "../pointer.h"
 #include "../placement.h"
+#include "../move_list.h"
+#include "../pile_cards.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -52,8 +54,6 @@ void NapoleonsTombLayout(Game& g)
         t.PileAt(p).FanDir = FanNone;
     }
 
-    r.StockRedeals = StockUnlimited;
-    r.GetDeckCardNum = 1;
     r.StartRank = RankKing;
     r.FoundTakeCards = true;
     r.EditFoundTakeCards = true;
@@ -203,6 +203,34 @@ void NapoleonsTombClick(Game& g, const Press& press)
         else
             TurnUp(g);
     }
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Top cards of the wastes and face-up tableau piles drag; a hidden top card
+// turns up; the stock deals whenever it holds cards.
+void NapoleonsTombActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    TableState s = t;
+    const GameRules& r = t.Rules;
+    for (int i = 0; i < std::clamp(r.TotalCards, 0, MaxCards); ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || !IsTopCard(t, i)) continue;
+        if (r.IsWaste(c.PileIndex) || (r.IsTableau(c.PileIndex) && c.FaceUp)) AddDrags(s, t, i, out);
+        if (r.IsTableau(c.PileIndex) && !c.FaceUp) out.push_back({ActionKind::Press, i, c.PileIndex, -1});
+    }
+    AddStockActions(t, out, true);
+}
+
+// The four arms round the centre: a drag regroups the run they give up.
+uint64_t NapoleonsTombDragRedraws(const TableState& t)
+{
+    uint64_t piles = 0;
+    for (int p = t.Rules.TableFirst + 1; p <= t.Rules.TableFirst + 4 && p < t.Rules.PileCount; ++p)
+        piles |= uint64_t{1} << p;
+    return piles;
 }
 
 }  // namespace quillo::games

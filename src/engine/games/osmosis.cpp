@@ -41,7 +41,6 @@ void OsmosisLayout(Game& g)
     for (int p = 2; p <= 9; ++p) t.PileAt(p).FanDir = FanRight;
 
     r.FoundConsVal = ConsNoOrder;
-    r.FoundConsSuit = SuitSame;
     r.GetDeckCardNum = 3;
     r.StartRankFromDeal = true;
     r.AutoplayAllowed = true;

@@ -9,6 +9,8 @@
 // its triangle places: a discarded card leaves the Order of every other card
 // as it was, so the pile's Orders are not 0..Count-1 once play has begun.
 
+#include <algorithm>
+
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../game_table.h"
@@ -17,6 +19,7 @@
 #include "../placement.h"
 #include "../setup.h"
 #include "../special.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -141,6 +144,25 @@ void PyramidClick(Game& g, const Press& press)
 bool PyramidWon(const TableState& t)
 {
     return t.PileAt(t.Rules.TableFirst).Count == 0;
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Kings alone and pairs totalling 13 among the available cards, then the stock.
+void PyramidActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    std::vector<int> free;
+    for (int i = 0; i < std::clamp(t.Rules.TotalCards, 0, MaxCards); ++i)
+        if (PyramidAvailable(t, i)) free.push_back(i);
+    for (size_t a = 0; a < free.size(); ++a) {
+        const Card& x = t.CardAt(free[a]);
+        if (x.Rank == RankKing) out.push_back({ActionKind::Press, free[a], x.PileIndex, -1});
+        for (size_t b = a + 1; b < free.size(); ++b)
+            if (x.Rank + t.CardAt(free[b]).Rank == PairTotal) out.push_back({ActionKind::TwoPresses, free[a], -1, free[b]});
+    }
+    AddStockActions(t, out);
 }
 
 }  // namespace quillo::games

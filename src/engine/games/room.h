@@ -86,6 +86,17 @@ inline void SetRowRanges(GameRules& r, int32_t decks, int32_t foundations, int32
     r.TableLast = 1 + foundations + tableau;
 }
 
+// Canfield's family: stock 0, waste 1, foundations 2..5, the reserve 6 and
+// `tableau` piles from 7, one deck.
+inline void SetReserveRowRanges(GameRules& r, int32_t tableau)
+{
+    SetRowRanges(r, 1, 4, tableau);
+    r.PileCount += 1;
+    r.ReserveFirst = r.ReserveLast = 6;
+    r.TableFirst = 7;
+    r.TableLast = 6 + tableau;
+}
+
 // Two decks on ten columns: stock 0 and waste 1, foundations 2..9 in the
 // top row, tableau 10..19 below it fanned down, on a field tall enough for
 // columns of `down` face-down and `up` face-up cards.

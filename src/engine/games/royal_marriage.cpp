@@ -18,6 +18,7 @@
 #include "../special.h"
 #include "../autoplay.h"
 #include "../placement.h"
+#include "../move_list.h"
 #include "games.h"
 
 namespace quillo::games {
@@ -45,7 +46,6 @@ void RoyalMarriageLayout(Game& g)
     SetFans(t, 0);
 
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.DealToTableau = true;
     r.StockClickMode = StockDealOneIntoEmpty;
 }
@@ -140,6 +140,32 @@ bool RoyalMarriageWon(const TableState& t)
             return false;
     }
     return true;
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// A card between two that match goes alone; two such cards go as a pair.
+void RoyalMarriageActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    const GameRules& r = t.Rules;
+    const TopCards tops = FindTopCards(t);
+    auto top = [&](int p) { return p >= 0 && p < MaxPiles ? tops[static_cast<size_t>(p)] : -1; };
+    auto match = [&](int p, int q) {
+        const int a = top(p), b = top(q);
+        return a != -1 && b != -1 &&
+               (t.CardAt(a).Rank == t.CardAt(b).Rank || t.CardAt(a).Suit == t.CardAt(b).Suit);
+    };
+    auto enclosed = [&](int p) { return r.TableFirst < p && p < r.TableLast; };
+    auto alone = [&](int p) { return enclosed(p) && top(p) != -1 && match(p - 1, p + 1); };
+    for (int p = r.TableFirst; p <= r.TableLast; ++p) {
+        if (alone(p)) out.push_back({ActionKind::Press, top(p), p, -1});
+        // A first press on a card that goes alone removes it instead of marking.
+        if (enclosed(p) && enclosed(p + 1) && top(p) != -1 && top(p + 1) != -1 && !alone(p) && match(p - 1, p + 2))
+            out.push_back({ActionKind::TwoPresses, top(p), p + 1, top(p + 1)});
+    }
+    AddStockActions(t, out);
 }
 
 }  // namespace quillo::games

@@ -31,12 +31,9 @@ void ScorpionLayout(Game& g)
     PlacePile(t, 7, 0, 8, 4, 3);
     SetFans(t, 1);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitSame;
     r.FillFreeTable = FillAnyCard;
     r.MoveUnit = MoveAnyRun;
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.StartRank = RankKing;
     r.DealToTableau = true;
     r.EditTableConsVal = r.EditFillFreeTable = true;

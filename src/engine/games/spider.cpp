@@ -13,6 +13,8 @@
 #include "../placement.h"
 #include "../pointer.h"
 #include "../setup.h"
+#include "../heuristic.h"
+#include "../move_list.h"
 #include "games.h"
 #include "room.h"
 
@@ -108,6 +110,26 @@ int SpiderDrop(TableState& t)
     if (top == -1) return d;
     const Card& target = t.CardAt(top);
     return target.FaceUp && target.Rank == t.CardAt(t.ActiveCard).Rank + 1 ? d : -1;
+}
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Runs go home only as a whole, so built runs are the progress.
+const HeuristicWeights WholeRunWeights = [] {
+    HeuristicWeights w;
+    w.KingRun = 8;
+    w.Ordered = 3;
+    return w;
+}();
+
+// The standard moves; the stock deals only while every pile holds a card.
+void SpiderActions(const TableState& t, std::vector<PlayerAction>& out)
+{
+    TableState s = t;
+    AddPickActions(s, t, out, false);
+    if (!AnyPileEmpty(t, t.Rules.TableFirst, t.Rules.TableLast)) AddStockActions(t, out);
 }
 
 }  // namespace quillo::games

@@ -66,13 +66,8 @@ void StarLayout(Game& g)
     MirrorPile(t, 6, 14, MirrorAxis::TopBottom);
     MirrorPile(t, 5, 15, MirrorAxis::TopBottom);
 
-    r.TableConsVal = ConsDescending;
-    r.TableConsSuit = SuitSame;
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
     r.FillFreeTable = FillAnyCard;
     r.MoveUnit = MoveLegalRun;
-    r.GetDeckCardNum = 1;
     r.StartRank = RankAce;
     r.AutoplayAllowed = true;
     r.FoundTakeCards = true;

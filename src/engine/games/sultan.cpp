@@ -56,16 +56,11 @@ void SultanLayout(Game& g)
     PlacePileRow(t, 15, 18, 4, 1, 4, 0, 0, 5);
     for (const Spot& s : Spots) PlacePile(t, s.Pile, s.Col, 5, 4, s.Row);
 
-    r.FoundConsVal = ConsAscending;
-    r.FoundConsSuit = SuitSame;
     // No starting rank: an empty foundation takes nothing, so the fixed
     // Kings and the Ace keep their places.
     r.StartRank = -1;
     r.FreeCells = true;
     r.StockRedeals = 3;
-    r.GetDeckCardNum = 1;
-    r.FoundTakeCards = false;
-    r.AutoplayAllowed = false;
 }
 
 void SultanDeal(Game& g)

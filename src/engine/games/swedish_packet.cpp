@@ -36,7 +36,6 @@ void SwedishPacketLayout(Game& g)
     // One pass only: a second would gather the whole tableau into the stock.
     SetBuildRules(r, {.TableSuit = SuitNone, .Move = MoveLegalRun});
     r.DealToTableau = true;
-    r.StockClickMode = StockDealNormal;
 }
 
 void SwedishPacketDeal(Game& g)

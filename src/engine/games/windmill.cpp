@@ -69,11 +69,8 @@ void WindMillLayout(Game& g)
     r.StartRank = RankKing;
     r.TableBuildFrom = BuildFromNone;
     r.FillFreeTable = FillFromWaste;
-    r.MoveUnit = MoveSingle;
     r.StockRedeals = 1;
-    r.GetDeckCardNum = 1;
     r.FoundTakeCards = true;
-    r.AutoplayAllowed = false;
     r.EditFoundTakeCards = true;
 }
 
