@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "art/drawn_card_set.h"
+#include "engine/card_fit.h"
 #include "engine/catalogue.h"
 #include "engine/deal.h"
 #include "engine/game.h"
@@ -31,13 +32,11 @@ struct WholeScreen : TableView {
     int MaximizedClientHeight() const override { return H; }
 };
 
-// Cards a fifth of the field high: the size a fitted Klondike reaches on a
-// wide field.
-void DrawCardsFor(CardImageStore& cards, GameRules& rules, int fieldHeight)
+// The set drawn at the size that fits the game in the field.
+void DrawCardsFor(Game& g, CardImageStore& cards, int fieldWidth, int fieldHeight)
 {
-    const int h = std::clamp(fieldHeight / 5, art::MinDrawnEdge, art::MaxDrawnEdge);
-    const int w = std::clamp(h * 71 / 96, art::MinDrawnEdge, art::MaxDrawnEdge);
-    UseCardSet(art::DrawCardSet(w, h), cards, rules);
+    const CardFit fit = FitCards(g, fieldWidth, fieldHeight);
+    UseCardSet(art::DrawCardSet(fit.Width, fit.Height), cards, g.T.Rules);
 }
 
 struct BigTable {
@@ -53,20 +52,23 @@ struct BigTable {
         View.H = h;
         G.T.Opt.Sound = G.T.Opt.Animation = false;
         G.T.CurrentGame = game;
-        DrawCardsFor(Cards, G.T.Rules, h);
+        SetupGame(G, SetupForm::Full);
+        DrawCardsFor(G, Cards, G.T.Rules.FieldWidth, G.T.Rules.FieldHeight);
         SetupGame(G, SetupForm::Full);
         G.T.Rules.GameNumber = 12345;
         NewDeal(G, DealKind::Restart);
         F.Art = ArtOf(Cards);
         F.Resize(G.T.Rules.FieldWidth, G.T.Rules.FieldHeight);
         F.DrawBackground(F.I_StoreScr);
+        // The turned sheets are built on first use: not part of a redraw.
+        F.DrawField(G.T);
     }
 };
 
 void BM_DrawField3840x2160(benchmark::State& state)
 {
     BigTable b(static_cast<int>(state.range(0)), 3840, 2160);
-    const CardSize& s = b.G.T.Rules.CardSizes[0];
+    const CardSize& s = b.G.T.Rules.CardSizes[Upright];
     state.SetLabel(std::string(Catalogue()[static_cast<size_t>(state.range(0))].Name) + " cards " +
                    std::to_string(s.Width) + "x" + std::to_string(s.Height));
     for (auto _ : state) {
@@ -88,7 +90,7 @@ void BM_DragFrame13Cards3840x2160(benchmark::State& state)
     TableState& t = b.G.T;
     const int pileIndex = t.Rules.TableFirst + 3;
     const Pile& pile = t.PileAt(pileIndex);
-    const int step = t.Rules.CardSizes[0].Height / 5;
+    const int step = t.Rules.CardSizes[Upright].Height / 5;
     for (int i = 0; i < 13; ++i) {
         Card& c = t.CardAt(i);
         c.PileIndex = pileIndex;
@@ -120,7 +122,9 @@ void BM_ResizeRedrawsSetAndRelays(benchmark::State& state)
         b.View.W = big ? 1920 : 1600;
         b.View.H = big ? 1080 : 900;
         big = !big;
-        DrawCardsFor(b.Cards, b.G.T.Rules, b.View.H);
+        b.G.T.Rules.FieldWidth = b.View.W;
+        b.G.T.Rules.FieldHeight = b.View.H;
+        DrawCardsFor(b.G, b.Cards, b.View.W, b.View.H);
         b.F.Art = ArtOf(b.Cards);
         RelayoutGame(b.G);
         b.F.Resize(b.G.T.Rules.FieldWidth, b.G.T.Rules.FieldHeight);

@@ -53,6 +53,8 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     I_Field->MouseMove = [this](int x, int y) { I_FieldMouseMove(x, y); };
     I_Field->MouseUp = [this](bool left) { I_FieldMouseUp(left); };
     I_Field->DropBox = [this] { return DropTargetBox(); };
+    T_Refit.setSingleShot(true);
+    connect(&T_Refit, &QTimer::timeout, this, [this] { RefitCards(); });
     setCentralWidget(SB_Field);
 
     B_Deal = new QPushButton("Deal", I_Field);

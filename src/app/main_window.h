@@ -43,6 +43,9 @@ class TF_Games;
 class TF_Loading;
 class TF_Statistics;
 
+// The picker's picture of the drawn set.
+bool FittedSetPreview(PixelBuffer& picture);
+
 class F_Main : public QMainWindow {
     Q_OBJECT
 public:
@@ -161,7 +164,16 @@ public:
     void SetRedoEnabled(bool enabled);
 
     // Loads PickedDeck through the loading window; true when it was accepted.
+    // The drawn set is drawn instead, at the size that fits the field.
     bool LoadCards();
+    bool UsesFittedCards() const;
+    bool DrawFittedCards();
+    // The drawn set is drawn again for the field and the game in play, and
+    // the table laid out anew, when the fitted size changed.
+    void RefitCards();
+    void ScheduleRefit(int milliseconds);
+    static constexpr int RefitDelayMs = 150;
+    QTimer T_Refit;
     std::string PickedDeck;
 
     // The game in progress on disk: saved after every action and deal,
@@ -321,6 +333,7 @@ private:
     KeyPlay Keys_;
     bool KeyCursorShown_ = false;
     QRect DropBox_;
+    bool FittedDrawn_ = false;
     std::unique_ptr<HelpEngine> Help_;
     QPointer<HelpWindow> HelpWindow_;
     void CreateSolverCommands(QMenu* game, QMenu* options);

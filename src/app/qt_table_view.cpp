@@ -77,6 +77,7 @@ void QtTableView::SetCaption(const std::string& caption)
     W_.setWindowTitle(QString::fromStdString(caption));
     // Every deal, setup and loaded game ends by naming itself.
     W_.ScheduleAutosave();
+    W_.ScheduleRefit(0);
 }
 
 void QtTableView::SetDealButtonVisible(bool visible)
