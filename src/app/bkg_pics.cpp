@@ -81,7 +81,9 @@ void TF_BkgPics::Activate()
     I_Thumb.Create(traits.ThumbWidth, traits.ThumbHeight);
     T_AddItem.stop();
     LV_Thumbs->clear();
-    Files_ = ListPickerEntries(Ctx_.Directory, Ctx_.OwnDirectory, Ctx_.Mode);
+    Files_ = Ctx_.Leading;
+    const std::vector<PickerEntry> files = ListPickerEntries(Ctx_.Directory, Ctx_.OwnDirectory, Ctx_.Mode);
+    Files_.insert(Files_.end(), files.begin(), files.end());
     NextFileIndex = -1;
     T_AddItem.start();
 }
@@ -115,9 +117,10 @@ void TF_BkgPics::SelectCurrent()
 {
     LV_Thumbs->setFocus();
     const QString current = QString::fromStdString(FileNameOf(Ctx_.CurrentPath));
+    const QString currentPath = QString::fromStdString(Ctx_.CurrentPath);
     for (int i = 0; i < LV_Thumbs->count(); ++i) {
         QListWidgetItem* item = LV_Thumbs->item(i);
-        if (item->text() != current) continue;
+        if (item->text() != current && item->data(Qt::UserRole).toString() != currentPath) continue;
         LV_Thumbs->setCurrentItem(item);
         item->setSelected(true);
         LV_Thumbs->scrollToItem(item, QAbstractItemView::PositionAtCenter);

@@ -25,6 +25,8 @@ struct BkgPicsContext {
     // Reads a card set's preview picture, or a texture, into the buffer.
     std::function<bool(const std::string&, PixelBuffer&)> LoadPicture;
     std::function<void(const QString&)> Message;
+    // Listed before the files: sets drawn by the program, not read from a file.
+    std::vector<PickerEntry> Leading;
 };
 
 class TF_BkgPics : public QDialog {

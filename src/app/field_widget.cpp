@@ -23,6 +23,18 @@ QRect FrameArea(const QRect& box)
     return box.isNull() ? QRect() : box.adjusted(-m, -m, m, m);
 }
 
+// A dark edge around a light one shows on cards and cloth alike.
+void PaintFrame(QPainter& p, const QRect& box, const QColor& light)
+{
+    if (box.isNull()) return;
+    const QRect frame = box.adjusted(-FrameGap, -FrameGap, FrameGap, FrameGap);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 20, 20), FrameWidth + 2));
+    p.drawRect(frame);
+    p.setPen(QPen(light, FrameWidth - 1));
+    p.drawRect(frame);
+}
+
 }  // namespace
 
 FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent)
@@ -39,6 +51,15 @@ void FieldWidget::RefreshCursor()
     update(FrameArea(CursorShown_));
     update(FrameArea(box));
     CursorShown_ = box;
+}
+
+void FieldWidget::RefreshDropBox()
+{
+    const QRect box = DropBox ? DropBox() : QRect();
+    if (box == DropShown_) return;
+    update(FrameArea(DropShown_));
+    update(FrameArea(box));
+    DropShown_ = box;
 }
 
 void FieldWidget::Invalidate(const FieldRect& r)
@@ -85,14 +106,9 @@ void FieldWidget::paintEvent(QPaintEvent* e)
     for (const QRect& r : outside) p.fillRect(r, QColor(0, 128, 0));
     // The table may have changed under the cursor since it was last shown.
     RefreshCursor();
-    if (CursorShown_.isNull()) return;
-    // A dark edge around a light one shows on cards and cloth alike.
-    const QRect frame = CursorShown_.adjusted(-FrameGap, -FrameGap, FrameGap, FrameGap);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(20, 20, 20), FrameWidth + 2));
-    p.drawRect(frame);
-    p.setPen(QPen(QColor(0, 210, 255), FrameWidth - 1));
-    p.drawRect(frame);
+    RefreshDropBox();
+    PaintFrame(p, DropShown_, QColor(255, 200, 0));
+    PaintFrame(p, CursorShown_, QColor(0, 210, 255));
 }
 
 void FieldWidget::mousePressEvent(QMouseEvent* e)

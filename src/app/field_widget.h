@@ -35,6 +35,11 @@ public:
     std::function<QRect()> CursorBox;
     // Shows the cursor where CursorBox now puts it.
     void RefreshCursor();
+    // The pile a carried group would land on now, in field coordinates;
+    // empty when nothing is carried or the group would go back.
+    std::function<QRect()> DropBox;
+    // Outlines the pile where DropBox now puts it.
+    void RefreshDropBox();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -48,6 +53,7 @@ private:
     const Field* Field_ = nullptr;
     QRegion Pending_;
     QRect CursorShown_;
+    QRect DropShown_;
 };
 
 }  // namespace quillo

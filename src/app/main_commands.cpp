@@ -47,10 +47,9 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     Game_.T.LayoutReady = false;
     ReadSettingsFile();
 
-    QScreen* screen = this->screen();
-    const QRect whole = screen->geometry();
-    const QRect work = screen->availableGeometry();
-    const WindowPlacement place = PlaceMainWindow(whole.width(), whole.height(), work.bottom() + 1);
+    const QRect avail = screen()->availableGeometry();
+    const WorkArea work{avail.x(), avail.y(), avail.width(), avail.height()};
+    const WindowPlacement place = StoredPlacement_ ? PlaceStoredWindow(work, *StoredPlacement_) : PlaceFirstWindow(work);
     move(place.Left, place.Top);
     resize(place.Width, place.Height);
 
@@ -109,6 +108,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     // time are settled when it is won or left, as if never interrupted.
     if (resumed.Outcome == ResumeOutcome::Resumed && !Game_.T.PlayedPending)
         Open_ = OpenGame{Game_.T.CurrentGame, Game_.T.CurrentCustom, Game_.T.Rules.StartTime};
+    RefitCards();
     Autosave_->Arm();
     Autosave_->Schedule();
     // A record set aside is named there; any other refusal here.
@@ -261,6 +261,8 @@ bool F_Main::LoadCards()
 {
     // The default deck, or the plain one when it is missing.
     if (PickedDeck.empty()) PickedDeck = Files_.CardSetPath.empty() ? Files_.DataDir + "wheels.cr3" : Files_.CardSetPath;
+    if (UsesFittedCards()) return DrawFittedCards();
+    FittedDrawn_ = false;
     if (!QFileInfo::exists(QString::fromStdString(PickedDeck))) PickedDeck = Files_.DataDir + "standard.cr3";
     F_Loading->SetLoader([this](const std::function<void()>& stage) {
         CardSetHooks hooks;

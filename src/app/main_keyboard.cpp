@@ -97,6 +97,7 @@ bool F_Main::I_FieldKeyDown(int key, Qt::KeyboardModifiers modifiers)
     PlayKey(Game_, Keys_, cmd);
     if (Keys_.Carrying) FrameDrag();
     I_Field->RefreshCursor();
+    I_Field->RefreshDropBox();
     const QRect box = KeyCursorBox();
     if (!box.isNull()) SB_Field->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + 8, box.height() / 2 + 8);
     return true;

@@ -55,7 +55,11 @@ void F_Main::MI_OptionsDeckClick()
     ctx.Directory = Files_.DeckDir;
     ctx.OwnDirectory = Files_.PlayerDir;
     ctx.CurrentPath = PickedDeck;
-    ctx.LoadPicture = [](const std::string& path, PixelBuffer& picture) { return LoadCardSetPreview(path, picture); };
+    ctx.Leading = {{"Fit to window", FittedCardSetName}};
+    ctx.LoadPicture = [](const std::string& path, PixelBuffer& picture) {
+        if (path == FittedCardSetName) return FittedSetPreview(picture);
+        return LoadCardSetPreview(path, picture);
+    };
     ctx.Message = [this](const QString& text) { ShowMessage("Quillotaire", text); };
     TF_BkgPics picker(ctx, this);
     const bool ok = ShowPicker ? ShowPicker(picker) : picker.exec() == QDialog::Accepted;

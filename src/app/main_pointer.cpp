@@ -54,12 +54,36 @@ void F_Main::FrameDrag()
     for (int p = 0; p < std::min(t.Rules.PileCount, MaxPiles); ++p)
         if ((piles >> p) & 1) extra.Extend(Field::PileRect(t, p));
     Drag_.Frame(*Field_, t, extra);
+    ShowDropTarget();
+}
+
+void F_Main::ShowDropTarget()
+{
+    const TableState& t = Game_.T;
+    DropBox_ = QRect();
+    const int pile = ReleaseTarget(t);
+    if (pile != -1) {
+        // The pile's place and the cards lying on it.
+        FieldRect box = Field::PileRect(t, pile);
+        for (int c = 0; c < t.Rules.TotalCards; ++c) {
+            const Card& card = t.CardAt(c);
+            if (card.InPlay && !card.Moving && card.PileIndex == pile) box.Extend(Field::CardRect(t, c));
+        }
+        DropBox_ = QRect(QPoint(box.Left, box.Top), QPoint(box.Right - 1, box.Bottom - 1));
+    }
+    I_Field->RefreshDropBox();
+}
+
+QRect F_Main::DropTargetBox() const
+{
+    return Game_.T.Dragging && !Celebrating() ? DropBox_ : QRect();
 }
 
 void F_Main::I_FieldMouseUp(bool left)
 {
     if (!left || !Game_.T.Dragging || Keys_.Carrying) return;
     FieldRelease(Game_);
+    I_Field->RefreshDropBox();
 }
 
 void F_Main::MI_GameUndoClick()

@@ -78,6 +78,7 @@ void F_Main::FormResize()
     RelayoutGame(Game_);
     setWindowTitle(QString::fromStdString(DealCaption(t)));
     RelayoutCards();
+    ScheduleRefit(RefitDelayMs);
     SB_Field->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SB_Field->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }

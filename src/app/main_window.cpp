@@ -52,6 +52,9 @@ F_Main::F_Main(const QString& programDir, QWidget* parent)
     I_Field->MouseDown = [this](bool left, int x, int y) { I_FieldMouseDown(left, x, y); };
     I_Field->MouseMove = [this](int x, int y) { I_FieldMouseMove(x, y); };
     I_Field->MouseUp = [this](bool left) { I_FieldMouseUp(left); };
+    I_Field->DropBox = [this] { return DropTargetBox(); };
+    T_Refit.setSingleShot(true);
+    connect(&T_Refit, &QTimer::timeout, this, [this] { RefitCards(); });
     setCentralWidget(SB_Field);
 
     B_Deal = new QPushButton("Deal", I_Field);

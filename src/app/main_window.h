@@ -21,6 +21,7 @@
 #include "qt_table_view.h"
 #include "sound_player.h"
 #include "storage/settings_file.h"
+#include "window_placement.h"
 
 class QAction;
 class QLabel;
@@ -41,6 +42,9 @@ class TF_About;
 class TF_Games;
 class TF_Loading;
 class TF_Statistics;
+
+// The picker's picture of the drawn set.
+bool FittedSetPreview(PixelBuffer& picture);
 
 class F_Main : public QMainWindow {
     Q_OBJECT
@@ -119,6 +123,9 @@ public:
     void I_FieldMouseUp(bool left);
     // Draws one frame of the carried group, by mouse or by keys.
     void FrameDrag();
+    // Outlines the pile the carried group would land on if let go now.
+    void ShowDropTarget();
+    QRect DropTargetBox() const;
     // Keyboard play on the table; returns whether the key was used.
     bool I_FieldKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // The keyboard cursor: where it stands, and whether it is shown (from
@@ -157,7 +164,16 @@ public:
     void SetRedoEnabled(bool enabled);
 
     // Loads PickedDeck through the loading window; true when it was accepted.
+    // The drawn set is drawn instead, at the size that fits the field.
     bool LoadCards();
+    bool UsesFittedCards() const;
+    bool DrawFittedCards();
+    // The drawn set is drawn again for the field and the game in play, and
+    // the table laid out anew, when the fitted size changed.
+    void RefitCards();
+    void ScheduleRefit(int milliseconds);
+    static constexpr int RefitDelayMs = 150;
+    QTimer T_Refit;
     std::string PickedDeck;
 
     // The game in progress on disk: saved after every action and deal,
@@ -303,6 +319,8 @@ private:
     std::optional<OpenGame> Open_;
     bool QuietSave_ = false;
     std::optional<Settings> WrittenSettings_;
+    // Where the settings file left the window; none on a first run.
+    std::optional<WindowPlacement> StoredPlacement_;
     std::string LastWriteError_;
     // Found while reading the files, told after the welcome box.
     std::vector<QString> StartNotes_;
@@ -314,6 +332,8 @@ private:
     Celebration Celebration_;
     KeyPlay Keys_;
     bool KeyCursorShown_ = false;
+    QRect DropBox_;
+    bool FittedDrawn_ = false;
     std::unique_ptr<HelpEngine> Help_;
     QPointer<HelpWindow> HelpWindow_;
     void CreateSolverCommands(QMenu* game, QMenu* options);

@@ -45,14 +45,16 @@ int QtTableView::ToolBarHeight() const
     return W_.ToolBarHeight();
 }
 
+// A new game takes the field the window has: the player sized it, and the
+// layout spreads over it. Setup still grows it to the game's least field.
 int QtTableView::NormalFieldWidth() const
 {
-    return 792;
+    return W_.ClientWidth();
 }
 
 int QtTableView::NormalFieldHeight() const
 {
-    return 526;
+    return W_.ClientHeight() - W_.ToolBarHeight();
 }
 
 double QtTableView::TimeOfDay() const
@@ -75,6 +77,7 @@ void QtTableView::SetCaption(const std::string& caption)
     W_.setWindowTitle(QString::fromStdString(caption));
     // Every deal, setup and loaded game ends by naming itself.
     W_.ScheduleAutosave();
+    W_.ScheduleRefit(0);
 }
 
 void QtTableView::SetDealButtonVisible(bool visible)

@@ -9,6 +9,7 @@
 #include "games_dialog.h"
 #include "main_window.h"
 #include "presentation/image_loader.h"
+#include "window_placement.h"
 
 namespace quillo {
 
@@ -46,6 +47,12 @@ void F_Main::ReadSettingsFile()
                                                          path + ".bak."));
     }
     ApplySettings(load.Value);
+    // Only a file read whole says where the player left the window.
+    StoredPlacement_.reset();
+    if (load.Source == SettingsSource::File && load.Value.HasWindowPosition) {
+        const Settings& v = load.Value;
+        StoredPlacement_ = WindowPlacement{v.WindowLeft, v.WindowTop, v.WindowWidth, v.WindowHeight};
+    }
 }
 
 void F_Main::ApplySettings(const Settings& s)

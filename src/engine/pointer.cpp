@@ -258,13 +258,31 @@ int FindDropPile(const TableState& t)
     return -1;
 }
 
+namespace {
+
+// The release's rule: the pile whose drop box holds the group, if the game
+// takes the group there. Leaves DropPile set, as the move needs it.
+int AimRelease(TableState& t)
+{
+    t.DropPile = FindDropPile(t);
+    return CanDrop(t);
+}
+
+}  // namespace
+
 void FieldRelease(Game& g)
 {
     TableState& t = g.T;
     if (!t.Dragging) return;
-    t.DropPile = FindDropPile(t);
-    PerformMove(g, CanDrop(t), true);
+    PerformMove(g, AimRelease(t), true);
     FinishAndTestWin(g);
+}
+
+int ReleaseTarget(const TableState& t)
+{
+    if (!t.Dragging || t.ActiveCard < 0) return -1;
+    TableState probe = t;
+    return AimRelease(probe);
 }
 
 }  // namespace quillo

@@ -30,6 +30,10 @@ void SnapGroupTo(Game& g, int pile);
 int FindDropPile(const TableState& t);
 // I_FieldMouseUp: drops the group (or sends it back), then the win test.
 void FieldRelease(Game& g);
+// The pile a release now would move the picked group to, by the release's
+// own rule; -1 when the group would go back. The table is not touched (the
+// drop rule is asked on a copy), so a view may ask at every pointer move.
+int ReleaseTarget(const TableState& t);
 // Lays the picked group out from ActiveCard at (x, y), fanned and turned as
 // the pile would show it.
 void LayOutGroupFor(TableState& t, int pile, int32_t x, int32_t y);

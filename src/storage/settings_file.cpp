@@ -70,7 +70,8 @@ SettingsLoad DecodeSettings(std::span<const uint8_t> bytes, const SettingsEnv& e
     uint8_t mode = r.GetU8();
     s.Background = mode <= 2 ? static_cast<BackgroundMode>(mode) : BackgroundMode::Plain;
     s.TexturePath = InProgramDir(r.GetCountedText(), env.ProgramDir);
-    s.CardSetPath = InProgramDir(r.GetCountedText(), env.ProgramDir);
+    const std::string cardSet = r.GetCountedText();
+    s.CardSetPath = cardSet == FittedCardSetName ? cardSet : InProgramDir(cardSet, env.ProgramDir);
     s.BackIndex = r.GetI32();
     int32_t n = r.GetI32();
     if (n < 0 || n > MaxRecentGames) r.Fail();
@@ -99,7 +100,9 @@ SettingsLoad DecodeSettings(std::span<const uint8_t> bytes, const SettingsEnv& e
         s.CurrentCustom = -1;
     }
     if (s.BackIndex < 0) s.BackIndex = 0;
-    if (!env.FileExists || !env.FileExists(s.CardSetPath)) s.CardSetPath = env.ProgramDir + "standard" + ".cr3";
+    const bool drawn = s.CardSetPath == FittedCardSetName;
+    if (!drawn && (!env.FileExists || !env.FileExists(s.CardSetPath)))
+        s.CardSetPath = env.ProgramDir + "standard" + ".cr3";
     out.Value = std::move(s);
     out.Source = SettingsSource::File;
     return out;

@@ -15,6 +15,10 @@
 namespace quillo {
 
 inline constexpr const char* SettingsFileName = "quillo.set";
+// The card set drawn in memory at the size that fits the window. It is kept
+// in the card-set field under a bare name no card-set file has, so a reader
+// that does not know it takes it for a missing set and uses standard.cr3.
+inline constexpr const char* FittedCardSetName = "(fit to window)";
 constexpr int MaxRecentGames = 6;
 
 struct RecentGame {

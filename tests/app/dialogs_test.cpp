@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,25 +17,38 @@
 namespace quillo {
 namespace {
 
-TEST(WindowPlacement, SmallScreensAreFilledLargeOnesGetACentredWindow)
+void ExpectPlacement(const WindowPlacement& p, const WindowPlacement& e, const char* what)
+{
+    EXPECT_EQ(p.Left, e.Left) << what;
+    EXPECT_EQ(p.Top, e.Top) << what;
+    EXPECT_EQ(p.Width, e.Width) << what;
+    EXPECT_EQ(p.Height, e.Height) << what;
+}
+
+TEST(WindowPlacement, FirstRunTakesFourFifthsOfTheWorkAreaAndStoredPlacesStayOnIt)
 {
     struct Row {
-        int W, H, WorkBottom;
+        const char* What;
+        WorkArea Work;
+        std::optional<WindowPlacement> Stored;
         WindowPlacement Expected;
     };
     const Row rows[] = {
-        {800, 600, 570, {0, 0, 800, 570}},
-        {640, 480, 450, {0, 0, 640, 450}},
-        {1024, 768, 738, {112, 84, 800, 600}},
-        {801, 601, 580, {0, 0, 800, 600}},
-        {1920, 1080, 1040, {560, 240, 800, 600}},
+        {"1080p under a top panel", {0, 40, 1920, 1040}, std::nullopt, {192, 144, 1536, 832}},
+        {"4k", {0, 0, 3840, 2160}, std::nullopt, {384, 216, 3072, 1728}},
+        {"1280x1024", {0, 0, 1280, 1024}, std::nullopt, {128, 102, 1024, 819}},
+        {"1024x768 keeps 600 high", {0, 0, 1024, 738}, std::nullopt, {102, 69, 819, 600}},
+        {"small screen is filled", {0, 0, 800, 570}, std::nullopt, {0, 0, 800, 570}},
+        {"second monitor", {1920, 0, 1920, 1080}, std::nullopt, {2112, 108, 1536, 864}},
+        {"stored place kept", {0, 0, 1920, 1080}, WindowPlacement{10, 20, 900, 700}, {10, 20, 900, 700}},
+        {"stored off the right edge", {0, 0, 1920, 1080}, WindowPlacement{1800, 500, 900, 700}, {1020, 380, 900, 700}},
+        {"stored above the top", {0, 30, 1920, 1050}, WindowPlacement{-5000, -7, 900, 700}, {0, 30, 900, 700}},
+        {"stored larger than the screen", {0, 0, 1280, 1024}, WindowPlacement{300, 300, 4000, 3000}, {0, 0, 1280, 1024}},
+        {"stored size of nothing", {0, 0, 1920, 1080}, WindowPlacement{50, 50, 0, -3}, {192, 108, 1536, 864}},
     };
     for (const Row& r : rows) {
-        const WindowPlacement p = PlaceMainWindow(r.W, r.H, r.WorkBottom);
-        EXPECT_EQ(p.Left, r.Expected.Left) << r.W << "x" << r.H;
-        EXPECT_EQ(p.Top, r.Expected.Top) << r.W << "x" << r.H;
-        EXPECT_EQ(p.Width, r.Expected.Width) << r.W << "x" << r.H;
-        EXPECT_EQ(p.Height, r.Expected.Height) << r.W << "x" << r.H;
+        const WindowPlacement p = r.Stored ? PlaceStoredWindow(r.Work, *r.Stored) : PlaceFirstWindow(r.Work);
+        ExpectPlacement(p, r.Expected, r.What);
     }
 }
 

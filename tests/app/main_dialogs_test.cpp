@@ -7,8 +7,11 @@
 #include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include "engine/card_fit.h"
 
 #include "app/dialog_support.h"
 #include "app/bkg_pics.h"
@@ -159,7 +162,7 @@ TEST_F(WindowFixture, DeckFromThePickerIsLoadedAndTheTableLaidOutAgain)
         return p.B_OkClick();
     };
     W.MI_OptionsDeckClick();
-    EXPECT_EQ(listed, (std::vector<std::string>{"parlour.cr4", "standard.cr3", "tiny.cr4"}));
+    EXPECT_EQ(listed, (std::vector<std::string>{"Fit to window", "parlour.cr4", "standard.cr3", "tiny.cr4"}));
     EXPECT_EQ(W.PickedDeck, Dir.File("tiny.cr4"));
     EXPECT_EQ(r.BackIndex, 0);
     EXPECT_LT(r.CardWidth(), oldWidth);
@@ -172,6 +175,40 @@ TEST_F(WindowFixture, DeckFromThePickerIsLoadedAndTheTableLaidOutAgain)
             t.CardAt(c).Y == first.Y)
             found = true;
     EXPECT_TRUE(found);
+}
+
+// The first entry draws the set at the size that fits the game in the
+// field; the deal goes on, and a resize draws it again once it settles.
+TEST_F(WindowFixture, FittedDeckIsDrawnForTheFieldAndFollowsTheWindow)
+{
+    CopyProgramData(Dir.Path(), {"standard.cr3"});
+    W.PickedDeck = Dir.File("standard.cr3");
+    ASSERT_TRUE(W.LoadCards());
+    W.ShowPicker = [&](TF_BkgPics& p) {
+        p.ListAll();
+        p.LV_Thumbs->clearSelection();
+        p.LV_Thumbs->item(0)->setSelected(true);
+        return p.B_OkClick();
+    };
+    const uint32_t deal = W.CurrentGame().T.Rules.GameNumber;
+    W.MI_OptionsDeckClick();
+    EXPECT_EQ(W.PickedDeck, FittedCardSetName);
+    const GameRules& r = W.CurrentGame().T.Rules;
+    const auto expectFitted = [&](const char* when) {
+        const CardFit fit = FitCards(W.CurrentGame(), r.FieldWidth, r.FieldHeight);
+        EXPECT_EQ(r.CardSizes[Upright].Width, fit.Width) << when;
+        EXPECT_EQ(r.CardSizes[Upright].Height, fit.Height) << when;
+    };
+    expectFitted("picked");
+    EXPECT_EQ(r.GameNumber, deal);
+    // The window is not shown here: its resize is handed on by hand.
+    W.ResizeArmed = true;
+    W.resize(W.width() + 500, W.height() + 300);
+    W.FormResize();
+    QTest::qWait(F_Main::RefitDelayMs + 100);
+    EXPECT_EQ(r.FieldWidth, W.ClientWidth());
+    expectFitted("resized");
+    EXPECT_EQ(r.GameNumber, deal);
 }
 
 // Runs a modal dialog's part once it is shown.

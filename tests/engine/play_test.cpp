@@ -583,3 +583,74 @@ TEST(Braid, ARefusedMovePutsOneCardBackLeaning)
 
 }  // namespace
 }  // namespace quillo
+
+namespace quillo {
+namespace {
+
+using test::SameCardsAndPiles;
+using test::SetUpAndDeal;
+
+// Picks up the first face-up top card a press lifts and some pile takes
+// (else the first one lifted); -1 if none.
+int PickAnyTop(Game& g)
+{
+    int lifted = -1;
+    for (const bool needTarget : {true, false}) {
+        for (int p = 0; p < g.T.Rules.PileCount; ++p) {
+            const int c = TopCard(g.T, p);
+            if (c == -1 || !g.T.CardAt(c).FaceUp) continue;
+            const Card& top = g.T.CardAt(c);
+            FieldPress(g, {Button::Left, c, p, top.X + 5, top.Y + 5});
+            if (!g.T.Dragging) continue;
+            if (lifted == -1) lifted = c;
+            if (!needTarget || (lifted != -1 && DropTargets(g.T) != 0)) return c;
+            FieldRelease(g);
+        }
+    }
+    return -1;
+}
+
+// The pile shown as the drop target while dragging is the pile the release
+// puts the group on, wherever the pointer stands: on a pile's drop point,
+// inside and just outside the snap distance, and far from every pile.
+TEST(DropOutline, NamesThePileTheReleaseMovesTheGroupTo)
+{
+    struct Row {
+        int Game;
+        uint32_t Deal;
+    };
+    const Row rows[] = {{games::Klondike, 8},  {games::Klondike, 606}, {games::Spider, 3}, {games::FreeCell, 10},
+                        {games::Yukon, 5},     {games::Braid, 6},      {games::Star, 2},   {games::NapoleonsTomb, 1}};
+    const int nudges[] = {0, 25, 39, 41, 90};
+    for (const Row& r : rows) {
+        Game probe;
+        SetUpAndDeal(probe, r.Game, r.Deal);
+        const int piles = probe.T.Rules.PileCount;
+        int landed = 0;
+        for (int p = 0; p < piles; ++p) {
+            for (const int nudge : nudges) {
+                Game g;
+                SetUpAndDeal(g, r.Game, r.Deal);
+                const int card = PickAnyTop(g);
+                ASSERT_NE(card, -1) << r.Game;
+                const int source = g.T.CardAt(card).PileIndex;
+                const Offset at = DropPoint(g.T, p);
+                DragTo(g, at.X + g.T.GripX + nudge, at.Y + g.T.GripY + nudge / 2);
+                const TableState before = g.T;
+                const int shown = ReleaseTarget(g.T);
+                EXPECT_TRUE(SameCardsAndPiles(before, g.T)) << "asking moves nothing";
+                EXPECT_EQ(before.DropPile, g.T.DropPile);
+                FieldRelease(g);
+                const int went = g.T.CardAt(card).PileIndex;
+                EXPECT_EQ(shown == -1 ? source : shown, went)
+                    << "game " << r.Game << " pile " << p << " nudge " << nudge;
+                EXPECT_EQ(ReleaseTarget(g.T), -1) << "nothing is shown once the group is down";
+                landed += shown != -1 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(landed, 0) << "game " << r.Game << ": some pile takes the group";
+    }
+}
+
+}  // namespace
+}  // namespace quillo

@@ -127,6 +127,47 @@ TEST(Settings, DefaultsAndFallbacks)
     EXPECT_EQ(DecodeSettings(EncodeSettings(Sample()), env).Value.CurrentGame, 20);
 }
 
+// The fitted set is stored as a bare name in the card-set field: this reader
+// keeps it whatever files exist, and the bytes are those of a set whose file
+// is missing, which a reader without the name replaces by standard.cr3.
+TEST(Settings, FittedCardSetRoundTripsAndReadsAsAMissingSetElsewhere)
+{
+    Settings fitted = Sample();
+    fitted.CardSetPath = FittedCardSetName;
+    const std::vector<uint8_t> bytes = EncodeSettings(ForStoring(fitted, "/opt/q/"));
+    Bytes expected;
+    expected.Field("CARDSSET", 9).Field("4.1", 10);
+    expected.I32(19).I32(4).I32(0x00123456).U8(2).Counted("/opt/q/marble.jpg");
+    expected.Counted("(fit to window)").I32(3).I32(3).I32(19).I32(4).I32(0).I32(-1).I32(20).I32(-1);
+    expected.I32(800).I32(600).I32(-20).I32(33).U8(0).U8(1).U8(0).U8(1);
+    EXPECT_EQ(bytes, expected.B);
+
+    struct Row {
+        const char* What;
+        const char* Stored;
+        bool FilesExist;
+        std::string Want;
+    };
+    const Row rows[] = {
+        {"fitted, no files", "(fit to window)", false, FittedCardSetName},
+        {"fitted, every file there", "(fit to window)", true, FittedCardSetName},
+        {"near miss is a file name", "(fit to window", true, "/opt/q/(fit to window"},
+        {"near miss missing falls back", "fit to window", false, "/opt/q/standard.cr3"},
+    };
+    for (const Row& r : rows) {
+        Settings s = Sample();
+        s.CardSetPath = r.Stored;
+        const SettingsLoad load = DecodeSettings(EncodeSettings(s), Env(r.FilesExist));
+        EXPECT_EQ(load.Source, SettingsSource::File) << r.What;
+        EXPECT_EQ(load.Value.CardSetPath, r.Want) << r.What;
+    }
+    // No card-set file can carry the name: the sets are .cr3 and .cr4 files.
+    const std::string name = FittedCardSetName;
+    EXPECT_EQ(name.find('/'), std::string::npos);
+    EXPECT_NE(name.substr(name.size() - 4), ".cr3");
+    EXPECT_NE(name.substr(name.size() - 4), ".cr4");
+}
+
 TEST(Settings, ForeignHeadsGiveTheDefaults)
 {
     const std::pair<const char*, const char*> heads[] = {

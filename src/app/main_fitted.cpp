@@ -1,0 +1,63 @@
+// The card set drawn for the window: drawn at the size that fits the current
+// game in the field, and again when the field's size or the game changes.
+
+#include "art/drawn_card_set.h"
+#include "engine/card_fit.h"
+#include "engine/labels.h"
+#include "engine/setup.h"
+#include "main_window.h"
+#include "presentation/card_set_reader.h"
+
+namespace quillo {
+
+bool F_Main::UsesFittedCards() const
+{
+    return PickedDeck == FittedCardSetName;
+}
+
+bool F_Main::DrawFittedCards()
+{
+    const GameRules& r = Game_.T.Rules;
+    const CardFit fit = FitCards(Game_, r.FieldWidth, r.FieldHeight);
+    const CardSize& now = r.CardSizes[Upright];
+    if (FittedDrawn_ && Cards_.Loaded() && now.Width == fit.Width && now.Height == fit.Height) return true;
+    CardImageStore next = art::DrawCardSet(fit.Width, fit.Height);
+    if (!next.Loaded()) return false;
+    UseCardSet(std::move(next), Cards_, Game_.T.Rules, [this](bool on) { EnableBack(on); });
+    AttachCardArt();
+    FittedDrawn_ = true;
+    return true;
+}
+
+void F_Main::ScheduleRefit(int milliseconds)
+{
+    if (!UsesFittedCards()) return;
+    // A later resize pushes the redraw back; a setup does not hold one up.
+    if (milliseconds > 0 || !T_Refit.isActive()) T_Refit.start(milliseconds);
+}
+
+void F_Main::RefitCards()
+{
+    TableState& t = Game_.T;
+    if (!UsesFittedCards() || !t.LayoutReady || t.Dragging || Celebrating()) return;
+    const CardSize before = t.Rules.CardSizes[Upright];
+    if (!DrawFittedCards()) return;
+    const CardSize& after = t.Rules.CardSizes[Upright];
+    if (before.Width == after.Width && before.Height == after.Height) return;
+    PaintBackgrounds();
+    RelayoutGame(Game_);
+    setWindowTitle(QString::fromStdString(DealCaption(t)));
+    RelayoutCards();
+}
+
+}  // namespace quillo
+
+namespace quillo {
+
+bool FittedSetPreview(PixelBuffer& picture)
+{
+    picture = art::PreviewOf(art::DrawCardSet(71, 96));
+    return !picture.Empty();
+}
+
+}  // namespace quillo
