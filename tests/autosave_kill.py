@@ -21,7 +21,6 @@ import sys
 import tempfile
 import time
 
-FIELD_HEIGHT = 526  # the window's field below the menu and tool bar
 
 
 def run(args, **kw):
@@ -106,10 +105,11 @@ class Program:
     def table_window(self):
         return self.display.xdotool("search", "--all", "--onlyvisible", "--pid", self.proc.pid, "--name", r"Quillotaire - ")
 
-    def field_origin(self):
+    def field_origin(self, field_height):
+        """The field fills the window below the menu and tool bar."""
         geo = self.display.xdotool("getwindowgeometry", "--shell", self.window)
         v = dict(line.split("=", 1) for line in geo.split())
-        return int(v["X"]), int(v["Y"]) + int(v["HEIGHT"]) - FIELD_HEIGHT
+        return int(v["X"]), int(v["Y"]) + int(v["HEIGHT"]) - field_height
 
     def click(self, x, y):
         self.display.xdotool("mousemove", x, y, "click", 1)
@@ -176,7 +176,7 @@ def trial(display, program_dir, tool, rng, log):
         _, dealt = saved_table(tool, save)
         number = dealt["GameRules"]["GameNumber"]
         stock = dealt["Piles"][dealt["GameRules"]["StockPile"]]
-        x0, y0 = p.field_origin()
+        x0, y0 = p.field_origin(dealt["GameRules"]["FieldHeight"])
         n = rng.randint(1, 20)
         for i in range(n):
             p.click(x0 + stock["X"] + 20, y0 + stock["Y"] + 30)
