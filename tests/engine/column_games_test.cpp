@@ -528,23 +528,6 @@ TEST(ColumnGames, DogsGoBackToTheBasket)
 }
 
 // Baker's Dozen: 0..3 foundations, 4..16 tableau.
-TEST(BakersDozen, KingsSinkBelowTheOtherCardsOfTheirColumn)
-{
-    for (uint32_t number = 1; number <= 30; ++number) {
-        Game g;
-        SetUpAndDeal(g, games::BakersDozen, number);
-        const TableState& t = g.T;
-        for (int c = 0; c < 13; ++c) {
-            std::vector<int> dealt;
-            for (int row = 0; row < 4; ++row)
-                dealt.push_back(t.DealOrder[static_cast<size_t>(c + 13 * row)].CardIndex);
-            std::stable_partition(
-                dealt.begin(), dealt.end(), [&](int card) { return t.CardAt(card).Rank == RankKing; });
-            EXPECT_EQ(CardsOf(t, 4 + c), dealt) << "deal " << number << " column " << c;
-        }
-    }
-}
-
 TEST(BakersDozen, TopCardsOnlyAndSpacesStayEmpty)
 {
     Game g;

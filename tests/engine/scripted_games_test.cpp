@@ -7,12 +7,25 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace quillo {
 namespace {
+
+// What quillo-tool prints for the arguments, stderr included.
+std::string ToolOutput(const std::string& arguments)
+{
+    std::string out;
+    FILE* pipe = popen((std::string(QUILLO_TOOL_PATH) + " " + arguments + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return out;
+    for (int ch; (ch = std::fgetc(pipe)) != EOF;)
+        out += static_cast<char>(ch);
+    pclose(pipe);
+    return out;
+}
 
 struct ToolRun {
     std::vector<std::string> Lines;
@@ -26,23 +39,23 @@ ToolRun RunTool(int game, uint32_t number, const std::vector<std::string>& comma
         for (const auto& c : commands)
             out << c << '\n';
     }
-    const std::string cmd = std::string(QUILLO_TOOL_PATH) + " play --game " + std::to_string(game) + " --number "
-        + std::to_string(number) + " < " + script;
+    std::istringstream printed(ToolOutput("play --game " + std::to_string(game) + " --number "
+        + std::to_string(number) + " < " + script));
     ToolRun run;
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::string line;
-    for (int ch; (ch = std::fgetc(pipe)) != EOF;) {
-        if (ch == '\n') {
-            run.Lines.push_back(line);
-            line.clear();
-        } else {
-            line += static_cast<char>(ch);
-        }
-    }
-    pclose(pipe);
+    for (std::string line; std::getline(printed, line);)
+        run.Lines.push_back(line);
     std::remove(script.c_str());
     return run;
+}
+
+// The commands of a line kept beside this file, one a line.
+std::vector<std::string> StoredCommands(const char* file)
+{
+    std::ifstream in(std::string(QUILLO_ENGINE_TEST_DATA) + "/" + file);
+    std::vector<std::string> commands;
+    for (std::string line; std::getline(in, line);)
+        commands.push_back(line);
+    return commands;
 }
 
 bool HasWin(const std::string& line)
@@ -166,12 +179,8 @@ class StoredWin : public testing::TestWithParam<StoredLine> { };
 TEST_P(StoredWin, WinComesWithTheLastCommand)
 {
     const StoredLine s = GetParam();
-    const std::string file = std::string(QUILLO_ENGINE_TEST_DATA) + "/" + s.File;
-    std::ifstream in(file);
-    std::vector<std::string> commands;
-    for (std::string line; std::getline(in, line);)
-        commands.push_back(line);
-    ASSERT_GT(commands.size(), 50u) << file;
+    std::vector<std::string> commands = StoredCommands(s.File);
+    ASSERT_GT(commands.size(), 50u) << s.File;
     const size_t played = commands.size();
     commands.push_back("state");
     const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
@@ -213,12 +222,8 @@ class StoredDeadEnd : public testing::TestWithParam<StoredLine> { };
 TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
 {
     const StoredLine s = GetParam();
-    const std::string file = std::string(QUILLO_ENGINE_TEST_DATA) + "/" + s.File;
-    std::ifstream in(file);
-    std::vector<std::string> commands;
-    for (std::string line; std::getline(in, line);)
-        commands.push_back(line);
-    ASSERT_GT(commands.size(), 10u) << file;
+    const std::vector<std::string> commands = StoredCommands(s.File);
+    ASSERT_GT(commands.size(), 10u) << s.File;
     const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
     ASSERT_EQ(run.Lines.size(), commands.size());
     for (size_t k = 0; k < commands.size(); ++k) {
@@ -289,19 +294,7 @@ TEST(PlayTool, BadCommandsReportAndChangeNothing)
         run.Lines[run.Lines.size() - 2].substr(run.Lines[run.Lines.size() - 2].find("\"Cards\"")));
 }
 
-// quillo-tool solve prints one JSON object whose line, piped into
-// quillo-tool play, wins the deal with its last command.
-std::string ToolOutput(const std::string& arguments)
-{
-    std::string out;
-    FILE* pipe = popen((std::string(QUILLO_TOOL_PATH) + " " + arguments + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return out;
-    for (int ch; (ch = std::fgetc(pipe)) != EOF;)
-        out += static_cast<char>(ch);
-    pclose(pipe);
-    return out;
-}
-
+// The commands of the line in quillo-tool solve's JSON object.
 std::vector<std::string> LineOf(const std::string& json)
 {
     std::vector<std::string> out;
@@ -317,6 +310,8 @@ std::vector<std::string> LineOf(const std::string& json)
     return out;
 }
 
+// quillo-tool solve prints one JSON object whose line, piped into
+// quillo-tool play, wins the deal with its last command.
 TEST(SolveTool, PrintedLineWinsThroughPlay)
 {
     for (const Deal d : { Deal{ games::FreeCell, 1 }, Deal{ games::Klondike, 1 }, Deal{ games::Pyramid, 4 } }) {
