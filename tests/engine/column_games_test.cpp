@@ -614,6 +614,7 @@ TEST_P(ReserveRefill, AnEmptiedPileTakesTheReserveTopInTheSameAction)
     Game g;
     SetUpAndDeal(g, rc.Game, 11);
     TableState& t = g.T;
+    t.Rules.StartRank = RankAce; // a dealt start of Six would refuse the Six
     const int five = CardOf(Hearts, 4), six = CardOf(Hearts, 5), hidden = CardOf(Clubs, 1), top = CardOf(Clubs, 2);
     PileCards piles{{rc.Foundation, {five}}, {rc.Pile, {six}}, {rc.Reserve, {hidden, top}}};
     for (int p = rc.Pile + 1, k = 0; p <= rc.LastPile; ++p, ++k)
@@ -635,8 +636,9 @@ TEST_P(ReserveRefill, AnEmptiedPileTakesTheReserveTopInTheSameAction)
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, ReserveRefill,
-    testing::Values(RefillCase{ games::EagleWing, 2, 6, 7, 14 }, RefillCase{ games::Chameleon, 2, 6, 7, 9 }),
-    [](const auto& info) { return info.param.Game == games::EagleWing ? "EagleWing" : "Chameleon"; });
+    testing::Values(RefillCase{ games::Canfield, 2, 6, 7, 10 }, RefillCase{ games::EagleWing, 2, 6, 7, 14 },
+        RefillCase{ games::Chameleon, 2, 6, 7, 9 }),
+    [](const auto& info) { return GameTestName(info.param.Game); });
 
 TEST(EagleWing, WingsBuildInSuitAroundTheCorner)
 {

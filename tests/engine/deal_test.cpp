@@ -28,23 +28,6 @@ TEST(Random, WorkedValues)
     EXPECT_EQ(SeedFromTimeOfDay(23, 59, 59, 999), 86399999u);
 }
 
-TEST(Shuffle, DealOrderListsCardsByOrder)
-{
-    Game g;
-    SetUpAndDeal(g, games::Braid, 31337);
-    TableState t = g.T;
-    t.RandSeed = 31337;
-    Shuffle(t);
-    std::set<int> seen;
-    for (int k = 0; k < 104; ++k) {
-        const DealPair& d = t.DealOrder[static_cast<size_t>(k)];
-        EXPECT_EQ(d.Key, k);
-        EXPECT_EQ(t.CardAt(d.CardIndex).Order, k);
-        seen.insert(d.CardIndex);
-    }
-    EXPECT_EQ(seen.size(), 104u);
-}
-
 // The table invariants every deal must keep, for every laid-out game.
 void ExpectConsistentTable(const TableState& t, const std::string& what)
 {

@@ -455,47 +455,6 @@ TEST(NapoleonsTomb, AfterFourPassesOneWastePile)
     EXPECT_EQ(t.Rules.ActiveWastes, 2);
 }
 
-TEST(Canfield, AnEmptyTableauPileTakesTheReserveCard)
-{
-    // Canfield: 0 stock, 1 waste, 2..5 foundations, 6 reserve, 7..10 tableau.
-    RecordingView view;
-    Game g(view);
-    SetUpAndDeal(g, games::Canfield, 4);
-    TableState& t = g.T;
-    const int ace = CardOf(0, 0);
-    t.Rules.StartRank = 0;
-    Arrange(t, {{7, {ace}}, {8, {CardOf(1, 6)}}, {9, {CardOf(1, 7)}}, {10, {CardOf(1, 8)}},
-                {6, {CardOf(2, 3), CardOf(2, 4)}}},
-            {CardOf(2, 3)});
-    Rebase(g);
-    view.Events.clear();
-    Right(g, ace);
-    EXPECT_EQ(CardsOf(t, 7), std::vector<int>{CardOf(2, 4)});
-    EXPECT_TRUE(t.CardAt(CardOf(2, 3)).FaceUp) << "turned up after the move";
-    EXPECT_EQ(view.Count("snapshot"), 1);
-    UndoMove(g);
-    EXPECT_EQ(CardsOf(t, 7), std::vector<int>{ace});
-}
-
-TEST(Special, RotateReserveSendsBottomCardsUnderTheStock)
-{
-    Game g;
-    SetUpAndDeal(g, games::Canfield, 4);
-    TableState& t = g.T;
-    const std::vector<int> reserve{CardOf(0, 1), CardOf(0, 2), CardOf(0, 3)};
-    const std::vector<int> stock{CardOf(1, 1), CardOf(1, 2)};
-    Arrange(t, {{6, reserve}, {0, stock}});
-    RotateReserve(g, 5);
-    EXPECT_EQ(CardsOf(t, 0), (std::vector<int>{reserve[0], reserve[1], reserve[2], stock[0], stock[1]}));
-    EXPECT_EQ(t.PileAt(6).Count, 0);
-    for (const int c : reserve) EXPECT_FALSE(t.CardAt(c).FaceUp);
-    Arrange(t, {{6, reserve}, {0, stock}});
-    RotateReserve(g, 2);
-    EXPECT_EQ(CardsOf(t, 6), std::vector<int>{reserve[2]});
-    EXPECT_EQ(t.CardAt(reserve[2]).X, t.PileAt(6).X);
-    EXPECT_EQ(CardsOf(t, 0).front(), reserve[0]);
-}
-
 TEST(Braid, ARefusedMovePutsOneCardBackLeaning)
 {
     Game g;
