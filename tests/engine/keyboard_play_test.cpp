@@ -144,11 +144,7 @@ TEST_P(KeyedLine, KeysLeaveTheMouseTableAtEveryStep)
 }
 
 INSTANTIATE_TEST_SUITE_P(WonDeals, KeyedLine, testing::ValuesIn(KeyedDeals),
-                         [](const testing::TestParamInfo<Deal>& info) {
-                             std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
-                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-                             return name;
-                         });
+                         [](const auto& info) { return test::GameTestName(info.param.Game); });
 
 // Escape, a refused drop and a drop back on the own pile all return the
 // group to where it lay, without an undo step.

@@ -57,16 +57,6 @@ TEST(PairingGames, Drops)
     });
 }
 
-TEST(Golf, WonWithTheColumnsCleared)
-{
-    Game g;
-    SetUpAndDeal(g, games::Golf, 1);
-    Arrange(g.T, {{7, {CardOf(Spades, 3)}}, {8, {CardOf(Hearts, 3)}}});
-    EXPECT_TRUE(IsWon(g.T)) << "whatever the stock and waste hold";
-    Arrange(g.T, {{8, {CardOf(Hearts, 3)}}, {6, {CardOf(Spades, 3)}}});
-    EXPECT_FALSE(IsWon(g.T));
-}
-
 // Black Hole: 0 the hole, 1..17 fans of three.
 TEST(BlackHole, TheHoleStartsWithTheFirstAce)
 {
@@ -189,24 +179,6 @@ TEST(AcesUp, WonWithOnlyTheAcesLeft)
 }
 
 // Gaps: 0..51 in four rows of thirteen.
-TEST(Gaps, TheAcesLeaveFourGaps)
-{
-    Game g;
-    SetUpAndDeal(g, games::Gaps, 8);
-    const TableState dealt = g.T;
-    std::vector<int> gaps;
-    for (int p = 0; p < 52; ++p)
-        if (dealt.PileAt(p).Count == 0) gaps.push_back(p);
-    std::vector<int> acePlaces;
-    for (int k = 0; k < 52; ++k)
-        if (dealt.CardAt(dealt.DealOrder[static_cast<size_t>(k)].CardIndex).Rank == RankAce) acePlaces.push_back(k);
-    EXPECT_EQ(gaps, acePlaces);
-    for (int ace = 0; ace < 52; ace += 13)
-        EXPECT_FALSE(dealt.CardAt(ace).InPlay);
-    NewDeal(g, DealKind::Restart);
-    EXPECT_TRUE(g.T.Cards == dealt.Cards && g.T.Piles == dealt.Piles);
-}
-
 TEST(Gaps, AGapTakesTheNextCardOfItsLeftNeighbour)
 {
     Game g;

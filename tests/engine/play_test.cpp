@@ -25,23 +25,6 @@ using test::Right;
 using test::SameCardsAndPiles;
 using test::SetUpAndDeal;
 
-// Klondike piles: 0 stock, 1 waste, 2..5 foundations, 6..12 tableau.
-TEST(Undo, OneMoveBackToTheDealtTable)
-{
-    RecordingView view;
-    Game g(view);
-    SetUpAndDeal(g, games::Klondike, 7);
-    EXPECT_FALSE(g.UndoEnabled);
-    const TableState dealt = g.T;
-    Left(g, TopCard(g.T, 0));
-    EXPECT_TRUE(g.UndoEnabled);
-    UndoMove(g);
-    EXPECT_TRUE(SameCardsAndPiles(g.T, dealt));
-    EXPECT_EQ(g.T.Rules.StockPass, 1);
-    EXPECT_EQ(g.T.Rules.TableRedealsUsed, 0);
-    EXPECT_EQ(view.Count("undo.wav"), 0) << "sound is off in tests";
-}
-
 TEST(Stock, TurnAndUndoGiveBackWasteAndPass)
 {
     Game g;
@@ -240,59 +223,6 @@ TEST(WinTests, OwnTests)
         EXPECT_TRUE(IsWon(g.T));
         Arrange(g.T, {{1, {CardOf(1, 11)}}, {2, {CardOf(0, 4)}}, {3, {CardOf(1, 12)}}});
         EXPECT_FALSE(IsWon(g.T));
-    }
-    {
-        Game g;
-        SetUpAndDeal(g, games::Klondike, 1);
-        Arrange(g.T, {{2, {CardOf(0, 0)}}});
-        EXPECT_TRUE(IsWon(g.T));
-        Arrange(g.T, {{2, {CardOf(0, 0)}}, {1, {CardOf(0, 1)}}});
-        EXPECT_FALSE(IsWon(g.T));
-    }
-}
-
-// The last move of a game wins at once, in the games whose deals the small
-// test search cannot win.
-TEST(WinTests, LastMoveWins)
-{
-    {
-        // Scorpion (0..6 tableau): the Queen of suit 3 with the rest of its
-        // run joins its King.
-        RecordingView view;
-        Game g(view);
-        SetUpAndDeal(g, games::Scorpion, 1);
-        std::vector<int> suits[4];
-        for (int s = 0; s < 4; ++s)
-            for (int r = 12; r >= 0; --r) suits[s].push_back(CardOf(s, r));
-        const std::vector<int> king{suits[3][0]};
-        const std::vector<int> rest(suits[3].begin() + 1, suits[3].end());
-        Arrange(g.T, {{0, suits[0]}, {1, king}, {2, suits[1]}, {4, rest}, {5, suits[2]}});
-        Rebase(g);
-        Left(g, rest.front());
-        DropOn(g, 1);
-        EXPECT_TRUE(g.GameWon);
-        EXPECT_EQ(view.Count("win"), 1);
-    }
-    {
-        // Napoleon's Tomb (6..9 foundations, 26 cards each): the last Ace goes home by a right press.
-        RecordingView view;
-        Game g(view);
-        SetUpAndDeal(g, games::NapoleonsTomb, 1);
-        test::PileCards piles;
-        for (int s = 0; s < 4; ++s) {
-            std::vector<int> f;
-            for (int deck = 0; deck < 2; ++deck)
-                for (int r = 12; r >= 0; --r) f.push_back(52 * deck + CardOf(s, r));
-            piles.push_back({6 + s, f});
-        }
-        const int lastAce = piles[3].second.back();
-        piles[3].second.pop_back();
-        piles.push_back({12, {lastAce}});
-        Arrange(g.T, piles);
-        Rebase(g);
-        Right(g, lastAce);
-        EXPECT_TRUE(g.GameWon);
-        EXPECT_EQ(view.Count("win"), 1);
     }
 }
 
@@ -523,47 +453,6 @@ TEST(NapoleonsTomb, AfterFourPassesOneWastePile)
     UndoMove(g);
     EXPECT_EQ(t.Rules.StockPass, 4);
     EXPECT_EQ(t.Rules.ActiveWastes, 2);
-}
-
-TEST(Canfield, AnEmptyTableauPileTakesTheReserveCard)
-{
-    // Canfield: 0 stock, 1 waste, 2..5 foundations, 6 reserve, 7..10 tableau.
-    RecordingView view;
-    Game g(view);
-    SetUpAndDeal(g, games::Canfield, 4);
-    TableState& t = g.T;
-    const int ace = CardOf(0, 0);
-    t.Rules.StartRank = 0;
-    Arrange(t, {{7, {ace}}, {8, {CardOf(1, 6)}}, {9, {CardOf(1, 7)}}, {10, {CardOf(1, 8)}},
-                {6, {CardOf(2, 3), CardOf(2, 4)}}},
-            {CardOf(2, 3)});
-    Rebase(g);
-    view.Events.clear();
-    Right(g, ace);
-    EXPECT_EQ(CardsOf(t, 7), std::vector<int>{CardOf(2, 4)});
-    EXPECT_TRUE(t.CardAt(CardOf(2, 3)).FaceUp) << "turned up after the move";
-    EXPECT_EQ(view.Count("snapshot"), 1);
-    UndoMove(g);
-    EXPECT_EQ(CardsOf(t, 7), std::vector<int>{ace});
-}
-
-TEST(Special, RotateReserveSendsBottomCardsUnderTheStock)
-{
-    Game g;
-    SetUpAndDeal(g, games::Canfield, 4);
-    TableState& t = g.T;
-    const std::vector<int> reserve{CardOf(0, 1), CardOf(0, 2), CardOf(0, 3)};
-    const std::vector<int> stock{CardOf(1, 1), CardOf(1, 2)};
-    Arrange(t, {{6, reserve}, {0, stock}});
-    RotateReserve(g, 5);
-    EXPECT_EQ(CardsOf(t, 0), (std::vector<int>{reserve[0], reserve[1], reserve[2], stock[0], stock[1]}));
-    EXPECT_EQ(t.PileAt(6).Count, 0);
-    for (const int c : reserve) EXPECT_FALSE(t.CardAt(c).FaceUp);
-    Arrange(t, {{6, reserve}, {0, stock}});
-    RotateReserve(g, 2);
-    EXPECT_EQ(CardsOf(t, 6), std::vector<int>{reserve[2]});
-    EXPECT_EQ(t.CardAt(reserve[2]).X, t.PileAt(6).X);
-    EXPECT_EQ(CardsOf(t, 0).front(), reserve[0]);
 }
 
 TEST(Braid, ARefusedMovePutsOneCardBackLeaning)

@@ -7,12 +7,25 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace quillo {
 namespace {
+
+// What quillo-tool prints for the arguments, stderr included.
+std::string ToolOutput(const std::string& arguments)
+{
+    std::string out;
+    FILE* pipe = popen((std::string(QUILLO_TOOL_PATH) + " " + arguments + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return out;
+    for (int ch; (ch = std::fgetc(pipe)) != EOF;)
+        out += static_cast<char>(ch);
+    pclose(pipe);
+    return out;
+}
 
 struct ToolRun {
     std::vector<std::string> Lines;
@@ -26,23 +39,23 @@ ToolRun RunTool(int game, uint32_t number, const std::vector<std::string>& comma
         for (const auto& c : commands)
             out << c << '\n';
     }
-    const std::string cmd = std::string(QUILLO_TOOL_PATH) + " play --game " + std::to_string(game) + " --number "
-        + std::to_string(number) + " < " + script;
+    std::istringstream printed(ToolOutput("play --game " + std::to_string(game) + " --number "
+        + std::to_string(number) + " < " + script));
     ToolRun run;
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::string line;
-    for (int ch; (ch = std::fgetc(pipe)) != EOF;) {
-        if (ch == '\n') {
-            run.Lines.push_back(line);
-            line.clear();
-        } else {
-            line += static_cast<char>(ch);
-        }
-    }
-    pclose(pipe);
+    for (std::string line; std::getline(printed, line);)
+        run.Lines.push_back(line);
     std::remove(script.c_str());
     return run;
+}
+
+// The commands of a line kept beside this file, one a line.
+std::vector<std::string> StoredCommands(const char* file)
+{
+    std::ifstream in(std::string(QUILLO_ENGINE_TEST_DATA) + "/" + file);
+    std::vector<std::string> commands;
+    for (std::string line; std::getline(in, line);)
+        commands.push_back(line);
+    return commands;
 }
 
 bool HasWin(const std::string& line)
@@ -57,44 +70,15 @@ struct Deal {
 
 // Deals the solver wins quickly.
 const Deal WonDeals[] = {
-    { games::Klondike, 33 },
-    { games::Chinese, 1 },
-    { games::Canfield, 9 },
-    { games::Aribert, 31 },
-    { games::FreeCell, 32 },
-    { games::Star, 16 },
-    { games::Braid, 9 },
-    { games::MonteCarlo, 1 },
-    { games::RoyalMarriage, 1 },
-    { games::BigHarp, 8 },
-    { games::Agnes, 13 },
-    { games::MerryTwos, 15 },
-    { games::LookOfFortune, 1 },
-    { games::Fans, 20 },
-    { games::FourSeasons, 24 },
-    { games::Duke, 2 },
-    { games::ShiftedCross, 9 },
-    { games::Threes, 1 },
-    { games::Trial, 1 },
-    { games::Pyramid, 4 },
-    { games::CatsTail, 10 },
-    { games::Peacock, 1 },
-    { games::Parterre, 1 },
-    { games::ForestHouse, 39 },
-    { games::FairMarket, 1 },
-    { games::NewFashioned, 3 },
-    { games::BlackHole, 5 },
-    { games::EagleWing, 1 },
-    { games::AcesUp, 16 },
-    { games::EightSphinxes, 7 },
-    { games::FirstAndLast, 1 },
-    { games::WindMill, 16 },
-    { games::Sultan, 1 },
-    { games::WomensKingdom, 1 },
-    { games::SwedishPacket, 1 },
-    { games::KingsCorners, 1 },
-    { games::Octagon, 14 },
-    { games::Yukon, 3 },
+    {games::Klondike, 33}, {games::Chinese, 1}, {games::Canfield, 9}, {games::Aribert, 31}, {games::FreeCell, 32},
+    {games::Star, 16}, {games::Braid, 9}, {games::MonteCarlo, 1}, {games::RoyalMarriage, 1}, {games::BigHarp, 8},
+    {games::Agnes, 13}, {games::MerryTwos, 15}, {games::LookOfFortune, 1}, {games::Fans, 20},
+    {games::FourSeasons, 24}, {games::Duke, 2}, {games::ShiftedCross, 9}, {games::Threes, 1}, {games::Trial, 1},
+    {games::Pyramid, 4}, {games::CatsTail, 10}, {games::Peacock, 1}, {games::Parterre, 1}, {games::ForestHouse, 39},
+    {games::FairMarket, 1}, {games::NewFashioned, 3}, {games::BlackHole, 5}, {games::EagleWing, 1},
+    {games::AcesUp, 16}, {games::EightSphinxes, 7}, {games::FirstAndLast, 1}, {games::WindMill, 16},
+    {games::Sultan, 1}, {games::WomensKingdom, 1}, {games::SwedishPacket, 1}, {games::KingsCorners, 1},
+    {games::Octagon, 14}, {games::Yukon, 3}
 };
 
 class ScriptedGame : public testing::TestWithParam<Deal> { };
@@ -117,12 +101,8 @@ TEST_P(ScriptedGame, WinComesWithTheLastCommand)
     EXPECT_NE(run.Lines[played].find("\"GameWon\":true"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDeals), [](const testing::TestParamInfo<Deal>& info) {
-        std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
-        std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDeals),
+    [](const auto& info) { return test::GameTestName(info.param.Game); });
 
 // Some games need longer searches than a test should run, so the lines found
 // are kept beside this file: Scorpion deal 34 (the progress ordering, some
@@ -166,12 +146,8 @@ class StoredWin : public testing::TestWithParam<StoredLine> { };
 TEST_P(StoredWin, WinComesWithTheLastCommand)
 {
     const StoredLine s = GetParam();
-    const std::string file = std::string(QUILLO_ENGINE_TEST_DATA) + "/" + s.File;
-    std::ifstream in(file);
-    std::vector<std::string> commands;
-    for (std::string line; std::getline(in, line);)
-        commands.push_back(line);
-    ASSERT_GT(commands.size(), 50u) << file;
+    std::vector<std::string> commands = StoredCommands(s.File);
+    ASSERT_GT(commands.size(), 50u) << s.File;
     const size_t played = commands.size();
     commands.push_back("state");
     const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
@@ -185,26 +161,17 @@ TEST_P(StoredWin, WinComesWithTheLastCommand)
 }
 
 INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
-                         testing::Values(StoredLine{games::Scorpion, 34, "scorpion_34.txt"},
-                                         StoredLine{games::NapoleonsTomb, 1, "napoleons_tomb_1.txt"},
-                                         StoredLine{games::Golf, 1, "golf_1.txt"},
-                                         StoredLine{games::DogsToTheBasket, 1, "dogs_to_the_basket_1.txt"},
-                                         StoredLine{games::GothicCastle, 50, "gothic_castle_50.txt"},
-                                         StoredLine{games::Crescent, 4, "crescent_4.txt"},
-                                         StoredLine{games::BakersDozen, 7, "bakers_dozen_7.txt"},
-                                         StoredLine{games::Osmosis, 23, "osmosis_23.txt"},
-                                         StoredLine{games::Gaps, 29, "gaps_29.txt"},
-                                         StoredLine{games::FlowerGarden, 3, "flower_garden_3.txt"},
-                                         StoredLine{games::Sun, 17, "sun_17.txt"},
-                                         StoredLine{games::Icebreaker, 14, "icebreaker_14.txt"},
-                                         StoredLine{games::FortyThieves, 145, "forty_thieves_145.txt"},
-                                         StoredLine{games::RougeEtNoir, 9, "rouge_et_noir_9.txt"},
-                                         StoredLine{games::FourPackages, 1, "four_packages_1.txt"}),
-                         [](const testing::TestParamInfo<StoredLine>& info) {
-                             std::string name(Catalogue()[static_cast<size_t>(info.param.Game)].Name);
-                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-                             return name;
-                         });
+    testing::Values(StoredLine{games::Scorpion, 34, "scorpion_34.txt"},
+        StoredLine{games::NapoleonsTomb, 1, "napoleons_tomb_1.txt"}, StoredLine{games::Golf, 1, "golf_1.txt"},
+        StoredLine{games::DogsToTheBasket, 1, "dogs_to_the_basket_1.txt"},
+        StoredLine{games::GothicCastle, 50, "gothic_castle_50.txt"}, StoredLine{games::Crescent, 4, "crescent_4.txt"},
+        StoredLine{games::BakersDozen, 7, "bakers_dozen_7.txt"}, StoredLine{games::Osmosis, 23, "osmosis_23.txt"},
+        StoredLine{games::Gaps, 29, "gaps_29.txt"}, StoredLine{games::FlowerGarden, 3, "flower_garden_3.txt"},
+        StoredLine{games::Sun, 17, "sun_17.txt"}, StoredLine{games::Icebreaker, 14, "icebreaker_14.txt"},
+        StoredLine{games::FortyThieves, 145, "forty_thieves_145.txt"},
+        StoredLine{games::RougeEtNoir, 9, "rouge_et_noir_9.txt"},
+        StoredLine{games::FourPackages, 1, "four_packages_1.txt"}),
+    [](const auto& info) { return test::GameTestName(info.param.Game); });
 
 // Games no search here has won yet are played to a clear dead end instead:
 // the stock spent and not one action left, through the real tool.
@@ -213,12 +180,8 @@ class StoredDeadEnd : public testing::TestWithParam<StoredLine> { };
 TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
 {
     const StoredLine s = GetParam();
-    const std::string file = std::string(QUILLO_ENGINE_TEST_DATA) + "/" + s.File;
-    std::ifstream in(file);
-    std::vector<std::string> commands;
-    for (std::string line; std::getline(in, line);)
-        commands.push_back(line);
-    ASSERT_GT(commands.size(), 10u) << file;
+    const std::vector<std::string> commands = StoredCommands(s.File);
+    ASSERT_GT(commands.size(), 10u) << s.File;
     const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
     ASSERT_EQ(run.Lines.size(), commands.size());
     for (size_t k = 0; k < commands.size(); ++k) {
@@ -239,9 +202,7 @@ TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
 INSTANTIATE_TEST_SUITE_P(UnwonGames, StoredDeadEnd,
     testing::Values(StoredLine{ games::Spider, 1, "spider_1_dead_end.txt" },
         StoredLine{ games::Chameleon, 3, "chameleon_3_dead_end.txt" }),
-    [](const testing::TestParamInfo<StoredLine>& info) {
-        return std::string(info.param.Game == games::Spider ? "Spider" : "Chameleon");
-    });
+    [](const auto& info) { return test::GameTestName(info.param.Game); });
 
 // The same commands with Animation on and off leave the same table.
 TEST(ScriptedGame, AnimationChangesNoData)
@@ -289,19 +250,7 @@ TEST(PlayTool, BadCommandsReportAndChangeNothing)
         run.Lines[run.Lines.size() - 2].substr(run.Lines[run.Lines.size() - 2].find("\"Cards\"")));
 }
 
-// quillo-tool solve prints one JSON object whose line, piped into
-// quillo-tool play, wins the deal with its last command.
-std::string ToolOutput(const std::string& arguments)
-{
-    std::string out;
-    FILE* pipe = popen((std::string(QUILLO_TOOL_PATH) + " " + arguments + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return out;
-    for (int ch; (ch = std::fgetc(pipe)) != EOF;)
-        out += static_cast<char>(ch);
-    pclose(pipe);
-    return out;
-}
-
+// The commands of the line in quillo-tool solve's JSON object.
 std::vector<std::string> LineOf(const std::string& json)
 {
     std::vector<std::string> out;
@@ -317,6 +266,8 @@ std::vector<std::string> LineOf(const std::string& json)
     return out;
 }
 
+// quillo-tool solve prints one JSON object whose line, piped into
+// quillo-tool play, wins the deal with its last command.
 TEST(SolveTool, PrintedLineWinsThroughPlay)
 {
     for (const Deal d : { Deal{ games::FreeCell, 1 }, Deal{ games::Klondike, 1 }, Deal{ games::Pyramid, 4 } }) {

@@ -113,6 +113,13 @@ inline std::string NameOf(int game)
 {
     return std::string(Catalogue()[static_cast<size_t>(game)].Name);
 }
+// A parameter row named after its game, as test names allow.
+inline std::string GameTestName(int game)
+{
+    std::string name = NameOf(game);
+    std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+    return name;
+}
 
 // Picks the group from card (and every card above it) as a press would.
 inline void PickGroup(TableState& t, int card)
