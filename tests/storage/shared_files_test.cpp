@@ -99,19 +99,6 @@ TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
     for (const StatisticsRecord& r : read.Records) EXPECT_FALSE(r.Game == games::FreeCell && r.Key == 4);
 }
 
-TEST(SharedStatistics, DamagedFileIsCopiedOnceWhenRead)
-{
-    test::ScratchDir dir;
-    const std::string path = dir.File(StatisticsFileName);
-    const std::vector<uint8_t> junk{'C', 'A', 'R', 'D', 'S', 'S', 'T', 'A', 'T', 0, 1, 2};
-    test::Spit(path, junk);
-    GameRowTable t = GameRowTable::WithCatalogue();
-    StatisticsRead first = LoadStatistics(path, t);
-    EXPECT_TRUE(first.SetAside);
-    EXPECT_EQ(test::Slurp(path + ".bak"), junk);
-    EXPECT_FALSE(LoadStatistics(path, t).SetAside);  // told once
-}
-
 struct CustomFile {
     test::ScratchDir Dir;
     std::string Path = Dir.File(CustomGamesFileName);
@@ -122,26 +109,6 @@ Game Base(int game)
     Game g;
     test::SetUpAndDeal(g, game, 1);
     return g;
-}
-
-TEST(SharedCustomGames, NewKeysFollowTheFileNotMemory)
-{
-    CustomFile f;
-    // Both copies listed the (empty) file before either stored a game.
-    GameRowTable ta = GameRowTable::WithCatalogue(), tb = GameRowTable::WithCatalogue();
-    int32_t ha = ListCustomGames(f.Path, ta), hb = ListCustomGames(f.Path, tb);
-    Game a = Base(games::Klondike), b = Base(games::FreeCell);
-    ASSERT_TRUE(SaveCustomGame(f.Path, ta, ha, a, ha + 1, "A").Ok());
-    ASSERT_TRUE(SaveCustomGame(f.Path, tb, hb, b, hb + 1, "B").Ok());
-    EXPECT_EQ(a.T.CurrentCustom, 0);
-    EXPECT_EQ(b.T.CurrentCustom, 1);
-    EXPECT_EQ(hb, 1);
-    EXPECT_GE(tb.Find(games::FreeCell, 1), 0);
-    const CustomGamesRead read = ReadCustomGames(f.Path);
-    ASSERT_EQ(read.Records.size(), 2u);
-    EXPECT_EQ(read.Records[0].Name, "A");
-    EXPECT_EQ(read.Records[1].Key, 1);
-    EXPECT_TRUE(read.Notes.empty());
 }
 
 TEST(SharedCustomGames, RepeatedKeysAreRepairedAndWrittenBack)
@@ -173,22 +140,6 @@ TEST(SharedCustomGames, RepeatedKeysAreRepairedAndWrittenBack)
     notes.clear();
     GameRowTable again = GameRowTable::WithCatalogue();
     ListCustomGames(f.Path, again, &notes);
-    EXPECT_TRUE(notes.empty());
-}
-
-TEST(SharedCustomGames, DamagedFileIsSetAsideAndToldOnce)
-{
-    CustomFile f;
-    std::vector<uint8_t> bytes = test::Bytes().Field("CUSTOMGAME", 11).Field("1.1", 10).I32(0).B;
-    test::Spit(f.Path, bytes);
-    GameRowTable t = GameRowTable::WithCatalogue();
-    std::vector<std::string> notes;
-    ListCustomGames(f.Path, t, &notes);
-    ASSERT_EQ(notes.size(), 1u);
-    EXPECT_NE(notes[0].find(f.Path + ".bak"), std::string::npos);
-    EXPECT_EQ(test::Slurp(f.Path + ".bak"), bytes);
-    notes.clear();
-    ListCustomGames(f.Path, t, &notes);
     EXPECT_TRUE(notes.empty());
 }
 
