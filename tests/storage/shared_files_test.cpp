@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <utime.h>
 
-#include "engine/catalogue.h"
 #include "engine/test_support.h"
 #include "storage/custom_games.h"
 #include "storage/settings_file.h"
@@ -21,11 +20,6 @@ GameRowTable Loaded(const std::string& path)
     GameRowTable t = GameRowTable::WithCatalogue();
     LoadStatistics(path, t);
     return t;
-}
-
-const GameRow& Row(const GameRowTable& t, int32_t game, int32_t key = -1)
-{
-    return t.Rows().at(static_cast<size_t>(t.Find(game, key)));
 }
 
 TEST(SharedStatistics, TwoCopiesAddTheirCountsAndKeepTheBetterTime)
@@ -59,13 +53,13 @@ TEST(SharedStatistics, TwoCopiesAddTheirCountsAndKeepTheBetterTime)
         ASSERT_TRUE(SaveStatistics(path, *s.copy).Ok());
     }
     const GameRowTable after = Loaded(path);
-    const GameRow& star = Row(after, games::Star);
+    const GameRow& star = test::RowOf(after, games::Star);
     EXPECT_EQ(star.Played, 16);
     EXPECT_EQ(star.Won, 8);
     EXPECT_EQ(star.BestPlayer, "B");
     EXPECT_EQ(star.BestTime, "00:04:00");
     // A write shows what the other copy counted.
-    EXPECT_EQ(Row(b, games::Star).Played, 16);
+    EXPECT_EQ(test::RowOf(b, games::Star).Played, 16);
 }
 
 TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
@@ -87,9 +81,9 @@ TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
     back.AppendCustom("Mine", games::Klondike, 3);
     back.AppendCustom("Other", games::FreeCell, 4);
     LoadStatistics(path, back);
-    EXPECT_EQ(Row(back, games::Klondike, 3).Played, 7);
-    EXPECT_EQ(Row(back, games::FreeCell, 4).Played, 9);
-    EXPECT_EQ(Row(back, games::Klondike).Played, 1);
+    EXPECT_EQ(test::RowOf(back, games::Klondike, 3).Played, 7);
+    EXPECT_EQ(test::RowOf(back, games::FreeCell, 4).Played, 9);
+    EXPECT_EQ(test::RowOf(back, games::Klondike).Played, 1);
 
     // Deleted by the player: its row goes at the next write.
     ASSERT_TRUE(back.Remove(games::FreeCell, 4));

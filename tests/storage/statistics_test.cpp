@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/catalogue.h"
 #include "storage/statistics.h"
 #include "storage_support.h"
 
@@ -11,13 +10,6 @@ namespace quillo {
 namespace {
 
 using test::Bytes;
-
-GameRowTable TableWithCustom()
-{
-    GameRowTable t = GameRowTable::WithCatalogue();
-    t.AppendCustom("My Klondike", games::Klondike, 0);
-    return t;
-}
 
 GameRules Clock(int elapsedSeconds)
 {
@@ -31,7 +23,7 @@ TEST(Statistics, FileLayoutAndRoundTrip)
 {
     test::ScratchDir dir;
     const std::string path = dir.File(StatisticsFileName);
-    GameRowTable t = TableWithCustom();
+    GameRowTable t = test::TableWithCustom();
     GameRow& star = t.Rows()[games::Star];
     star.Played = 12;
     star.Won = 3;
@@ -46,7 +38,7 @@ TEST(Statistics, FileLayoutAndRoundTrip)
     for (const GameRow& r : t.Rows()) want.I32(r.Game).I32(r.Key).I32(r.Played).I32(r.Won).Counted(r.BestPlayer).Counted(r.BestTime);
     EXPECT_EQ(file, want.B);  // every row, those never played too
 
-    GameRowTable back = TableWithCustom();
+    GameRowTable back = test::TableWithCustom();
     back.Rows()[0].Played = 99;  // loading starts from zero
     StatisticsRead r = LoadStatistics(path, back);
     EXPECT_EQ(r.Source, StatisticsSource::File);
@@ -65,7 +57,7 @@ TEST(Statistics, RecordsMatchRowsByGameAndKey)
     b.U8(1).U8(2).U8(3);  // fewer than four bytes end the records
     test::ScratchDir dir;
     test::Spit(dir.File("s"), b.B);
-    GameRowTable t = TableWithCustom();
+    GameRowTable t = test::TableWithCustom();
     LoadStatistics(dir.File("s"), t);
     EXPECT_EQ(t.Rows().back().Played, 5);
     EXPECT_EQ(t.Rows()[0].Played, 7);
@@ -93,7 +85,7 @@ TEST(Statistics, CountingPlayedAndWon)
         {"record kept only on OK", "00:05:00", 10, false, true, "00:05:00"},
     };
     for (const Row& row : rows) {
-        GameRowTable t = TableWithCustom();
+        GameRowTable t = test::TableWithCustom();
         GameRow& r = t.Rows().back();
         r.BestPlayer = "old";
         r.BestTime = row.best;
@@ -112,7 +104,7 @@ TEST(Statistics, CountingPlayedAndWon)
         EXPECT_EQ(r.BestPlayer, row.wantRecord && row.ok ? "Zoe" : "old") << row.what;
     }
 
-    GameRowTable t = TableWithCustom();
+    GameRowTable t = test::TableWithCustom();
     EXPECT_EQ(CountGame(t, ColPlayed, games::Klondike, -1, {}, nullptr), 0);
     EXPECT_EQ(CountGame(t, ColPlayed, games::Klondike, -1, {}, nullptr), 0);
     EXPECT_EQ(t.Rows()[0].Played, 2);
@@ -180,7 +172,7 @@ TEST(Statistics, FilesThatCannotBeReadAreSetAsideNotOverwritten)
 
 TEST(Statistics, EveryCutAndBadLengthIsSafe)
 {
-    GameRowTable t = TableWithCustom();
+    GameRowTable t = test::TableWithCustom();
     for (GameRow& r : t.Rows()) {
         r.Played = r.Game + 1;
         r.BestPlayer = "P" + std::to_string(r.Game);
@@ -205,7 +197,7 @@ TEST(Statistics, EveryCutAndBadLengthIsSafe)
 
 TEST(GameRows, LookingUpNames)
 {
-    GameRowTable t = TableWithCustom();
+    GameRowTable t = test::TableWithCustom();
     t.AppendCustom("Aaa", games::Star, 1);
     EXPECT_EQ(FindGameByName(t, "Klondike").Found, NameLookup::BuiltIn);
     NameLookup c = FindGameByName(t, "Aaa");

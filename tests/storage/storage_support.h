@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the storage suite: a scratch directory per test and a byte
-// builder that spells files out field by field, independent of the writers.
+// Helpers of the storage suite: a scratch directory per test, a byte
+// builder that spells files out field by field, independent of the writers,
+// and the game rows the counting files are kept against.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -11,6 +12,9 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "engine/catalogue.h"
+#include "storage/game_rows.h"
 
 namespace quillo::test {
 
@@ -94,6 +98,19 @@ inline std::vector<uint8_t> WithI32(std::vector<uint8_t> b, size_t off, int32_t 
 {
     for (int i = 0; i < 4; ++i) b.at(off + static_cast<size_t>(i)) = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
     return b;
+}
+
+// The catalogue's rows and one custom game of Klondike under key 0.
+inline GameRowTable TableWithCustom()
+{
+    GameRowTable t = GameRowTable::WithCatalogue();
+    t.AppendCustom("My Klondike", games::Klondike, 0);
+    return t;
+}
+
+inline const GameRow& RowOf(const GameRowTable& t, int32_t game, int32_t key = -1)
+{
+    return t.Rows().at(static_cast<size_t>(t.Find(game, key)));
 }
 
 }  // namespace quillo::test
