@@ -96,7 +96,8 @@ inline int32_t I32At(const std::vector<uint8_t>& b, size_t off)
 // A copy of bytes with the 32-bit field at off set to v.
 inline std::vector<uint8_t> WithI32(std::vector<uint8_t> b, size_t off, int32_t v)
 {
-    for (int i = 0; i < 4; ++i) b.at(off + static_cast<size_t>(i)) = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
+    const auto u = static_cast<uint32_t>(v);
+    for (size_t i = 0; i < 4; ++i) b.at(off + i) = static_cast<uint8_t>(u >> (8 * i));
     return b;
 }
 
