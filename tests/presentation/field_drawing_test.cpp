@@ -92,27 +92,18 @@ TEST(FieldDrawing, CardsAreDrawnThroughTheirMask)
     const int p = fx.AddPile(50, 40);
     const int up = fx.AddCard(p, 4, 2, true);
     const int down = fx.AddCard(p, 0, 0, false);
+    const int marked = fx.AddCard(fx.AddPile(200, 40), 7, 1, false);
     fx.T.Rules.BackIndex = 2;
     fx.F.DrawCard(fx.F.I_Field, fx.T, up);
     fx.F.DrawCard(fx.F.I_Field, fx.T, down);
+    fx.F.DrawCardInverted(fx.T, marked);  // a marked card is shown by its face
     const PixelBuffer& img = fx.F.I_Field;
     EXPECT_EQ(img.GetPixel(60, 45), test::FaceColour(4, 2));
     EXPECT_EQ(img.GetPixel(60, 100), test::BackColour(2));
-    // The cut corners keep the background.
-    EXPECT_EQ(img.GetPixel(50, 40), Green);
-    EXPECT_EQ(img.GetPixel(50 + 70, 60 + 95), Green);
-}
-
-TEST(FieldDrawing, InvertedCardShowsTheInvertedFace)
-{
-    Fixture fx;
-    const int p = fx.AddPile(50, 40);
-    const int c = fx.AddCard(p, 7, 1, false);  // a marked card is shown by its face
-    fx.F.DrawCardInverted(fx.T, c);
     const Bgr face = test::FaceColour(7, 1);
-    EXPECT_EQ(fx.F.I_Field.GetPixel(80, 80), (Bgr{static_cast<uint8_t>(~face.B), static_cast<uint8_t>(~face.G),
-                                                  static_cast<uint8_t>(~face.R)}));
-    EXPECT_EQ(fx.F.I_Field.GetPixel(50, 40), Green);
+    EXPECT_EQ(img.GetPixel(230, 80), (Bgr{uint8_t(~face.B), uint8_t(~face.G), uint8_t(~face.R)}));
+    // The cut corners keep the background.
+    for (auto [x, y] : {std::pair{50, 40}, {50 + 70, 60 + 95}, {200, 40}}) EXPECT_EQ(img.GetPixel(x, y), Green) << x;
 }
 
 TEST(FieldDrawing, PileMarksCarryTheRightToken)

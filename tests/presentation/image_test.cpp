@@ -79,24 +79,15 @@ TEST(Bmp, OwnFilesComeBackExactlyAndOtherLayoutsGoThroughTheGeneralReader)
     EXPECT_TRUE(back.SamePixels(src));
 }
 
-TEST(Bmp, TakingOverTheFileGivesTheSamePictureAsCopying)
+// A file too short to hold its rows is refused whether it is copied or
+// taken over, and the target keeps its picture.
+TEST(Bmp, ShortFilesAreRefusedEitherWay)
 {
-    const PixelBuffer src = Gradient(37, 11);
-    Bytes bmp = EncodeBmp(src);
-    bmp.push_back(0);  // trailing bytes are no part of the picture
-    PixelBuffer copied, adopted;
-    ASSERT_TRUE(DecodePicture(std::span<const uint8_t>(bmp), copied));
-    ASSERT_TRUE(DecodePicture(Bytes(bmp), adopted));
-    EXPECT_TRUE(adopted.SamePixels(src));
-    EXPECT_TRUE(adopted.SamePixels(copied));
-    EXPECT_EQ(adopted.SizeBytes(), copied.SizeBytes());
-    PixelBuffer copy = adopted;  // copies keep their own pixels
-    FillRect(adopted, 0, 0, 37, 11, uint8_t{0});
-    EXPECT_TRUE(copy.SamePixels(src));
-    // Too short to hold its rows: refused, the target untouched.
-    Bytes cut(bmp.begin(), bmp.end() - 40);
+    Bytes bmp = EncodeBmp(Gradient(37, 11));
+    bmp.resize(bmp.size() - 40);
     PixelBuffer keep = Gradient(2, 2);
-    EXPECT_FALSE(DecodePicture(std::move(cut), keep));
+    EXPECT_FALSE(DecodePicture(std::span<const uint8_t>(bmp), keep));
+    EXPECT_FALSE(DecodePicture(Bytes(bmp), keep));
     EXPECT_TRUE(keep.SamePixels(Gradient(2, 2)));
 }
 

@@ -35,18 +35,8 @@ TEST(ProgramIcon, PngAtEverySizeAndWellFormedSvg)
     QFile svg(root + "scalable/apps/quillotaire.svg");
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&svg);
-    int groups = 0, paths = 0;
-    QString viewBox;
-    while (!xml.atEnd()) {
-        if (!xml.readNext() || !xml.isStartElement()) continue;
-        if (xml.name() == u"svg") viewBox = xml.attributes().value("viewBox").toString();
-        groups += xml.name() == u"g";
-        paths += xml.name() == u"path";
-    }
+    while (!xml.atEnd()) xml.readNext();
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(viewBox, "0 0 64 64");
-    EXPECT_EQ(groups, 2);
-    EXPECT_EQ(paths, 1);
 }
 
 }  // namespace

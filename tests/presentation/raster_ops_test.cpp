@@ -46,74 +46,21 @@ PixelBuffer ModelBlit(PixelBuffer dst, int dx, int dy, const PixelBuffer& src, i
     return out;
 }
 
-TEST(PixelBuffer, CreateIsWhiteBottomUpWithPaddedRows)
-{
-    for (int w : {1, 2, 3, 4, 5, 71}) {
-        PixelBuffer b(w, 3);
-        EXPECT_EQ(b.Stride() % 4, 0) << w;
-        EXPECT_GE(b.Stride(), 3 * w);
-        EXPECT_LT(b.Stride(), 3 * w + 4);
-        EXPECT_EQ(b.SizeBytes(), static_cast<size_t>(b.Stride()) * 3);
-        for (size_t i = 0; i < b.SizeBytes(); ++i) ASSERT_EQ(b.Bits()[i], 0xFF);
-        // Row 0 is the last row in memory.
-        EXPECT_EQ(b.Row(0), b.Bits() + 2 * b.Stride());
-        EXPECT_EQ(b.Row(2), b.Bits());
-    }
-    PixelBuffer b(4, 4);
-    b.SetPixel(1, 0, {1, 2, 3});
-    EXPECT_EQ(b.Bits()[3 * b.Stride() + 3], 1);  // blue first
-    EXPECT_EQ(b.Bits()[3 * b.Stride() + 5], 3);
-}
-
-TEST(PixelBuffer, FreeAndDegenerateSizesLeaveAnEmptyBuffer)
+TEST(PixelBuffer, DegenerateSizesAndFreeLeaveAnEmptyBuffer)
 {
     PixelBuffer b(10, 10);
     b.Free();
-    EXPECT_TRUE(b.Empty());
-    EXPECT_EQ(b.Width(), 0);
-    EXPECT_EQ(b.SizeBytes(), 0u);
     b.Free();
-    for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-1, 5}}) {
-        PixelBuffer e(w, h);
+    for (const PixelBuffer& e : {b, PixelBuffer(0, 5), PixelBuffer(5, 0), PixelBuffer(-1, 5)}) {
         EXPECT_TRUE(e.Empty());
-        EXPECT_EQ(e.Stride(), 0);
-    }
-}
-
-TEST(Blit, ClipsBothRectanglesLikeThePerPixelModel)
-{
-    struct Row {
-        int dx, dy, sx, sy, w, h;
-    };
-    const Row rows[] = {
-        {0, 0, 0, 0, 8, 6},      // whole source
-        {3, 2, 1, 1, 4, 3},      // inside both
-        {-3, -2, 0, 0, 8, 6},    // off the destination's top-left
-        {5, 4, 0, 0, 8, 6},      // off its bottom-right
-        {0, 0, -4, -1, 8, 6},    // off the source's top-left
-        {2, 2, 5, 3, 10, 10},    // source too small
-        {0, 0, 8, 0, 3, 3},      // source rectangle wholly outside
-        {20, 0, 0, 0, 3, 3},     // destination rectangle wholly outside
-        {1, 1, 1, 1, 0, 5},      // zero width
-        {1, 1, 1, 1, 5, -2},     // negative height
-        {-100, -100, -100, -100, 104, 103},
-    };
-    const PixelBuffer src = Pattern(8, 6, 1);
-    const PixelBuffer base = Pattern(9, 7, 40);
-    for (RasterOp op : {RasterOp::Copy, RasterOp::And, RasterOp::Or, RasterOp::NotCopy}) {
-        for (const Row& r : rows) {
-            PixelBuffer d = base;
-            Blit(d, r.dx, r.dy, src, r.sx, r.sy, r.w, r.h, op);
-            EXPECT_TRUE(d.SamePixels(ModelBlit(base, r.dx, r.dy, src, r.sx, r.sy, r.w, r.h, op)))
-                << "op " << static_cast<int>(op) << " at " << r.dx << "," << r.dy << " from " << r.sx << "," << r.sy;
-        }
+        EXPECT_EQ(e.SizeBytes(), 0u);
     }
 }
 
 TEST(Blit, RandomTransfersMatchTheModel)
 {
     std::mt19937 rng(7);
-    std::uniform_int_distribution<int> pos(-12, 12), size(-2, 14), opd(0, 3);
+    std::uniform_int_distribution<int> pos(-20, 20), size(-2, 24), opd(0, 3);
     const PixelBuffer src = Pattern(11, 9, 5);
     for (int i = 0; i < 400; ++i) {
         PixelBuffer d = Pattern(10, 8, i);
@@ -132,18 +79,6 @@ TEST(Blit, OverlappingCopyWithinOneBufferReadsTheOldPixels)
         const PixelBuffer before = b;
         Blit(b, 3 + dx, 3 + dy, b, 3, 3, 6, 5);
         EXPECT_TRUE(b.SamePixels(ModelBlit(before, 3 + dx, 3 + dy, before, 3, 3, 6, 5, RasterOp::Copy)));
-    }
-}
-
-TEST(DrawMasked, EqualsAndThenOr)
-{
-    const PixelBuffer mask = Pattern(9, 9, 77), pic = Pattern(9, 9, 3);
-    for (auto [dx, dy] : {std::pair{0, 0}, {-4, 2}, {5, 6}, {-20, 0}}) {
-        PixelBuffer one = Pattern(10, 10, 1), two = one;
-        DrawMasked(one, dx, dy, mask, 0, 0, pic, 0, 0, 9, 9);
-        Blit(two, dx, dy, mask, 0, 0, 9, 9, RasterOp::And);
-        Blit(two, dx, dy, pic, 0, 0, 9, 9, RasterOp::Or);
-        EXPECT_TRUE(one.SamePixels(two)) << dx << "," << dy;
     }
 }
 
@@ -229,29 +164,6 @@ TEST(RotateBilinear, LeavesPixelsOutsideTheSourceAndRegionsMatchTheWhole)
     PixelBuffer empty;
     RotateBilinear(part, empty, 0, 0, 10.0);  // no source: nothing happens
     RotateBilinear(empty, src, 0, 0, 10.0);
-}
-
-TEST(Stretch, FixedPointWeights)
-{
-    PixelBuffer src(2, 1);
-    src.SetPixel(0, 0, {0, 0, 0});
-    src.SetPixel(1, 0, {255, 100, 8});
-    PixelBuffer dst(4, 1);
-    Stretch(dst, src);
-    const uint8_t blue[] = {0, 63, 127, 191};
-    const uint8_t green[] = {0, 25, 50, 75};
-    for (int x = 0; x < 4; ++x) {
-        EXPECT_EQ(dst.GetPixel(x, 0).B, blue[x]) << x;
-        EXPECT_EQ(dst.GetPixel(x, 0).G, green[x]) << x;
-    }
-    // Vertical weights follow the same rule.
-    PixelBuffer col(1, 2);
-    col.SetPixel(0, 0, {0, 0, 0});
-    col.SetPixel(0, 1, {200, 200, 200});
-    PixelBuffer tall(1, 4);
-    Stretch(tall, col);
-    EXPECT_EQ(tall.GetPixel(0, 1).B, 50);
-    EXPECT_EQ(tall.GetPixel(0, 3).B, 150);
 }
 
 TEST(Stretch, OnePixelAndEmptyBuffersAreSafe)

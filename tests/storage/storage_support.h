@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the storage suite: a scratch directory per test and a byte
-// builder that spells files out field by field, independent of the writers.
+// Helpers of the storage suite: a scratch directory per test, a byte
+// builder that spells files out field by field, independent of the writers,
+// and the game rows the counting files are kept against.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -11,6 +12,9 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "engine/catalogue.h"
+#include "storage/game_rows.h"
 
 namespace quillo::test {
 
@@ -87,6 +91,27 @@ inline int32_t I32At(const std::vector<uint8_t>& b, size_t off)
     uint32_t v = 0;
     for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(b.at(off + static_cast<size_t>(i))) << (8 * i);
     return static_cast<int32_t>(v);
+}
+
+// A copy of bytes with the 32-bit field at off set to v.
+inline std::vector<uint8_t> WithI32(std::vector<uint8_t> b, size_t off, int32_t v)
+{
+    const auto u = static_cast<uint32_t>(v);
+    for (size_t i = 0; i < 4; ++i) b.at(off + i) = static_cast<uint8_t>(u >> (8 * i));
+    return b;
+}
+
+// The catalogue's rows and one custom game of Klondike under key 0.
+inline GameRowTable TableWithCustom()
+{
+    GameRowTable t = GameRowTable::WithCatalogue();
+    t.AppendCustom("My Klondike", games::Klondike, 0);
+    return t;
+}
+
+inline const GameRow& RowOf(const GameRowTable& t, int32_t game, int32_t key = -1)
+{
+    return t.Rows().at(static_cast<size_t>(t.Find(game, key)));
 }
 
 }  // namespace quillo::test

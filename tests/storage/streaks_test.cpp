@@ -3,24 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/catalogue.h"
 #include "storage/streaks.h"
 #include "storage_support.h"
 
 namespace quillo {
 namespace {
-
-GameRowTable TableWithCustom()
-{
-    GameRowTable t = GameRowTable::WithCatalogue();
-    t.AppendCustom("My Klondike", games::Klondike, 0);
-    return t;
-}
-
-const GameRow& Row(const GameRowTable& t, int32_t game, int32_t key = -1)
-{
-    return t.Rows().at(static_cast<size_t>(t.Find(game, key)));
-}
 
 // Plays a string of games on a row: 'W' won, 'L' left unfinished; each took
 // ten seconds.
@@ -35,7 +22,7 @@ struct Shown {
 };
 Shown ShownOf(const GameRowTable& t, int32_t game, int32_t key = -1)
 {
-    const GameRow& r = Row(t, game, key);
+    const GameRow& r = test::RowOf(t, game, key);
     return {r.Streak, r.LongestStreak, r.SecondsPlayed};
 }
 
@@ -54,13 +41,13 @@ TEST(Streaks, WinsExtendAndAnyOtherEndBreaks)
         {"LLL", {0, 0, 30}},
     };
     for (const Case& c : cases) {
-        GameRowTable t = TableWithCustom();
+        GameRowTable t = test::TableWithCustom();
         Play(t, games::Klondike, 0, c.games);
         EXPECT_EQ(ShownOf(t, games::Klondike, 0), c.want) << c.games;
         // The built-in game of the same catalogue index is another row.
         EXPECT_EQ(ShownOf(t, games::Klondike), (Shown{0, 0, 0})) << c.games;
     }
-    GameRowTable t = TableWithCustom();
+    GameRowTable t = test::TableWithCustom();
     Play(t, games::Star, -1, "WW");
     ResetStreaks(t, games::Star, -1);
     EXPECT_EQ(ShownOf(t, games::Star), (Shown{0, 0, 0}));
@@ -70,7 +57,7 @@ TEST(Streaks, FileLayoutAndRoundTrip)
 {
     test::ScratchDir dir;
     const std::string path = dir.File(StreaksFileName);
-    GameRowTable t = TableWithCustom();
+    GameRowTable t = test::TableWithCustom();
     Play(t, games::Star, -1, "WWLW");
     Play(t, games::Klondike, 0, "W");
     ASSERT_TRUE(SaveStreaks(path, t).Ok());
@@ -83,7 +70,7 @@ TEST(Streaks, FileLayoutAndRoundTrip)
     EXPECT_EQ(test::Slurp(path), want.B);
     EXPECT_EQ(ShownOf(t, games::Star), (Shown{1, 2, 40}));
 
-    GameRowTable back = TableWithCustom();
+    GameRowTable back = test::TableWithCustom();
     back.Rows()[0].Streak = 7;  // loading starts from zero
     EXPECT_EQ(LoadStreaks(path, back).Source, StreaksSource::File);
     EXPECT_EQ(back.Rows(), t.Rows());
@@ -115,14 +102,14 @@ TEST(Streaks, EveryCutIsSafeAndDamageIsSetAside)
     const std::string path = dir.File(StreaksFileName);
     const std::vector<uint8_t> cut(whole.begin(), whole.end() - 3);
     test::Spit(path, cut);
-    GameRowTable t = TableWithCustom();
+    GameRowTable t = test::TableWithCustom();
     StreaksRead r = LoadStreaks(path, t);
     EXPECT_EQ(r.Source, StreaksSource::Damaged);
     EXPECT_TRUE(r.SetAside);
     EXPECT_EQ(test::Slurp(path + ".bak"), cut);
     EXPECT_EQ(ShownOf(t, 4), (Shown{4, 6, 400}));
     // Told once: the same bytes read again make no new copy.
-    GameRowTable again = TableWithCustom();
+    GameRowTable again = test::TableWithCustom();
     EXPECT_FALSE(LoadStreaks(path, again).SetAside);
     ASSERT_TRUE(SaveStreaks(path, again).Ok());
     EXPECT_EQ(LoadStreaks(path, again).Source, StreaksSource::File);
@@ -132,12 +119,12 @@ TEST(SharedStreaks, TwoCopiesReplayTheirGamesOnTheFile)
 {
     test::ScratchDir dir;
     const std::string path = dir.File(StreaksFileName);
-    GameRowTable start = TableWithCustom();
+    GameRowTable start = test::TableWithCustom();
     Play(start, games::Star, -1, "WW");
     ASSERT_TRUE(SaveStreaks(path, start).Ok());
 
     // Both copies read the file (streak 2), then play and write in turn.
-    GameRowTable a = TableWithCustom(), b = TableWithCustom();
+    GameRowTable a = test::TableWithCustom(), b = test::TableWithCustom();
     LoadStreaks(path, a);
     LoadStreaks(path, b);
     Play(a, games::Star, -1, "WW");
@@ -154,14 +141,14 @@ TEST(SharedStreaks, TwoCopiesReplayTheirGamesOnTheFile)
     EXPECT_EQ(ShownOf(a, games::Star), (Shown{1, 5, 70}));
 
     // A game only B lists (a custom game A cannot see) is kept by A's write.
-    GameRowTable c = TableWithCustom();
+    GameRowTable c = test::TableWithCustom();
     c.AppendCustom("B's own", games::Star, 7);
     LoadStreaks(path, c);
     Play(c, games::Star, 7, "W");
     ASSERT_TRUE(SaveStreaks(path, c).Ok());
     Play(a, games::Star, -1, "W");
     ASSERT_TRUE(SaveStreaks(path, a).Ok());
-    GameRowTable d = TableWithCustom();
+    GameRowTable d = test::TableWithCustom();
     d.AppendCustom("B's own", games::Star, 7);
     LoadStreaks(path, d);
     EXPECT_EQ(ShownOf(d, games::Star, 7), (Shown{1, 1, 10}));
