@@ -1,5 +1,5 @@
-// The deck and texture picker and the back picker: thumbnails, the listing
-// with its ".cr3"/".cr4" rule, selection of the file in use, and backs.
+// The deck and texture picker and the back picker: the listing with its
+// ".cr3"/".cr4" rule, selection of the file in use, and backs.
 
 #include <QFile>
 #include <QFrame>
@@ -25,46 +25,6 @@ PixelBuffer Gradient(int w, int h)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) p.SetPixel(x, y, {static_cast<uint8_t>(x), static_cast<uint8_t>(y), 7});
     return p;
-}
-
-constexpr Bgr White{255, 255, 255};
-constexpr Bgr Silver = BgrFromRgb(0xC0C0C0);
-
-TEST(Thumbnails, FittingAndPlacementByMode)
-{
-    struct Row {
-        const char* What;
-        PickerMode Mode;
-        int W, H;
-        // The picture's top-left pixel lands at (X, Y) and spans FW x FH.
-        int X, Y, FW, FH;
-        Bgr Outside;
-    };
-    const Row rows[] = {
-        {"large texture: its top-left part, unscaled", PickerMode::Texture, 300, 200, 0, 0, 150, 112, White},
-        {"small texture: centred on white", PickerMode::Texture, 64, 64, 43, 24, 64, 64, White},
-        {"small deck preview: centred on silver", PickerMode::Deck, 31, 46, 20, 32, 31, 46, Silver},
-        {"tall deck preview: shrunk to the height", PickerMode::Deck, 142, 220, 0, 0, 71, 110, Silver},
-        {"wide deck preview: shrunk to the width", PickerMode::Deck, 200, 100, 0, 37, 71, 35, Silver},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.What);
-        const PickerTraits& traits = TraitsOf(r.Mode);
-        PixelBuffer thumb(traits.ThumbWidth, traits.ThumbHeight);
-        BuildThumbnail(Gradient(r.W, r.H), thumb, r.Mode);
-        const bool scaled = r.Mode == PickerMode::Deck && (r.W > traits.ThumbWidth || r.H > traits.ThumbHeight);
-        // Corners of the placed picture.
-        EXPECT_EQ(thumb.GetPixel(r.X, r.Y), (Bgr{0, 0, 7}));
-        if (!scaled) {
-            EXPECT_EQ(thumb.GetPixel(r.X + r.FW - 1, r.Y + r.FH - 1),
-                      (Bgr{static_cast<uint8_t>(r.FW - 1), static_cast<uint8_t>(r.FH - 1), 7}));
-        } else {
-            EXPECT_EQ(thumb.GetPixel(r.X + r.FW - 1, r.Y + r.FH - 1).R, 7);
-        }
-        // Just outside it, the background.
-        EXPECT_TRUE(r.X == 0 || thumb.GetPixel(r.X - 1, r.Y) == r.Outside);
-        EXPECT_TRUE(r.Y + r.FH == traits.ThumbHeight || thumb.GetPixel(r.X, r.Y + r.FH) == r.Outside);
-    }
 }
 
 struct PickerFixture : ::testing::Test {

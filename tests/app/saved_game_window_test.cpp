@@ -64,7 +64,6 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     g.T.Rules.BackIndex = 3;
     const QString caption = W.windowTitle();
     const QString stock = W.LabelText(StatusLabel::StockAndWaste);
-    const QString rank = W.LabelText(StatusLabel::StartRank);
 
     QString proposed;
     W.AskSaveName = [&](const QString& name) {
@@ -87,7 +86,6 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     EXPECT_TRUE(g.T.Piles == seen.back().Piles);
     EXPECT_EQ(W.windowTitle(), caption);
     EXPECT_EQ(W.LabelText(StatusLabel::StockAndWaste), stock);
-    EXPECT_EQ(W.LabelText(StatusLabel::StartRank), rank);
     EXPECT_TRUE(W.MI_GameUndo->isEnabled());
     EXPECT_TRUE(W.Timer1.isActive());
     // The backs are this run's card set's: back 3 of a two-back set is not drawn.
