@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -71,7 +72,10 @@ private:
     {
         W = std::make_unique<F_Main>(dir);
         W->ShowError = [this](const QString& text) { Errors.push_back(text); };
-        W->ShowMessage = [this](const QString&, const QString& text) { Messages.push_back(text); };
+        W->ShowMessage = [this](const QString& title, const QString& text) {
+            EXPECT_EQ(title, "Quillotaire");
+            Messages.push_back(text);
+        };
         W->AskYesNo = [this](const QString& text) {
             Questions.push_back(text);
             return Answer;
