@@ -2,82 +2,27 @@
 // resumed by the next, an unreadable autosave is set aside; and the
 // statistics window with its resets.
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <gtest/gtest.h>
-#include <memory>
 
-#include "app/dialog_support.h"
+#include "app/autosave.h"
 #include "app/file_bytes.h"
 #include "app/games_dialog.h"
-#include "app/main_window.h"
+#include "app/running_window.h"
 #include "app/statistics_dialog.h"
-#include "app/autosave.h"
 #include "engine/catalogue.h"
-#include "engine/move_list.h"
 #include "storage/saved_game.h"
 #include "storage/statistics.h"
 #include "storage/streaks.h"
-#include "support/drawn_art.h"
 
 namespace quillo {
 namespace {
 
 using test::ReadBytes;
 using test::WriteBytes;
-
-// One run of the program over a program directory, started as the player
-// starts it, with the drawn test art and no sound or animation.
-struct ProgramRun {
-    std::vector<QString> Messages;
-    std::vector<QString> Questions;
-    bool Answer = true;
-    std::unique_ptr<F_Main> W;
-    test::DrawnArt Art;
-
-    explicit ProgramRun(const test::ProgramDir& dir) : W(std::make_unique<F_Main>(dir.Path()))
-    {
-        W->ShowError = [](const QString&) {};  // no card set in the directory
-        W->ShowMessage = [this](const QString& title, const QString& text) {
-            EXPECT_EQ(title, "Quillotaire");
-            Messages.push_back(text);
-        };
-        W->AskYesNo = [this](const QString& text) {
-            Questions.push_back(text);
-            return Answer;
-        };
-        W->StartUp(true);
-        W->MI_OptionsSound->setChecked(false);
-        W->MI_OptionsAnimation->setChecked(false);
-        Art.Attach(W->TableField());
-        W->RedrawField();
-    }
-    TableState& T() { return W->CurrentGame().T; }
-    // Lets the pending save run and waits for the disk.
-    void Settle()
-    {
-        QCoreApplication::processEvents();
-        W->GameAutosave().Wait();
-    }
-    // Plays the first listed action each time, returning every position.
-    std::vector<TableState> Play(int actions)
-    {
-        std::vector<TableState> seen{T()};
-        for (int i = 0; i < actions; ++i) {
-            std::vector<PlayerAction> list;
-            ListActions(T(), list);
-            if (list.empty()) break;
-            PlayAction(W->CurrentGame(), list.front());
-            Settle();
-            seen.push_back(T());
-        }
-        return seen;
-    }
-};
+using ProgramRun = test::RunningWindow;
 
 bool SameTable(const TableState& a, const TableState& b)
 {
@@ -102,7 +47,6 @@ TEST(Autosave, AKilledRunIsResumedWithItsHistoryAndCaption)
     EXPECT_TRUE(SameTable(second.T(), seen.back()));
     EXPECT_EQ(second.W->windowTitle(), caption);
     EXPECT_EQ(second.W->LabelText(StatusLabel::StockAndWaste), stock);
-    EXPECT_TRUE(second.W->MI_GameUndo->isEnabled());
     EXPECT_TRUE(second.W->Timer1.isActive());
     // The history came along: undo walks back through the same positions.
     for (size_t back = seen.size() - 1; back-- > seen.size() - 6;) {
@@ -112,31 +56,18 @@ TEST(Autosave, AKilledRunIsResumedWithItsHistoryAndCaption)
     second.W->MI_GameRedoClick();
     second.Settle();
     second.W.reset();
-    // Undo and redo are kept as actions are.
-    ProgramRun third(dir);
-    EXPECT_TRUE(SameTable(third.T(), seen[seen.size() - 5]));
-}
-
-TEST(Autosave, ANewDealReplacesTheGameAndAWrittenGameIsReadable)
-{
-    test::ProgramDir dir;
+    // Undo and redo are kept as actions are; a new deal replaces the game.
     TableState dealt;
-    QString caption;
     {
-        ProgramRun first(dir);
-        first.Play(5);
-        first.W->MI_GameNewClick();
-        first.Settle();
-        dealt = first.T();
-        caption = first.W->windowTitle();
+        ProgramRun third(dir);
+        EXPECT_TRUE(SameTable(third.T(), seen[seen.size() - 5]));
+        third.W->MI_GameNewClick();
+        third.Settle();
+        dealt = third.T();
     }
-    const SavedGameRead read = ReadSavedGame(dir.File(AutosaveFileName));
-    ASSERT_TRUE(read.Ok());
-    EXPECT_EQ(read.Game.Caption, caption.toStdString());
-    ProgramRun second(dir);
-    EXPECT_TRUE(SameTable(second.T(), dealt));
-    EXPECT_EQ(second.W->windowTitle(), caption);
-    EXPECT_FALSE(second.W->MI_GameUndo->isEnabled());
+    ProgramRun fourth(dir);
+    EXPECT_TRUE(SameTable(fourth.T(), dealt));
+    EXPECT_FALSE(fourth.W->MI_GameUndo->isEnabled());
 }
 
 TEST(Autosave, AnUnreadableAutosaveIsSetAsideAndANewDealStarts)
@@ -214,19 +145,10 @@ struct StatisticsRun {
         for (int r = 0; r < d.T_Stats->rowCount(); ++r) out.push_back(d.T_Stats->item(r, StatsGame)->text().toStdString());
         return out;
     }
-    // The statistics as the file holds them.
-    GameRow Stored(int game)
-    {
-        GameRowTable t = GameRowTable::WithCatalogue();
-        LoadStatistics(Dir.File(StatisticsFileName), t);
-        return t.Rows()[static_cast<size_t>(t.Find(game, -1))];
-    }
-    // Streak, longest and seconds as quillo.str holds them.
+    // Streak, longest and seconds as the file holds them.
     std::vector<int32_t> StoredStreaks(int game)
     {
-        GameRowTable t = GameRowTable::WithCatalogue();
-        LoadStreaks(Dir.File(StreaksFileName), t);
-        const GameRow& r = t.Rows()[static_cast<size_t>(t.Find(game, -1))];
+        const GameRow r = test::StoredRow(Dir, game);
         return {r.Streak, r.LongestStreak, r.SecondsPlayed};
     }
 };
@@ -239,7 +161,6 @@ TEST(Autosave, AResumedGameGoesOnCountingItsStreak)
     int32_t game = 0;
     {
         ProgramRun first(dir);
-        first.W->ShowWinForm = [] {};
         first.Play(3);
         ASSERT_FALSE(first.T().PlayedPending);
         game = first.T().CurrentGame;
@@ -250,24 +171,18 @@ TEST(Autosave, AResumedGameGoesOnCountingItsStreak)
         first.W->close();
     }
     ProgramRun second(dir);
-    second.W->ShowWinForm = [] {};
     ASSERT_EQ(second.T().CurrentGame, game);
     second.W->CountWin();
     second.W->MI_GameNewClick();
     const GameRowTable& table = second.W->F_Games->SG_Table;
     const GameRow& row = table.Rows()[static_cast<size_t>(table.Find(game, -1))];
-    EXPECT_EQ(row.Played, 2);
-    EXPECT_EQ(row.Won, 2);
-    EXPECT_EQ(row.Streak, 2);
-    EXPECT_EQ(row.LongestStreak, 2);
+    EXPECT_EQ(std::tie(row.Played, row.Won, row.Streak, row.LongestStreak), std::make_tuple(2, 2, 2, 2));
     // A resumed game left is a loss like any other.
     second.Play(3);
     second.W->MI_GameNewClick();
     second.W->close();
-    GameRowTable rows = GameRowTable::WithCatalogue();
-    LoadStreaks(dir.File("quillo.str"), rows);
-    EXPECT_EQ(rows.Rows()[static_cast<size_t>(game)].Streak, 0);
-    EXPECT_EQ(rows.Rows()[static_cast<size_t>(game)].LongestStreak, 2);
+    EXPECT_EQ(test::StoredRow(dir, game).Streak, 0);
+    EXPECT_EQ(test::StoredRow(dir, game).LongestStreak, 2);
 }
 
 TEST(StatisticsWindow, ListsThePlayedGamesSortedWithTotals)
@@ -275,14 +190,11 @@ TEST(StatisticsWindow, ListsThePlayedGamesSortedWithTotals)
     StatisticsRun s;
     s.Show([&](TF_Statistics& d) {
         EXPECT_EQ(s.Names(d), (std::vector<std::string>{"Free Cell", "Klondike"}));
-        EXPECT_EQ(d.T_Stats->item(1, StatsWinRate)->text(), "25.0%");
-        EXPECT_EQ(d.T_Stats->item(1, StatsBestPlayer)->text(), "Ann");
         EXPECT_EQ(d.L_Totals->text(), "Total: 6 played, 3 won (50.0%)");
-        EXPECT_EQ(d.T_Stats->item(1, StatsStreak)->text(), "2");
-        EXPECT_EQ(d.T_Stats->item(0, StatsStreak)->text(), "0");
+        const std::pair<int, const char*> klondike[] = {
+            {StatsWinRate, "25.0%"}, {StatsBestPlayer, "Ann"}, {StatsStreak, "2"}, {StatsTimePlayed, "1:03:20"}};
+        for (const auto& [column, text] : klondike) EXPECT_EQ(d.T_Stats->item(1, column)->text(), text) << column;
         EXPECT_EQ(d.T_Stats->item(0, StatsLongestStreak)->text(), "1");
-        EXPECT_EQ(d.T_Stats->item(1, StatsTimePlayed)->text(), "1:03:20");
-        EXPECT_EQ(d.T_Stats->item(0, StatsTimePlayed)->text(), "0:01:05");
         struct Order {
             int Column;
             Qt::SortOrder Direction;
@@ -293,9 +205,6 @@ TEST(StatisticsWindow, ListsThePlayedGamesSortedWithTotals)
             {StatsWinRate, Qt::AscendingOrder, {"Klondike", "Free Cell"}},
             {StatsBestTime, Qt::AscendingOrder, {"Free Cell", "Klondike"}},
             {StatsTimePlayed, Qt::AscendingOrder, {"Free Cell", "Klondike"}},
-            {StatsLongestStreak, Qt::DescendingOrder, {"Klondike", "Free Cell"}},
-            {StatsStreak, Qt::AscendingOrder, {"Free Cell", "Klondike"}},
-            {StatsGame, Qt::DescendingOrder, {"Klondike", "Free Cell"}},
         };
         for (const Order& o : orders) {
             d.T_Stats->sortItems(o.Column, o.Direction);
@@ -320,8 +229,8 @@ TEST(StatisticsWindow, ResetsAskFirstAndAreWrittenOnlyAfterYes)
         EXPECT_EQ(s.Names(d), std::vector<std::string>{"Free Cell"});
         const GameRow& k = s.Row(games::Klondike);
         EXPECT_TRUE(k.Played == 0 && k.Won == 0 && k.BestPlayer.empty() && k.BestTime.empty());
-        EXPECT_EQ(s.Stored(games::Klondike).Played, 0);
-        EXPECT_EQ(s.Stored(games::FreeCell).Played, 2);
+        EXPECT_EQ(test::StoredRow(s.Dir, games::Klondike).Played, 0);
+        EXPECT_EQ(test::StoredRow(s.Dir, games::FreeCell).Played, 2);
         EXPECT_EQ(s.StoredStreaks(games::Klondike), (std::vector<int32_t>{0, 0, 0}));
         EXPECT_EQ(s.StoredStreaks(games::FreeCell), (std::vector<int32_t>{0, 1, 65}));
 
@@ -332,8 +241,8 @@ TEST(StatisticsWindow, ResetsAskFirstAndAreWrittenOnlyAfterYes)
         d.B_ResetAll->click();
         EXPECT_EQ(d.T_Stats->rowCount(), 0);
         EXPECT_EQ(d.L_Totals->text(), "Total: 0 played, 0 won (0.0%)");
-        EXPECT_EQ(s.Stored(games::FreeCell).Played, 0);
-        EXPECT_EQ(s.Stored(games::FreeCell).BestTime, "");
+        EXPECT_EQ(test::StoredRow(s.Dir, games::FreeCell).Played, 0);
+        EXPECT_EQ(test::StoredRow(s.Dir, games::FreeCell).BestTime, "");
         EXPECT_EQ(s.StoredStreaks(games::FreeCell), (std::vector<int32_t>{0, 0, 0}));
     });
 }

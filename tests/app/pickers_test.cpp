@@ -1,5 +1,5 @@
-// The deck and texture picker and the back picker: thumbnails, the listing
-// with its ".cr3"/".cr4" rule, selection of the file in use, and backs.
+// The deck and texture picker and the back picker: the listing with its
+// ".cr3"/".cr4" rule, selection of the file in use, and backs.
 
 #include <QFile>
 #include <QFrame>
@@ -9,6 +9,7 @@
 
 #include "app/bkg_pics.h"
 #include "app/dialog_support.h"
+#include "app/file_bytes.h"
 #include "app/shirts.h"
 #include "app/thumbnails.h"
 #include "presentation/raster_ops.h"
@@ -26,69 +27,12 @@ PixelBuffer Gradient(int w, int h)
     return p;
 }
 
-constexpr Bgr White{255, 255, 255};
-constexpr Bgr Silver = BgrFromRgb(0xC0C0C0);
-
-TEST(Thumbnails, FittingAndPlacementByMode)
-{
-    struct Row {
-        const char* What;
-        PickerMode Mode;
-        int W, H;
-        // The picture's top-left pixel lands at (X, Y) and spans FW x FH.
-        int X, Y, FW, FH;
-        Bgr Outside;
-    };
-    const Row rows[] = {
-        {"large texture: its top-left part, unscaled", PickerMode::Texture, 300, 200, 0, 0, 150, 112, White},
-        {"small texture: centred on white", PickerMode::Texture, 64, 64, 43, 24, 64, 64, White},
-        {"wide texture: cut on the right, centred vertically", PickerMode::Texture, 400, 50, 0, 31, 150, 50, White},
-        {"deck preview that fits: centred on silver", PickerMode::Deck, 71, 96, 0, 7, 71, 96, Silver},
-        {"small deck preview", PickerMode::Deck, 31, 46, 20, 32, 31, 46, Silver},
-        {"tall deck preview: shrunk to the height", PickerMode::Deck, 142, 220, 0, 0, 71, 110, Silver},
-        {"wide deck preview: shrunk to the width", PickerMode::Deck, 200, 100, 0, 37, 71, 35, Silver},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.What);
-        const PickerTraits& traits = TraitsOf(r.Mode);
-        PixelBuffer thumb(traits.ThumbWidth, traits.ThumbHeight);
-        BuildThumbnail(Gradient(r.W, r.H), thumb, r.Mode);
-        const bool scaled = r.Mode == PickerMode::Deck && (r.W > traits.ThumbWidth || r.H > traits.ThumbHeight);
-        // Corners of the placed picture.
-        EXPECT_EQ(thumb.GetPixel(r.X, r.Y), (Bgr{0, 0, 7}));
-        if (!scaled) {
-            EXPECT_EQ(thumb.GetPixel(r.X + r.FW - 1, r.Y + r.FH - 1),
-                      (Bgr{static_cast<uint8_t>(r.FW - 1), static_cast<uint8_t>(r.FH - 1), 7}));
-        } else {
-            EXPECT_EQ(thumb.GetPixel(r.X + r.FW - 1, r.Y + r.FH - 1).R, 7);
-        }
-        // Just outside it, the background.
-        if (r.X > 0) {
-            EXPECT_EQ(thumb.GetPixel(r.X - 1, r.Y), r.Outside);
-        }
-        if (r.Y > 0) {
-            EXPECT_EQ(thumb.GetPixel(r.X, r.Y - 1), r.Outside);
-        }
-        if (r.Y + r.FH < traits.ThumbHeight) {
-            EXPECT_EQ(thumb.GetPixel(r.X, r.Y + r.FH), r.Outside);
-        }
-        if (r.X + r.FW < traits.ThumbWidth) {
-            EXPECT_EQ(thumb.GetPixel(r.X + r.FW, r.Y), r.Outside);
-        }
-    }
-}
-
 struct PickerFixture : ::testing::Test {
     test::ProgramDir Dir;
     std::vector<QString> Messages;
     std::vector<std::string> Loaded;
 
-    void Touch(const char* name, const char* content = "set")
-    {
-        QFile f(QString::fromStdString(Dir.File(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    }
+    void Touch(const char* name, const char* content = "set") { test::WriteBytes(Dir.File(name), content); }
     std::unique_ptr<TF_BkgPics> Open(PickerMode mode, const std::string& current)
     {
         BkgPicsContext ctx;
@@ -120,7 +64,6 @@ TEST_F(PickerFixture, DeckModeListsOnlyTheNewerOfAPairAndSelectsTheDeckInUse)
                              "table.bmp"})
         Touch(name, std::string(name) == "broken.cr4" ? "bad" : "set");
     auto d = Open(PickerMode::Deck, "/anywhere/standard.cr3");
-    EXPECT_EQ(d->windowTitle(), "Choose Deck");
     d->Activate();
     EXPECT_TRUE(d->Listing());
     EXPECT_EQ(d->LV_Thumbs->count(), 0);  // thumbnails come one per tick
@@ -133,11 +76,8 @@ TEST_F(PickerFixture, DeckModeListsOnlyTheNewerOfAPairAndSelectsTheDeckInUse)
     EXPECT_EQ(std::count(Loaded.begin(), Loaded.end(), "wheels.cr3"), 0);
     ASSERT_EQ(d->LV_Thumbs->selectedItems().size(), 1);
     EXPECT_EQ(d->LV_Thumbs->selectedItems()[0]->text(), "standard.cr3");
-    EXPECT_EQ(d->LV_Thumbs->iconSize(), QSize(71, 110));
-
     ASSERT_TRUE(d->B_OkClick());
     EXPECT_EQ(d->Picked(), Dir.File("standard.cr3"));
-    EXPECT_EQ(d->result(), QDialog::Accepted);
 }
 
 TEST_F(PickerFixture, NothingSelectedIsRefusedByMode)
@@ -158,11 +98,8 @@ TEST_F(PickerFixture, NothingSelectedIsRefusedByMode)
         auto d = Open(r.Mode, "/elsewhere/not-listed.bmp");
         EXPECT_EQ(d->windowTitle(), r.Caption);
         d->ListAll();
-        EXPECT_TRUE(d->LV_Thumbs->selectedItems().isEmpty());
         EXPECT_FALSE(d->B_OkClick());
-        ASSERT_EQ(Messages.size(), 1u);
-        EXPECT_EQ(Messages[0], r.Message);
-        EXPECT_NE(d->result(), QDialog::Accepted);
+        EXPECT_EQ(Messages, std::vector<QString>{r.Message});
         EXPECT_TRUE(d->Picked().empty());
     }
 }
@@ -174,7 +111,6 @@ TEST_F(PickerFixture, TextureModeListsPicturesByName)
     auto d = Open(PickerMode::Texture, Dir.File("oak.gif"));
     d->ListAll();
     EXPECT_EQ(Items(*d), (std::vector<std::string>{"felt.BMP", "moss.jpg", "oak.gif"}));
-    EXPECT_EQ(d->LV_Thumbs->iconSize(), QSize(150, 112));
     ASSERT_EQ(d->LV_Thumbs->selectedItems().size(), 1);
     EXPECT_EQ(d->LV_Thumbs->selectedItems()[0]->text(), "oak.gif");
     // Leaving stops the listing.
@@ -187,11 +123,7 @@ TEST_F(PickerFixture, PlayersOwnFilesJoinTheShippedOnesOnce)
 {
     for (const char* name : {"wheels.cr3", "standard.cr3", "grand.cr4"}) Touch(name);
     test::ProgramDir own;
-    for (const char* name : {"mine.cr4", "standard.cr3", "grand.cr3"}) {
-        QFile f(QString::fromStdString(own.File(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("set");
-    }
+    for (const char* name : {"mine.cr4", "standard.cr3", "grand.cr3"}) test::WriteBytes(own.File(name), "set");
     struct Row {
         const char* What;
         std::string OwnDir;
@@ -239,26 +171,21 @@ TEST(BackPicker, PlacesAndChoices)
     for (const Row& r : {Row{5, 4}, Row{3, 1}, Row{2, 0}}) {
         SCOPED_TRACE(r.Backs);
         TF_Shirts d(field.Art, upright, r.Backs, r.InUse);
-        EXPECT_EQ(d.windowTitle(), "Choose Back");
         EXPECT_EQ(d.SelectedBack, r.InUse);
         for (int i = 0; i < ShirtPlaces; ++i) {
             EXPECT_EQ(!d.I_Shirt[static_cast<size_t>(i)]->isHidden(), i < r.Backs) << i;
             EXPECT_EQ(d.P_Shirt[static_cast<size_t>(i)]->frameShadow() == QFrame::Sunken, i == r.InUse) << i;
-            // Places follow each other: the card plus 10, then 10 apart.
-            EXPECT_EQ(d.P_Shirt[static_cast<size_t>(i)]->x(), 10 + i * (upright.Width + 20));
         }
         // An empty place cannot be chosen.
         d.I_ShirtClick(r.Backs);
         EXPECT_EQ(d.SelectedBack, r.InUse);
         d.I_ShirtClick(0);
         EXPECT_EQ(d.SelectedBack, 0);
-        EXPECT_TRUE(d.P_Shirt[0]->frameShadow() == QFrame::Sunken);
-        if (r.InUse != 0) {
-            EXPECT_FALSE(d.P_Shirt[static_cast<size_t>(r.InUse)]->frameShadow() == QFrame::Sunken);
-        }
+        EXPECT_EQ(d.P_Shirt[static_cast<size_t>(r.InUse)]->frameShadow() == QFrame::Sunken, r.InUse == 0);
     }
 }
 
+// The back picture is the back cell, with the cut corners showing the button face.
 TEST(BackPicker, BackPictureIsTheMaskedBackCell)
 {
     const test::DrawnArt art;
@@ -272,7 +199,7 @@ TEST(BackPicker, BackPictureIsTheMaskedBackCell)
         ASSERT_EQ(pic.Width(), upright.Width);
         ASSERT_EQ(pic.Height(), upright.Height);
         EXPECT_EQ(pic.GetPixel(upright.Width / 2, upright.Height / 2), test::BackColour(back));
-        EXPECT_EQ(pic.GetPixel(0, 0), face);  // the cut corner shows the button face
+        EXPECT_EQ(pic.GetPixel(0, 0), face);
     }
 }
 

@@ -7,14 +7,11 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-#include "app/dialog_support.h"
 #include "app/file_bytes.h"
-#include "app/main_window.h"
+#include "app/running_window.h"
 #include "engine/catalogue.h"
-#include "engine/move_list.h"
 #include "engine/undo.h"
 #include "storage/saved_game.h"
-#include "support/drawn_art.h"
 
 namespace quillo {
 namespace {
@@ -23,26 +20,20 @@ using test::ReadBytes;
 using test::WriteBytes;
 
 struct SavedGameWindow : ::testing::Test {
-    test::ProgramDir Dir;
-    F_Main W{Dir.Path()};
-    test::DrawnArt Art;
-    std::vector<QString> Errors;
-    std::vector<QString> Messages;
+    test::RunningWindow R;
+    F_Main& W = *R.W;
+    std::vector<QString>& Errors = R.Errors;
+    std::vector<QString>& Messages = R.Messages;
+    test::ProgramDir& Dir = *R.OwnDir;
     int DialogsShown = 0;
 
     void SetUp() override
     {
-        Art.Attach(W.TableField());
         W.ResizeField(792, 526);
-        W.CurrentGame().T.Opt = {false, false, false};
-        W.ShowError = [this](const QString& text) { Errors.push_back(text); };
-        W.ShowMessage = [this](const QString& title, const QString& text) {
-            EXPECT_EQ(title, "Quillotaire");
-            Messages.push_back(text);
-        };
         test::StartGame(W.CurrentGame(), games::Klondike, 4242);
+        W.CurrentGame().T.Opt = {false, false, false};
+        Errors.clear();
     }
-
     void SaveTo(const std::string& path)
     {
         W.AskSaveName = [this, path](const QString&) {
@@ -51,7 +42,6 @@ struct SavedGameWindow : ::testing::Test {
         };
         W.MI_GameSaveClick();
     }
-
     void LoadFrom(const std::string& path)
     {
         W.AskOpenName = [this, path] {
@@ -60,20 +50,7 @@ struct SavedGameWindow : ::testing::Test {
         };
         W.MI_GameLoadClick();
     }
-
-    // Plays the first action that changes the table, recording each position.
-    std::vector<TableState> Play(int moves)
-    {
-        std::vector<TableState> seen{W.CurrentGame().T};
-        for (int i = 0; i < moves; ++i) {
-            std::vector<PlayerAction> actions;
-            ListActions(W.CurrentGame().T, actions);
-            if (actions.empty()) break;
-            PlayAction(W.CurrentGame(), actions.front());
-            seen.push_back(W.CurrentGame().T);
-        }
-        return seen;
-    }
+    std::vector<TableState> Play(int moves) { return R.Play(moves); }
 };
 
 TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
@@ -87,7 +64,6 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     g.T.Rules.BackIndex = 3;
     const QString caption = W.windowTitle();
     const QString stock = W.LabelText(StatusLabel::StockAndWaste);
-    const QString rank = W.LabelText(StatusLabel::StartRank);
 
     QString proposed;
     W.AskSaveName = [&](const QString& name) {
@@ -110,7 +86,6 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     EXPECT_TRUE(g.T.Piles == seen.back().Piles);
     EXPECT_EQ(W.windowTitle(), caption);
     EXPECT_EQ(W.LabelText(StatusLabel::StockAndWaste), stock);
-    EXPECT_EQ(W.LabelText(StatusLabel::StartRank), rank);
     EXPECT_TRUE(W.MI_GameUndo->isEnabled());
     EXPECT_TRUE(W.Timer1.isActive());
     // The backs are this run's card set's: back 3 of a two-back set is not drawn.

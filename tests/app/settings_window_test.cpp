@@ -7,14 +7,11 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "app/dialog_support.h"
 #include "app/file_bytes.h"
 #include "app/games_dialog.h"
-#include "app/main_window.h"
+#include "app/running_window.h"
 #include "engine/catalogue.h"
 #include "storage/settings_file.h"
-#include "storage/statistics.h"
-#include "storage/streaks.h"
 
 namespace quillo {
 namespace {
@@ -49,10 +46,13 @@ TEST(SettingsAcrossRuns, WrittenAtCloseAndTakenBackAtTheNextStart)
         w.close();
     }
     {
+        // The next start deals the game of the settings.
         F_Main w(dir.Path());
-        w.ReadSettingsFile();
+        w.ShowError = [](const QString&) {};  // the deck is not a card set
+        w.StartUp(true);
         const Settings s = w.CurrentSettings();
         EXPECT_EQ(w.CurrentGame().T.CurrentGame, games::FreeCell);
+        EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
         EXPECT_EQ(s.CardSetPath, dir.File("tiny.cr3"));
         EXPECT_EQ(s.BackIndex, 2);
         EXPECT_EQ(w.TableField().Bkg.BackgroundColor, 0x102030u);
@@ -61,26 +61,6 @@ TEST(SettingsAcrossRuns, WrittenAtCloseAndTakenBackAtTheNextStart)
         EXPECT_FALSE(w.MI_OptionsAutoplay->isChecked());
         EXPECT_TRUE(w.MI_OptionsAnimation->isChecked());
     }
-}
-
-TEST(SettingsAcrossRuns, StartUpDealsTheGameOfTheSettings)
-{
-    test::ProgramDir dir;
-    Settings s;
-    s.CurrentGame = games::FreeCell;
-    s.Opt = {false, false, true};
-    ASSERT_TRUE(WriteSettings(dir.File(SettingsFileName), s).Ok());
-    F_Main w(dir.Path());
-    w.ShowError = [](const QString&) {};  // no card set in this directory
-    w.StartUp(true);
-    const TableState& t = w.CurrentGame().T;
-    EXPECT_EQ(t.CurrentGame, games::FreeCell);
-    EXPECT_EQ(t.GameName, "Free Cell");
-    EXPECT_TRUE(t.LayoutReady);
-    EXPECT_EQ(t.Opt, (Options{false, false, true}));
-    EXPECT_FALSE(w.MI_OptionsSound->isChecked());
-    EXPECT_EQ(w.SavedGamesDir.toStdString(), dir.File(""));
-    w.close();
 }
 
 TEST(SettingsAcrossRuns, UnknownGamesAndMissingDecksFallBack)
@@ -92,12 +72,10 @@ TEST(SettingsAcrossRuns, UnknownGamesAndMissingDecksFallBack)
         const char* Deck;
     };
     const Row rows[] = {
-        {games::FreeCell, true, games::FreeCell, "tiny.cr3"},
         {games::FreeCell, false, games::FreeCell, "standard.cr3"},
         {games::FourPackages, true, games::FourPackages, "tiny.cr3"},
         {CatalogueSize, true, games::Star, "tiny.cr3"},
-        {-3, true, games::Star, "tiny.cr3"},
-        {1000, false, games::Star, "standard.cr3"},
+        {-3, false, games::Star, "standard.cr3"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Game);
@@ -169,10 +147,7 @@ TEST(SettingsAcrossRuns, WrittenWhenChangedAndDamagedFilesKept)
     QApplication::processEvents();
     SettingsEnv env;
     EXPECT_FALSE(ReadSettings(dir.File("quillo.set"), env).Value.Opt.Sound);
-    GameRowTable rows = GameRowTable::WithCatalogue();
-    LoadStatistics(dir.File("quillo.won"), rows);
-    EXPECT_EQ(rows.Rows()[games::Klondike].Played, 2);
-    EXPECT_TRUE(rows.Rows()[games::Klondike].BestTime.empty());
+    EXPECT_EQ(test::StoredRow(dir, games::Klondike).Played, 2);
 }
 
 // A game counted as played ends won or left: a new deal, a restart or
@@ -193,24 +168,15 @@ TEST(StreaksAcrossRuns, LeavingAGameBreaksTheStreak)
         }
         w.MI_GameRestartClick();  // a restart before the first press leaves nothing
         QApplication::processEvents();
-        GameRowTable rows = GameRowTable::WithCatalogue();
-        LoadStreaks(dir.File("quillo.str"), rows);
-        EXPECT_EQ(rows.Rows()[games::Klondike].Streak, 2);
-        EXPECT_EQ(rows.Rows()[games::Klondike].LongestStreak, 2);
+        EXPECT_EQ(test::StoredRow(dir, games::Klondike).Streak, 2);
         w.OnGamePlayed();
         w.MI_GameRestartClick();  // left
         w.OnGamePlayed();
         w.CountWin();
         w.close();
     }
-    GameRowTable rows = GameRowTable::WithCatalogue();
-    EXPECT_EQ(LoadStreaks(dir.File("quillo.str"), rows).Source, StreaksSource::File);
-    EXPECT_EQ(rows.Rows()[games::Klondike].Streak, 1);
-    EXPECT_EQ(rows.Rows()[games::Klondike].LongestStreak, 2);
-    EXPECT_EQ(rows.Rows()[games::Star].LongestStreak, 0);
-    LoadStatistics(dir.File("quillo.won"), rows);
-    EXPECT_EQ(rows.Rows()[games::Klondike].Played, 5);
-    EXPECT_EQ(rows.Rows()[games::Klondike].Won, 3);
+    const GameRow k = test::StoredRow(dir, games::Klondike);
+    EXPECT_EQ(std::tie(k.Played, k.Won, k.Streak, k.LongestStreak), std::make_tuple(5, 3, 1, 2));
 }
 
 // Damaged player files are told once, after the welcome box, naming the
@@ -233,10 +199,10 @@ TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
         EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
         if (run == 0) {
             ASSERT_EQ(told.size(), 3u);
-            for (const QString& text : told) EXPECT_TRUE(text.contains(".bak")) << text.toStdString();
-            EXPECT_TRUE(told[0].contains(QString::fromStdString(dir.File("quillo.cus")))) << told[0].toStdString();
-            EXPECT_TRUE(told[1].contains(QString::fromStdString(dir.File("quillo.won")))) << told[1].toStdString();
-            EXPECT_TRUE(told[2].contains(QString::fromStdString(dir.File("quillo.str")))) << told[2].toStdString();
+            const char* names[] = {"quillo.cus", "quillo.won", "quillo.str"};
+            for (size_t i = 0; i < 3; ++i)
+                EXPECT_TRUE(told[i].contains(QString::fromStdString(dir.File(names[i]))) && told[i].contains(".bak"))
+                    << told[i].toStdString();
         } else {
             EXPECT_TRUE(told.empty()) << told.front().toStdString();
         }

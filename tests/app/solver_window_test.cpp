@@ -1,53 +1,24 @@
-#include "app/main_window.h"
+// Hint, Solve, the winnable indicator and winnable-only deals through the
+// window, with small solver budgets and a quick Solve.
+
+#include "app/running_window.h"
 #include "app/winnable_watch.h"
 #include "engine/catalogue.h"
-#include "engine/deal.h"
 #include "engine/position_hash.h"
-#include "engine/setup.h"
 #include "engine/undo.h"
-#include "support/drawn_art.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
 namespace quillo {
 namespace {
 
-const test::DrawnArt& Art()
-{
-    static const test::DrawnArt art;
-    return art;
-}
-
-// The main window started headless, without sound or animation, small
-// solver budgets and a quick Solve.
-struct Window {
-    QTemporaryDir Dir;
-    F_Main W{ Dir.path() };
-    int Wins = 0;
-
+struct Window : test::RunningWindow {
     Window()
     {
-        W.OnGameWon = [this] { ++Wins; };
-        W.ShowMessage = [](const QString&, const QString&) {};
-        W.ShowError = [](const QString&) {};
-        W.ShowWinForm = nullptr;
-        W.StartUp(true);
-        W.MI_OptionsSound->setChecked(false);
-        W.MI_OptionsAnimation->setChecked(false);
-        Art().Attach(W.TableField());
-        W.HintBudget.Milliseconds = 100;
-        W.T_Solve.setInterval(0);
-    }
-    Game& G() { return W.CurrentGame(); }
-    void Play(int game, uint32_t number)
-    {
-        G().T.CurrentGame = game;
-        SetupGame(G(), SetupForm::Full);
-        G().T.Rules.GameNumber = number;
-        NewDeal(G(), DealKind::Restart);
+        W->HintBudget.Milliseconds = 100;
+        W->T_Solve.setInterval(0);
     }
 };
 
@@ -65,38 +36,30 @@ struct GameDeal {
     uint32_t Number;
 };
 
-constexpr GameDeal Deals[] = {
-    { games::Klondike, 1 },
-    { games::FreeCell, 1 },
-    { games::Spider, 1 },
-    { games::Pyramid, 3 },
-    { games::Golf, 2 },
-};
-
 TEST(SolverWindow, HintLeavesTableAndHistoryAloneAndNamesAListedAction)
 {
     Window w;
-    for (const GameDeal& d : Deals) {
+    for (const GameDeal& d : {GameDeal{games::Klondike, 1}, GameDeal{games::Spider, 1}, GameDeal{games::Pyramid, 3}}) {
         SCOPED_TRACE(d.Game);
-        w.Play(d.Game, d.Number);
+        w.Deal(d.Game, d.Number);
         UndoSnapshot before{}, after{};
         WriteSnapshot(w.G().T, before);
         const UndoHistory history = w.G().Undo;
-        w.W.MI_GameHintClick();
+        w.W->MI_GameHintClick();
         WriteSnapshot(w.G().T, after);
         EXPECT_EQ(before, after);
         EXPECT_TRUE(history == w.G().Undo);
-        ASSERT_NE(w.W.LastHint.Source, HintSource::None);
+        ASSERT_NE(w.W->LastHint.Source, HintSource::None);
         std::vector<PlayerAction> listed;
         ListActions(w.G().T, listed);
-        EXPECT_NE(std::find(listed.begin(), listed.end(), w.W.LastHint.Action), listed.end());
+        EXPECT_NE(std::find(listed.begin(), listed.end(), w.W->LastHint.Action), listed.end());
     }
 }
 
 TEST(SolverWindow, IndicatorTakesOnlyTheNewestPositionsResult)
 {
     Window w;
-    w.Play(games::FreeCell, 1);
+    w.Deal(games::FreeCell, 1);
     WinnableWatch watch;
     int calls = 0;
     watch.Done = [&](const WinnableVerdict&) { ++calls; };
@@ -120,7 +83,7 @@ TEST(SolverWindow, IndicatorCountsTheUndoStepsBackToAWinnablePosition)
     // and two earlier ones, the way back is two steps.
     Window w;
     auto table = [&](uint32_t number) {
-        w.Play(games::Star, number);
+        w.Deal(games::Star, number);
         return w.G().T;
     };
     const TableState lost = table(6);
@@ -140,10 +103,10 @@ TEST(SolverWindow, SolvePlaysTheLineToAWinThatIsNotCounted)
     for (const GameDeal& d : { GameDeal{ games::Klondike, 4 }, GameDeal{ games::Pyramid, 4 } }) {
         SCOPED_TRACE(d.Game);
         Window w;
-        w.Play(d.Game, d.Number);
-        w.W.MI_GameSolveClick();
-        ASSERT_TRUE(w.W.Solving());
-        Spin([&] { return !w.W.Solving(); });
+        w.Deal(d.Game, d.Number);
+        w.W->MI_GameSolveClick();
+        ASSERT_TRUE(w.W->Solving());
+        Spin([&] { return !w.W->Solving(); });
         EXPECT_TRUE(w.G().GameWon || w.G().T.Rules.GameNumber != d.Number) << "the line ends in a win";
         EXPECT_EQ(w.Wins, 0) << "a deal Solve finished is not counted as the player's win";
     }
@@ -154,20 +117,20 @@ TEST(SolverWindow, WinnableOnlyDealsGiveANumberTheSolverWins)
     for (int game : { games::FreeCell, games::Klondike }) {
         SCOPED_TRACE(game);
         Window w;
-        w.Play(game, 1);
+        w.Deal(game, 1);
         // Bounded by positions rather than time, so that the window's search
         // and the check below give the same answer on slow (sanitizer) builds.
-        w.W.SolveBudget.Positions = 200'000;
-        w.W.SolveBudget.Milliseconds = 600'000;
-        w.W.WinnableDealTries = 5;
-        w.W.WinnableDealMs = 3'000'000;
-        w.W.MI_OptionsWinnableOnly->setChecked(true);
-        w.W.MI_GameNewClick();
+        w.W->SolveBudget.Positions = 200'000;
+        w.W->SolveBudget.Milliseconds = 600'000;
+        w.W->WinnableDealTries = 5;
+        w.W->WinnableDealMs = 3'000'000;
+        w.W->MI_OptionsWinnableOnly->setChecked(true);
+        w.W->MI_GameNewClick();
         const uint32_t number = w.G().T.Rules.GameNumber;
         const uint64_t dealt = PositionHash(w.G().T);
-        EXPECT_EQ(Solve(w.G().T, w.W.SolveBudget).Result, SolveResult::Won);
+        EXPECT_EQ(Solve(w.G().T, w.W->SolveBudget).Result, SolveResult::Won);
         // The number is the deal's own: dealt again from it, the same table.
-        w.Play(game, number);
+        w.Deal(game, number);
         EXPECT_EQ(PositionHash(w.G().T), dealt);
     }
 }
