@@ -149,7 +149,7 @@ TEST_F(WindowFixture, DeckFromThePickerIsLoadedAndTheTableLaidOutAgain)
         return p.B_OkClick();
     };
     W.MI_OptionsDeckClick();
-    EXPECT_EQ(listed, (std::vector<std::string>{"Fit to window", "parlour.cr4", "standard.cr3", "tiny.cr4"}));
+    EXPECT_EQ(listed, (std::vector<std::string>{"Fit to window", "standard.cr3", "tiny.cr4"}));
     EXPECT_EQ(W.PickedDeck, Dir.File("tiny.cr4"));
     EXPECT_EQ(r.BackIndex, 0);
     EXPECT_LT(r.CardWidth(), oldWidth);

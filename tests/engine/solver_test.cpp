@@ -187,6 +187,11 @@ TEST(BlackHoleDeadCard, TheHoleTurnsTheCorner)
 
 // Tables kept as changes from the deal come back whole: every field the
 // engine plays with, after runs of actions that move, turn and deal cards.
+struct DealRow {
+    int Game;
+    uint32_t Number;
+};
+
 class SnapshotRoundTrip : public testing::TestWithParam<DealRow> { };
 
 TEST_P(SnapshotRoundTrip, EveryKeptTableComesBackAsItWas)

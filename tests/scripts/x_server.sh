@@ -2,7 +2,8 @@
 # start_x_server [SCREEN]: starts Xvfb on the first free display, sets
 # DISPLAY and XVFB_PID, and returns only once a client can connect; a server
 # that reports its display but takes no connections is replaced (up to three
-# tries). stop_x_server: ends it and waits until it has gone, so that the
+# tries). The server does not reset when its last client leaves, so the
+# checks' short connections leave it as it was. stop_x_server: ends it and waits until it has gone, so that the
 # next test's server never meets its socket or lock half removed.
 XVFB_PID=
 
@@ -18,7 +19,7 @@ start_x_server() {
     number_file=$(mktemp)
     for try in 1 2 3; do
         : >"$number_file"
-        Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$number_file" 2>/dev/null &
+        Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
         XVFB_PID=$!
         for _ in $(seq 100); do
             [ "$(wc -l <"$number_file")" -ge 1 ] && break
