@@ -46,8 +46,8 @@ int CountGamesCommand(const Args& args)
     auto opts = ParseOptions(args, {"dir", "game", "name", "played", "won", "seconds", "ready", "wait"});
     if (!opts.count("dir")) throw UsageError("count-games needs --dir DIR");
     const std::string dir = opts["dir"] + "/";
-    const int game = opts.count("game") ? static_cast<int>(ParseInteger(opts["game"], 0, CatalogueSize - 1, "--game"))
-                                        : games::Klondike;
+    // Without --game: the catalogue's first game.
+    const int game = opts.count("game") ? static_cast<int>(ParseInteger(opts["game"], 0, CatalogueSize - 1, "--game")) : 0;
     if (!IsPlayable(game)) throw UsageError("game " + std::to_string(game) + " has no layout yet");
     const int played = static_cast<int>(ParseInteger(opts.count("played") ? opts["played"] : "0", 0, 10000, "--played"));
     const int won = static_cast<int>(ParseInteger(opts.count("won") ? opts["won"] : "0", 0, played, "--won"));
