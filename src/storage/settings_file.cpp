@@ -42,10 +42,11 @@ Settings ForStoring(const Settings& s, const std::string& programDir)
     return out;
 }
 
-Settings DefaultSettings(const SettingsEnv& env)
+// A new player gets cards drawn to fit the window.
+Settings DefaultSettings(const SettingsEnv&)
 {
     Settings s;
-    s.CardSetPath = env.ProgramDir + "wheels" + ".cr3";
+    s.CardSetPath = FittedCardSetName;
     return s;
 }
 

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/autosave.h"
@@ -31,7 +32,7 @@ struct RunningWindow {
     int Wins = 0;
     std::unique_ptr<ProgramDir> OwnDir;
     std::unique_ptr<F_Main> W;
-    DrawnArt Art;
+    std::optional<DrawnArt> Art;
 
     // Over a directory of its own, or one shared by several runs.
     RunningWindow() : OwnDir(std::make_unique<ProgramDir>()) { Start(OwnDir->Path()); }
@@ -90,9 +91,13 @@ private:
         };
         W->ShowWinForm = nullptr;
         W->StartUp(true);
+        // The tests read cards by their solid test colours, so the set a new
+        // player gets drawn to fit must not be redrawn over them on a resize.
+        W->PickedDeck = (dir + "/wheels.cr3").toStdString();
         W->MI_OptionsSound->setChecked(false);
         W->MI_OptionsAnimation->setChecked(false);
-        Art.Attach(W->TableField());
+        Art.emplace(T().Rules.CardSizes);
+        Art->Attach(W->TableField());
         W->RedrawField();
     }
 };

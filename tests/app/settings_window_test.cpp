@@ -24,11 +24,11 @@ TEST(SettingsAcrossRuns, WrittenAtCloseAndTakenBackAtTheNextStart)
     WriteBytes(dir.File("tiny.cr3"), "not read here");
     {
         F_Main w(dir.Path());
-        // A fresh installation: Klondike, the default deck, green, all options on.
+        // A fresh installation: Klondike, cards fitted to the window, green, all options on.
         w.ReadSettingsFile();
         Settings s = w.CurrentSettings();
         EXPECT_EQ(s.CurrentGame, games::Klondike);
-        EXPECT_EQ(s.CardSetPath, dir.File("wheels.cr3"));
+        EXPECT_EQ(s.CardSetPath, FittedCardSetName);
         EXPECT_EQ(w.TableField().Bkg.BackgroundColor, 0x008000u);
         EXPECT_EQ(s.Opt, (Options{true, true, true}));
 

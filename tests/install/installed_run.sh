@@ -72,7 +72,9 @@ settings=$home/.local/share/Quillotaire/quillo.set
 [ -f "$settings" ] || { find "$home" -type f; fail "no settings under the XDG data home"; }
 leaked=$(find "$prefix" -name 'quillo.set' -o -name 'quillo.won' -o -name 'quillo.cus' -o -name 'tmpfile.bmp')
 [ -z "$leaked" ] || fail "player's files in the prefix: $leaked"
-# The default deck was found under the prefix's share folder.
-"$prefix/bin/quillo-tool" inspect "$settings" | grep -q "\"CardSetPath\": *\"$prefix/share/quillotaire/wheels.cr3\"" ||
-  { "$prefix/bin/quillo-tool" inspect "$settings"; fail "deck not from $prefix/share/quillotaire"; }
+# A new player's cards are drawn to fit the window, and nothing the
+# program looked for under the prefix's share folder went missing.
+"$prefix/bin/quillo-tool" inspect "$settings" | grep -q '"CardSetPath": *"(fit to window)"' ||
+  { "$prefix/bin/quillo-tool" inspect "$settings"; fail "a new player's deck is not the fitted one"; }
+if grep -i "could not\|not found\|missing" "$work/app.log"; then fail "data files not found under $prefix/share/quillotaire"; fi
 echo "PASS: settings in $settings"

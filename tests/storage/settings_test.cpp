@@ -67,13 +67,13 @@ TEST(Settings, LayoutByteForByteAndRoundTripThroughTheFile)
 TEST(Settings, DefaultsAndFallbacks)
 {
     test::ScratchDir dir;
-    // No file: Klondike, wheels, green, everything on.
+    // No file: Klondike, cards fitted to the window, green, everything on.
     SettingsLoad fresh = ReadSettings(dir.File(SettingsFileName), Env());
     EXPECT_EQ(fresh.Source, SettingsSource::Defaults);
     EXPECT_EQ(fresh.Value.CurrentGame, 0);
     EXPECT_EQ(fresh.Value.CurrentCustom, -1);
     EXPECT_EQ(fresh.Value.BackgroundColor, 0x008000u);
-    EXPECT_EQ(fresh.Value.CardSetPath, "/opt/q/wheels.cr3");
+    EXPECT_EQ(fresh.Value.CardSetPath, FittedCardSetName);
     EXPECT_FALSE(fresh.Value.NeedsTexture());
     EXPECT_TRUE(fresh.Value.Opt.Sound && fresh.Value.Opt.Animation && fresh.Value.Opt.Autoplay);
     EXPECT_TRUE(fresh.Value.Recent.empty());
