@@ -168,6 +168,12 @@ public:
     bool LoadCards();
     bool UsesFittedCards() const;
     bool DrawFittedCards();
+    // Field pixels per window pixel for the cards in use, and the field
+    // fitted to it anew when it changed; true when it did.
+    qreal WantedFieldScale() const;
+    bool ApplyFieldScale();
+    // A change of screen or density: the table laid out again at the new scale.
+    void RescaleField();
     // The drawn set is drawn again for the field and the game in play, and
     // the table laid out anew, when the fitted size changed.
     void RefitCards();
@@ -287,6 +293,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -334,6 +341,7 @@ private:
     bool KeyCursorShown_ = false;
     QRect DropBox_;
     bool FittedDrawn_ = false;
+    bool ScreenWatched_ = false;
     std::unique_ptr<HelpEngine> Help_;
     QPointer<HelpWindow> HelpWindow_;
     void CreateSolverCommands(QMenu* game, QMenu* options);
