@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMouseEvent>
 
+#include "app/bkg_pics.h"
 #include "app/field_widget.h"
 #include "engine/catalogue.h"
 #include "engine/legality.h"
@@ -86,7 +88,17 @@ TEST(DenseScreen, FileCardSetsKeepWindowPixels)
     for (const QString& name : built.entryList({"*.frm", "standard.cr3"}))
         ASSERT_TRUE(QFile::copy(built.filePath(name), w.OwnDir->Path() + "/" + name));
     w.Use(FittedCardSetName);
-    w.Use(w.OwnDir->File("standard.cr3"));
+    // Picked as the player picks it: the deal goes on at the new scale.
+    const uint32_t deal = w.T().Rules.GameNumber;
+    w.W->ShowPicker = [](TF_BkgPics& p) {
+        p.ListAll();
+        p.LV_Thumbs->clearSelection();
+        p.LV_Thumbs->findItems("standard.cr3", Qt::MatchExactly).value(0)->setSelected(true);
+        return p.B_OkClick();
+    };
+    w.W->MI_OptionsDeckClick();
+    EXPECT_EQ(w.W->PickedDeck, w.OwnDir->File("standard.cr3"));
+    EXPECT_EQ(w.T().Rules.GameNumber, deal);
     w.ExpectFieldAt(1);
     EXPECT_EQ(w.T().Rules.CardSizes[Upright].Width, 71);
 }
