@@ -110,6 +110,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     // The game left at the last exit comes back; a fresh deal otherwise.
     const AutosaveResume resumed = ResumeAutosave(Game_, Files_.Autosave);
     if (resumed.Outcome != ResumeOutcome::Resumed) NewDeal(Game_, DealKind::New);
+    if (resumed.Outcome == ResumeOutcome::Resumed) FitLoadedTable();
     // A resumed game already counted as played goes on: its streak and its
     // time are settled when it is won or left, as if never interrupted.
     if (resumed.Outcome == ResumeOutcome::Resumed && !Game_.T.PlayedPending)

@@ -72,6 +72,20 @@ void F_Main::resizeEvent(QResizeEvent* e)
     FormResize();
 }
 
+void F_Main::FitLoadedTable()
+{
+    TableState& t = Game_.T;
+    if (!t.LayoutReady || (t.Rules.FieldWidth == I_Field->ToField(ClientWidth()) &&
+                           t.Rules.FieldHeight == I_Field->ToField(ClientHeight() - ToolBarHeight())))
+        return;
+    FitFieldToWindow();
+    if (UsesFittedCards()) DrawFittedCards();
+    PaintBackgrounds();
+    RelayoutGame(Game_);
+    setWindowTitle(QString::fromStdString(DealCaption(t)));
+    RelayoutCards();
+}
+
 void F_Main::FormResize()
 {
     TableState& t = Game_.T;

@@ -143,6 +143,9 @@ public:
     // Window sizing.
     void FitFieldToWindow();
     void FormResize();
+    // A game saved in a window of another size, or on a screen of another
+    // density, is laid out again for this window.
+    void FitLoadedTable();
     int ClientWidth() const;
     int ClientHeight() const;
     int ToolBarHeight() const;

@@ -80,6 +80,30 @@ TEST(DenseScreen, DrawnCardsAreLaidOutPaintedAndPressedAtDevicePixels)
     EXPECT_FALSE(t.Dragging);
 }
 
+// The density, or the window, may have changed since the game was saved.
+TEST(DenseScreen, AGameSavedInAnotherWindowIsLaidOutForThisOne)
+{
+    Window w;
+    w.Use(FittedCardSetName);
+    const QString path = w.OwnDir->Path() + "/moved.sav";
+    w.W->AskSaveName = [&](const QString&) { return path; };
+    w.W->MI_GameSaveClick();
+    const int savedWidth = w.T().Rules.FieldWidth;
+    w.W->resize(w.W->width() * 3 / 4, w.W->height() * 3 / 4);
+    QCoreApplication::processEvents();
+    w.W->AskOpenName = [&] { return path; };
+    w.W->MI_GameLoadClick();
+
+    const TableState& t = w.T();
+    EXPECT_NE(t.Rules.FieldWidth, savedWidth);
+    EXPECT_EQ(t.Rules.FieldWidth, w.F().ToField(w.W->ClientWidth()));
+    for (int c = 0; c < t.Rules.TotalCards; ++c) {
+        const FieldRect r = Field::CardRect(t, c);
+        EXPECT_TRUE(r.Left >= 0 && r.Top >= 0 && r.Right <= t.Rules.FieldWidth && r.Bottom <= t.Rules.FieldHeight)
+            << "card " << c;
+    }
+}
+
 // Their 71 x 96 pictures hold no more detail: the window system enlarges them.
 TEST(DenseScreen, FileCardSetsKeepWindowPixels)
 {
