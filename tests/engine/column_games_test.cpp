@@ -57,7 +57,6 @@ TEST(ColumnGames, DealtFaces)
         std::string Faces;
     } rows[] = {
         {games::Canfield, 6, "DDDDDDDDDDDDU"}, {games::Chinese, 12, "DDDDDDU"},
-        {games::Scorpion, 0, "DDDDUUU"},       {games::NapoleonsTomb, 15, "DDDDDDDDDD"},
         {games::FreeCell, 8, "UUUUUUU"},       {games::FreeCell, 15, "UUUUUU"},
         {games::Aribert, 0, "DUDU"},           {games::ForestHouse, 2, "DDDDU"},
     };
@@ -342,29 +341,28 @@ TEST(ColumnGames, NewFashionedDealsOntoEveryPileEmptyOrNot)
     EXPECT_EQ(t.PileAt(0).Count, 0);
 }
 
-// One turn of the stock, then the empty stock stays empty.
-TEST(ColumnGames, OneTurnOfTheStock)
+// The press on the empty stock turns it while passes are left, and the label
+// counts the redeals left; where one pass is all, there is nothing to count.
+TEST(ColumnGames, PassesThroughTheStock)
 {
-    for (int game : { games::Trial, games::Peacock, games::Icebreaker }) {
+    const std::pair<int, int> rows[] = { { games::Trial, 2 }, { games::Peacock, 2 }, { games::Icebreaker, 2 },
+        { games::Octagon, 4 }, { games::Parterre, 1 }, { games::ForestHouse, 1 } };
+    for (const auto& [game, passes] : rows) {
         Game g;
         SetUpAndDeal(g, game, 8);
         TableState& t = g.T;
-        EXPECT_EQ(*RedealsLeftLabelText(t), "Redeals Left: 1");
-        while (t.PileAt(0).Count > 0)
-            Left(g, CardsOf(t, 0).back());
-        LeftPile(g, 0);
-        EXPECT_EQ(*RedealsLeftLabelText(t), "Redeals Left: 0");
-        EXPECT_GT(t.PileAt(0).Count, 0);
-        while (t.PileAt(0).Count > 0)
-            Left(g, CardsOf(t, 0).back());
-        const int waste = t.PileAt(1).Count;
-        LeftPile(g, 0);
-        EXPECT_EQ(t.PileAt(1).Count, waste) << game;
-    }
-    for (int game : { games::Parterre, games::ForestHouse }) {
-        Game g;
-        SetUpAndDeal(g, game, 8);
-        EXPECT_EQ(RedealsLeftLabelText(g.T), std::nullopt) << game << ": one pass, no redeal to count";
+        const auto label = RedealsLeftLabelText(t);
+        EXPECT_EQ(label.value_or("none"), passes > 1 ? "Redeals Left: " + std::to_string(passes - 1) : "none");
+        int turned = 1;
+        for (;; ++turned) {
+            while (t.PileAt(0).Count > 0)
+                Left(g, CardsOf(t, 0).back());
+            const std::vector<int> waste = CardsOf(t, 1);
+            if (PressEmptyStock(g)) continue;
+            EXPECT_EQ(CardsOf(t, 1), waste) << NameOf(game) << ": the last press turns nothing";
+            break;
+        }
+        EXPECT_EQ(std::pair(turned, t.Rules.StockPass), std::pair(passes, passes)) << NameOf(game);
     }
 }
 

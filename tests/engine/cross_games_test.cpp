@@ -265,20 +265,6 @@ TEST(Octagon, AnEmptyCornerTakesThreeCardsThroughTheWaste)
     EXPECT_EQ(Ask(t, C("6D"), 12), 12);
 }
 
-TEST(Octagon, FourPassesThroughTheStock)
-{
-    Game g;
-    SetUpAndDeal(g, games::Octagon, 1);
-    TableState& t = g.T;
-    for (int pass = 1; pass <= 4; ++pass) {
-        EXPECT_EQ(t.Rules.StockPass, pass);
-        while (t.PileAt(0).Count > 0)
-            Left(g, CardsOf(t, 0).back());
-        EXPECT_EQ(PressEmptyStock(g), pass < 4) << pass;
-    }
-    EXPECT_EQ(t.Rules.StockPass, 4);
-}
-
 // Crescent: the Deal button brings each pile's bottom card to its top, three
 // times; Undo gives the redeal back.
 TEST(Crescent, DealButtonBringsEachBottomCardToTheTop)

@@ -19,25 +19,17 @@ TEST(Spider, TheStockDealsOnlyWhileEveryPileHoldsACard)
 {
     Game g;
     SetUpAndDeal(g, games::Spider, 12);
-    TableState& t = g.T;
-    std::vector<int> stock;
-    for (int k = 0; k < 20; ++k)
-        stock.push_back(SecondDeck + k);
-    PileCards piles{{0, stock}};
-    for (int p = 9; p <= 18; ++p)
-        if (p != 13) piles.push_back({p, {p}});
-    Arrange(t, piles);
+    const std::string piles = "0: AC'-KC' AS'-7S'; 9: TC; 10: JC; 11: QC; 12: KC; 14: 2S; 15: 3S; 16: 4S; 17: 5S; 18: 6S";
+    Lay(g.T, piles);
     Rebase(g);
-    const TableState before = t;
-    Left(g, TopCard(t, 0));
-    EXPECT_TRUE(t.Cards == before.Cards) << "the press raises the stock, nothing more";
+    const TableState before = g.T;
+    Left(g, TopCard(g.T, 0));
+    EXPECT_TRUE(g.T.Cards == before.Cards) << "the press raises the stock, nothing more";
     EXPECT_EQ(g.Undo.Count(), 1);
-    piles.push_back({13, {13}});
-    Arrange(t, piles);
-    Left(g, TopCard(t, 0));
-    EXPECT_EQ(t.PileAt(0).Count, 10);
-    for (int p = 9; p <= 18; ++p)
-        EXPECT_EQ(t.PileAt(p).Count, 2) << p;
+    Lay(g.T, piles + "; 13: AS");
+    Left(g, TopCard(g.T, 0));
+    EXPECT_EQ(Counts(g.T, 9, 18), std::vector<int>(10, 2));
+    EXPECT_EQ(g.T.PileAt(0).Count, 10);
 }
 
 TEST(RunGames, DropsAndPicks)
