@@ -102,8 +102,7 @@ TEST(AcesUp, EachPressDealsOneCardOntoEveryPile)
     Arrange(t, {{0, std::vector<int>(CardsOf(g.T, 0))}, {1, {CardsOf(g.T, 1)}}});
     for (int press = 1; press <= 12; ++press) {
         Left(g, TopCard(t, 0));
-        EXPECT_EQ(t.PileAt(0).Count, 48 - 4 * press);
-        EXPECT_EQ(t.PileAt(3).Count, press) << "empty piles are dealt to as well";
+        EXPECT_EQ(Counts(t, { 0, 3 }), (std::vector<int>{ 48 - 4 * press, press })) << "empty piles are dealt to as well";
     }
     const TableState before = t;
     LeftPile(g, 0);
