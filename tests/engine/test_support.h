@@ -99,9 +99,7 @@ inline void Arrange(TableState& t, const PileCards& piles, const std::vector<int
         for (const int card : cards) {
             const Offset at = NextOffset(t, pile);
             Card& c = t.CardAt(card);
-            c.FaceUp = true;
-            for (const int down : faceDown)
-                c.FaceUp = c.FaceUp && down != card;
+            c.FaceUp = std::find(faceDown.begin(), faceDown.end(), card) == faceDown.end();
             c.InPlay = true;
             c.PileIndex = pile;
             c.Order = t.PileAt(pile).Count++;
@@ -222,17 +220,13 @@ inline int Ask(TableState& t, int card, int pile)
     return result;
 }
 
-inline void Left(Game& g, int card)
+inline void Left(Game& g, int card, Button button = Button::Left)
 {
     const Card& c = g.T.CardAt(card);
-    FieldPress(g, { Button::Left, card, c.PileIndex, c.X + 5, c.Y + 5 });
+    FieldPress(g, { button, card, c.PileIndex, c.X + 5, c.Y + 5 });
 }
 
-inline void Right(Game& g, int card)
-{
-    const Card& c = g.T.CardAt(card);
-    FieldPress(g, { Button::Right, card, c.PileIndex, c.X + 5, c.Y + 5 });
-}
+inline void Right(Game& g, int card) { Left(g, card, Button::Right); }
 
 inline void LeftPile(Game& g, int pile)
 {
@@ -348,13 +342,7 @@ public:
     void GamePlayed() override { Events.emplace_back("played"); }
     void ShowMove(const MoveShow&) override { ++Moves; }
     void FadeOutCards(int, int) override { ++Fades; }
-    int Count(const std::string& e) const
-    {
-        int n = 0;
-        for (const auto& x : Events)
-            n += x == e ? 1 : 0;
-        return n;
-    }
+    int Count(const std::string& e) const { return static_cast<int>(std::count(Events.begin(), Events.end(), e)); }
 };
 
 } // namespace quillo::test
