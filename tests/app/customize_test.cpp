@@ -1,7 +1,6 @@
-// The Customize dialog: how rule codes show on its controls, the name it
-// proposes, every refusal, and what OK stores and deals.
+// The Customize dialog: how rule codes show on its controls, every refusal,
+// and what OK stores and deals.
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -57,8 +56,9 @@ struct CustomizeFixture : ::testing::Test {
     int32_t Highest = -1;
     test::Messages Box;
 
-    std::unique_ptr<TF_Customize> Open()
+    std::unique_ptr<TF_Customize> Open(int game = -1, const char* name = nullptr)
     {
+        if (game >= 0) test::StartGame(G, game);
         CustomizeContext ctx;
         ctx.G = &G;
         ctx.Rows = &Rows;
@@ -69,31 +69,13 @@ struct CustomizeFixture : ::testing::Test {
             Box.Questions.push_back(s);
             return Box.Answer;
         };
-        return std::make_unique<TF_Customize>(ctx);
+        auto d = std::make_unique<TF_Customize>(ctx);
+        if (name) d->E_GameName->setText(name);
+        return d;
     }
     std::string Path() const { return Dir.File("quillo.cus"); }
     std::vector<CustomGameRecord> Stored() const { return ReadCustomGames(Path()).Records; }
 };
-
-TEST_F(CustomizeFixture, ControlsShowTheLiveRulesAndTheirEditFlags)
-{
-    test::StartGame(G, games::Klondike);
-    auto d = Open();
-    const GameRules& r = G.T.Rules;
-    EXPECT_EQ(d->windowTitle(), "Customize Game");
-    EXPECT_EQ(d->RG_FillFreeTable->ItemIndex(), 1);  // King
-    EXPECT_EQ(d->L_TableRedeals->text(), "Not used");
-    EXPECT_EQ(d->SB_StockRedeals->isEnabled(), r.EditStockRedeals);
-    EXPECT_EQ(d->E_GameName->text(), "Custom Klondike 1");
-
-    // A click on another item changes the picture; moving a bar its label.
-    d->RG_TableConsVal->ClickItem(0);
-    EXPECT_EQ(d->RG_TableConsVal->PictureIndex(), 0);
-    d->SB_StockRedeals->setValue(3);
-    EXPECT_EQ(d->L_StockRedeals->text(), "3");
-    d->SB_StockRedeals->setValue(11);
-    EXPECT_EQ(d->L_StockRedeals->text(), "Unlimited");
-}
 
 TEST_F(CustomizeFixture, EveryRefusalLeavesRulesAndFileAlone)
 {
@@ -103,8 +85,8 @@ TEST_F(CustomizeFixture, EveryRefusalLeavesRulesAndFileAlone)
         bool NoStartRank;
         bool Blocked;  // a directory in the file's place: the write fails
         bool Answer;
-        const char* Error;     // expected error text, or empty
-        const char* Question;  // expected question text, or empty
+        const char* Error;  // expected error text; nullptr: any one error
+        const char* Question;
     };
     const Row rows[] = {
         {"fill below base without a starting rank", "Mine", true, false, true,
@@ -117,6 +99,7 @@ TEST_F(CustomizeFixture, EveryRefusalLeavesRulesAndFileAlone)
         {"an empty name", "\x01  ", false, false, true, "Please enter a name for the game.", ""},
         {"a failed write", "Mine", false, true, true, nullptr, ""},
     };
+    const auto texts = [](const char* s) { return *s ? std::vector<QString>{s} : std::vector<QString>{}; };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.What);
         test::StartGame(G, games::Klondike);
@@ -125,97 +108,63 @@ TEST_F(CustomizeFixture, EveryRefusalLeavesRulesAndFileAlone)
         G.T.CurrentCustom = -1;
         if (row.NoStartRank) G.T.Rules.StartRank = -1;
         const GameRules before = G.T.Rules;
-        const auto fileBefore = Stored();
-        const size_t rowsBefore = Rows.Rows().size();
+        const size_t stored = Stored().size(), rowsBefore = Rows.Rows().size();
         if (row.Blocked) {
             QFile::remove(QString::fromStdString(Path()));
             QDir().mkpath(QString::fromStdString(Path()));
         }
         Box = {};
         Box.Answer = row.Answer;
-
-        auto d = Open();
+        auto d = Open(-1, row.Name);
         d->RG_TableConsVal->ClickItem(2);
         d->RG_FillFreeTable->ClickItem(1);
-        d->E_GameName->setText(row.Name);
         EXPECT_FALSE(d->B_OkClick());
         EXPECT_EQ(d->result(), QDialog::Rejected);
         EXPECT_TRUE(G.T.Rules == before);
-        EXPECT_TRUE(row.Blocked || Stored().size() == fileBefore.size());
+        EXPECT_TRUE(row.Blocked || Stored().size() == stored);
         EXPECT_EQ(Rows.Rows().size(), rowsBefore);
         EXPECT_EQ(G.T.CurrentCustom, -1);
-        if (!row.Error) {
-            EXPECT_EQ(Box.Errors.size(), 1u);
-        } else if (*row.Error) {
-            ASSERT_EQ(Box.Errors.size(), 1u);
-            EXPECT_EQ(Box.Errors[0].toStdString(), row.Error);
-        } else {
-            EXPECT_TRUE(Box.Errors.empty());
-        }
-        if (*row.Question) {
-            ASSERT_EQ(Box.Questions.size(), 1u);
-            EXPECT_EQ(Box.Questions[0].toStdString(), row.Question);
-        }
-        if (std::string(row.Name) == "  Free Cell \t") {
-            EXPECT_EQ(d->E_GameName->text(), "Free Cell");  // the edit holds the trimmed name
-        }
+        if (row.Error) EXPECT_EQ(Box.Errors, texts(row.Error));
+        else EXPECT_EQ(Box.Errors.size(), 1u);
+        EXPECT_EQ(Box.Questions, texts(row.Question));
     }
 }
 
 TEST_F(CustomizeFixture, OkStoresANewCustomGameAndDealsIt)
 {
-    test::StartGame(G, games::FreeCell);
-    auto d = Open();
+    auto d = Open(games::FreeCell);
     EXPECT_EQ(d->E_GameName->text(), "Custom Free Cell 1");
     d->RG_TableConsSuit->ClickItem(3);  // no suit restriction (editable with the order)
     d->RG_TableConsVal->ClickItem(0);
     const uint32_t oldNumber = G.T.Rules.GameNumber;
     ASSERT_TRUE(d->B_OkClick());
     EXPECT_EQ(d->result(), QDialog::Accepted);
-
     const auto stored = Stored();
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].Key, 0);
-    EXPECT_EQ(stored[0].Name, "Custom Free Cell 1");
-    EXPECT_EQ(stored[0].BaseGame, games::FreeCell);
-    EXPECT_EQ(stored[0].Rules.TableConsVal, ConsAscending);
-
-    EXPECT_EQ(G.T.CurrentCustom, 0);
-    EXPECT_EQ(G.T.GameName, "Custom Free Cell 1");
+    EXPECT_EQ(std::tie(stored[0].Key, stored[0].Name, stored[0].BaseGame, stored[0].Rules.TableConsVal),
+              std::make_tuple(0, std::string("Custom Free Cell 1"), games::FreeCell, ConsAscending));
+    EXPECT_EQ(std::tie(G.T.CurrentCustom, G.T.GameName), std::make_tuple(0, std::string("Custom Free Cell 1")));
     EXPECT_TRUE(G.T.ChosenRules == stored[0].Rules);  // as stored, before the deal
-    EXPECT_NE(G.T.Rules.GameNumber, oldNumber);  // a new deal
+    EXPECT_NE(G.T.Rules.GameNumber, oldNumber);       // a new deal
     for (int p = G.T.Rules.TableFirst; p <= G.T.Rules.TableLast; ++p)
         EXPECT_EQ(G.T.PileAt(p).ConsVal, ConsAscending) << p;  // the piles took the rules
     EXPECT_GE(Rows.Find(games::FreeCell, 0), 0);
-
     // The next customization of the built-in game proposes the next number.
-    test::StartGame(G, games::FreeCell);
-    EXPECT_EQ(Open()->E_GameName->text(), "Custom Free Cell 2");
+    EXPECT_EQ(Open(games::FreeCell)->E_GameName->text(), "Custom Free Cell 2");
 }
 
 TEST_F(CustomizeFixture, OverwritingAskedForAndCustomGamesKeepTheirKey)
 {
-    test::StartGame(G, games::Klondike);
-    ASSERT_TRUE(Open()->B_OkClick());  // key 0
-    test::StartGame(G, games::Klondike);
-    auto second = Open();
-    second->E_GameName->setText("Second");
-    ASSERT_TRUE(second->B_OkClick());  // key 1
-    ASSERT_EQ(Stored().size(), 2u);
-
+    ASSERT_TRUE(Open(games::Klondike)->B_OkClick());            // key 0
+    ASSERT_TRUE(Open(games::Klondike, "Second")->B_OkClick());  // key 1
     // A built-in game saved under an existing custom name, after Yes.
-    test::StartGame(G, games::Klondike);
-    auto d = Open();
-    d->E_GameName->setText("Second");
+    auto d = Open(games::Klondike, "Second");
     d->SB_StockRedeals->setValue(2);
     ASSERT_TRUE(d->B_OkClick());
     EXPECT_EQ(Box.Questions.size(), 1u);
     auto stored = Stored();
     ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[1].Key, 1);
-    EXPECT_EQ(stored[1].Rules.StockRedeals, 3);
-    EXPECT_EQ(G.T.CurrentCustom, 1);
-
+    EXPECT_EQ(std::tie(stored[1].Key, stored[1].Rules.StockRedeals, G.T.CurrentCustom), std::make_tuple(1, 3, 1));
     // The custom game now loaded is saved under its own key, renamed, unasked.
     auto again = Open();
     EXPECT_EQ(again->E_GameName->text(), "Second");
@@ -230,23 +179,23 @@ TEST_F(CustomizeFixture, OverwritingAskedForAndCustomGamesKeepTheirKey)
     EXPECT_EQ(Highest, 1);
 }
 
+// Monte Carlo's shown stock passes and a pile-own order, which no item
+// shows, survive OK; a moved bar shows its label.
 TEST_F(CustomizeFixture, CodesWithoutItemsAndMonteCarlosBar)
 {
-    test::StartGame(G, games::MonteCarlo);
+    auto d = Open(games::MonteCarlo);
     ASSERT_EQ(G.T.Rules.TableRedeals, RedealsShowStockPasses);
-    auto d = Open();
     EXPECT_EQ(d->SB_TableRedeals->value(), 0);
     EXPECT_EQ(d->L_TableRedeals->text(), "0");
-    ASSERT_TRUE(d->SB_TableRedeals->isEnabled());
     ASSERT_TRUE(d->B_OkClick());
     EXPECT_EQ(G.T.Rules.TableRedeals, 0);
 
-    // A pile-own order (4) selects nothing and survives OK.
     test::StartGame(G, games::Klondike);
     G.T.Rules.FoundConsVal = ConsKeepPile;
-    auto k = Open();
+    auto k = Open(-1, "Keeps");
     EXPECT_EQ(k->RG_FoundConsVal->ItemIndex(), -1);
-    k->E_GameName->setText("Keeps");
+    k->SB_StockRedeals->setValue(11);
+    EXPECT_EQ(k->L_StockRedeals->text(), "Unlimited");
     ASSERT_TRUE(k->B_OkClick());
     EXPECT_EQ(G.T.Rules.FoundConsVal, ConsKeepPile);
 }
