@@ -1,7 +1,9 @@
-// The game in progress across runs: a run that ends without its shutdown is
-// resumed by the next, an unreadable autosave is set aside; and the
-// statistics window with its resets.
+// The game in progress across runs and in saved files: a run that ends
+// without its shutdown is resumed by the next, an unreadable autosave is set
+// aside, saved games are read back with their history or refused whole; and
+// the statistics window with its resets.
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -10,6 +12,7 @@
 #include "app/running_window.h"
 #include "app/statistics_dialog.h"
 #include "engine/catalogue.h"
+#include "engine/undo.h"
 #include "storage/saved_game.h"
 
 namespace quillo {
@@ -81,33 +84,45 @@ TEST(Autosave, AnUnreadableAutosaveIsSetAsideAndANewDealStarts)
     }
 }
 
-// Closing the program does not leave the game in play: it comes back at the
-// next start and its win continues the streak; left, it breaks it.
-TEST(Autosave, AResumedGameGoesOnCountingItsStreak)
+// A game counted as played ends won or left: a new deal or a restart leave
+// it and break the streak, a restart before the first press leaves nothing.
+// Closing the program does not leave it: it comes back at the next start and
+// its win goes on with the streak.
+TEST(Streaks, LeavingAGameBreaksTheStreakClosingTheProgramDoesNot)
 {
     test::ProgramDir dir;
-    int32_t game = 0;
     {
         ProgramRun first(dir);
-        game = first.T().CurrentGame;
-        first.Play(3);
-        first.W->CountWin();
-        first.W->MI_GameNewClick();  // as the end of the celebration does
+        F_Main& w = *first.W;
+        w.OnGamePlayed();
+        w.MI_GameNewClick();  // left
+        for (int i = 0; i < 2; ++i) {
+            w.OnGamePlayed();
+            w.CountWin();
+            w.MI_GameNewClick();  // after a win nothing is left
+        }
+        w.MI_GameRestartClick();
+        first.Settle();
+        EXPECT_EQ(test::StoredRow(dir, games::Klondike).Streak, 2);
+        w.OnGamePlayed();
+        w.MI_GameRestartClick();  // left
+        w.OnGamePlayed();
+        w.CountWin();
+        w.MI_GameNewClick();
         first.Play(3);
         ASSERT_FALSE(first.T().PlayedPending);
-        first.W->close();
+        w.close();
     }
     ProgramRun second(dir);
-    ASSERT_EQ(second.T().CurrentGame, game);
+    ASSERT_EQ(second.T().CurrentGame, games::Klondike);
     second.W->CountWin();
     second.W->MI_GameNewClick();
-    const GameRow& row = second.Row(game);
-    EXPECT_EQ(std::tie(row.Played, row.Won, row.Streak, row.LongestStreak), std::make_tuple(2, 2, 2, 2));
+    EXPECT_EQ(second.Row(games::Klondike).Streak, 2);
     second.Play(3);
     second.W->MI_GameNewClick();
     second.W->close();
-    const GameRow stored = test::StoredRow(dir, game);
-    EXPECT_EQ(std::tie(stored.Streak, stored.LongestStreak), std::make_tuple(0, 2));
+    const GameRow k = test::StoredRow(dir, games::Klondike);
+    EXPECT_EQ(std::tie(k.Played, k.Won, k.Streak, k.LongestStreak), std::make_tuple(7, 4, 0, 2));
 }
 
 // The statistics window over counted Klondike and Free Cell games, as the
@@ -195,6 +210,117 @@ TEST_F(StatisticsWindow, ListsSortsAndResets)
         EXPECT_EQ(Stored(games::FreeCell), (std::vector<int32_t>{0, 0, 0, 0}));
         EXPECT_EQ(test::StoredRow(Dir, games::FreeCell).BestTime, "");
     });
+}
+
+struct SavedGameWindow : ::testing::Test {
+    test::RunningWindow R;
+    F_Main& W = *R.W;
+    Game& G = W.CurrentGame();
+
+    void SetUp() override
+    {
+        W.ResizeField(792, 526);
+        test::StartGame(G, games::Klondike, 4242);
+        G.T.Opt = {false, false, false};
+        R.Errors.clear();
+    }
+    std::string File(const char* name) const { return R.OwnDir->File(name); }
+    void SaveTo(const std::string& path)
+    {
+        W.AskSaveName = [path](const QString&) { return QString::fromStdString(path); };
+        W.MI_GameSaveClick();
+    }
+    void LoadFrom(const std::string& path)
+    {
+        W.AskOpenName = [path] { return QString::fromStdString(path); };
+        W.MI_GameLoadClick();
+    }
+};
+
+TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
+{
+    const std::vector<TableState> seen = R.Play(6);
+    ASSERT_EQ(seen.size(), 7u);
+    const std::vector<UndoSnapshot> history = G.Undo.Newest(G.Undo.Count());
+    ASSERT_GE(history.size(), 4u);
+    G.T.Rules.BackCount = 4;
+    G.T.Rules.BackIndex = 3;
+    const QString caption = W.windowTitle(), stock = W.LabelText(StatusLabel::StockAndWaste);
+    QString proposed;
+    W.AskSaveName = [&](const QString& name) {
+        proposed = name;
+        return QString::fromStdString(File("mid.sav"));
+    };
+    W.MI_GameSaveClick();
+    EXPECT_EQ(proposed, "Klondike [4242]");
+
+    // Another game in play, with a card set of two backs.
+    test::StartGame(G, games::FreeCell, 9);
+    G.T.Rules.BackCount = 2;
+    G.T.Rules.BackIndex = 1;
+    W.StopClock();
+    LoadFrom(File("mid.sav"));
+    EXPECT_TRUE(R.Errors.empty() && R.Messages.empty());
+    EXPECT_TRUE(G.T.CurrentGame == games::Klondike && G.T.Cards == seen.back().Cards && G.T.Piles == seen.back().Piles);
+    EXPECT_EQ(W.windowTitle(), caption);
+    EXPECT_EQ(W.LabelText(StatusLabel::StockAndWaste), stock);
+    EXPECT_TRUE(W.Timer1.isActive());
+    // The backs are this run's card set's: back 3 of a two-back set is not drawn.
+    EXPECT_EQ(std::tie(G.T.Rules.BackCount, G.T.Rules.BackIndex), std::make_tuple(2, 1));
+
+    // Undo walks back through the saved positions to the deal.
+    ASSERT_EQ(G.Undo.Count(), static_cast<int>(history.size()));
+    for (int n = static_cast<int>(history.size()) - 1; n >= 1; --n) {
+        W.MI_GameUndo->trigger();
+        TableState expect = G.T;
+        ReadSnapshot(history[static_cast<size_t>(n - 1)], expect);
+        EXPECT_TRUE(G.T.Cards == expect.Cards && G.T.Rules.StockPass == expect.Rules.StockPass) << n;
+    }
+    EXPECT_TRUE(G.T.Cards == seen.front().Cards);
+    EXPECT_FALSE(W.MI_GameUndo->isEnabled());
+}
+
+TEST_F(SavedGameWindow, UnreadableFilesLeaveTheLiveGameAndSayWhy)
+{
+    R.Play(3);
+    SaveTo(File("good.sav"));
+    const QByteArray good = test::ReadBytes(File("good.sav"));
+    ASSERT_GT(good.size(), 8000);
+    QByteArray outdated = good, wideName = good, otherKind = good;
+    outdated[10 + 2] = '1';  // "1.1"
+    wideName[941] = 1;       // the game name's length above 256
+    otherKind.replace(0, 8, "CARDSSET");
+    struct Row {
+        const char* Name;
+        QByteArray Bytes;  // none: the file does not exist
+        size_t Errors;
+        std::vector<QString> Messages;
+    };
+    const Row rows[] = {
+        {"cut.sav", good.left(good.size() / 2), 1, {}},
+        {"wide.sav", wideName, 1, {}},
+        {"old.sav", outdated, 0, {"The save game version is outdated!"}},
+        {"other.set", otherKind, 0, {}},
+        {"missing.sav", {}, 1, {}},
+    };
+    // The live game moves on after saving, so an untouched table differs from the file.
+    R.Play(2);
+    const TableState before = G.T;
+    const int undoBefore = G.Undo.Count();
+    const QString caption = W.windowTitle();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        R.Errors.clear();
+        R.Messages.clear();
+        if (!row.Bytes.isEmpty()) test::WriteBytes(File(row.Name), row.Bytes);
+        LoadFrom(File(row.Name));
+        EXPECT_EQ(R.Errors.size(), row.Errors);
+        EXPECT_TRUE(std::all_of(R.Errors.begin(), R.Errors.end(), [](const QString& e) { return !e.isEmpty(); }));
+        EXPECT_EQ(R.Messages, row.Messages);
+        EXPECT_TRUE(G.T.Cards == before.Cards && G.T.Rules == before.Rules);
+        EXPECT_EQ(G.Undo.Count(), undoBefore);
+        EXPECT_EQ(W.windowTitle(), caption);
+    }
 }
 
 }  // namespace
