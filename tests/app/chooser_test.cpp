@@ -27,9 +27,12 @@
 namespace quillo {
 namespace {
 
-struct ChooserFixture : ::testing::Test {
+// The dialogs over a real game and a scratch custom-games file.
+struct GameDialogs : ::testing::Test {
     test::ProgramDir Dir;
     Game G;
+    GameRowTable Rows = GameRowTable::WithCatalogue();
+    int32_t Highest = -1;
     test::Messages Box;
     std::vector<QString> Topics;
     int Paints = 0;
@@ -39,14 +42,23 @@ struct ChooserFixture : ::testing::Test {
     // the game in play.
     void Make(std::initializer_list<std::pair<int, const char*>> customs, int playing, int32_t custom = -1)
     {
-        GameRowTable rows = GameRowTable::WithCatalogue();
-        int32_t highest = -1;
         for (const auto& [game, name] : customs) {
             test::StartGame(G, game);
-            ASSERT_TRUE(SaveCustomGame(Path(), rows, highest, G, highest + 1, name).Ok());
+            ASSERT_TRUE(SaveCustomGame(Path(), Rows, Highest, G, Highest + 1, name).Ok());
         }
         test::StartGame(G, playing, 777);
         G.T.CurrentCustom = custom;
+    }
+    std::function<void(const QString&)> Error()
+    {
+        return [this](const QString& s) { Box.Errors.push_back(s); };
+    }
+    std::function<bool(const QString&)> Ask()
+    {
+        return [this](const QString& s) {
+            Box.Questions.push_back(s);
+            return Box.Answer;
+        };
     }
     std::unique_ptr<TF_Games> Open()
     {
@@ -58,17 +70,29 @@ struct ChooserFixture : ::testing::Test {
             ++Paints;
             Painted = t;
         };
-        ctx.Error = [this](const QString& s) { Box.Errors.push_back(s); };
-        ctx.Ask = [this](const QString& s) {
-            Box.Questions.push_back(s);
-            return Box.Answer;
-        };
+        ctx.Error = Error();
+        ctx.Ask = Ask();
         ctx.HelpTopic = [this](const QString& s) { Topics.push_back(s); };
         auto d = std::make_unique<TF_Games>(ctx);
         d->Prepare();
         return d;
     }
+    std::unique_ptr<TF_Customize> OpenCustomize(int game = -1, const char* name = nullptr)
+    {
+        if (game >= 0) test::StartGame(G, game);
+        CustomizeContext ctx;
+        ctx.G = &G;
+        ctx.Rows = &Rows;
+        ctx.HighestCustomKey = &Highest;
+        ctx.CustomGamesPath = Path();
+        ctx.Error = Error();
+        ctx.Ask = Ask();
+        auto d = std::make_unique<TF_Customize>(ctx);
+        if (name) d->E_GameName->setText(name);
+        return d;
+    }
     std::string Path() const { return Dir.File("quillo.cus"); }
+    std::vector<CustomGameRecord> Stored() const { return ReadCustomGames(Path()).Records; }
     void Play(TF_Games& d, int game, int32_t custom) { PlayChosenGame(G, Path(), d.RecentGames, game, custom); }
     static std::vector<std::string> Names(const TF_Games& d)
     {
@@ -84,7 +108,7 @@ struct ChooserFixture : ::testing::Test {
     }
 };
 
-TEST_F(ChooserFixture, HeaderSectionsSortAndFlipKeepingTheSelection)
+TEST_F(GameDialogs, HeaderSectionsSortAndFlipKeepingTheSelection)
 {
     Make({{games::FreeCell, "Zed Cell"}, {games::Klondike, "Alpha Klondike"}}, games::Scorpion);
     auto d = Open();
@@ -122,7 +146,7 @@ TEST_F(ChooserFixture, HeaderSectionsSortAndFlipKeepingTheSelection)
     EXPECT_FALSE(d->SG_Table.Rows()[CatalogueSize - 1].Custom);
 }
 
-TEST_F(ChooserFixture, PreviewsLeaveTheLiveGameExactlyAsItWas)
+TEST_F(GameDialogs, PreviewsLeaveTheLiveGameExactlyAsItWas)
 {
     Make({{games::FreeCell, "Easy Cell"}}, games::Klondike);
     const UndoHistory undo = G.Undo;
@@ -155,7 +179,7 @@ TEST_F(ChooserFixture, PreviewsLeaveTheLiveGameExactlyAsItWas)
     EXPECT_TRUE(d->RecentGames.empty());
 }
 
-TEST_F(ChooserFixture, ShowingSelectsTheCurrentGameAndItsStatistics)
+TEST_F(GameDialogs, ShowingSelectsTheCurrentGameAndItsStatistics)
 {
     Make({{games::FreeCell, "Easy Cell"}}, games::FreeCell, 0);
     {
@@ -180,7 +204,7 @@ TEST_F(ChooserFixture, ShowingSelectsTheCurrentGameAndItsStatistics)
     EXPECT_EQ(Topics[0].toStdString(), Catalogue()[games::FreeCell].HelpTopic);
 }
 
-TEST_F(ChooserFixture, RecentGamesBoxChoosesByPosition)
+TEST_F(GameDialogs, RecentGamesBoxChoosesByPosition)
 {
     Make({{games::FreeCell, "Easy Cell"}}, games::Klondike);
     auto d = Open();
@@ -204,7 +228,7 @@ TEST_F(ChooserFixture, RecentGamesBoxChoosesByPosition)
     EXPECT_EQ(d->RecentGames.front(), (RecentGame{games::FreeCell, 0}));
 }
 
-TEST_F(ChooserFixture, DeletingACustomGame)
+TEST_F(GameDialogs, DeletingACustomGame)
 {
     // "Open Klondike" is being played.
     Make({{games::FreeCell, "Easy Cell"}, {games::Klondike, "Open Klondike"}}, games::Klondike, 1);
@@ -243,17 +267,11 @@ TEST_F(ChooserFixture, DeletingACustomGame)
     EXPECT_NE(d->result(), QDialog::Accepted);
 }
 
-// A stored value, its bar position and label, and what OK stores back.
+// A stored value of the stock or the table bar, its position and label, and
+// what OK stores back.
 TEST(CustomizeBars, BarsShowAndStoreTheirRedeals)
 {
-    struct Row {
-        bool Stock;
-        int32_t Stored;
-        int Position;
-        const char* Label;
-        int32_t StoredBack;
-    };
-    const Row rows[] = {
+    const std::tuple<bool, int32_t, int, const char*, int32_t> rows[] = {
         {true, StockUnlimited, 11, "Unlimited", StockUnlimited},
         {true, StockUnused, 0, "Not used", 1},  // only a built-in game has no stock
         {true, 1, 0, "0", 1},
@@ -264,44 +282,15 @@ TEST(CustomizeBars, BarsShowAndStoreTheirRedeals)
         {false, RedealsShowStockPasses, 0, "0", 0},  // Monte Carlo
         {false, 2, 2, "2", 2},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << (r.Stock ? "stock " : "table ") << r.Stored);
-        EXPECT_EQ(r.Stock ? StockBarPosition(r.Stored) : TableBarPosition(r.Stored), r.Position);
-        EXPECT_EQ(r.Stock ? StockBarLabel(r.Stored) : TableBarLabel(r.Stored), r.Label);
-        EXPECT_EQ(r.Stock ? StockRedealsOf(r.Position) : TableRedealsOf(r.Position), r.StoredBack);
+    for (const auto& [stock, stored, position, label, storedBack] : rows) {
+        SCOPED_TRACE(testing::Message() << (stock ? "stock " : "table ") << stored);
+        EXPECT_EQ(stock ? StockBarPosition(stored) : TableBarPosition(stored), position);
+        EXPECT_EQ(stock ? StockBarLabel(stored) : TableBarLabel(stored), label);
+        EXPECT_EQ(stock ? StockRedealsOf(position) : TableRedealsOf(position), storedBack);
     }
 }
 
-// The dialog over a real game and a scratch custom-games file.
-struct CustomizeFixture : ::testing::Test {
-    test::ProgramDir Dir;
-    Game G;
-    GameRowTable Rows = GameRowTable::WithCatalogue();
-    int32_t Highest = -1;
-    test::Messages Box;
-
-    std::unique_ptr<TF_Customize> Open(int game = -1, const char* name = nullptr)
-    {
-        if (game >= 0) test::StartGame(G, game);
-        CustomizeContext ctx;
-        ctx.G = &G;
-        ctx.Rows = &Rows;
-        ctx.HighestCustomKey = &Highest;
-        ctx.CustomGamesPath = Path();
-        ctx.Error = [this](const QString& s) { Box.Errors.push_back(s); };
-        ctx.Ask = [this](const QString& s) {
-            Box.Questions.push_back(s);
-            return Box.Answer;
-        };
-        auto d = std::make_unique<TF_Customize>(ctx);
-        if (name) d->E_GameName->setText(name);
-        return d;
-    }
-    std::string Path() const { return Dir.File("quillo.cus"); }
-    std::vector<CustomGameRecord> Stored() const { return ReadCustomGames(Path()).Records; }
-};
-
-TEST_F(CustomizeFixture, EveryRefusalLeavesRulesAndFileAlone)
+TEST_F(GameDialogs, EveryRefusalLeavesRulesAndFileAlone)
 {
     struct Row {
         const char* What;
@@ -339,7 +328,7 @@ TEST_F(CustomizeFixture, EveryRefusalLeavesRulesAndFileAlone)
         }
         Box = {};
         Box.Answer = row.Answer;
-        auto d = Open(-1, row.Name);
+        auto d = OpenCustomize(-1, row.Name);
         d->RG_TableConsVal->ClickItem(2);
         d->RG_FillFreeTable->ClickItem(1);
         EXPECT_FALSE(d->B_OkClick());
@@ -354,9 +343,9 @@ TEST_F(CustomizeFixture, EveryRefusalLeavesRulesAndFileAlone)
     }
 }
 
-TEST_F(CustomizeFixture, OkStoresANewCustomGameAndDealsIt)
+TEST_F(GameDialogs, OkStoresANewCustomGameAndDealsIt)
 {
-    auto d = Open(games::FreeCell);
+    auto d = OpenCustomize(games::FreeCell);
     EXPECT_EQ(d->E_GameName->text(), "Custom Free Cell 1");
     d->RG_TableConsSuit->ClickItem(3);  // no suit restriction (editable with the order)
     d->RG_TableConsVal->ClickItem(0);
@@ -374,15 +363,15 @@ TEST_F(CustomizeFixture, OkStoresANewCustomGameAndDealsIt)
         EXPECT_EQ(G.T.PileAt(p).ConsVal, ConsAscending) << p;  // the piles took the rules
     EXPECT_GE(Rows.Find(games::FreeCell, 0), 0);
     // The next customization of the built-in game proposes the next number.
-    EXPECT_EQ(Open(games::FreeCell)->E_GameName->text(), "Custom Free Cell 2");
+    EXPECT_EQ(OpenCustomize(games::FreeCell)->E_GameName->text(), "Custom Free Cell 2");
 }
 
-TEST_F(CustomizeFixture, OverwritingAskedForAndCustomGamesKeepTheirKey)
+TEST_F(GameDialogs, OverwritingAskedForAndCustomGamesKeepTheirKey)
 {
-    ASSERT_TRUE(Open(games::Klondike)->B_OkClick());            // key 0
-    ASSERT_TRUE(Open(games::Klondike, "Second")->B_OkClick());  // key 1
+    ASSERT_TRUE(OpenCustomize(games::Klondike)->B_OkClick());            // key 0
+    ASSERT_TRUE(OpenCustomize(games::Klondike, "Second")->B_OkClick());  // key 1
     // A built-in game saved under an existing custom name, after Yes.
-    auto d = Open(games::Klondike, "Second");
+    auto d = OpenCustomize(games::Klondike, "Second");
     d->SB_StockRedeals->setValue(2);
     ASSERT_TRUE(d->B_OkClick());
     EXPECT_EQ(Box.Questions.size(), 1u);
@@ -390,7 +379,7 @@ TEST_F(CustomizeFixture, OverwritingAskedForAndCustomGamesKeepTheirKey)
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(std::tie(stored[1].Key, stored[1].Rules.StockRedeals, G.T.CurrentCustom), std::make_tuple(1, 3, 1));
     // The custom game now loaded is saved under its own key, renamed, unasked.
-    auto again = Open();
+    auto again = OpenCustomize();
     EXPECT_EQ(again->E_GameName->text(), "Second");
     again->E_GameName->setText("Klondike");  // even a built-in name: no check
     ASSERT_TRUE(again->B_OkClick());
@@ -405,9 +394,9 @@ TEST_F(CustomizeFixture, OverwritingAskedForAndCustomGamesKeepTheirKey)
 
 // Monte Carlo's shown stock passes and a pile-own order, which no item
 // shows, survive OK; a moved bar shows its label.
-TEST_F(CustomizeFixture, CodesWithoutItemsAndMonteCarlosBar)
+TEST_F(GameDialogs, CodesWithoutItemsAndMonteCarlosBar)
 {
-    auto d = Open(games::MonteCarlo);
+    auto d = OpenCustomize(games::MonteCarlo);
     ASSERT_EQ(G.T.Rules.TableRedeals, RedealsShowStockPasses);
     EXPECT_EQ(d->SB_TableRedeals->value(), 0);
     EXPECT_EQ(d->L_TableRedeals->text(), "0");
@@ -416,7 +405,7 @@ TEST_F(CustomizeFixture, CodesWithoutItemsAndMonteCarlosBar)
 
     test::StartGame(G, games::Klondike);
     G.T.Rules.FoundConsVal = ConsKeepPile;
-    auto k = Open(-1, "Keeps");
+    auto k = OpenCustomize(-1, "Keeps");
     EXPECT_EQ(k->RG_FoundConsVal->ItemIndex(), -1);
     k->SB_StockRedeals->setValue(11);
     EXPECT_EQ(k->L_StockRedeals->text(), "Unlimited");

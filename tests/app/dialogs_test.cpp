@@ -26,13 +26,7 @@ namespace {
 
 TEST(WindowPlacement, FirstRunTakesFourFifthsOfTheWorkAreaAndStoredPlacesStayOnIt)
 {
-    struct Row {
-        const char* What;
-        WorkArea Work;
-        std::optional<WindowPlacement> Stored;
-        WindowPlacement Expected;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, WorkArea, std::optional<WindowPlacement>, WindowPlacement> rows[] = {
         {"1080p under a top panel", {0, 40, 1920, 1040}, std::nullopt, {192, 144, 1536, 832}},
         {"1024x768 keeps 600 high", {0, 0, 1024, 738}, std::nullopt, {102, 69, 819, 600}},
         {"small screen is filled", {0, 0, 800, 570}, std::nullopt, {0, 0, 800, 570}},
@@ -44,9 +38,8 @@ TEST(WindowPlacement, FirstRunTakesFourFifthsOfTheWorkAreaAndStoredPlacesStayOnI
         {"stored size of nothing", {0, 0, 1920, 1080}, WindowPlacement{50, 50, 0, -3}, {192, 108, 1536, 864}},
     };
     const auto tie = [](const WindowPlacement& p) { return std::tie(p.Left, p.Top, p.Width, p.Height); };
-    for (const Row& r : rows)
-        EXPECT_EQ(tie(r.Stored ? PlaceStoredWindow(r.Work, *r.Stored) : PlaceFirstWindow(r.Work)), tie(r.Expected))
-            << r.What;
+    for (const auto& [what, work, stored, expected] : rows)
+        EXPECT_EQ(tie(stored ? PlaceStoredWindow(work, *stored) : PlaceFirstWindow(work)), tie(expected)) << what;
 }
 
 TEST(ShuffleNumber, AcceptsExactlyTheDealNumbers)
@@ -89,32 +82,26 @@ TEST(ShuffleDialog, RefusedNumbersKeepTheDialogOpenEscapeChangesNothing)
 
 TEST(WinForm, EnterTakesTheTrimmedNameEscapeKeepsTheOldOne)
 {
-    struct Row {
-        bool Record;
-        Qt::Key Key;
-        QString Typed, NameAfter;
-        int Result;
-    };
-    const Row rows[] = {
+    // A record to name or not, the key, what was typed, the name after and the result.
+    const std::tuple<bool, Qt::Key, QString, QString, int> rows[] = {
         {true, Qt::Key_Return, "  Ann Lee  ", "Ann Lee", QDialog::Accepted},
         {true, Qt::Key_Escape, "Bob", "Old", QDialog::Rejected},
         {false, Qt::Key_Return, "", "Old", QDialog::Accepted},
         {false, Qt::Key_Escape, "", "Old", QDialog::Rejected},
     };
-    for (const Row& r : rows) {
+    for (const auto& [record, key, typed, nameAfter, result] : rows) {
         QWidget main;
         main.resize(400, 300);
         QString name = "Old";
-        TF_Finish form(&main, nullptr, r.Record, name);
+        TF_Finish form(&main, nullptr, record, name);
         form.show();
-        EXPECT_EQ(form.E_Record->isVisible(), r.Record);
-        if (r.Record) {
+        EXPECT_EQ(form.E_Record->isVisible(), record);
+        if (record) {
             EXPECT_EQ(form.E_Record->text(), "Old");
-            form.E_Record->setText(r.Typed);
+            form.E_Record->setText(typed);
         }
-        QTest::keyClick(r.Record ? static_cast<QWidget*>(form.E_Record) : &form, r.Key);
-        EXPECT_EQ(form.result(), r.Result);
-        EXPECT_EQ(name, r.NameAfter);
+        QTest::keyClick(record ? static_cast<QWidget*>(form.E_Record) : &form, key);
+        EXPECT_EQ(std::make_tuple(form.result(), name), std::tie(result, nameAfter));
     }
 }
 

@@ -123,20 +123,6 @@ TEST(SettingsAcrossRuns, UnknownGamesMissingDecksAndTexturesFallBack)
     }
 }
 
-// Changed settings reach the disk as soon as the current event is done,
-// without the window closing (a signal or a lost display may end the run at
-// any moment).
-TEST(SettingsAcrossRuns, WrittenWhenChanged)
-{
-    test::ProgramDir dir;
-    F_Main w(dir.Path());
-    w.ReadSettingsFile();
-    test::StartGame(w.CurrentGame(), games::Klondike);
-    w.MI_OptionsSound->setChecked(false);
-    QApplication::processEvents();
-    SettingsEnv env;
-    EXPECT_FALSE(ReadSettings(dir.File("quillo.set"), env).Value.Opt.Sound);
-}
 
 // Damaged player files are told once, after the welcome box, naming the
 // file and its copy; the next start says nothing more about them. Damaged

@@ -322,25 +322,6 @@ TEST(SolverWindow, HintLeavesTableAndHistoryAloneAndNamesAListedAction)
     }
 }
 
-TEST(SolverWindow, IndicatorTakesOnlyTheNewestPositionsResult)
-{
-    Window w(games::FreeCell, 1);
-    WinnableWatch watch;
-    int calls = 0;
-    watch.Done = [&](const WinnableVerdict&) { ++calls; };
-    const int first = watch.Start(w.T(), {});
-    EXPECT_NE(watch.Start(w.T(), {}), first);
-    watch.Deliver(first, {SolveResult::Won, 0});
-    EXPECT_EQ(calls, 0);
-    Spin([&] { return calls > 0; });
-    EXPECT_EQ(calls, 1);
-    // A result coming after the next position was asked for is dropped.
-    const int third = watch.Start(w.T(), {});
-    watch.Cancel();
-    watch.Deliver(third, {SolveResult::Won, 0});
-    EXPECT_EQ(calls, 1);
-}
-
 // Star deals 6 and 9 are lost, deal 2 is won: as the newest position and two
 // earlier ones, the way back is two steps.
 TEST(SolverWindow, IndicatorCountsTheUndoStepsBackToAWinnablePosition)
