@@ -179,37 +179,19 @@ TEST_F(GameDialogs, PreviewsLeaveTheLiveGameExactlyAsItWas)
     EXPECT_TRUE(d->RecentGames.empty());
 }
 
-TEST_F(GameDialogs, ShowingSelectsTheCurrentGameAndItsStatistics)
-{
-    Make({{games::FreeCell, "Easy Cell"}}, games::FreeCell, 0);
-    {
-        GameRowTable rows = GameRowTable::WithCatalogue();
-        ListCustomGames(Path(), rows);
-        GameRow& r = rows.Rows()[static_cast<size_t>(rows.Find(games::FreeCell, 0))];
-        std::tie(r.Played, r.Won, r.BestPlayer, r.BestTime) = std::make_tuple(7, 3, "Ann", "0:04:10");
-        ASSERT_TRUE(SaveStatistics(Dir.File("quillo.won"), rows).Ok());
-    }
-    auto d = Open();
-    ASSERT_GE(d->SelectedRow(), 0);
-    EXPECT_EQ(d->SG_Table.Rows()[static_cast<size_t>(d->SelectedRow())].Name, "Easy Cell");
-    EXPECT_EQ((QStringList{d->L_Play->text(), d->L_Win->text(), d->L_BestPlayer->text(), d->L_BestTime->text()}),
-              (QStringList{"7", "3", "Ann", "0:04:10"}));
-    // OK without touching the list chooses the current game.
-    d->ChooseSelected();
-    EXPECT_EQ(std::tie(d->ChosenGame, d->ChosenCustom), std::make_tuple(games::FreeCell, 0));
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-    // The rules of a custom game are its base game's.
-    d->B_RulesClick();
-    ASSERT_EQ(Topics.size(), 1u);
-    EXPECT_EQ(Topics[0].toStdString(), Catalogue()[games::FreeCell].HelpTopic);
-}
-
-TEST_F(GameDialogs, RecentGamesBoxChoosesByPosition)
+// The recent games box keeps the last six games chosen and chooses by
+// position. Shown again, the chooser selects the current game, here a custom
+// one, with its statistics; OK chooses it, and its rules are its base game's.
+TEST_F(GameDialogs, RecentGamesAndTheCurrentGameWithItsStatistics)
 {
     Make({{games::FreeCell, "Easy Cell"}}, games::Klondike);
+    GameRowTable rows = GameRowTable::WithCatalogue();
+    ListCustomGames(Path(), rows);
+    GameRow& r = rows.Rows()[static_cast<size_t>(rows.Find(games::FreeCell, 0))];
+    std::tie(r.Played, r.Won, r.BestPlayer, r.BestTime) = std::make_tuple(7, 3, "Ann", "0:04:10");
+    ASSERT_TRUE(SaveStatistics(Dir.File("quillo.won"), rows).Ok());
     auto d = Open();
     EXPECT_FALSE(d->CB_Favs->isEnabled());
-    // Seven games chosen one after another: the box keeps the last six.
     const std::pair<int, int32_t> chosen[] = {{games::Klondike, -1}, {games::Star, -1},     {games::FreeCell, 0},
                                               {games::Braid, -1},    {games::Scorpion, -1}, {games::Canfield, -1},
                                               {games::MonteCarlo, -1}};
@@ -226,6 +208,19 @@ TEST_F(GameDialogs, RecentGamesBoxChoosesByPosition)
     Play(*d, d->ChosenGame, d->ChosenCustom);
     EXPECT_EQ(G.T.GameName, "Easy Cell");
     EXPECT_EQ(d->RecentGames.front(), (RecentGame{games::FreeCell, 0}));
+
+    auto again = Open();
+    ASSERT_GE(again->SelectedRow(), 0);
+    EXPECT_EQ(again->SG_Table.Rows()[static_cast<size_t>(again->SelectedRow())].Name, "Easy Cell");
+    EXPECT_EQ((QStringList{again->L_Play->text(), again->L_Win->text(), again->L_BestPlayer->text(),
+                           again->L_BestTime->text()}),
+              (QStringList{"7", "3", "Ann", "0:04:10"}));
+    again->ChooseSelected();
+    EXPECT_EQ(again->result(), QDialog::Accepted);
+    EXPECT_EQ(std::tie(again->ChosenGame, again->ChosenCustom), std::make_tuple(games::FreeCell, 0));
+    again->B_RulesClick();
+    ASSERT_EQ(Topics.size(), 1u);
+    EXPECT_EQ(Topics[0].toStdString(), Catalogue()[games::FreeCell].HelpTopic);
 }
 
 TEST_F(GameDialogs, DeletingACustomGame)

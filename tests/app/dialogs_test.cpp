@@ -1,9 +1,7 @@
 // The small dialogs and the rules behind them: where the window opens, the
 // deal numbers the shuffle box takes, the win form's keys, the deck and
-// texture picker with its ".cr3"/".cr4" rule, and the back picker.
+// texture picker with its ".cr3"/".cr4" rule.
 
-#include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -14,12 +12,10 @@
 #include "app/bkg_pics.h"
 #include "app/dialog_support.h"
 #include "app/finish_form.h"
-#include "app/shirts.h"
 #include "app/shuffle_dialog.h"
 #include "app/shuffle_number.h"
 #include "app/thumbnails.h"
 #include "app/window_placement.h"
-#include "support/drawn_art.h"
 
 namespace quillo {
 namespace {
@@ -53,16 +49,8 @@ TEST(ShuffleNumber, AcceptsExactlyTheDealNumbers)
     for (const auto& [text, number] : rows) EXPECT_EQ(ParseShuffleNumber(text), number) << '"' << text << '"';
 }
 
-TEST(ShuffleDialog, RefusedNumbersKeepTheDialogOpenEscapeChangesNothing)
+TEST(ShuffleDialog, RefusedNumbersKeepTheDialogOpen)
 {
-    {
-        TF_Shuffle dialog(99u);
-        dialog.show();
-        dialog.E_Shuffle->setText("5");
-        QTest::keyClick(dialog.E_Shuffle, Qt::Key_Escape);
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        EXPECT_EQ(dialog.Number(), 99u);
-    }
     TF_Shuffle dialog(123456u);
     QStringList errors;
     dialog.ShowError = [&](const QString& text) { errors << text; };
@@ -210,37 +198,6 @@ TEST(Picker, PlayersOwnFilesJoinTheShippedOnesOnce)
         d->LV_Thumbs->findItems("standard.cr3", Qt::MatchExactly).front()->setSelected(true);
         ASSERT_TRUE(d->B_OkClick());
         EXPECT_EQ(d->Picked(), standardFrom);
-    }
-}
-
-// Each back of the set in a place, the one in use sunken; an empty place
-// cannot be chosen. A back's picture is the back cell, its cut corners
-// showing the button face.
-TEST(BackPicker, PlacesChoicesAndPictures)
-{
-    const test::DrawnArt art;
-    test::RecordingSurface surface;
-    Field field(surface);
-    art.Attach(field);
-    const CardSize upright = DefaultCardSizes()[Upright];
-    for (const auto& [backs, inUse] : {std::pair{5, 3}, std::pair{3, 1}, std::pair{2, 0}}) {
-        SCOPED_TRACE(backs);
-        TF_Shirts d(field.Art, upright, backs, inUse);
-        const auto sunken = [&](int i) { return d.P_Shirt[static_cast<size_t>(i)]->frameShadow() == QFrame::Sunken; };
-        EXPECT_EQ(d.SelectedBack, inUse);
-        for (int i = 0; i < ShirtPlaces; ++i) {
-            EXPECT_EQ(!d.I_Shirt[static_cast<size_t>(i)]->isHidden(), i < backs) << i;
-            EXPECT_EQ(sunken(i), i == inUse) << i;
-        }
-        d.I_ShirtClick(backs);
-        EXPECT_EQ(d.SelectedBack, inUse);
-        d.I_ShirtClick(0);
-        EXPECT_EQ(d.SelectedBack, 0);
-        EXPECT_EQ(sunken(inUse), inUse == 0);
-        const PixelBuffer pic = BackPicture(field.Art, upright, inUse, {1, 2, 3});
-        ASSERT_EQ(std::pair(pic.Width(), pic.Height()), std::pair(upright.Width, upright.Height));
-        EXPECT_EQ(pic.GetPixel(upright.Width / 2, upright.Height / 2), test::BackColour(inUse));
-        EXPECT_EQ(pic.GetPixel(0, 0), (Bgr{1, 2, 3}));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFrame>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "app/main_window.h"
 #include "app/running_window.h"
 #include "app/shirts.h"
+#include "app/thumbnails.h"
 #include "engine/card_fit.h"
 #include "engine/catalogue.h"
 #include "storage/settings_file.h"
@@ -250,21 +252,36 @@ TEST_F(WindowFixture, ColourAndTextureFromTheirDialogs)
     }
 }
 
-TEST_F(WindowFixture, BackPickerChoiceIsAppliedOnOk)
+// The back picker shows each back of the set, the one in use sunken; an
+// empty place cannot be chosen, and the choice is applied on OK only. A
+// back's picture is its cell, the cut corners showing the button face. A set
+// with one back has nothing to choose.
+TEST_F(WindowFixture, BackPickerShowsTheBacksAndAppliesTheChoiceOnOk)
 {
     Rules.BackIndex = 1;
     for (const auto& [click, ok, after] : {std::tuple{3, false, 1}, std::tuple{2, true, 2}, std::tuple{0, true, 0}}) {
-        int shownWith = -1;
+        const int before = Rules.BackIndex;
         W.ShowShirts = [&, click = click, ok = ok](TF_Shirts& d) {
-            shownWith = d.SelectedBack;
+            const auto sunken = [&](int i) { return d.P_Shirt[static_cast<size_t>(i)]->frameShadow() == QFrame::Sunken; };
+            for (int i = 0; i < ShirtPlaces; ++i) {
+                EXPECT_EQ(!d.I_Shirt[static_cast<size_t>(i)]->isHidden(), i < Rules.BackCount) << i;
+                EXPECT_EQ(sunken(i), i == before) << i;
+            }
+            d.I_ShirtClick(Rules.BackCount);  // an empty place
+            EXPECT_EQ(d.SelectedBack, before);
             d.I_ShirtClick(click);
+            EXPECT_EQ(sunken(before), click == before);
             return ok;
         };
-        const int before = Rules.BackIndex;
         W.MI_OptionsBackClick();
-        EXPECT_EQ(std::tie(shownWith, Rules.BackIndex), std::tie(before, after));
+        EXPECT_EQ(Rules.BackIndex, after);
     }
-    // A set with one back has nothing to choose.
+    const CardSize upright = DefaultCardSizes()[Upright];
+    for (int back = 0; back < Rules.BackCount; ++back) {
+        const PixelBuffer pic = BackPicture(F.Art, upright, back, {1, 2, 3});
+        EXPECT_EQ(pic.GetPixel(upright.Width / 2, upright.Height / 2), test::BackColour(back));
+        EXPECT_EQ(pic.GetPixel(0, 0), (Bgr{1, 2, 3}));
+    }
     Rules.BackCount = 1;
     bool shown = false;
     W.ShowShirts = [&](TF_Shirts&) { return shown = true; };
