@@ -82,46 +82,39 @@ TEST(SettingsAcrossRuns, WrittenAtCloseAndTakenBackAtTheNextStart)
 
 TEST(SettingsAcrossRuns, UnknownGamesMissingDecksAndTexturesFallBack)
 {
-    struct Row {
-        int Game;
-        const char* Deck;  // the deck written, which may not exist
-        BackgroundMode Mode;
-        const char* Texture;
-        int StartsGame;
-        const char* DeckAfter;
-        Bgr Corner;  // of the drawn background
-    };
+    // The game, deck (which may not exist), background and texture written;
+    // the game started, the deck used and the background's corner.
     const Bgr tiled{50, 100, 200}, colour{0x30, 0x20, 0x10};
-    const Row rows[] = {
+    const std::tuple<int, const char*, BackgroundMode, const char*, int, const char*, Bgr> rows[] = {
         {games::FreeCell, "gone.cr3", BackgroundMode::Tiled, "tile.bmp", games::FreeCell, "standard.cr3", tiled},
         {games::FourPackages, "tiny.cr3", BackgroundMode::Tiled, "gone.bmp", games::FourPackages, "tiny.cr3", colour},
         {CatalogueSize, "tiny.cr3", BackgroundMode::Plain, "tile.bmp", games::Star, "tiny.cr3", colour},
         {-3, "gone.cr3", BackgroundMode::Plain, "", games::Star, "standard.cr3", colour},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Game);
+    for (const auto& [game, deck, mode, texture, startsGame, deckAfter, corner] : rows) {
+        SCOPED_TRACE(game);
         test::ProgramDir dir;
         WriteBytes(dir.File("tiny.cr3"), "x");
         QImage tile(8, 8, QImage::Format_RGB888);
         tile.fill(QColor(200, 100, 50));
         ASSERT_TRUE(tile.save(QString::fromStdString(dir.File("tile.bmp"))));
         Settings s;
-        s.CurrentGame = row.Game;
+        s.CurrentGame = game;
         s.CurrentCustom = 4;
-        s.CardSetPath = dir.File(row.Deck);
+        s.CardSetPath = dir.File(deck);
         s.BackgroundColor = 0x302010;
-        s.Background = row.Mode;
-        s.TexturePath = dir.File(row.Texture);
+        s.Background = mode;
+        s.TexturePath = dir.File(texture);
         ASSERT_TRUE(WriteSettings(dir.File(SettingsFileName), s).Ok());
         F_Main w(dir.Path());
         w.ResizeField(792, 526);
         w.ReadSettingsFile();
-        EXPECT_EQ(w.CurrentGame().T.CurrentGame, row.StartsGame);
-        EXPECT_EQ(w.CurrentGame().T.CurrentCustom, row.StartsGame == row.Game ? 4 : -1);
-        EXPECT_EQ(w.CurrentSettings().CardSetPath, dir.File(row.DeckAfter));
+        EXPECT_EQ(w.CurrentGame().T.CurrentGame, startsGame);
+        EXPECT_EQ(w.CurrentGame().T.CurrentCustom, startsGame == game ? 4 : -1);
+        EXPECT_EQ(w.CurrentSettings().CardSetPath, dir.File(deckAfter));
         Field& f = w.TableField();
         f.DrawBackground(f.I_Field);
-        EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), row.Corner);
+        EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), corner);
     }
 }
 

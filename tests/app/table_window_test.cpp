@@ -104,21 +104,35 @@ struct Window : test::RunningWindow {
 };
 
 // Started: dealt and labelled. The first press of a deal counts it as
-// played, even on an empty spot; later presses do not.
-TEST(TableWindow, StartsDealtAndTheFirstPressCountsTheDeal)
+// played, even on an empty spot; later presses do not. After a resize, a
+// move and its undo keep the new layout.
+TEST(TableWindow, StartsDealtCountsTheFirstPressAndKeepsTheLayoutOfAResize)
 {
     Window w;
-    EXPECT_TRUE(w.T().LayoutReady);
+    TableState& t = w.T();
+    EXPECT_TRUE(t.LayoutReady);
     EXPECT_TRUE(w.W->windowTitle().startsWith("Quillotaire - Klondike ["));
     EXPECT_EQ(w.W->LabelText(StatusLabel::StartRank), "Starting Rank: Ace");
     EXPECT_EQ(w.W->LabelText(StatusLabel::StockAndWaste), "Stock: 24  Waste: 0");
     EXPECT_FALSE(w.W->MI_GameUndo->isEnabled());
-    EXPECT_EQ(w.T().Rules.FieldWidth, w.W->I_Field->width());
-    for (int i = 0; i < 2; ++i) w.Click({5, w.T().Rules.FieldHeight - 5});
+    EXPECT_EQ(t.Rules.FieldWidth, w.W->I_Field->width());
+    for (int i = 0; i < 2; ++i) w.Click({5, t.Rules.FieldHeight - 5});
     EXPECT_EQ(w.Played, 1);
     w.W->MI_GameNewClick();
+
+    const int oldWidth = t.Rules.FieldWidth, oldX = t.PileAt(t.Rules.TableLast).X;
+    w.W->resize(w.W->width() - 100, w.W->height() - 40);
+    QApplication::processEvents();
+    ASSERT_EQ(t.Rules.FieldWidth, oldWidth - 100);
+    EXPECT_EQ(w.W->TableField().Width(), oldWidth - 100);
+    EXPECT_LT(t.PileAt(t.Rules.TableLast).X, oldX);
+    const TableState after = t;
     w.Click(w.StockPoint());
     EXPECT_EQ(w.Played, 2);
+    ASSERT_EQ(t.PileAt(t.Rules.WasteFirst).Count, 1);
+    w.W->MI_GameUndoClick();
+    for (int i = 0; i < t.Rules.TotalCards; ++i)
+        EXPECT_EQ(std::tie(t.CardAt(i).X, t.CardAt(i).Y), std::tie(after.CardAt(i).X, after.CardAt(i).Y)) << i;
 }
 
 TEST(TableWindow, SnappedDropMovesRefusedDropReturns)
@@ -185,24 +199,6 @@ TEST(TableWindow, OnlyTheFirstOverlappingDropBoxCountsOnRelease)
     EXPECT_EQ(t.CardAt(w.Card).PileIndex, w.From);
 }
 
-TEST(TableWindow, ResizeThenMoveThenUndoKeepsTheNewLayout)
-{
-    Window w;
-    TableState& t = w.T();
-    const int oldWidth = t.Rules.FieldWidth, oldX = t.PileAt(t.Rules.TableLast).X;
-    w.W->resize(w.W->width() - 100, w.W->height() - 40);
-    QApplication::processEvents();
-    ASSERT_EQ(t.Rules.FieldWidth, oldWidth - 100);
-    EXPECT_EQ(w.W->TableField().Width(), oldWidth - 100);
-    EXPECT_LT(t.PileAt(t.Rules.TableLast).X, oldX);
-    const TableState after = t;
-    w.Click(w.StockPoint());
-    ASSERT_EQ(t.PileAt(t.Rules.WasteFirst).Count, 1);
-    w.W->MI_GameUndoClick();
-    for (int i = 0; i < t.Rules.TotalCards; ++i)
-        EXPECT_EQ(std::tie(t.CardAt(i).X, t.CardAt(i).Y), std::tie(after.CardAt(i).X, after.CardAt(i).Y)) << i;
-}
-
 TEST(TableWindow, SelectShuffleDealsTheTypedNumber)
 {
     Window w;
@@ -256,11 +252,24 @@ TEST(KeyboardWindow, KeysPlayAWonKlondikeDeal)
     EXPECT_EQ(w.Wins, 1);
 }
 
-// The cursor shows from the first key and hides on a press; Escape with
-// nothing carried and D without a Deal button are left to the window.
-TEST(KeyboardWindow, CursorEscapeAndTheDealKey)
+// The table has the keys back after a dialog. The cursor shows from the
+// first key and hides on a press; Escape with nothing carried and D without
+// a Deal button are left to the window.
+TEST(KeyboardWindow, FocusCursorEscapeAndTheDealKey)
 {
     Window w(games::Klondike, 1);
+    w.W->show();
+    w.W->activateWindow();
+    QApplication::processEvents();
+    QDialog dialog(w.W.get());
+    dialog.show();
+    dialog.activateWindow();
+    dialog.setFocus();
+    QApplication::processEvents();
+    dialog.accept();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w.W->I_Field);
+
     EXPECT_FALSE(w.W->KeyCursorShown());
     w.Key(KeyCommand::Down);
     EXPECT_TRUE(w.W->KeyCursorShown());
@@ -275,22 +284,6 @@ TEST(KeyboardWindow, CursorEscapeAndTheDealKey)
     const int used = w.T().Rules.TableRedealsUsed;
     EXPECT_TRUE(w.Key(KeyCommand::Deal));
     EXPECT_EQ(w.T().Rules.TableRedealsUsed, used + 1);
-}
-
-TEST(KeyboardWindow, TableHasTheKeysAfterADialog)
-{
-    Window w;
-    w.W->show();
-    w.W->activateWindow();
-    QApplication::processEvents();
-    QDialog dialog(w.W.get());
-    dialog.show();
-    dialog.activateWindow();
-    dialog.setFocus();
-    QApplication::processEvents();
-    dialog.accept();
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), w.W->I_Field);
 }
 
 // Runs the event loop until done says so (or a generous while).
