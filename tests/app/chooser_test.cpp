@@ -392,12 +392,9 @@ TEST_F(GameDialogs, OverwritingAskedForAndCustomGamesKeepTheirKey)
 TEST_F(GameDialogs, CodesWithoutItemsAndMonteCarlosBar)
 {
     auto d = OpenCustomize(games::MonteCarlo);
-    ASSERT_EQ(G.T.Rules.TableRedeals, RedealsShowStockPasses);
-    EXPECT_EQ(d->SB_TableRedeals->value(), 0);
-    EXPECT_EQ(d->L_TableRedeals->text(), "0");
+    EXPECT_EQ(std::make_tuple(d->SB_TableRedeals->value(), d->L_TableRedeals->text()), std::make_tuple(0, QString("0")));
     ASSERT_TRUE(d->B_OkClick());
     EXPECT_EQ(G.T.Rules.TableRedeals, 0);
-
     test::StartGame(G, games::Klondike);
     G.T.Rules.FoundConsVal = ConsKeepPile;
     auto k = OpenCustomize(-1, "Keeps");

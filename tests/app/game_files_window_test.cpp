@@ -125,54 +125,39 @@ TEST(Streaks, LeavingAGameBreaksTheStreakClosingTheProgramDoesNot)
     EXPECT_EQ(std::tie(k.Played, k.Won, k.Streak, k.LongestStreak), std::make_tuple(7, 4, 0, 2));
 }
 
-// The statistics window over counted Klondike and Free Cell games, as the
-// menu command shows it.
-struct StatisticsWindow : ::testing::Test {
-    test::ProgramDir Dir;
-    ProgramRun R{Dir};
-
-    void SetUp() override
-    {
-        GameRow& k = R.Row(games::Klondike);
-        std::tie(k.Played, k.Won, k.BestPlayer, k.BestTime) = std::make_tuple(4, 1, "Ann", "0:03:10");
-        GameRow& f = R.Row(games::FreeCell);
-        std::tie(f.Played, f.Won, f.BestTime) = std::make_tuple(2, 2, "0:01:05");
-        // Klondike: two wins, 1:03:20 in all; Free Cell: a win, then left.
-        GameRowTable& rows = R.W->F_Games->SG_Table;
-        for (int seconds : {100, 3700}) CountOutcome(rows, games::Klondike, -1, true, seconds);
-        CountOutcome(rows, games::FreeCell, -1, true, 30);
-        CountOutcome(rows, games::FreeCell, -1, false, 35);
-    }
-    void Show(const std::function<void(TF_Statistics&)>& check)
-    {
-        bool shown = false;
-        R.W->ShowStatisticsWindow = [&](TF_Statistics& d) {
-            shown = true;
-            check(d);
-        };
-        R.W->MI_GameStatistics->trigger();
-        EXPECT_TRUE(shown);
-    }
-    // The column's texts, top to bottom.
-    static std::vector<std::string> Column(TF_Statistics& d, int column)
-    {
-        std::vector<std::string> out;
-        for (int r = 0; r < d.T_Stats->rowCount(); ++r) out.push_back(d.T_Stats->item(r, column)->text().toStdString());
-        return out;
-    }
-    // Played, streak, longest and seconds as the files hold them.
-    std::vector<int32_t> Stored(int game)
-    {
-        const GameRow r = test::StoredRow(Dir, game);
-        return {r.Played, r.Streak, r.LongestStreak, r.SecondsPlayed};
-    }
-};
-
-// Listed sorted with totals; resets ask first and are written only after Yes.
-TEST_F(StatisticsWindow, ListsSortsAndResets)
+// The column's texts, top to bottom.
+std::vector<std::string> Column(TF_Statistics& d, int column)
 {
+    std::vector<std::string> out;
+    for (int r = 0; r < d.T_Stats->rowCount(); ++r) out.push_back(d.T_Stats->item(r, column)->text().toStdString());
+    return out;
+}
+
+// The statistics window over counted Klondike and Free Cell games, as the
+// menu command shows it: listed sorted with totals; resets ask first and are
+// written only after Yes.
+TEST(StatisticsWindow, ListsSortsAndResets)
+{
+    test::ProgramDir dir;
+    ProgramRun run(dir);
+    GameRow& k = run.Row(games::Klondike);
+    std::tie(k.Played, k.Won, k.BestPlayer, k.BestTime) = std::make_tuple(4, 1, "Ann", "0:03:10");
+    GameRow& f = run.Row(games::FreeCell);
+    std::tie(f.Played, f.Won, f.BestTime) = std::make_tuple(2, 2, "0:01:05");
+    // Klondike: two wins, 1:03:20 in all; Free Cell: a win, then left.
+    GameRowTable& rows = run.W->F_Games->SG_Table;
+    for (int seconds : {100, 3700}) CountOutcome(rows, games::Klondike, -1, true, seconds);
+    CountOutcome(rows, games::FreeCell, -1, true, 30);
+    CountOutcome(rows, games::FreeCell, -1, false, 35);
+    // Played, streak, longest and seconds as the files hold them.
+    const auto stored = [&](int game) {
+        const GameRow r = test::StoredRow(dir, game);
+        return std::vector<int32_t>{r.Played, r.Streak, r.LongestStreak, r.SecondsPlayed};
+    };
     using Texts = std::vector<std::string>;
-    Show([&](TF_Statistics& d) {
+    bool shown = false;
+    run.W->ShowStatisticsWindow = [&](TF_Statistics& d) {
+        shown = true;
         EXPECT_EQ(Column(d, StatsGame), (Texts{"Free Cell", "Klondike"}));
         EXPECT_EQ(d.L_Totals->text(), "Total: 6 played, 3 won (50.0%)");
         const std::pair<int, Texts> columns[] = {{StatsWinRate, {"100.0%", "25.0%"}}, {StatsBestPlayer, {"", "Ann"}},
@@ -191,24 +176,26 @@ TEST_F(StatisticsWindow, ListsSortsAndResets)
 
         d.T_Stats->selectRow(1);  // Klondike
         for (bool yes : {false, true}) {
-            R.Answer = yes;
+            run.Answer = yes;
             d.B_Reset->click();
         }
-        EXPECT_EQ(R.Questions, std::vector<QString>(2, "Reset the statistics of Klondike?"));
+        EXPECT_EQ(run.Questions, std::vector<QString>(2, "Reset the statistics of Klondike?"));
         EXPECT_EQ(Column(d, StatsGame), Texts{"Free Cell"});
-        const GameRow& k = R.Row(games::Klondike);
-        EXPECT_TRUE(k.Played == 0 && k.Won == 0 && k.BestPlayer.empty() && k.BestTime.empty());
-        EXPECT_EQ(Stored(games::Klondike), (std::vector<int32_t>{0, 0, 0, 0}));
-        EXPECT_EQ(Stored(games::FreeCell), (std::vector<int32_t>{2, 0, 1, 65}));
+        const GameRow& reset = run.Row(games::Klondike);
+        EXPECT_TRUE(reset.Played == 0 && reset.Won == 0 && reset.BestPlayer.empty() && reset.BestTime.empty());
+        EXPECT_EQ(stored(games::Klondike), (std::vector<int32_t>{0, 0, 0, 0}));
+        EXPECT_EQ(stored(games::FreeCell), (std::vector<int32_t>{2, 0, 1, 65}));
         for (bool yes : {false, true}) {
-            R.Answer = yes;
+            run.Answer = yes;
             d.B_ResetAll->click();
             EXPECT_EQ(d.T_Stats->rowCount(), yes ? 0 : 1);
         }
         EXPECT_EQ(d.L_Totals->text(), "Total: 0 played, 0 won (0.0%)");
-        EXPECT_EQ(Stored(games::FreeCell), (std::vector<int32_t>{0, 0, 0, 0}));
-        EXPECT_EQ(test::StoredRow(Dir, games::FreeCell).BestTime, "");
-    });
+        EXPECT_EQ(stored(games::FreeCell), (std::vector<int32_t>{0, 0, 0, 0}));
+        EXPECT_EQ(test::StoredRow(dir, games::FreeCell).BestTime, "");
+    };
+    run.W->MI_GameStatistics->trigger();
+    EXPECT_TRUE(shown);
 }
 
 struct SavedGameWindow : ::testing::Test {
