@@ -94,12 +94,6 @@ struct GameDialogs : ::testing::Test {
     std::string Path() const { return Dir.File("quillo.cus"); }
     std::vector<CustomGameRecord> Stored() const { return ReadCustomGames(Path()).Records; }
     void Play(TF_Games& d, int game, int32_t custom) { PlayChosenGame(G, Path(), d.RecentGames, game, custom); }
-    static std::vector<std::string> Names(const TF_Games& d)
-    {
-        std::vector<std::string> out;
-        for (const GameRow& r : d.SG_Table.Rows()) out.push_back(r.Name);
-        return out;
-    }
     static std::vector<std::string> Recent(const TF_Games& d)
     {
         std::vector<std::string> out;
@@ -134,16 +128,6 @@ TEST_F(GameDialogs, HeaderSectionsSortAndFlipKeepingTheSelection)
         EXPECT_EQ(d->Model->index(0, 0).data().toString().toStdString(), rows[0].Name);
         EXPECT_EQ(rows[static_cast<size_t>(d->SelectedRow())].Name, "Scorpion");
     }
-    // Level, descending: the hardest games first, custom games ("0") last.
-    d->HC_GamesSectionClick(1);
-    d->HC_GamesSectionClick(1);
-    EXPECT_EQ(d->SG_Table.Rows().front().Level, "5");
-    EXPECT_EQ(Names(*d).back(), "Zed Cell");
-    // "C": every built-in game by name, then the custom games by name.
-    d->HC_GamesSectionClick(2);
-    const auto names = Names(*d);
-    EXPECT_EQ(std::vector(names.end() - 2, names.end()), (std::vector<std::string>{"Alpha Klondike", "Zed Cell"}));
-    EXPECT_FALSE(d->SG_Table.Rows()[CatalogueSize - 1].Custom);
 }
 
 TEST_F(GameDialogs, PreviewsLeaveTheLiveGameExactlyAsItWas)

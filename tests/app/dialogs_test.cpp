@@ -129,35 +129,27 @@ Names Items(const TF_BkgPics& d)
 // nothing selected refused.
 TEST(Picker, ListsByModeAndSelectsTheFileInUse)
 {
-    struct Row {
-        PickerMode Mode;
-        Names Files;  // "broken.cr4" and "bad.gif" are unreadable
-        std::string Current;
-        Names Listed;
-        const char* Selected;  // nullptr: nothing, and OK gives the message
-        const char* Message;
-        const char* Caption;
-    };
-    const Row rows[] = {
+    // The mode, the files ("broken.cr4" and "bad.gif" are unreadable), the
+    // file in use, the listing and the entry selected (none: OK says so).
+    const std::tuple<PickerMode, Names, std::string, Names, const char*> rows[] = {
         {PickerMode::Deck,
          {"wheels.cr3", "wheels.cr4", "standard.cr3", "broken.cr4", "zebra.CR4", "notes.txt", "table.bmp"},
-         "/anywhere/standard.cr3", {"standard.cr3", "wheels.cr4", "zebra.CR4"}, "standard.cr3", "", "Choose Deck"},
+         "/anywhere/standard.cr3", {"standard.cr3", "wheels.cr4", "zebra.CR4"}, "standard.cr3"},
         {PickerMode::Texture, {"moss.jpg", "felt.BMP", "oak.gif", "bad.gif", "wheels.cr4", "picture.png"}, "oak.gif",
-         {"felt.BMP", "moss.jpg", "oak.gif"}, "oak.gif", "", "Choose Background Texture"},
-        {PickerMode::Deck, {"a.cr4"}, "/elsewhere/a.bmp", {"a.cr4"}, nullptr, "Please select deck!", "Choose Deck"},
-        {PickerMode::Texture, {"a.jpg"}, "/elsewhere/a.bmp", {"a.jpg"}, nullptr, "Please select image!",
-         "Choose Background Texture"},
+         {"felt.BMP", "moss.jpg", "oak.gif"}, "oak.gif"},
+        {PickerMode::Deck, {"a.cr4"}, "/elsewhere/a.bmp", {"a.cr4"}, nullptr},
+        {PickerMode::Texture, {"a.jpg"}, "/elsewhere/a.bmp", {"a.jpg"}, nullptr},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.Caption);
+    for (const auto& [mode, files, current, listed, selected] : rows) {
+        const bool deck = mode == PickerMode::Deck;
+        SCOPED_TRACE(files.front());
         test::ProgramDir dir;
-        for (const std::string& name : r.Files)
+        for (const std::string& name : files)
             test::WriteBytes(dir.File(name.c_str()), name == "broken.cr4" || name == "bad.gif" ? "bad" : "set");
         Names loaded;
         std::vector<QString> messages;
-        const std::string current = r.Current[0] == '/' ? r.Current : dir.File(r.Current.c_str());
-        auto d = OpenPicker(r.Mode, dir, "", current, &loaded, &messages);
-        EXPECT_EQ(d->windowTitle(), r.Caption);
+        auto d = OpenPicker(mode, dir, "", current[0] == '/' ? current : dir.File(current.c_str()), &loaded, &messages);
+        EXPECT_EQ(d->windowTitle(), deck ? "Choose Deck" : "Choose Background Texture");
         d->Activate();
         EXPECT_TRUE(d->Listing());
         EXPECT_EQ(d->LV_Thumbs->count(), 0);  // thumbnails come one per tick
@@ -165,13 +157,13 @@ TEST(Picker, ListsByModeAndSelectsTheFileInUse)
         EXPECT_LE(d->LV_Thumbs->count(), 1);
         d->ListAll();
         EXPECT_FALSE(d->Listing());
-        EXPECT_EQ(Items(*d), r.Listed);
-        EXPECT_EQ(loaded.size(), r.Listed.size() + (r.Files.size() > 1 ? 1 : 0));  // and the unreadable one
-        const bool selects = r.Selected != nullptr;
-        EXPECT_EQ(d->LV_Thumbs->selectedItems().size(), selects ? 1 : 0);
-        EXPECT_EQ(d->B_OkClick(), selects);
-        EXPECT_EQ(d->Picked(), selects ? dir.File(r.Selected) : "");
-        EXPECT_EQ(messages, selects ? std::vector<QString>{} : std::vector<QString>{r.Message});
+        EXPECT_EQ(Items(*d), listed);
+        EXPECT_EQ(loaded.size(), listed.size() + (files.size() > 1 ? 1 : 0));  // and the unreadable one
+        EXPECT_EQ(d->LV_Thumbs->selectedItems().size(), selected ? 1 : 0);
+        EXPECT_EQ(d->B_OkClick(), selected != nullptr);
+        EXPECT_EQ(d->Picked(), selected ? dir.File(selected) : "");
+        EXPECT_EQ(messages, selected ? std::vector<QString>{}
+                                     : std::vector<QString>{deck ? "Please select deck!" : "Please select image!"});
         // Leaving stops the listing.
         d->Activate();
         d->reject();
