@@ -271,54 +271,48 @@ TEST(CustomizeBars, BarsShowAndStoreTheirRedeals)
 
 TEST_F(GameDialogs, EveryRefusalLeavesRulesAndFileAlone)
 {
-    struct Row {
-        const char* What;
-        const char* Name;
-        bool NoStartRank;
-        bool Blocked;  // a directory in the file's place: the write fails
-        bool Answer;
-        const char* Error;  // expected error text; nullptr: any one error
-        const char* Question;
-    };
-    const Row rows[] = {
-        {"fill below base without a starting rank", "Mine", true, false, true,
+    // What is refused, the name typed, whether the game has no starting rank,
+    // the error (nullptr: any one, for a write that fails on a directory in
+    // the file's place) and the question, answered No.
+    const std::tuple<const char*, const char*, bool, const char*, const char*> rows[] = {
+        {"fill below base without a starting rank", "Mine", true,
          "The starting rank is not set for this game,\n\nso you cannot fill empty tableau with card rank below "
          "base!",
          ""},
-        {"a built-in name, after trimming", "  Free Cell \t", false, false, true,
+        {"a built-in name, after trimming", "  Free Cell \t", false,
          "Free Cell is author game and cannot be overwritten\n\nPlease enter a new name for the game.", ""},
-        {"declining to overwrite", "Old One", false, false, false, "", "Old One is already exists. Overwrite it?"},
-        {"an empty name", "\x01  ", false, false, true, "Please enter a name for the game.", ""},
-        {"a failed write", "Mine", false, true, true, nullptr, ""},
+        {"declining to overwrite", "Old One", false, "", "Old One is already exists. Overwrite it?"},
+        {"an empty name", "\x01  ", false, "Please enter a name for the game.", ""},
+        {"a failed write", "Mine", false, nullptr, ""},
     };
     const auto texts = [](const char* s) { return *s ? std::vector<QString>{s} : std::vector<QString>{}; };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.What);
+    for (const auto& [what, name, noStartRank, error, question] : rows) {
+        SCOPED_TRACE(what);
         test::StartGame(G, games::Klondike);
         // One custom game already there, under the name "Old One".
         ASSERT_TRUE(SaveCustomGame(Path(), Rows, Highest, G, Highest + 1, "Old One").Ok());
         G.T.CurrentCustom = -1;
-        if (row.NoStartRank) G.T.Rules.StartRank = -1;
+        if (noStartRank) G.T.Rules.StartRank = -1;
         const GameRules before = G.T.Rules;
         const size_t stored = Stored().size(), rowsBefore = Rows.Rows().size();
-        if (row.Blocked) {
+        if (!error) {
             QFile::remove(QString::fromStdString(Path()));
             QDir().mkpath(QString::fromStdString(Path()));
         }
         Box = {};
-        Box.Answer = row.Answer;
-        auto d = OpenCustomize(-1, row.Name);
+        Box.Answer = false;
+        auto d = OpenCustomize(-1, name);
         d->RG_TableConsVal->ClickItem(2);
         d->RG_FillFreeTable->ClickItem(1);
         EXPECT_FALSE(d->B_OkClick());
         EXPECT_EQ(d->result(), QDialog::Rejected);
         EXPECT_TRUE(G.T.Rules == before);
-        EXPECT_TRUE(row.Blocked || Stored().size() == stored);
+        EXPECT_TRUE(!error || Stored().size() == stored);
         EXPECT_EQ(Rows.Rows().size(), rowsBefore);
         EXPECT_EQ(G.T.CurrentCustom, -1);
-        if (row.Error) EXPECT_EQ(Box.Errors, texts(row.Error));
+        if (error) EXPECT_EQ(Box.Errors, texts(error));
         else EXPECT_EQ(Box.Errors.size(), 1u);
-        EXPECT_EQ(Box.Questions, texts(row.Question));
+        EXPECT_EQ(Box.Questions, texts(question));
     }
 }
 
