@@ -65,7 +65,6 @@ TEST(Autosave, AnUnreadableAutosaveIsSetAsideAndANewDealStarts)
         first.Play(3);
         whole = test::ReadBytes(dir.File(AutosaveFileName));
     }
-    ASSERT_GT(whole.size(), 100);
     for (const QByteArray& bytes : {QByteArray("not a saved game at all"), whole.left(whole.size() / 2), QByteArray()}) {
         SCOPED_TRACE(bytes.size());
         test::ProgramDir dir;
@@ -114,7 +113,6 @@ TEST(Streaks, LeavingAGameBreaksTheStreakClosingTheProgramDoesNot)
         w.close();
     }
     ProgramRun second(dir);
-    ASSERT_EQ(second.T().CurrentGame, games::Klondike);
     second.W->CountWin();
     second.W->MI_GameNewClick();
     EXPECT_EQ(second.Row(games::Klondike).Streak, 2);
@@ -271,7 +269,6 @@ TEST_F(SavedGameWindow, UnreadableFilesLeaveTheLiveGameAndSayWhy)
     R.Play(3);
     SaveTo(File("good.sav"));
     const QByteArray good = test::ReadBytes(File("good.sav"));
-    ASSERT_GT(good.size(), 8000);
     QByteArray outdated = good;
     outdated[10 + 2] = '1';  // "1.1"
     // The file (no bytes: it does not exist), the error boxes and the plain ones.
