@@ -223,7 +223,7 @@ public:
             Open_.erase(Open_.begin());
             node = best.Node;
             Pool_.Get(best.Slot, G_.T);
-            PlayAction(G_, Nodes_[static_cast<size_t>(node)].Action);
+            PlayListedAction(G_, Nodes_[static_cast<size_t>(node)].Action);
             Current_ = G_.T;
         }
         Proved_ = Complete_ && !SkippedSeldom_;
@@ -362,7 +362,7 @@ private:
             if (Skip(state, a, emptyTargets)) continue;
             G_.T = state;
             G_.GameWon = false;
-            PlayAction(G_, a);
+            PlayListedAction(G_, a);
             ++Positions_;
             if (G_.GameWon) {
                 WinningAction_ = a;
