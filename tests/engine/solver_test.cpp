@@ -116,6 +116,24 @@ TEST(Solver, SpentBudgetIsUnknownNeverLost)
     EXPECT_EQ(s.Result, SolveResult::Unknown);
     EXPECT_TRUE(s.Line.empty());
     EXPECT_LT(s.Positions, 200);
+    // Across the passes that start afresh, the budget still counts all.
+    test::SetUpAndDeal(g, games::FreeCell, 77);
+    const Solution passes = Solve(g.T, { 12'000, 1'000'000'000 });
+    EXPECT_EQ(passes.Result, SolveResult::Unknown);
+    EXPECT_LT(passes.Positions, 12'100);
+}
+
+// Deals the first measure wanders on are won by a later pass, with a line
+// that replays to the win.
+TEST(Solver, WinsTheDealsTheFirstPassWandersOn)
+{
+    for (const uint32_t deal : { 142u, 164u }) {
+        Game g;
+        test::SetUpAndDeal(g, games::FreeCell, deal);
+        const Solution s = Solve(g.T, { 60'000, 1'000'000'000 });
+        ASSERT_EQ(s.Result, SolveResult::Won) << deal;
+        EXPECT_TRUE(ReplayWins(g.T, s.Line)) << deal;
+    }
 }
 
 // Golf, tableau 0..6, stock 7, waste 8: a column card with no card a rank
