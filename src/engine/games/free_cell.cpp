@@ -192,13 +192,19 @@ HeuristicWeights Pass(HeuristicWeights w, const HeuristicWeights* then)
 }
 
 // The deals the first measure wanders on mostly fall to one that frees the
-// cards the foundations wait for, or to one that prizes empty columns more;
-// the last pass goes back to the first measure for the rest of the budget.
+// cards the foundations wait for, one that prizes empty columns more, or one
+// that digs out cards lying above lower ones; the last pass goes back to the
+// first measure for the rest of the budget.
 const HeuristicWeights LastPass = Spacious();
+const HeuristicWeights UnburyPass = [] {
+    HeuristicWeights w = Spacious();
+    w.Buried = -6;
+    return Pass(w, &LastPass);
+}();
 const HeuristicWeights ColumnsPass = [] {
     HeuristicWeights w = Spacious();
     w.EmptyPile = 10;
-    return Pass(w, &LastPass);
+    return Pass(w, &UnburyPass);
 }();
 const HeuristicWeights WaitingPass = [] {
     HeuristicWeights w = Spacious();
