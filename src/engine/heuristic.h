@@ -31,6 +31,11 @@ struct HeuristicWeights {
     // Piles (one bit each) that cards only ever join: the order below the top
     // makes no other position, so the solver's table of seen ones ignores it.
     uint64_t Heaps = 0;
+    // Best first has a heavy tail: a deal one measure wanders on, another
+    // often wins at once. After this many positions without a win a pass
+    // starts afresh under the weights Then (0 or null: one pass to the end).
+    long PassPositions = 0;
+    const HeuristicWeights* Then = nullptr;
     // A position from which the game's rules leave no win; the search drops it.
     bool (*Hopeless)(const TableState&) = nullptr;
 };

@@ -1,10 +1,13 @@
 #include "move_list.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
+#include "autoplay.h"
 #include "game_table.h"
 #include "legality.h"
+#include "moves.h"
 #include "pile_cards.h"
 #include "pointer.h"
 
@@ -74,16 +77,35 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
         }
     }
     restore();
-    for (int p = 0; p < MaxPiles; ++p) {
+    if (targets == 0) return;
+    // A release counts only the first drop box under the group, so a pile
+    // whose box lies beneath another's is out of reach. The group snapped to
+    // a pile lies at that pile's drop point, and picking it moves no other
+    // pile's point: each point is worked out once, against the piles in
+    // stacking order as the release takes them.
+    const int piles = std::clamp(t.Rules.PileCount, 0, MaxPiles);
+    std::array<int, MaxPiles> order;
+    std::array<Offset, MaxPiles> points;
+    std::array<bool, MaxPiles> known{};
+    for (int p = 0; p < piles; ++p) order[static_cast<size_t>(p)] = p;
+    std::stable_sort(order.begin(), order.begin() + piles,
+                     [&](int x, int y) { return t.PileAt(x).Layer < t.PileAt(y).Layer; });
+    auto point = [&](int p) {
+        if (!known[static_cast<size_t>(p)]) {
+            points[static_cast<size_t>(p)] = DropPoint(t, p);
+            known[static_cast<size_t>(p)] = true;
+        }
+        return points[static_cast<size_t>(p)];
+    };
+    for (int p = 0; p < piles; ++p) {
         if (((targets >> p) & 1) == 0) continue;
-        // A release counts only the first drop box under the group, so a pile
-        // whose box lies beneath another's is out of reach.
-        pick();
-        const Offset at = DropPoint(s, p);
-        LayOutGroupFor(s, p, at.X, at.Y);
-        const bool reached = FindDropPile(s) == p;
-        restore();
-        if (reached) out.push_back({ActionKind::Drag, card, p, -1});
+        const Offset at = point(p);
+        int first = -1;
+        for (int k = 0; k < piles && first == -1; ++k) {
+            const int q = order[static_cast<size_t>(k)];
+            if (q != a.PileIndex && NearDropPoint(at.X, at.Y, point(q))) first = q;
+        }
+        if (first == p) out.push_back({ActionKind::Drag, card, p, -1});
     }
 }
 
@@ -174,6 +196,24 @@ void PlayAction(Game& g, const PlayerAction& a)
         cancelDrag();
         break;
     }
+}
+
+void PlayListedAction(Game& g, const PlayerAction& a)
+{
+    TableState& t = g.T;
+    if (a.Kind != ActionKind::Drag) {
+        PlayAction(g, a);
+        return;
+    }
+    // The lister found the target's drop box the first under the snapped
+    // group, so the release would aim at it: only its drop rule is asked.
+    const Card& c = t.CardAt(a.Card);
+    FieldPress(g, {Button::Left, a.Card, c.PileIndex, c.X + CardWidthIn(t, c.Orientation) / 2,
+                   c.Y + CardHeightIn(t, c.Orientation) / 2});
+    if (!t.Dragging) return;
+    t.DropPile = a.Pile;
+    PerformMove(g, CanDrop(t), true);
+    FinishAndTestWin(g);
 }
 
 }  // namespace quillo

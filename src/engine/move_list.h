@@ -45,5 +45,8 @@ bool AnyPileEmpty(const TableState& t, int32_t first, int32_t last);
 int CountEmptyPiles(const TableState& t, int32_t first, int32_t last);
 // Plays an action as presses and a release would.
 void PlayAction(Game& g, const PlayerAction& a);
+// Plays an action that ListActions gave for this very table, to the same
+// table PlayAction makes, without the drag's search for the drop box.
+void PlayListedAction(Game& g, const PlayerAction& a);
 
 }  // namespace quillo

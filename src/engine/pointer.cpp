@@ -19,10 +19,6 @@ int PileCount(const TableState& t)
     return std::clamp(t.Rules.PileCount, 0, MaxPiles);
 }
 
-bool Near(int32_t ax, int32_t ay, Offset b)
-{
-    return std::abs(ax - b.X) < SnapDistance && std::abs(ay - b.Y) < SnapDistance;
-}
 
 bool HasTrait(const TableState& t, uint16_t trait)
 {
@@ -76,6 +72,11 @@ void RaisePile(TableState& t, int pile)
         if (t.PileAt(p).Layer > old) --t.PileAt(p).Layer;
     t.PileAt(pile).Layer = n - 1;
     SortPileOrder(t);
+}
+
+bool NearDropPoint(int32_t x, int32_t y, Offset point)
+{
+    return std::abs(x - point.X) < SnapDistance && std::abs(y - point.Y) < SnapDistance;
 }
 
 Offset DropPoint(const TableState& t, int pile)
@@ -197,7 +198,7 @@ void DragTo(Game& g, int x, int y)
             gripX = t.GripX;
             gripY = t.GripY;
         }
-        if (!Near(x - gripX, y - gripY, DropPoint(t, p))) continue;
+        if (!NearDropPoint(x - gripX, y - gripY, DropPoint(t, p))) continue;
         t.DropPile = p;
         if (CanDrop(t) == p) target = p;
     }
@@ -253,7 +254,7 @@ int FindDropPile(const TableState& t)
                      [&](int a1, int b1) { return t.PileAt(a1).Layer < t.PileAt(b1).Layer; });
     for (int k = 0; k < n; ++k) {
         const int p = order[static_cast<size_t>(k)];
-        if (p != source && Near(a.X, a.Y, DropPoint(t, p))) return p;
+        if (p != source && NearDropPoint(a.X, a.Y, DropPoint(t, p))) return p;
     }
     return -1;
 }

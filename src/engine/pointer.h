@@ -22,6 +22,8 @@ void RaisePile(TableState& t, int pile);
 void SortPileOrder(TableState& t);
 // Where the top card of a pile lies: the point drops are measured against.
 Offset DropPoint(const TableState& t, int pile);
+// Whether a group whose active card lies at (x, y) is over the drop box at point.
+bool NearDropPoint(int32_t x, int32_t y, Offset point);
 // A pointer move while dragging: snaps the group onto an accepting pile.
 void DragTo(Game& g, int x, int y);
 // Lays the picked group out on a pile's drop point as a snap would.

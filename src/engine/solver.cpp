@@ -13,6 +13,7 @@
 #include <bitset>
 #include <chrono>
 #include <deque>
+#include <limits>
 #include <numeric>
 #include <set>
 
@@ -191,6 +192,8 @@ public:
         Strict_ = !Weights_.SkipSeldom;
         SkippedSeldom_ = false;
         Complete_ = true;
+        PassEnd_ = Weights_.PassPositions > 0 && Weights_.Then != nullptr ? Positions_ + Weights_.PassPositions
+                                                                         : std::numeric_limits<long>::max();
         Seen_.Clear();
         Seen_.Insert(PositionHash(root, Alike_, Weights_.Heaps));
         Nodes_.clear();
@@ -223,7 +226,7 @@ public:
             Open_.erase(Open_.begin());
             node = best.Node;
             Pool_.Get(best.Slot, G_.T);
-            PlayAction(G_, Nodes_[static_cast<size_t>(node)].Action);
+            PlayListedAction(G_, Nodes_[static_cast<size_t>(node)].Action);
             Current_ = G_.T;
         }
         Proved_ = Complete_ && !SkippedSeldom_;
@@ -262,6 +265,16 @@ public:
         return Outcome::Exhausted;
     }
 
+    // Takes the next weights after a best-first pass that spent its own
+    // share of positions, while the whole budget lasts; false where none.
+    bool NextPass()
+    {
+        if (Positions_ < PassEnd_ || Weights_.Then == nullptr || Positions_ >= Budget_.Positions || OutOfTime_)
+            return false;
+        Weights_ = *Weights_.Then;
+        return true;
+    }
+
     // The last pass searched every position that matters.
     bool Proved() const { return Proved_; }
     bool PrefersBestFirst() const { return Weights_.BestFirst; }
@@ -291,7 +304,7 @@ private:
 
     bool OutOfBudget()
     {
-        if (Positions_ >= Budget_.Positions) return true;
+        if (Positions_ >= Budget_.Positions || Positions_ >= PassEnd_) return true;
         if (++Checks_ % 64 != 0) return OutOfTime_;
         OutOfTime_ = Clock::now() - Start_ >= std::chrono::milliseconds(Budget_.Milliseconds)
             || (Budget_.Cancel != nullptr && Budget_.Cancel->load(std::memory_order_relaxed));
@@ -362,7 +375,7 @@ private:
             if (Skip(state, a, emptyTargets)) continue;
             G_.T = state;
             G_.GameWon = false;
-            PlayAction(G_, a);
+            PlayListedAction(G_, a);
             ++Positions_;
             if (G_.GameWon) {
                 WinningAction_ = a;
@@ -413,6 +426,7 @@ private:
     bool Proved_ = false;
     bool OutOfTime_ = false;
     long Checks_ = 0;
+    long PassEnd_ = std::numeric_limits<long>::max();
     Game G_;
     TableState Current_;
     std::deque<Frame> Frames_;
@@ -440,6 +454,7 @@ Solution Solve(const TableState& t, const SolverBudget& budget)
     }
     Search search(t, budget, start, s.Positions);
     auto outcome = search.PrefersBestFirst() ? search.BestFirst(t, s.Line) : search.DepthFirst(t, false, s.Line);
+    while (outcome == Search::Outcome::OutOfBudget && search.NextPass()) outcome = search.BestFirst(t, s.Line);
     // A first pass that skipped or dropped positions proves nothing when it
     // fails; a strict pass goes on while the budget lasts.
     if (outcome == Search::Outcome::Exhausted && !search.Proved()) outcome = search.DepthFirst(t, true, s.Line);

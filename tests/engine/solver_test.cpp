@@ -8,6 +8,7 @@
 #include "engine/position_hash.h"
 #include "engine/solver.h"
 #include "engine/table_snapshots.h"
+#include "support/random_play.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,24 @@ TEST(Solver, SpentBudgetIsUnknownNeverLost)
     EXPECT_EQ(s.Result, SolveResult::Unknown);
     EXPECT_TRUE(s.Line.empty());
     EXPECT_LT(s.Positions, 200);
+    // Across the passes that start afresh, the budget still counts all.
+    test::SetUpAndDeal(g, games::FreeCell, 77);
+    const Solution passes = Solve(g.T, { 12'000, 1'000'000'000 });
+    EXPECT_EQ(passes.Result, SolveResult::Unknown);
+    EXPECT_LT(passes.Positions, 12'100);
+}
+
+// Deals the first measure wanders on are won by a later pass, with a line
+// that replays to the win.
+TEST(Solver, WinsTheDealsTheFirstPassWandersOn)
+{
+    for (const uint32_t deal : { 142u, 164u }) {
+        Game g;
+        test::SetUpAndDeal(g, games::FreeCell, deal);
+        const Solution s = Solve(g.T, { 60'000, 1'000'000'000 });
+        ASSERT_EQ(s.Result, SolveResult::Won) << deal;
+        EXPECT_TRUE(ReplayWins(g.T, s.Line)) << deal;
+    }
 }
 
 // Golf, tableau 0..6, stock 7, waste 8: a column card with no card a rank
@@ -203,6 +222,45 @@ INSTANTIATE_TEST_SUITE_P(Deals, SnapshotRoundTrip,
     testing::Values(DealRow{ games::Klondike, 3 }, DealRow{ games::FreeCell, 2 }, DealRow{ games::Spider, 1 },
         DealRow{ games::Pyramid, 2 }, DealRow{ games::Golf, 5 }, DealRow{ games::MonteCarlo, 4 },
         DealRow{ games::Crescent, 1 }));
+
+// The solver's way of playing a listed action makes the very table the
+// press, snap and release make, in every game, along random walks.
+TEST(ListedPlay, MakesTheTableThePointerMakes)
+{
+    std::vector<PlayerAction> listed, scratch;
+    for (const int game : test::LaidOutGames()) {
+        Game g;
+        g.KeepHistory = false;
+        test::SetUpAndDeal(g, game, 3);
+        uint32_t x = 2463534242u + static_cast<uint32_t>(game);
+        for (int step = 0; step < 40; ++step) {
+            listed.clear();
+            ListActions(g.T, listed);
+            for (const PlayerAction& a : listed) {
+                Game full, direct;
+                full.KeepHistory = direct.KeepHistory = false;
+                full.T = direct.T = g.T;
+                PlayAction(full, a);
+                PlayListedAction(direct, a);
+                const TableState &f = full.T, &d = direct.T;
+                ASSERT_TRUE(f.Cards == d.Cards && f.Piles == d.Piles && f.Rules == d.Rules
+                    && f.PileOrder == d.PileOrder && f.ActiveCard == d.ActiveCard && f.DropPile == d.DropPile
+                    && f.MarkedCard == d.MarkedCard && f.Dragging == d.Dragging && f.HoverPile == d.HoverPile
+                    && full.GameWon == direct.GameWon)
+                    << g.T.GameName << " step " << step << " card " << a.Card << " to pile " << a.Pile;
+            }
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            if (listed.empty() || g.GameWon) break;
+            // Mostly listed actions, now and then a careless press.
+            if (x % 5 == 0)
+                test::PlayRandomStep(g, x, scratch);
+            else
+                PlayAction(g, listed[x % listed.size()]);
+        }
+    }
+}
 
 } // namespace
 } // namespace quillo

@@ -167,9 +167,12 @@ void FreeCellClick(Game& g, const Press& press)
 
 namespace quillo::games {
 
+namespace {
+
 // Moves that only shuffle cards are many here, and empty piles are the
 // resource: best first, empty piles weighed up.
-const HeuristicWeights FreeCellWeights = [] {
+HeuristicWeights Spacious()
+{
     HeuristicWeights w;
     w.EmptyPile = 6;
     w.EmptyCell = 6;
@@ -179,7 +182,39 @@ const HeuristicWeights FreeCellWeights = [] {
     w.BestFirst = true;
     w.DepthCost = 10;
     return w;
+}
+
+HeuristicWeights Pass(HeuristicWeights w, const HeuristicWeights* then)
+{
+    w.PassPositions = 10'000;
+    w.Then = then;
+    return w;
+}
+
+// The deals the first measure wanders on mostly fall to one that frees the
+// cards the foundations wait for, one that prizes empty columns more, or one
+// that digs out cards lying above lower ones; the last pass goes back to the
+// first measure for the rest of the budget.
+const HeuristicWeights LastPass = Spacious();
+const HeuristicWeights UnburyPass = [] {
+    HeuristicWeights w = Spacious();
+    w.Buried = -6;
+    return Pass(w, &LastPass);
 }();
+const HeuristicWeights ColumnsPass = [] {
+    HeuristicWeights w = Spacious();
+    w.EmptyPile = 10;
+    return Pass(w, &UnburyPass);
+}();
+const HeuristicWeights WaitingPass = [] {
+    HeuristicWeights w = Spacious();
+    w.Waiting = -3;
+    return Pass(w, &ColumnsPass);
+}();
+
+}  // namespace
+
+const HeuristicWeights FreeCellWeights = Pass(Spacious(), &WaitingPass);
 
 // Top cards drag; a run goes by two presses, as long as the free cells and
 // empty columns could carry it one card at a time.
