@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "storage/statistics.h"
 #include "storage_support.h"
 
@@ -25,10 +27,7 @@ TEST(Statistics, FileLayoutAndRoundTrip)
     const std::string path = dir.File(StatisticsFileName);
     GameRowTable t = test::TableWithCustom();
     GameRow& star = t.Rows()[games::Star];
-    star.Played = 12;
-    star.Won = 3;
-    star.BestPlayer = "Ann";
-    star.BestTime = "00:04:05";
+    std::tie(star.Played, star.Won, star.BestPlayer, star.BestTime) = std::tuple(12, 3, "Ann", "00:04:05");
     t.Rows().back().Played = 2;
     ASSERT_TRUE(SaveStatistics(path, t).Ok());
     const auto file = test::Slurp(path);
@@ -59,10 +58,8 @@ TEST(Statistics, RecordsMatchRowsByGameAndKey)
     test::Spit(dir.File("s"), b.B);
     GameRowTable t = test::TableWithCustom();
     LoadStatistics(dir.File("s"), t);
-    EXPECT_EQ(t.Rows().back().Played, 5);
-    EXPECT_EQ(t.Rows()[0].Played, 7);
-    EXPECT_EQ(t.Rows()[0].BestPlayer, "Bob");
-    EXPECT_EQ(t.Rows()[3].Played, 0);
+    EXPECT_EQ(std::tuple(t.Rows().back().Played, t.Rows()[0].Played, t.Rows()[0].BestPlayer, t.Rows()[3].Played),
+              std::tuple(5, 7, "Bob", 0));
 }
 
 TEST(Statistics, CountingPlayedAndWon)
@@ -96,19 +93,16 @@ TEST(Statistics, CountingPlayedAndWon)
             askedRecord = recordMode;
             return FinishResult{row.ok, "Zoe"};
         });
-        EXPECT_EQ(counted, static_cast<int>(t.Rows().size()) - 1) << row.what;
-        EXPECT_TRUE(asked) << row.what;
-        EXPECT_EQ(askedRecord, row.wantRecord) << row.what;
-        EXPECT_EQ(r.Won, 5) << row.what;  // counted either way
-        EXPECT_EQ(r.BestTime, row.wantBest) << row.what;
-        EXPECT_EQ(r.BestPlayer, row.wantRecord && row.ok ? "Zoe" : "old") << row.what;
+        // Won is counted either way.
+        EXPECT_EQ(std::tuple(counted, asked, askedRecord, r.Won, r.BestTime, r.BestPlayer),
+                  std::tuple(static_cast<int>(t.Rows().size()) - 1, true, row.wantRecord, 5, row.wantBest,
+                             row.wantRecord && row.ok ? "Zoe" : "old"))
+            << row.what;
     }
 
     GameRowTable t = test::TableWithCustom();
-    EXPECT_EQ(CountGame(t, ColPlayed, games::Klondike, -1, {}, nullptr), 0);
-    EXPECT_EQ(CountGame(t, ColPlayed, games::Klondike, -1, {}, nullptr), 0);
-    EXPECT_EQ(t.Rows()[0].Played, 2);
-    EXPECT_EQ(t.Rows()[0].Won, 0);
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(CountGame(t, ColPlayed, games::Klondike, -1, {}, nullptr), 0);
+    EXPECT_EQ(std::tuple(t.Rows()[0].Played, t.Rows()[0].Won), std::tuple(2, 0));
     // A game not listed counts nothing and shows no dialog.
     EXPECT_EQ(CountGame(t, ColWon, 3, 9, {}, [](bool) -> FinishResult { ADD_FAILURE(); return {}; }), -1);
     // Counts never wrap.
@@ -160,11 +154,7 @@ TEST(Statistics, FilesThatCannotBeReadAreSetAsideNotOverwritten)
         EXPECT_EQ(first.SetAside, row.setAside) << row.what;
         EXPECT_FALSE(LoadStatistics(path, t).SetAside) << row.what;  // told once
         ASSERT_TRUE(SaveStatistics(path, t).Ok());
-        if (row.setAside) {
-            EXPECT_EQ(test::Slurp(path + ".bak"), row.bytes) << row.what;
-        } else {
-            EXPECT_FALSE(FileExists(path + ".bak")) << row.what;
-        }
+        EXPECT_EQ(test::Slurp(path + ".bak"), row.setAside ? row.bytes : std::vector<uint8_t>{}) << row.what;
         GameRowTable again = GameRowTable::WithCatalogue();
         EXPECT_EQ(LoadStatistics(path, again).Source, StatisticsSource::File);
     }
@@ -200,9 +190,7 @@ TEST(GameRows, LookingUpNames)
     GameRowTable t = test::TableWithCustom();
     t.AppendCustom("Aaa", games::Star, 1);
     EXPECT_EQ(FindGameByName(t, "Klondike").Found, NameLookup::BuiltIn);
-    NameLookup c = FindGameByName(t, "Aaa");
-    EXPECT_EQ(c.Found, NameLookup::Custom);
-    EXPECT_EQ(c.Key, 1);
+    EXPECT_EQ(std::tuple(FindGameByName(t, "Aaa").Found, FindGameByName(t, "Aaa").Key), std::tuple(NameLookup::Custom, 1));
     EXPECT_EQ(FindGameByName(t, "klondike").Found, NameLookup::NotFound);
     EXPECT_TRUE(t.Remove(games::Star, 1));
     EXPECT_EQ(FindGameByName(t, "Aaa").Found, NameLookup::NotFound);
