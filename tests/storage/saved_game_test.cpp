@@ -5,14 +5,15 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
 
 #include "engine/card_sizes.h"
 #include "engine/labels.h"
-#include "engine/move_list.h"
 #include "engine/records.h"
 #include "engine/test_support.h"
 #include "storage/saved_game.h"
 #include "storage_support.h"
+#include "support/random_play.h"
 
 namespace quillo {
 namespace {
@@ -56,13 +57,6 @@ Game Dealt(int game, uint32_t number, int steps)
     return g;
 }
 
-std::vector<uint8_t> RulesBytes(const GameRules& r)
-{
-    ByteWriter w;
-    EncodeGameRules(r, w);
-    return w.Take();
-}
-
 TEST(SavedGame, WriterMatchesTheLayoutByteForByte)
 {
     Game g = Dealt(games::Klondike, 123456, 1);
@@ -73,19 +67,12 @@ TEST(SavedGame, WriterMatchesTheLayoutByteForByte)
 
     Bytes b;
     b.Field("SAVEGAME", 10).Field("1.2", 10).I32(games::Klondike).I32(7);
-    b.Raw(RulesBytes(g.T.Rules)).Raw(RulesBytes(g.T.ChosenRules));
+    b.Raw(test::RulesBytes(g.T.Rules)).Raw(test::RulesBytes(g.T.ChosenRules));
     b.Counted("Klondike").Counted("H_klondike");
-    for (const Card& c : g.T.Cards) {
-        ByteWriter w;
-        EncodeCard(c, w);
-        b.Raw(w.Bytes());
-    }
-    for (const Pile& p : g.T.Piles) {
-        ByteWriter w;
-        EncodePile(p, w);
-        b.Raw(w.Bytes());
-    }
-    b.U8(1).I32(2);
+    ByteWriter w;
+    for (const Card& c : g.T.Cards) EncodeCard(c, w);
+    for (const Pile& p : g.T.Piles) EncodePile(p, w);
+    b.Raw(w.Take()).U8(1).I32(2);
     for (const UndoSnapshot& s : g.Undo.Newest(2)) b.Raw({s.begin(), s.end()});
     b.Counted("Quillotaire - Klondike [123456]").Counted("Starting Rank: Ace");
     EXPECT_EQ(file, b.B);
@@ -112,28 +99,22 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
 
     SavedGameRead r = LoadSavedGame(live, path);
     ASSERT_TRUE(r.Ok()) << r.Message;
-    EXPECT_EQ(live.T.CurrentGame, games::FreeCell);
-    EXPECT_EQ(live.T.Cards, saved.T.Cards);
-    EXPECT_EQ(live.T.Piles, saved.T.Piles);
-    EXPECT_EQ(live.T.ChosenRules, saved.T.ChosenRules);
+    EXPECT_EQ(std::tie(live.T.CurrentGame, live.T.Cards, live.T.Piles, live.T.ChosenRules),
+              std::tie(saved.T.CurrentGame, saved.T.Cards, saved.T.Piles, saved.T.ChosenRules));
     // Card sizes stay this run's; the rest of the rules come from the file.
-    EXPECT_EQ(live.T.Rules.CardSizes, MakeCardSizes(53, 72));
     GameRules expect = saved.T.Rules;
-    expect.CardSizes = live.T.Rules.CardSizes;
+    expect.CardSizes = MakeCardSizes(53, 72);
     expect.StartTime = live.T.Rules.StartTime;
     expect.NowTime = live.T.Rules.NowTime;
     EXPECT_EQ(live.T.Rules, expect);
     // Pointer state cleared; a load neither sets nor clears PlayedPending.
-    EXPECT_EQ(live.T.ActiveCard, -1);
-    EXPECT_EQ(live.T.MarkedCard, -1);
-    EXPECT_FALSE(live.T.Dragging);
-    EXPECT_TRUE(live.T.PlayedPending);
+    EXPECT_EQ(std::tuple(live.T.ActiveCard, live.T.MarkedCard, live.T.Dragging, live.T.PlayedPending),
+              std::tuple(-1, -1, false, true));
     // The clock goes on from 00:12:34.
-    EXPECT_EQ(view.Labels[StatusLabel::Time], "Time: 00:12:34");
+    EXPECT_EQ(std::tie(view.Labels[StatusLabel::Time], view.Caption, view.UndoEnabled,
+                       view.Labels[StatusLabel::StockAndWaste]),
+              std::tuple("Time: 00:12:34", "Quillotaire - Free Cell [77]", true, StockWasteLabelText(saved.T)));
     EXPECT_GE(view.ClockStarts, 1);
-    EXPECT_EQ(view.Caption, "Quillotaire - Free Cell [77]");
-    EXPECT_EQ(view.UndoEnabled, true);
-    EXPECT_EQ(view.Labels[StatusLabel::StockAndWaste], StockWasteLabelText(saved.T));
 
     // Undo steps back through all twenty snapshots in order.
     ASSERT_EQ(live.Undo.Count(), UndoSlots);
@@ -143,7 +124,6 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
         ReadSnapshot(loaded[static_cast<size_t>(i)], a);
         ReadSnapshot(kept[static_cast<size_t>(i)], b);
         EXPECT_EQ(a.Cards, b.Cards) << i;
-        EXPECT_EQ(a.Rules.StockPass, b.Rules.StockPass) << i;
         EXPECT_EQ(a.Rules.StockPass, 2 + 30 - UndoSlots + i) << i;
     }
 }
@@ -167,36 +147,26 @@ TEST(SavedGame, StateRightAfterTheDealAcrossMidnight)
     test::SetUpAndDeal(live, games::FreeCell, 1);
     view.Labels[StatusLabel::StartRank] = "Starting Rank: 5";
     ASSERT_TRUE(ApplySavedGame(live, r.Game));
-    EXPECT_EQ(view.UndoEnabled, false);
-    EXPECT_EQ(live.T.CurrentCustom, 12);
-    EXPECT_EQ(view.Labels[StatusLabel::StartRank], std::optional<std::string>(""));
-    EXPECT_EQ(view.Labels[StatusLabel::Time], "Time: 00:01:30");
+    EXPECT_EQ(std::tie(view.UndoEnabled, live.T.CurrentCustom, view.Labels[StatusLabel::StartRank],
+                       view.Labels[StatusLabel::Time]),
+              std::tuple(false, 12, "", "Time: 00:01:30"));
 }
 
 TEST(SavedGame, OutcomesOfForeignAndOutdatedFiles)
 {
     Game g = Dealt(games::Klondike, 1, 0);
     const std::vector<uint8_t> good = EncodeSavedGame(CaptureSavedGame(g));
-    struct Row {
-        const char* title;
-        const char* version;
-        SavedGameOutcome want;
-        const char* message;
-    };
-    const Row rows[] = {
+    const std::string outdated = "The save game version is outdated!";
+    const std::tuple<const char*, const char*, SavedGameOutcome, std::string> rows[] = {
         {"SAVEGAME", "1.2", SavedGameOutcome::Loaded, ""},
         {"CARDSSET", "1.2", SavedGameOutcome::NotASavedGame, ""},
         {"", "", SavedGameOutcome::NotASavedGame, ""},
-        {"SAVEGAME", "1.1", SavedGameOutcome::Outdated, "The save game version is outdated!"},
-        {"SAVEGAME", "1.20", SavedGameOutcome::Outdated, "The save game version is outdated!"},
+        {"SAVEGAME", "1.1", SavedGameOutcome::Outdated, outdated},
+        {"SAVEGAME", "1.20", SavedGameOutcome::Outdated, outdated},
     };
-    for (const Row& row : rows) {
-        Bytes b;
-        b.Field(row.title, 10, 0x55).Field(row.version, 10, 0x55);
-        b.Raw({good.begin() + 20, good.end()});
-        SavedGameRead r = DecodeSavedGame(b.B);
-        EXPECT_EQ(r.Outcome, row.want) << row.title << " " << row.version;
-        EXPECT_EQ(r.Message, row.message);
+    for (const auto& [title, version, want, message] : rows) {
+        SavedGameRead r = DecodeSavedGame(Bytes().Field(title, 10, 0x55).Field(version, 10, 0x55).Raw({good.begin() + 20, good.end()}).B);
+        EXPECT_EQ(std::tie(r.Outcome, r.Message), std::tie(want, message)) << title << " " << version;
     }
 }
 
@@ -235,10 +205,9 @@ TEST(SavedGame, EveryCutLeavesTheLiveGameUntouched)
         test::Spit(path, {whole.begin(), whole.begin() + static_cast<long>(n)});
         view.Caption = "unchanged";
         SavedGameRead r = LoadSavedGame(live, path);
-        EXPECT_FALSE(r.Ok());
+        EXPECT_FALSE(r.Ok() || r.Message.empty());
         EXPECT_EQ(ImageOf(live), before) << n;
         EXPECT_EQ(view.Caption, "unchanged");
-        EXPECT_FALSE(r.Message.empty());
     }
     EXPECT_EQ(LoadSavedGame(live, dir.File("none.sav")).Outcome, SavedGameOutcome::IoError);
     EXPECT_EQ(ImageOf(live), before);
@@ -287,33 +256,22 @@ TEST(SavedGame, RecordsOutsideTheEnginesArraysAreRejected)
 // checks and come back whole.
 TEST(SavedGame, PlayedPositionsOfEveryGameRoundTrip)
 {
-    int checked = 0;
+    std::vector<PlayerAction> scratch;
     for (int game : test::LaidOutGames()) {
         for (uint32_t number : {1u, 2u, 3u}) {
             Game g;
             test::SetUpAndDeal(g, game, number);
-            std::vector<PlayerAction> actions;
-            uint32_t pick = number * 7919u;
-            for (int step = 0; step < 120; ++step) {
-                actions.clear();
-                ListActions(g.T, actions);
-                if (actions.empty()) break;
-                pick = pick * 1103515245u + 12345u;
-                PlayAction(g, actions[(pick >> 8) % actions.size()]);
-                if (step % 10 != 9) continue;
+            uint32_t x = number * 7919u;
+            for (int round = 0; round < 12 && test::PlayRandomSteps(g, x, 10, scratch); ++round) {
                 SavedGameRead r = DecodeSavedGame(EncodeSavedGame(CaptureSavedGame(g)));
-                ASSERT_TRUE(r.Ok()) << Catalogue()[static_cast<size_t>(game)].Name << " #" << number << " step " << step
-                                    << ": " << r.Message;
+                ASSERT_TRUE(r.Ok()) << GameNameOf(game) << " #" << number << " round " << round << ": " << r.Message;
                 Game back;
                 ASSERT_TRUE(ApplySavedGame(back, r.Game));
                 ASSERT_EQ(back.T.Cards, g.T.Cards);
                 ASSERT_EQ(back.Undo.Count(), std::min(g.Undo.Count(), UndoSlots));
-                ++checked;
             }
         }
     }
-    // Most games play on for the whole run.
-    EXPECT_GT(checked, static_cast<int>(test::LaidOutGames().size()) * 3 * 6);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/catalogue.h"
+#include "engine/records.h"
 #include "storage/game_rows.h"
 
 namespace quillo::test {
@@ -81,6 +82,13 @@ inline std::vector<uint8_t> WithI32(std::vector<uint8_t> b, size_t off, int32_t 
     const std::vector<uint8_t> le = Bytes().I32(v).B;
     std::copy(le.begin(), le.end(), b.begin() + static_cast<long>(off));
     return b;
+}
+
+inline std::vector<uint8_t> RulesBytes(const GameRules& r)
+{
+    ByteWriter w;
+    EncodeGameRules(r, w);
+    return w.Take();
 }
 
 // The catalogue's rows and one custom game of Klondike under key 0.
