@@ -67,23 +67,5 @@ TEST(Inspect, ShowsSettingsAndSavedGames)
     }
 }
 
-TEST(Inspect, DamagedFilesAreRefused)
-{
-    Game g;
-    test::SetUpAndDeal(g, games::Klondike, 1);
-    std::vector<uint8_t> saved = EncodeSavedGame(CaptureSavedGame(g));
-    std::vector<uint8_t> stats = EncodeStatistics({{0, -1, 1, 1, "A", "B"}});
-    std::vector<uint8_t> custom = EncodeCustomGames({{0, "x", 0, g.T.Rules}});
-    std::vector<uint8_t> settings = EncodeSettings({});
-    for (auto* file : {&saved, &stats, &custom, &settings}) {
-        std::vector<uint8_t> cut(file->begin(), file->end() - 2);
-        Shown s = Inspect(cut);
-        EXPECT_FALSE(s.Ok);
-        EXPECT_FALSE(s.Error.empty());
-    }
-    saved[12] = '0';  // version "1.0"
-    EXPECT_EQ(Inspect(saved).Error, "The save game version is outdated!");
-}
-
 }  // namespace
 }  // namespace quillo

@@ -185,16 +185,5 @@ TEST(Statistics, EveryCutAndBadLengthIsSafe)
         }
 }
 
-TEST(GameRows, LookingUpNames)
-{
-    GameRowTable t = test::TableWithCustom();
-    t.AppendCustom("Aaa", games::Star, 1);
-    EXPECT_EQ(FindGameByName(t, "Klondike").Found, NameLookup::BuiltIn);
-    EXPECT_EQ(std::tuple(FindGameByName(t, "Aaa").Found, FindGameByName(t, "Aaa").Key), std::tuple(NameLookup::Custom, 1));
-    EXPECT_EQ(FindGameByName(t, "klondike").Found, NameLookup::NotFound);
-    EXPECT_TRUE(t.Remove(games::Star, 1));
-    EXPECT_EQ(FindGameByName(t, "Aaa").Found, NameLookup::NotFound);
-}
-
 }  // namespace
 }  // namespace quillo
