@@ -129,13 +129,14 @@ TEST(ForeignRules, CustomRecordsThatDoNotFitAreSetAsideAndKept)
     EXPECT_EQ(std::tuple(table.Rows().size(), highest), std::tuple(CatalogueSize + 1u, 2));
 
     // Neither chosen nor current at start-up does it reach the deal.
+    // Key 0 is Klondike's, not Free Cell's.
     Game g;
-    std::string refused;
-    EXPECT_FALSE(SetUpCustomGame(g, path, games::Klondike ^ 1, 1, &refused));
-    EXPECT_NE(refused.find("Flipped"), std::string::npos);
-    refused.clear();
-    EXPECT_FALSE(SetUpCustomGame(g, path, games::FreeCell, 0, &refused));  // key 0 is Klondike's
-    EXPECT_NE(refused.find("is a game of Klondike, not of Free Cell"), std::string::npos) << refused;
+    for (auto [base, key, says] : {std::tuple(games::Klondike ^ 1, 1, "Flipped"),
+                                   std::tuple(+games::FreeCell, 0, "is a game of Klondike, not of Free Cell")}) {
+        std::string refused;
+        EXPECT_FALSE(SetUpCustomGame(g, path, base, key, &refused));
+        EXPECT_NE(refused.find(says), std::string::npos) << refused;
+    }
     EXPECT_EQ(LoadCustomGame(g, path, games::Klondike ^ 1, 1), CustomLoad::Refused);
 
     // Rewrites keep the set-aside records byte for byte.
@@ -144,10 +145,9 @@ TEST(ForeignRules, CustomRecordsThatDoNotFitAreSetAsideAndKept)
     ASSERT_TRUE(SaveCustomGame(path, table, highest, more, highest + 1, "More").Ok());
     ASSERT_TRUE(DeleteCustomGame(path, games::Klondike, 0).Ok());
     const std::vector<uint8_t> after = test::Slurp(path);
-    const size_t record = CustomGameRecordSize, head = bytes.size() - 3 * record;
-    ASSERT_EQ(after.size(), head + 3 * record);
-    EXPECT_TRUE(std::equal(bytes.begin() + static_cast<long>(head + record), bytes.end(),
-                           after.begin() + static_cast<long>(head + record)));
+    const size_t kept = 2 * CustomGameRecordSize;
+    ASSERT_EQ(after.size(), bytes.size());
+    EXPECT_TRUE(std::equal(bytes.end() - kept, bytes.end(), after.end() - kept));
     read = ReadCustomGames(path);
     ASSERT_EQ(std::tuple(read.Records.size(), read.SetAside.size()), std::tuple(1u, 2u));
     EXPECT_EQ(read.Records[0].Name, "More");

@@ -46,22 +46,6 @@ TEST(Statistics, FileLayoutAndRoundTrip)
     EXPECT_EQ(back.LabelsOf(games::Star).BestTime, "00:04:05");
 }
 
-TEST(Statistics, RecordsMatchRowsByGameAndKey)
-{
-    Bytes b;
-    b.Field("CARDSSTAT", 10, 0x77).Field("3.0", 10, 0x77);
-    b.I32(0).I32(0).I32(5).I32(1).Counted("Cus").Counted("0:01:00");      // the custom row
-    b.I32(0).I32(-1).I32(7).I32(2).Counted("Bob").Counted("0:02:00");     // Klondike
-    b.I32(3).I32(44).I32(9).I32(9).Counted("Gone").Counted("0:00:01");    // deleted custom game
-    b.U8(1).U8(2).U8(3);  // fewer than four bytes end the records
-    test::ScratchDir dir;
-    test::Spit(dir.File("s"), b.B);
-    GameRowTable t = test::TableWithCustom();
-    LoadStatistics(dir.File("s"), t);
-    EXPECT_EQ(std::tuple(t.Rows().back().Played, t.Rows()[0].Played, t.Rows()[0].BestPlayer, t.Rows()[3].Played),
-              std::tuple(5, 7, "Bob", 0));
-}
-
 TEST(Statistics, CountingPlayedAndWon)
 {
     struct Row {
