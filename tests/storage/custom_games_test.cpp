@@ -83,24 +83,17 @@ TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
     EXPECT_EQ(live.T.PileAt(live.T.Rules.TableFirst).ConsSuit, SuitNone);  // the rules reached the piles
 
     // The choose command's whole step, from any current game.
-    struct Row {
-        int base;
-        int32_t key;
-        bool ok;
-        int32_t wantCustom;
-        const char* wantName;
-    };
-    // A key the file does not hold keeps the base game and its rules.
-    const Row rows[] = {{games::Canfield, 0, true, 0, "Loose Cells"},
-                        {games::Canfield, 5, true, -1, "Canfield"},
-                        {games::Klondike, -1, true, -1, "Klondike"},
-                        {CatalogueSize, 0, false, -1, "Klondike"}};
-    for (const Row& row : rows) {
+    // Base, key, then set up, custom key and name: a key the file does not
+    // hold keeps the base game and its rules.
+    const std::tuple<int, int32_t, bool, int32_t, std::string> rows[] = {{games::Canfield, 0, true, 0, "Loose Cells"},
+                                                                         {games::Canfield, 5, true, -1, "Canfield"},
+                                                                         {games::Klondike, -1, true, -1, "Klondike"},
+                                                                         {CatalogueSize, 0, false, -1, "Klondike"}};
+    for (const auto& row : rows) {
         Game g;
         test::SetUpAndDeal(g, games::Klondike, 2);
-        const bool ok = SetUpCustomGame(g, f.Path, row.base, row.key);
-        EXPECT_EQ(std::tie(ok, g.T.CurrentCustom, g.T.GameName), std::tuple(row.ok, row.wantCustom, row.wantName))
-            << row.base << " " << row.key;
+        const bool ok = SetUpCustomGame(g, f.Path, std::get<0>(row), std::get<1>(row));
+        EXPECT_EQ(std::tie(std::get<0>(row), std::get<1>(row), ok, g.T.CurrentCustom, g.T.GameName), row);
     }
 }
 
@@ -203,45 +196,33 @@ TEST(CustomGames, DeletingRewritesThroughTheTemporaryTwin)
 
 TEST(CustomGames, ForeignAndDamagedFilesAreKeptAside)
 {
-    struct Row {
-        const char* what;
-        std::vector<uint8_t> bytes;
-        size_t recordsAfterSave;
-    };
-    std::vector<uint8_t> old = OldFile();
-    std::vector<uint8_t> cut(old.begin(), old.end() - 100);
-    const Row rows[] = {
-        {"cut in the second record", cut, 2},
-        {"another title", Bytes().Field("CUSTOMGAMF", 11).Field("1.1", 10).I32(1).B, 1},
-        {"another version", Bytes().Field("CUSTOMGAME", 11).Field("1.2", 10).B, 1},
-    };
-    for (const Row& row : rows) {
+    // Cut in the second record, another title, another version; and the
+    // records a save then keeps.
+    const std::vector<uint8_t> old = OldFile();
+    const std::pair<std::vector<uint8_t>, size_t> rows[] = {
+        {{old.begin(), old.end() - 100}, 2},
+        {Bytes().Field("CUSTOMGAMF", 11).Field("1.1", 10).I32(1).B, 1},
+        {Bytes().Field("CUSTOMGAME", 11).Field("1.2", 10).B, 1}};
+    for (const auto& [bytes, recordsAfterSave] : rows) {
+        SCOPED_TRACE(bytes.size());
         Fixture f;
-        test::Spit(f.Path, row.bytes);
+        test::Spit(f.Path, bytes);
         // Set aside at the first listing, and told once.
         std::vector<std::string> notes;
-        ListCustomGames(f.Path, f.Table, &notes);
-        ASSERT_EQ(notes.size(), 1u) << row.what;
+        for (int i = 0; i < 2; ++i) ListCustomGames(f.Path, f.Table, &notes);
+        ASSERT_EQ(notes.size(), 1u);
         EXPECT_NE(notes[0].find(f.Path + ".bak"), std::string::npos) << notes[0];
-        notes.clear();
-        ListCustomGames(f.Path, f.Table, &notes);
-        EXPECT_TRUE(notes.empty()) << row.what;
         int32_t highest = 20;
         Game g = Customized(games::Klondike, 0);
-        ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, highest, g, 21, "New").Ok()) << row.what;
-        EXPECT_EQ(ReadCustomGames(f.Path).Records.size(), row.recordsAfterSave) << row.what;
-        EXPECT_EQ(test::Slurp(f.Path + ".bak"), row.bytes) << row.what;
-        // A failed rewrite leaves the file where it was.
-        test::Spit(f.Path, row.bytes);
+        ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, highest, g, 21, "New").Ok());
+        EXPECT_EQ(ReadCustomGames(f.Path).Records.size(), recordsAfterSave);
+        EXPECT_EQ(test::Slurp(f.Path + ".bak"), bytes);
+        // A failed rewrite, or deleting from another program's file, leaves it alone.
+        test::Spit(f.Path, bytes);
         WriteFault fault{WriteFault::Stage::Rename, 0};
         EXPECT_FALSE(SaveCustomGame(f.Path, f.Table, highest, g, 22, "New", &fault).Ok());
-        EXPECT_EQ(test::Slurp(f.Path), row.bytes) << row.what;
-        // Deleting from another program's file leaves it alone.
-        test::Spit(f.Path, row.bytes);
-        if (row.recordsAfterSave == 1) {
-            ASSERT_TRUE(DeleteCustomGame(f.Path, games::Klondike, 21).Ok());
-            EXPECT_EQ(test::Slurp(f.Path), row.bytes) << row.what;
-        }
+        if (recordsAfterSave == 1) ASSERT_TRUE(DeleteCustomGame(f.Path, games::Klondike, 21).Ok());
+        EXPECT_EQ(test::Slurp(f.Path), bytes);
     }
 }
 

@@ -111,49 +111,32 @@ TEST(Statistics, TimeTexts)
 
 TEST(Statistics, FilesThatCannotBeReadAreSetAsideNotOverwritten)
 {
-    Bytes good;
-    good.Field("CARDSSTAT", 10).Field("3.0", 10).I32(0).I32(-1).I32(5).I32(5).Counted("A").Counted("0:00:10");
-    struct Row {
-        const char* what;
-        std::vector<uint8_t> bytes;
-        StatisticsSource load;
-        bool setAside;
-    };
-    std::vector<uint8_t> cut = good.B;
-    cut.resize(cut.size() - 3);
-    Bytes foreign;
-    foreign.Field("CARDSSTAT", 10).Field("2.0", 10).I32(1);
-    const Row rows[] = {
-        {"good", good.B, StatisticsSource::File, false},
-        {"cut record", cut, StatisticsSource::Damaged, true},
-        {"other version", foreign.B, StatisticsSource::Foreign, true},
-    };
-    for (const Row& row : rows) {
+    const std::vector<uint8_t> good =
+        Bytes().Field("CARDSSTAT", 10).Field("3.0", 10).I32(0).I32(-1).I32(5).I32(5).Counted("A").Counted("0:00:10").B;
+    // A good file, one cut in its record, another version: the last two are set aside once.
+    const std::tuple<std::vector<uint8_t>, StatisticsSource, bool> rows[] = {
+        {good, StatisticsSource::File, false},
+        {{good.begin(), good.end() - 3}, StatisticsSource::Damaged, true},
+        {Bytes().Field("CARDSSTAT", 10).Field("2.0", 10).I32(1).B, StatisticsSource::Foreign, true}};
+    for (const auto& [bytes, source, setAside] : rows) {
         test::ScratchDir dir;
         const std::string path = dir.File(StatisticsFileName);
-        test::Spit(path, row.bytes);
+        test::Spit(path, bytes);
         GameRowTable t = GameRowTable::WithCatalogue();
         const StatisticsRead first = LoadStatistics(path, t);
-        EXPECT_EQ(first.Source, row.load) << row.what;
-        EXPECT_EQ(first.SetAside, row.setAside) << row.what;
-        EXPECT_FALSE(LoadStatistics(path, t).SetAside) << row.what;  // told once
+        EXPECT_EQ(std::tie(first.Source, first.SetAside), std::tie(source, setAside));
+        EXPECT_FALSE(LoadStatistics(path, t).SetAside);
         ASSERT_TRUE(SaveStatistics(path, t).Ok());
-        EXPECT_EQ(test::Slurp(path + ".bak"), row.setAside ? row.bytes : std::vector<uint8_t>{}) << row.what;
-        GameRowTable again = GameRowTable::WithCatalogue();
-        EXPECT_EQ(LoadStatistics(path, again).Source, StatisticsSource::File);
+        EXPECT_EQ(test::Slurp(path + ".bak"), setAside ? bytes : std::vector<uint8_t>{});
+        EXPECT_EQ(LoadStatistics(path, t).Source, StatisticsSource::File);
     }
 }
 
 TEST(Statistics, EveryCutAndBadLengthIsSafe)
 {
-    GameRowTable t = test::TableWithCustom();
-    for (GameRow& r : t.Rows()) {
-        r.Played = r.Game + 1;
-        r.BestPlayer = "P" + std::to_string(r.Game);
-        r.BestTime = "00:00:0" + std::to_string(r.Game % 10);
-    }
     std::vector<StatisticsRecord> recs;
-    for (const GameRow& r : t.Rows()) recs.push_back({r.Game, r.Key, r.Played, r.Won, r.BestPlayer, r.BestTime});
+    for (const GameRow& r : test::TableWithCustom().Rows())
+        recs.push_back({r.Game, r.Key, r.Game + 1, 0, "P" + std::to_string(r.Game), "00:00:0" + std::to_string(r.Game % 10)});
     const std::vector<uint8_t> whole = EncodeStatistics(recs);
     for (size_t n = 0; n <= whole.size(); ++n) {
         StatisticsRead r = DecodeStatistics(std::span<const uint8_t>(whole).first(n));
@@ -164,8 +147,7 @@ TEST(Statistics, EveryCutAndBadLengthIsSafe)
     for (size_t off : {size_t{36}, size_t{36 + 4 + 3}})
         for (int32_t v : {0, -1, 257, INT32_MAX}) {
             StatisticsRead r = DecodeStatistics(test::WithI32(whole, off, v));
-            EXPECT_EQ(r.Source, StatisticsSource::Damaged) << off << " " << v;
-            EXPECT_TRUE(r.Records.empty());
+            EXPECT_EQ(std::tuple(r.Source, r.Records.size()), std::tuple(StatisticsSource::Damaged, 0u)) << off << " " << v;
         }
 }
 

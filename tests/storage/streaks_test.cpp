@@ -123,19 +123,15 @@ TEST(SharedStreaks, TwoCopiesReplayTheirGamesOnTheFile)
     ASSERT_TRUE(SaveStreaks(path, a).Ok());
     EXPECT_EQ(ShownOf(a, games::Star), (Shown{1, 5, 70}));
 
-    // A game only B lists (a custom game A cannot see) is kept by A's write.
-    auto withOwn = [&] {
-        GameRowTable x = test::TableWithCustom();
-        x.AppendCustom("B's own", games::Star, 7);
-        LoadStreaks(path, x);
-        return x;
-    };
-    GameRowTable c = withOwn();
-    Play(c, games::Star, 7, "W");
-    ASSERT_TRUE(SaveStreaks(path, c).Ok());
+    // A game only D lists (a custom game A cannot see) is kept by A's write.
+    GameRowTable d = test::TableWithCustom();
+    d.AppendCustom("D's own", games::Star, 7);
+    LoadStreaks(path, d);
+    Play(d, games::Star, 7, "W");
+    ASSERT_TRUE(SaveStreaks(path, d).Ok());
     Play(a, games::Star, -1, "W");
     ASSERT_TRUE(SaveStreaks(path, a).Ok());
-    GameRowTable d = withOwn();
+    LoadStreaks(path, d);
     EXPECT_EQ(ShownOf(d, games::Star, 7), (Shown{1, 1, 10}));
     EXPECT_EQ(ShownOf(d, games::Star), (Shown{2, 5, 80}));
 
