@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <tuple>
 
 #include "presentation/raster_ops.h"
 
@@ -99,59 +98,11 @@ TEST(FillAndInvert, TouchOnlyTheClippedRectangle)
         }
 }
 
-TEST(TurnCell, MovesPixelXYToYWMinus1MinusX)
-{
-    const PixelBuffer src = Pattern(5, 3, 2);
-    PixelBuffer t(3, 5);
-    TurnCellAnticlockwise(src, 0, 0, 5, 3, t, 0, 0);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(t.GetPixel(y, 4 - x), src.GetPixel(x, y));
-    // A cell hanging over the source edge turns only what exists.
-    PixelBuffer edge(4, 4);
-    TurnCellAnticlockwise(src, 3, 1, 4, 4, edge, 0, 0);
-    EXPECT_EQ(edge.GetPixel(0, 3), src.GetPixel(3, 1));
-}
-
 TEST(RoundHalfEven, TiesGoToEven)
 {
     const std::pair<double, double> rows[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2},
                                               {2.4999, 2}, {2.5001, 3}, {254.5, 254}, {255.5, 256}};
     for (auto [v, want] : rows) EXPECT_EQ(RoundHalfEven(v), want) << v;
-}
-
-TEST(RotateBilinear, RightAnglesAndZeroAreExactPixelMoves)
-{
-    // 90 degrees clockwise about the centre of an even square: three
-    // anticlockwise quarter turns.
-    PixelBuffer src = Pattern(4, 4, 11), same(4, 4), turned(4, 4), quarter(4, 4);
-    RotateBilinear(same, src, 2, 2, 0.0);
-    EXPECT_TRUE(same.SamePixels(src));
-    RotateBilinear(turned, src, 2, 2, 90.0);
-    for (int i = 0; i < 3; ++i) {
-        TurnCellAnticlockwise(src, 0, 0, 4, 4, quarter, 0, 0);
-        std::swap(src, quarter);
-    }
-    EXPECT_TRUE(turned.SamePixels(src));
-}
-
-TEST(RotateBilinear, LeavesPixelsOutsideTheSourceAndRegionsMatchTheWhole)
-{
-    const PixelBuffer src = Pattern(20, 30, 6);
-    PixelBuffer whole(50, 50), part(50, 50);
-    Fill(whole, Bgr{0, 0, 0});
-    Fill(part, Bgr{0, 0, 0});
-    RotateBilinear(whole, src, 25, 25, 37.0);
-    EXPECT_EQ(std::tuple(whole.GetPixel(0, 0), whole.GetPixel(49, 49)), std::tuple(Bgr{}, Bgr{}));
-    EXPECT_NE(whole.GetPixel(25, 25), (Bgr{0, 0, 0}));
-    RotateBilinearRegion(part, src, 25, 25, 37.0, 10, 12, 20, 17);
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 50; ++x) {
-            const bool inside = x >= 10 && x < 30 && y >= 12 && y < 29;
-            ASSERT_EQ(part.GetPixel(x, y), inside ? whole.GetPixel(x, y) : (Bgr{0, 0, 0})) << x << "," << y;
-        }
-    PixelBuffer empty;
-    RotateBilinear(part, empty, 0, 0, 10.0);  // no source: nothing happens
-    RotateBilinear(empty, src, 0, 0, 10.0);
 }
 
 TEST(Stretch, OnePixelAndEmptyBuffersAreSafe)

@@ -47,23 +47,18 @@ TEST(Inspect, ShowsSettingsAndSavedGames)
     settings.TexturePath = "caf\xE9.bmp";  // a single-byte letter of an older file
     settings.Recent = {{19, -1}};
 
-    struct Row {
-        const char* what;
-        std::vector<uint8_t> bytes;
-        std::vector<std::string> members;
-    };
-    const Row table[] = {
-        {"settings", EncodeSettings(settings),
+    const std::pair<std::vector<uint8_t>, std::vector<std::string>> table[] = {
+        {EncodeSettings(settings),
          {"\"Title\":\"CARDSSET\"", "\"Version\":\"4.1\"", "\"TexturePath\":\"caf\xC3\xA9.bmp\"",
           "\"RecentGames\":[{\"Game\":19,\"Custom\":-1}]", "\"Autoplay\":true"}},
-        {"saved game", EncodeSavedGame(CaptureSavedGame(g)),
+        {EncodeSavedGame(CaptureSavedGame(g)),
          {"\"Title\":\"SAVEGAME\"", "\"Version\":\"1.2\"", "\"CurrentGame\":19", "\"UndoCount\":20",
           "\"Caption\":\"Quillotaire - Free Cell [77]\"", "\"ChosenRules\":{", "\"CardCount\":52"}},
     };
-    for (const Row& row : table) {
-        Shown s = Inspect(row.bytes);
-        EXPECT_TRUE(s.Ok) << row.what << ": " << s.Error;
-        for (const std::string& m : row.members) EXPECT_NE(s.Json.find(m), std::string::npos) << row.what << ": " << m << "\n" << s.Json;
+    for (const auto& [bytes, members] : table) {
+        Shown s = Inspect(bytes);
+        EXPECT_TRUE(s.Ok) << s.Error;
+        for (const std::string& m : members) EXPECT_NE(s.Json.find(m), std::string::npos) << m << "\n" << s.Json;
     }
 }
 

@@ -117,23 +117,18 @@ TEST(Settings, DefaultsAndFallbacks)
 // title field's last byte, are not read.
 TEST(Settings, HeadsAreReadUpToTheirZero)
 {
-    struct Row {
-        const char* title;
-        const char* version;
-        uint8_t fill;
-        SettingsSource want;
-    };
-    const Row rows[] = {{"CARDSSET", "4.1", 0xAA, SettingsSource::File},  {"CARDSSEX", "4.1", 0, SettingsSource::Foreign},
-                        {"CARDSSET", "4.0", 0, SettingsSource::Foreign},  {"", "", 0, SettingsSource::Foreign},
-                        {"CARDSSET", "4.1.1", 0, SettingsSource::Foreign}, {"CARDSSE", "4.1", 0, SettingsSource::Foreign}};
+    // Only the first row, its fields filled past the zero, is this program's head.
+    const std::pair<const char*, const char*> rows[] = {{"CARDSSET", "4.1"}, {"CARDSSEX", "4.1"},   {"CARDSSET", "4.0"},
+                                                        {"", ""},            {"CARDSSET", "4.1.1"}, {"CARDSSE", "4.1"}};
     const std::vector<uint8_t> sample = SampleBytes().B;
-    for (const Row& row : rows) {
-        Bytes b;
-        b.Field(row.title, 9, row.fill).Field(row.version, 10, row.fill).Raw({sample.begin() + 19, sample.end()});
-        if (row.want == SettingsSource::File) b.B[8] = 'X';
+    for (const auto& [title, version] : rows) {
+        const bool ours = &title == &rows[0].first;
+        const uint8_t fill = ours ? 0xAA : 0;
+        Bytes b = Bytes().Field(title, 9, fill).Field(version, 10, fill).Raw({sample.begin() + 19, sample.end()});
+        if (ours) b.B[8] = 'X';
         SettingsLoad r = DecodeSettings(b.B, Env());
-        EXPECT_EQ(r.Source, row.want) << row.title << " " << row.version;
-        EXPECT_EQ(r.Value, row.want == SettingsSource::File ? Sample() : DefaultSettings(Env())) << row.title;
+        EXPECT_EQ(r.Source, ours ? SettingsSource::File : SettingsSource::Foreign) << title << " " << version;
+        EXPECT_EQ(r.Value, ours ? Sample() : DefaultSettings(Env())) << title;
     }
 }
 
