@@ -100,30 +100,6 @@ TEST_F(CardSets, EveryShippedSetLoadsWithSizesFromTheTableAndAllEightSheets)
     }
 }
 
-TEST_F(CardSets, VersionThreePicturesComeBackByteForByte)
-{
-    // Four distinct pictures, each larger than one 8000-byte piece.
-    CardSetContent set;
-    std::tie(set.Version, set.BackCount, set.FramesIndex) = std::tuple("3.0", 2, 6);
-    set.Preview = EncodeBmp(PixelBuffer(5, 5));
-    const CardSizeTable sizes = MakeCardSizes(18, 24);
-    std::vector<PixelBuffer> sheets;
-    for (int k = 0; k < 4; ++k) {
-        set.Sizes[k] = sizes[k];
-        PixelBuffer sheet((sizes[k].Width + 1) * 14, (sizes[k].Height + 1) * 4);
-        for (int y = 0; y < sheet.Height(); ++y)
-            for (int x = 0; x < sheet.Width(); ++x)
-                sheet.SetPixel(x, y, {static_cast<uint8_t>(x * k), static_cast<uint8_t>(y + k), static_cast<uint8_t>(x ^ y)});
-        set.Pictures.push_back(EncodeBmp(sheet));
-        ASSERT_GT(set.Pictures.back().size(), 8000u);
-        sheets.push_back(std::move(sheet));
-    }
-    CardImageStore store;
-    GameRules rules;
-    ASSERT_TRUE(LoadBytes(EncodeCardSet(set), store, rules).Ok);
-    for (int k = 0; k < 4; ++k) EXPECT_TRUE(store.CardSheets[k].SamePixels(sheets[static_cast<size_t>(k)])) << k;
-}
-
 TEST(Scrambling, PiecesOf8000UnscrambleLikeTheWholeBlock)
 {
     // An independent byte-at-a-time key, to check the word-wide XOR.

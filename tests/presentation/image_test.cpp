@@ -58,10 +58,8 @@ TEST(DetectImageType, ByTheFirstFiveBytes)
 TEST(Bmp, OwnFilesComeBackExactlyAndOtherLayoutsGoThroughTheGeneralReader)
 {
     for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {71, 96}, {998, 5}}) {
-        const PixelBuffer src = Gradient(w, h);
         PixelBuffer back;
-        ASSERT_TRUE(DecodePicture(EncodeBmp(src), back)) << w;
-        EXPECT_TRUE(back.SamePixels(src)) << w;
+        EXPECT_TRUE(DecodePicture(EncodeBmp(Gradient(w, h)), back) && back.SamePixels(Gradient(w, h))) << w;
     }
     // The same picture stored top-down (negative height) is read by Qt.
     const PixelBuffer src = Gradient(13, 7);
@@ -91,11 +89,10 @@ TEST(Gif, EncodedPicturesDecodeToTheirPaletteColours)
         const int w = 301, h = 177;
         Bytes idx(static_cast<size_t>(w * h));
         for (size_t i = 0; i < idx.size(); ++i) idx[i] = noise ? static_cast<uint8_t>(rng()) : static_cast<uint8_t>(i / 999);
-        PixelBuffer back;
+        PixelBuffer back, want(w, h);
+        for (int i = 0; i < w * h; ++i) want.SetPixel(i % w, i / w, palette[idx[static_cast<size_t>(i)]]);
         ASSERT_TRUE(DecodePicture(EncodeGif(w, h, idx, palette), back));
-        ASSERT_EQ(std::pair(back.Width(), back.Height()), std::pair(w, h));
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) ASSERT_EQ(back.GetPixel(x, y), palette[idx[y * w + x]]) << x << "," << y;
+        EXPECT_TRUE(back.SamePixels(want)) << noise;
     }
     EXPECT_TRUE(EncodeGif(2, 2, Bytes(3), palette).empty());
 }
