@@ -33,24 +33,16 @@ TEST(SharedStatistics, TwoCopiesAddTheirCountsAndKeepTheBetterTime)
     std::tie(first.Played, first.Won, first.BestPlayer, first.BestTime) = std::tuple{10, 4, "Old", "00:05:00"};
     ASSERT_TRUE(SaveStatistics(path, start).Ok());
 
-    GameRowTable a = Loaded(path);
-    GameRowTable b = Loaded(path);
-    struct Step {
-        GameRowTable* copy;
-        int played, won;
-        const char* best;  // a record set by this copy, or none
-    };
     // Interleaved writes; the records: b's 4:00 beats 5:00, a's 4:30 does not beat b's.
-    const Step steps[] = {{&a, 2, 1, nullptr}, {&b, 3, 0, "00:04:00"}, {&a, 1, 1, "00:04:30"}, {&b, 0, 2, nullptr}};
-    for (const Step& s : steps) {
-        GameRow& star = s.copy->Rows()[static_cast<size_t>(s.copy->Find(games::Star, -1))];
-        star.Played += s.played;
-        star.Won += s.won;
-        if (s.best) {
-            star.BestPlayer = s.copy == &a ? "A" : "B";
-            star.BestTime = s.best;
-        }
-        ASSERT_TRUE(SaveStatistics(path, *s.copy).Ok());
+    GameRowTable a = Loaded(path), b = Loaded(path);
+    const std::tuple<GameRowTable*, int, int, std::string> steps[] = {
+        {&a, 2, 1, ""}, {&b, 3, 0, "00:04:00"}, {&a, 1, 1, "00:04:30"}, {&b, 0, 2, ""}};
+    for (const auto& [copy, played, won, best] : steps) {
+        GameRow& star = copy->Rows()[games::Star];
+        star.Played += played;
+        star.Won += won;
+        if (!best.empty()) std::tie(star.BestPlayer, star.BestTime) = std::tuple(copy == &a ? "A" : "B", best);
+        ASSERT_TRUE(SaveStatistics(path, *copy).Ok());
     }
     const GameRowTable after = Loaded(path);
     const GameRow& star = test::RowOf(after, games::Star);

@@ -102,44 +102,38 @@ TEST(SharedStreaks, TwoCopiesReplayTheirGamesOnTheFile)
 {
     test::ScratchDir dir;
     const std::string path = dir.File(StreaksFileName);
-    GameRowTable start = test::TableWithCustom();
-    Play(start, games::Star, -1, "WW");
-    ASSERT_TRUE(SaveStreaks(path, start).Ok());
+    // Plays Star (or its custom game under key) on a copy, then writes.
+    auto star = [&](GameRowTable& t, const char* outcomes, int32_t key = -1) {
+        Play(t, games::Star, key, outcomes);
+        return SaveStreaks(path, t).Ok();
+    };
+    GameRowTable start = test::TableWithCustom(), a = start, b = start, d = start;
+    ASSERT_TRUE(star(start, "WW"));
 
     // Both copies read the file (streak 2), then play and write in turn.
-    GameRowTable a = test::TableWithCustom(), b = test::TableWithCustom();
     LoadStreaks(path, a);
     LoadStreaks(path, b);
-    Play(a, games::Star, -1, "WW");
-    ASSERT_TRUE(SaveStreaks(path, a).Ok());
+    ASSERT_TRUE(star(a, "WW"));
     EXPECT_EQ(ShownOf(a, games::Star), (Shown{4, 4, 40}));
     // B's win goes on A's four; then its loss breaks the streak.
-    Play(b, games::Star, -1, "W");
-    ASSERT_TRUE(SaveStreaks(path, b).Ok());
+    ASSERT_TRUE(star(b, "W"));
     EXPECT_EQ(ShownOf(b, games::Star), (Shown{5, 5, 50}));
-    Play(b, games::Star, -1, "L");
-    Play(a, games::Star, -1, "W");
-    ASSERT_TRUE(SaveStreaks(path, b).Ok());
-    ASSERT_TRUE(SaveStreaks(path, a).Ok());
+    ASSERT_TRUE(star(b, "L"));
+    ASSERT_TRUE(star(a, "W"));
     EXPECT_EQ(ShownOf(a, games::Star), (Shown{1, 5, 70}));
 
     // A game only D lists (a custom game A cannot see) is kept by A's write.
-    GameRowTable d = test::TableWithCustom();
     d.AppendCustom("D's own", games::Star, 7);
     LoadStreaks(path, d);
-    Play(d, games::Star, 7, "W");
-    ASSERT_TRUE(SaveStreaks(path, d).Ok());
-    Play(a, games::Star, -1, "W");
-    ASSERT_TRUE(SaveStreaks(path, a).Ok());
+    ASSERT_TRUE(star(d, "W", 7));
+    ASSERT_TRUE(star(a, "W"));
     LoadStreaks(path, d);
-    EXPECT_EQ(ShownOf(d, games::Star, 7), (Shown{1, 1, 10}));
-    EXPECT_EQ(ShownOf(d, games::Star), (Shown{2, 5, 80}));
+    EXPECT_EQ(std::pair(ShownOf(d, games::Star, 7), ShownOf(d, games::Star)), std::pair(Shown{1, 1, 10}, Shown{2, 5, 80}));
 
     // A reset here clears the file's record before this copy's games since.
     ResetStreaks(d, games::Star, -1);
     Play(d, games::Star, -1, "W");
-    Play(a, games::Star, -1, "L");
-    ASSERT_TRUE(SaveStreaks(path, a).Ok());
+    ASSERT_TRUE(star(a, "L"));
     ASSERT_TRUE(SaveStreaks(path, d).Ok());
     EXPECT_EQ(ShownOf(d, games::Star), (Shown{1, 1, 10}));
     // Deleting the custom game drops its record at the next write.
