@@ -158,7 +158,7 @@ TEST(FieldDrawing, TiledAndStretchedBackgrounds)
         fx.F.DrawBackgroundRect(part, r);
         for (int y = r.Top; y <= r.Bottom; ++y)
             for (int x = r.Left; x <= r.Right; ++x) ASSERT_EQ(part.GetPixel(x, y), whole.GetPixel(x, y)) << x << "," << y;
-        if (r.Left > 0) EXPECT_EQ(part.GetPixel(r.Left - 1, r.Top), (Bgr{1, 2, 3}));
+        EXPECT_TRUE(r.Left == 0 || part.GetPixel(r.Left - 1, r.Top) == (Bgr{1, 2, 3}));
     }
     // A stretched texture follows the field's size.
     Fill(tile, Bgr{10, 20, 30});

@@ -55,9 +55,10 @@ TEST(Settings, DefaultsAndFallbacks)
     // No file: Klondike, cards fitted to the window, green, everything on.
     const SettingsLoad fresh = ReadSettings(dir.File(SettingsFileName), Env());
     EXPECT_EQ(fresh.Source, SettingsSource::Defaults);
-    EXPECT_EQ(fresh.Value, (Settings{.CurrentGame = 0, .CurrentCustom = -1, .BackgroundColor = 0x008000,
-                                     .Background = BackgroundMode::Plain, .CardSetPath = FittedCardSetName,
-                                     .Opt = {true, true, true}}));
+    Settings want;
+    std::tie(want.CurrentGame, want.CurrentCustom, want.BackgroundColor, want.Background, want.CardSetPath, want.Opt) =
+        std::tuple(0, -1, 0x008000u, BackgroundMode::Plain, FittedCardSetName, Options{true, true, true});
+    EXPECT_EQ(fresh.Value, want);
 
     // The card set: the fitted set is a bare name no card-set file can carry
     // and is kept whatever files exist; a missing file falls back to standard.cr3.

@@ -135,7 +135,8 @@ TEST(Statistics, FilesThatCannotBeReadAreSetAsideNotOverwritten)
 TEST(Statistics, EveryCutAndBadLengthIsSafe)
 {
     std::vector<StatisticsRecord> recs;
-    for (const GameRow& r : test::TableWithCustom().Rows())
+    const GameRowTable t = test::TableWithCustom();
+    for (const GameRow& r : t.Rows())
         recs.push_back({r.Game, r.Key, r.Game + 1, 0, "P" + std::to_string(r.Game), "00:00:0" + std::to_string(r.Game % 10)});
     const std::vector<uint8_t> whole = EncodeStatistics(recs);
     for (size_t n = 0; n <= whole.size(); ++n) {
