@@ -77,7 +77,8 @@ struct Fixture {
         Pile& p = T.PileAt(pile);
         c.InPlay = true;
         c.Order = p.Count++;
-        std::tie(c.PileIndex, c.Rank, c.Suit, c.FaceUp, c.X, c.Y) = std::tuple(pile, rank, suit, faceUp, p.X, p.Y + 20 * c.Order);
+        std::tie(c.PileIndex, c.Rank, c.Suit, c.FaceUp, c.X, c.Y) =
+            std::tuple(pile, rank, suit, faceUp, p.X, p.Y + 20 * c.Order);
         T.Rules.TotalCards = 52;
         return i;
     }
@@ -95,9 +96,9 @@ TEST(FieldDrawing, CardsAreDrawnThroughTheirMask)
     fx.F.DrawCard(fx.F.I_Field, fx.T, down);
     fx.F.DrawCardInverted(fx.T, marked);  // a marked card is shown by its face
     const PixelBuffer& img = fx.F.I_Field;
-    const Bgr face = test::FaceColour(7, 1);
+    const Bgr face = test::FaceColour(7, 1), inverted{uint8_t(~face.B), uint8_t(~face.G), uint8_t(~face.R)};
     EXPECT_EQ(std::tuple(img.GetPixel(60, 45), img.GetPixel(60, 100), img.GetPixel(230, 80)),
-              std::tuple(test::FaceColour(4, 2), test::BackColour(2), Bgr{uint8_t(~face.B), uint8_t(~face.G), uint8_t(~face.R)}));
+              std::tuple(test::FaceColour(4, 2), test::BackColour(2), inverted));
     // The cut corners keep the background.
     for (auto [x, y] : {std::pair{50, 40}, {50 + 70, 60 + 95}, {200, 40}}) EXPECT_EQ(img.GetPixel(x, y), Green) << x;
 }
@@ -204,9 +205,8 @@ TEST(HitTest, TransparentCornersLetTheCardBeneathBePicked)
     fx.T.PileAt(over).Layer = 0;
     EXPECT_EQ(CardAt(fx.T, fx.F, 64, 84), a);
     // PileAt visits from the lowest layer up.
-    EXPECT_EQ(PileAt(fx.T, 64, 84), over);
-    EXPECT_EQ(PileAt(fx.T, 20, 20), under);
-    EXPECT_EQ(PileAt(fx.T, 300, 250), -1);
+    EXPECT_EQ(std::tuple(PileAt(fx.T, 64, 84), PileAt(fx.T, 20, 20), PileAt(fx.T, 300, 250)),
+              std::tuple(over, under, -1));
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ TEST(LayOutCards, FansBySteppingOverTheCardBelow)
         const TableState t = OnePile(fan, faces);
         for (int order = 0; order < static_cast<int>(faces.size()); ++order) {
             const Card& c = OfOrder(t, order);
-            EXPECT_EQ(std::pair(c.X, c.Y - 50), std::pair(100, offsetY[static_cast<size_t>(order)])) << faces << " " << order;
+            EXPECT_EQ(std::pair(c.X, c.Y - 50), std::pair(100, offsetY[static_cast<size_t>(order)]))
+                << faces << " " << order;
         }
     }
 }

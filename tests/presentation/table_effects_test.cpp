@@ -34,7 +34,8 @@ struct Table {
     {
         Art().Attach(F);
         F.Resize(600, 400);
-        std::tie(T.Rules.TotalCards, T.Rules.PileCount, T.Rules.FieldWidth, T.Rules.FieldHeight) = std::tuple(52, 2, 600, 400);
+        std::tie(T.Rules.TotalCards, T.Rules.PileCount, T.Rules.FieldWidth, T.Rules.FieldHeight) =
+            std::tuple(52, 2, 600, 400);
         std::tie(T.PileAt(1).X, T.PileAt(1).Layer, T.PileAt(0).Count) = std::tuple(400, 1, 1);
         Card& c = T.CardAt(5);
         c.InPlay = c.FaceUp = true;

@@ -155,7 +155,8 @@ TEST(CustomGames, VersionOneZeroIsReadAndCarriedOver)
     ASSERT_EQ(r.Records.size(), 3u);
     // The editing flag is each base game's own, not the file's 0.
     for (const CustomGameRecord& rec : {r.Records[0], r.Records[1]})
-        EXPECT_EQ(std::tie(rec.Rules.FoundTakeCards, rec.Rules.EditFoundTakeCards), std::tuple(false, true)) << rec.Name;
+        EXPECT_EQ(std::tie(rec.Rules.FoundTakeCards, rec.Rules.EditFoundTakeCards), std::tuple(false, true))
+            << rec.Name;
     EXPECT_EQ(std::tie(r.Records[0].Name, r.Records[1].Rules.StockRedeals, r.Records[2].Key),
               std::tuple("Old Cells", 5, 9));
     EXPECT_FALSE(FileExists(f.Path + ".bak"));

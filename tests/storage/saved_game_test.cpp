@@ -165,7 +165,8 @@ TEST(SavedGame, OutcomesOfForeignAndOutdatedFiles)
         {"SAVEGAME", "1.20", SavedGameOutcome::Outdated, outdated},
     };
     for (const auto& [title, version, want, message] : rows) {
-        SavedGameRead r = DecodeSavedGame(Bytes().Field(title, 10, 0x55).Field(version, 10, 0x55).Raw({good.begin() + 20, good.end()}).B);
+        const Bytes b = Bytes().Field(title, 10, 0x55).Field(version, 10, 0x55).Raw({good.begin() + 20, good.end()});
+        SavedGameRead r = DecodeSavedGame(b.B);
         EXPECT_EQ(std::tie(r.Outcome, r.Message), std::tie(want, message)) << title << " " << version;
     }
 }

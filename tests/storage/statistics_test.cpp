@@ -137,7 +137,8 @@ TEST(Statistics, EveryCutAndBadLengthIsSafe)
     std::vector<StatisticsRecord> recs;
     const GameRowTable t = test::TableWithCustom();
     for (const GameRow& r : t.Rows())
-        recs.push_back({r.Game, r.Key, r.Game + 1, 0, "P" + std::to_string(r.Game), "00:00:0" + std::to_string(r.Game % 10)});
+        recs.push_back(
+            {r.Game, r.Key, r.Game + 1, 0, "P" + std::to_string(r.Game), "00:00:0" + std::to_string(r.Game % 10)});
     const std::vector<uint8_t> whole = EncodeStatistics(recs);
     for (size_t n = 0; n <= whole.size(); ++n) {
         StatisticsRead r = DecodeStatistics(std::span<const uint8_t>(whole).first(n));
@@ -148,7 +149,8 @@ TEST(Statistics, EveryCutAndBadLengthIsSafe)
     for (size_t off : {size_t{36}, size_t{36 + 4 + 3}})
         for (int32_t v : {0, -1, 257, INT32_MAX}) {
             StatisticsRead r = DecodeStatistics(test::WithI32(whole, off, v));
-            EXPECT_EQ(std::tuple(r.Source, r.Records.size()), std::tuple(StatisticsSource::Damaged, 0u)) << off << " " << v;
+            EXPECT_EQ(std::tuple(r.Source, r.Records.size()), std::tuple(StatisticsSource::Damaged, 0u))
+                << off << " " << v;
         }
 }
 

@@ -128,7 +128,8 @@ TEST(SharedStreaks, TwoCopiesReplayTheirGamesOnTheFile)
     ASSERT_TRUE(star(d, "W", 7));
     ASSERT_TRUE(star(a, "W"));
     LoadStreaks(path, d);
-    EXPECT_EQ(std::pair(ShownOf(d, games::Star, 7), ShownOf(d, games::Star)), std::pair(Shown{1, 1, 10}, Shown{2, 5, 80}));
+    EXPECT_EQ(std::pair(ShownOf(d, games::Star, 7), ShownOf(d, games::Star)),
+              std::pair(Shown{1, 1, 10}, Shown{2, 5, 80}));
 
     // A reset here clears the file's record before this copy's games since.
     ResetStreaks(d, games::Star, -1);
