@@ -57,28 +57,18 @@ TEST(PixelBuffer, DegenerateSizesAndFreeLeaveAnEmptyBuffer)
     }
 }
 
+// Odd rounds copy a buffer onto itself, overlapping: the old pixels are read.
 TEST(Blit, RandomTransfersMatchTheModel)
 {
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> pos(-20, 20), size(-2, 24), opd(0, 3);
-    const PixelBuffer src = Pattern(11, 9, 5);
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 800; ++i) {
         PixelBuffer d = Pattern(10, 8, i);
-        const PixelBuffer before = d;
+        const PixelBuffer before = d, src = i % 2 ? before : Pattern(11, 9, 5);
         const int dx = pos(rng), dy = pos(rng), sx = pos(rng), sy = pos(rng), w = size(rng), h = size(rng);
         const auto op = static_cast<RasterOp>(opd(rng));
-        Blit(d, dx, dy, src, sx, sy, w, h, op);
+        Blit(d, dx, dy, i % 2 ? d : src, sx, sy, w, h, op);
         ASSERT_TRUE(d.SamePixels(ModelBlit(before, dx, dy, src, sx, sy, w, h, op))) << i;
-    }
-}
-
-TEST(Blit, OverlappingCopyWithinOneBufferReadsTheOldPixels)
-{
-    for (auto [dx, dy] : {std::pair{1, 0}, {0, 1}, {-1, -1}, {2, 3}}) {
-        PixelBuffer b = Pattern(12, 10, 9);
-        const PixelBuffer before = b;
-        Blit(b, 3 + dx, 3 + dy, b, 3, 3, 6, 5);
-        EXPECT_TRUE(b.SamePixels(ModelBlit(before, 3 + dx, 3 + dy, before, 3, 3, 6, 5, RasterOp::Copy)));
     }
 }
 
