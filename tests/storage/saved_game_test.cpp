@@ -35,25 +35,19 @@ struct RecordingView : TableView {
     void StartClock() override { ++ClockStarts; }
 };
 
-// A dealt game whose history holds `steps` distinct snapshots: each step
-// turns one more card and uses one more stock pass.
-void PlaySteps(Game& g, int steps)
+// A dealt game 00:12:34 into play, whose history holds `steps` distinct
+// snapshots: each step turns one more card and uses one more stock pass.
+Game Dealt(int game, uint32_t number, int steps)
 {
+    Game g;
+    test::SetUpAndDeal(g, game, number);
     for (int i = 0; i < steps; ++i) {
         g.T.CardAt(i % g.T.Rules.TotalCards).FaceUp ^= true;
         g.T.Rules.StockPass = 2 + i;
         g.Undo.Push(g.T);
     }
     g.UndoEnabled = steps > 0;
-}
-
-Game Dealt(int game, uint32_t number, int steps)
-{
-    Game g;
-    test::SetUpAndDeal(g, game, number);
-    PlaySteps(g, steps);
-    g.T.Rules.StartTime = 0.5;
-    g.T.Rules.NowTime = 0.5 + 754.0 / 86400.0;  // 00:12:34 into the game
+    std::tie(g.T.Rules.StartTime, g.T.Rules.NowTime) = std::pair(0.5, 0.5 + 754.0 / 86400.0);
     return g;
 }
 
