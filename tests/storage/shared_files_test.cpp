@@ -79,33 +79,27 @@ TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
     for (const StatisticsRecord& r : read.Records) EXPECT_FALSE(r.Game == games::FreeCell && r.Key == 4);
 }
 
-struct CustomFile {
-    test::ScratchDir Dir;
-    std::string Path = Dir.File(CustomGamesFileName);
-};
-
 TEST(SharedCustomGames, RepeatedKeysAreRepairedAndWrittenBack)
 {
-    CustomFile f;
+    test::ScratchDir dir;
+    const std::string path = dir.File(CustomGamesFileName);
     Game kl;
     test::SetUpAndDeal(kl, games::Klondike, 1);
     const GameRules& rules = kl.T.Rules;
-    test::Spit(f.Path, EncodeCustomGames({{2, "First", games::Klondike, rules},
+    test::Spit(path, EncodeCustomGames({{2, "First", games::Klondike, rules},
                                           {5, "Second", games::Klondike, rules},
                                           {2, "Third", games::Klondike, rules}}));
-    const CustomGamesRead read = ReadCustomGames(f.Path);
-    ASSERT_EQ(read.Records.size(), 3u);
-    EXPECT_EQ(read.Records[0].Key, 2);
-    EXPECT_EQ(read.Records[2].Key, 6);
-    ASSERT_EQ(read.Notes.size(), 1u);
+    const CustomGamesRead read = ReadCustomGames(path);
+    ASSERT_EQ(std::tuple(read.Records.size(), read.Notes.size()), std::tuple(3u, 1u));
+    EXPECT_EQ(std::tuple(read.Records[0].Key, read.Records[2].Key), std::tuple(2, 6));
     EXPECT_NE(read.Notes[0].find("Third"), std::string::npos);
 
     GameRowTable t = GameRowTable::WithCatalogue();
     std::vector<std::string> notes;
-    EXPECT_EQ(ListCustomGames(f.Path, t, &notes), 6);
+    EXPECT_EQ(ListCustomGames(path, t, &notes), 6);
     ASSERT_EQ(notes.size(), 1u);
-    EXPECT_NE(notes[0].find(f.Path), std::string::npos);
-    EXPECT_TRUE(ReadCustomGames(f.Path).Notes.empty());  // the repair was written
+    EXPECT_NE(notes[0].find(path), std::string::npos);
+    EXPECT_TRUE(ReadCustomGames(path).Notes.empty());  // the repair was written
 }
 
 TEST(PlayerFiles, LinksAreWrittenThroughAndTemporariesFollowTheUmask)
@@ -130,9 +124,9 @@ TEST(PlayerFiles, StaleTemporariesAreRemoved)
     const std::string path = dir.File(SettingsFileName);
     const std::string names[] = {"quillo.set.Ab12Cd", "quillo.set.Zz99Yy", "quillo.set.bak", "quillo.set.toolong1",
                                  "quillo.won.Ab12Cd"};
-    for (const std::string& n : names) test::Spit(dir.File(n), {1});
     // All old but one fresh write in progress.
     for (const std::string& n : names) {
+        test::Spit(dir.File(n), {1});
         const struct utimbuf old {1000, 1000};
         if (n != "quillo.set.Zz99Yy") utime(dir.File(n).c_str(), &old);
     }
