@@ -13,14 +13,6 @@ namespace {
 
 using test::Bytes;
 
-GameRules Clock(int elapsedSeconds)
-{
-    GameRules r;
-    r.StartTime = 0.4;
-    r.NowTime = 0.4 + elapsedSeconds / 86400.0;
-    return r;
-}
-
 TEST(Statistics, FileLayoutAndRoundTrip)
 {
     test::ScratchDir dir;
@@ -30,20 +22,18 @@ TEST(Statistics, FileLayoutAndRoundTrip)
     std::tie(star.Played, star.Won, star.BestPlayer, star.BestTime) = std::tuple(12, 3, "Ann", "00:04:05");
     t.Rows().back().Played = 2;
     ASSERT_TRUE(SaveStatistics(path, t).Ok());
-    const auto file = test::Slurp(path);
-
     Bytes want;
     want.Field("CARDSSTAT", 10).Field("3.0", 10);
-    for (const GameRow& r : t.Rows()) want.I32(r.Game).I32(r.Key).I32(r.Played).I32(r.Won).Counted(r.BestPlayer).Counted(r.BestTime);
-    EXPECT_EQ(file, want.B);  // every row, those never played too
+    for (const GameRow& r : t.Rows())
+        want.I32(r.Game).I32(r.Key).I32(r.Played).I32(r.Won).Counted(r.BestPlayer).Counted(r.BestTime);
+    EXPECT_EQ(test::Slurp(path), want.B);  // every row, those never played too
 
     GameRowTable back = test::TableWithCustom();
     back.Rows()[0].Played = 99;  // loading starts from zero
-    StatisticsRead r = LoadStatistics(path, back);
-    EXPECT_EQ(r.Source, StatisticsSource::File);
+    EXPECT_EQ(LoadStatistics(path, back).Source, StatisticsSource::File);
     EXPECT_EQ(back.Rows(), t.Rows());
-    EXPECT_EQ(back.LabelsOf(games::Star).Played, "12");
-    EXPECT_EQ(back.LabelsOf(games::Star).BestTime, "00:04:05");
+    EXPECT_EQ(std::tuple(back.LabelsOf(games::Star).Played, back.LabelsOf(games::Star).BestTime),
+              std::tuple("12", "00:04:05"));
 }
 
 TEST(Statistics, CountingPlayedAndWon)
@@ -68,11 +58,11 @@ TEST(Statistics, CountingPlayedAndWon)
     for (const Row& row : rows) {
         GameRowTable t = test::TableWithCustom();
         GameRow& r = t.Rows().back();
-        r.BestPlayer = "old";
-        r.BestTime = row.best;
-        r.Won = 4;
+        std::tie(r.BestPlayer, r.BestTime, r.Won) = std::tuple("old", row.best, 4);
+        GameRules clock;
+        std::tie(clock.StartTime, clock.NowTime) = std::pair(0.4, 0.4 + row.elapsed / 86400.0);
         bool asked = false, askedRecord = false;
-        int counted = CountGame(t, ColWon, games::Klondike, 0, Clock(row.elapsed), [&](bool recordMode) {
+        int counted = CountGame(t, ColWon, games::Klondike, 0, clock, [&](bool recordMode) {
             asked = true;
             askedRecord = recordMode;
             return FinishResult{row.ok, "Zoe"};
