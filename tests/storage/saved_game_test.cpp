@@ -199,11 +199,7 @@ TEST(SavedGame, RecordsOutsideTheEnginesArraysAreRejected)
 {
     const SavedGame s = CaptureSavedGame(Dealt(games::Klondike, 1, 1));
     // Records whose numbers would lead the engine outside its arrays.
-    struct Row {
-        const char* what;
-        void (*spoil)(SavedGame&);
-    };
-    const Row rows[] = {
+    const std::pair<const char*, void (*)(SavedGame&)> rows[] = {
         {"unknown game", [](SavedGame& x) { x.CurrentGame = 55; }},
         {"too many piles", [](SavedGame& x) { x.Rules.PileCount = 53; }},
         {"stock outside", [](SavedGame& x) { x.Rules.StockPile = x.Rules.PileCount; }},
@@ -216,12 +212,12 @@ TEST(SavedGame, RecordsOutsideTheEnginesArraysAreRejected)
         {"scale not a number", [](SavedGame& x) { x.Rules.ScaleY = std::nan(""); }},
         {"fan step overflowing", [](SavedGame& x) { x.Piles[3].FanY = INT32_MIN; }},
     };
-    for (const Row& row : rows) {
+    for (const auto& [what, spoil] : rows) {
         SavedGame bad = s;
-        row.spoil(bad);
+        spoil(bad);
         SavedGameRead r = DecodeSavedGame(EncodeSavedGame(bad));
-        EXPECT_EQ(r.Outcome, SavedGameOutcome::Damaged) << row.what;
-        EXPECT_NE(r.Message.find("damaged"), std::string::npos) << row.what;
+        EXPECT_EQ(r.Outcome, SavedGameOutcome::Damaged) << what;
+        EXPECT_NE(r.Message.find("damaged"), std::string::npos) << what;
     }
 }
 
