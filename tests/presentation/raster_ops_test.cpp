@@ -46,7 +46,7 @@ PixelBuffer ModelBlit(PixelBuffer dst, int dx, int dy, const PixelBuffer& src, i
     return out;
 }
 
-TEST(PixelBuffer, DegenerateSizesAndFreeLeaveAnEmptyBuffer)
+TEST(PixelBuffer, DegenerateSizesFreeAndStretchAreSafe)
 {
     PixelBuffer b(10, 10);
     b.Free();
@@ -55,6 +55,14 @@ TEST(PixelBuffer, DegenerateSizesAndFreeLeaveAnEmptyBuffer)
         EXPECT_TRUE(e.Empty());
         EXPECT_EQ(e.SizeBytes(), 0u);
     }
+    // Stretching to or from an empty buffer does nothing.
+    PixelBuffer one(1, 1), big(5, 4), filled(5, 4), empty;
+    Fill(one, Bgr{9, 8, 7});
+    Fill(filled, Bgr{9, 8, 7});
+    Stretch(big, one);
+    Stretch(big, empty);
+    Stretch(empty, big);
+    EXPECT_TRUE(big.SamePixels(filled));
 }
 
 // Odd rounds copy a buffer onto itself, overlapping: the old pixels are read.
@@ -93,17 +101,6 @@ TEST(RoundHalfEven, TiesGoToEven)
     const std::pair<double, double> rows[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2},
                                               {2.4999, 2}, {2.5001, 3}, {254.5, 254}, {255.5, 256}};
     for (auto [v, want] : rows) EXPECT_EQ(RoundHalfEven(v), want) << v;
-}
-
-TEST(Stretch, OnePixelAndEmptyBuffersAreSafe)
-{
-    PixelBuffer one(1, 1), big(5, 4), filled(5, 4), empty;
-    Fill(one, Bgr{9, 8, 7});
-    Fill(filled, Bgr{9, 8, 7});
-    Stretch(big, one);
-    Stretch(big, empty);
-    Stretch(empty, big);
-    EXPECT_TRUE(big.SamePixels(filled));
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ struct Table {
     }
 };
 
-TEST(Glide, AnimationOffShowsOnlyTheFinalFrame)
+TEST(GlideAndFade, AnimationOffShowsOnlyTheFinalFrame)
 {
     for (bool animate : {false, true}) {
         Table tb;
@@ -59,16 +59,10 @@ TEST(Glide, AnimationOffShowsOnlyTheFinalFrame)
         // The card at its new place, and the field beneath again at the old one.
         EXPECT_EQ(std::tuple(tb.F.I_Field.GetPixel(430, 40), tb.F.I_Field.GetPixel(50, 60)),
                   std::tuple(test::FaceColour(5, 0), Green));
+        // A fade ends on what lay beneath.
+        FadeOutCards(tb.F, tb.T, 5, -1);
+        EXPECT_EQ(tb.F.I_Field.GetPixel(430, 40), Green);
     }
-}
-
-TEST(Fade, EndsOnWhatLayBeneath)
-{
-    Table tb;
-    tb.Surface.Sleeps = 0;
-    FadeOutCards(tb.F, tb.T, 5, -1);
-    EXPECT_EQ(tb.Surface.Sleeps, 5);
-    EXPECT_EQ(tb.F.I_Field.GetPixel(50, 60), Green);
 }
 
 TEST(Drag, FramesEraseTheOldPlace)
