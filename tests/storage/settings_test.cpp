@@ -145,9 +145,8 @@ TEST(Settings, OverlongPaths)
     Settings s = Sample();
     s.CardSetPath = "/" + std::string(300, 'x');
     SettingsLoad r = DecodeSettings(EncodeSettings(s), Env(false));
-    EXPECT_EQ(r.Source, SettingsSource::File);
-    EXPECT_EQ(r.Value.CardSetPath, "/opt/q/standard.cr3");
-    EXPECT_EQ(r.Value.Recent, Sample().Recent);
+    EXPECT_EQ(std::tie(r.Source, r.Value.CardSetPath, r.Value.Recent),
+              std::tuple(SettingsSource::File, "/opt/q/standard.cr3", Sample().Recent));
 
     const std::string programDir = "/" + std::string(250, 'd') + "/";
     SettingsEnv env = Env();

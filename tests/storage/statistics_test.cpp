@@ -88,15 +88,11 @@ TEST(Statistics, CountingPlayedAndWon)
 TEST(Statistics, TimeTexts)
 {
     EXPECT_EQ(FormatTimeOfDay(3723), "01:02:03");
-    struct Row {
-        const char* text;
-        std::optional<int> want;
-    };
-    const Row rows[] = {{"1:02:03", 3723}, {"01:02:03", 3723}, {"23:59:59", 86399}, {"12:00:01 AM", 1},
-                        {"1:00:00 PM", 46800}, {"24:00:00", std::nullopt}, {"1:60:00", std::nullopt},
-                        {"1:2:3", std::nullopt}, {"", std::nullopt}, {"13:00:00 PM", std::nullopt},
-                        {"01:02:03x", std::nullopt}, {"123:00:00", std::nullopt}};
-    for (const Row& row : rows) EXPECT_EQ(ParseTimeOfDay(row.text), row.want) << row.text;
+    const std::pair<const char*, std::optional<int>> rows[] = {
+        {"1:02:03", 3723},  {"01:02:03", 3723},   {"23:59:59", 86399}, {"12:00:01 AM", 1}, {"1:00:00 PM", 46800},
+        {"24:00:00", {}},   {"1:60:00", {}},      {"1:2:3", {}},       {"", {}},           {"13:00:00 PM", {}},
+        {"01:02:03x", {}},  {"123:00:00", {}}};
+    for (const auto& [text, want] : rows) EXPECT_EQ(ParseTimeOfDay(text), want) << text;
 }
 
 TEST(Statistics, FilesThatCannotBeReadAreSetAsideNotOverwritten)
