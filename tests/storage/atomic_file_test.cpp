@@ -16,20 +16,14 @@ TEST(AtomicFile, InterruptedWritesLeaveTheOldFile)
 {
     const std::vector<uint8_t> oldBytes{1, 2, 3, 4, 5};
     const std::vector<uint8_t> newBytes(10000, 7);
-    const WriteFault faults[] = {
-        {WriteFault::Stage::Write, 0},
-        {WriteFault::Stage::Write, 1},
-        {WriteFault::Stage::Write, 9999},
-        {WriteFault::Stage::Sync, 0},
-        {WriteFault::Stage::Rename, 0},
-    };
+    using S = WriteFault::Stage;
+    const WriteFault faults[] = {{S::Write, 0}, {S::Write, 1}, {S::Write, 9999}, {S::Sync, 0}, {S::Rename, 0}};
     for (const WriteFault& f : faults) {
         ScratchDir dir;
         const std::string path = dir.File("quillo.set");
         ASSERT_TRUE(WriteFileAtomic(path, oldBytes).Ok());
         IoResult r = WriteFileAtomic(path, newBytes, &f);
-        EXPECT_FALSE(r.Ok());
-        EXPECT_FALSE(r.Error.empty());
+        EXPECT_FALSE(r.Ok() || r.Error.empty());
         EXPECT_EQ(test::Slurp(path), oldBytes) << static_cast<int>(f.At) << " " << f.AfterBytes;
         EXPECT_EQ(dir.Entries(), std::vector<std::string>{"quillo.set"});
     }

@@ -104,8 +104,8 @@ TEST(Settings, DefaultsAndFallbacks)
 TEST(Settings, HeadsAreReadUpToTheirZero)
 {
     // Only the first row, its fields filled past the zero, is this program's head.
-    const std::pair<const char*, const char*> rows[] = {{"CARDSSET", "4.1"}, {"CARDSSEX", "4.1"},   {"CARDSSET", "4.0"},
-                                                        {"", ""},            {"CARDSSET", "4.1.1"}, {"CARDSSE", "4.1"}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"CARDSSET", "4.1"}, {"CARDSSEX", "4.1"}, {"CARDSSET", "4.0"}, {"", ""}, {"CARDSSET", "4.1.1"}, {"CARDSSE", "4.1"}};
     const std::vector<uint8_t> sample = SampleBytes().B;
     for (const auto& [title, version] : rows) {
         const bool ours = &title == &rows[0].first;
