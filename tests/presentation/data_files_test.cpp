@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "art/data_generator.h"
 #include "gui_support.h"
@@ -42,23 +43,15 @@ TEST_F(DataFiles, TexturesLoadAsTheirTypeAndTileWithoutSeams)
                                                 {"slate.jpg", ImageJpeg},  {"baize.jpg", ImageJpeg}};
     for (const auto& [name, type] : rows) {
         SCOPED_TRACE(name);
-        const std::string path = Dir + "/" + name;
-        EXPECT_EQ(DetectImageType(path), type);
         PixelBuffer t;
-        ASSERT_TRUE(LoadImageFile(t, path));
-        ASSERT_GE(t.Width(), 64);
+        EXPECT_EQ(DetectImageType(Dir + "/" + name), type);
+        ASSERT_TRUE(LoadImageFile(t, Dir + "/" + name) && t.Width() >= 64);
+        // Across the seam the picture changes no more than between two
+        // neighbouring columns (or rows) inside it, with room for JPEG's blocks.
         const int w = t.Width(), h = t.Height();
         double inside = 0, seam = 0, insideV = 0, seamV = 0;
-        for (int y = 0; y < h; ++y) {
-            inside += Step(t, w / 2, y, w / 2 + 1, y);
-            seam += Step(t, w - 1, y, 0, y);
-        }
-        for (int x = 0; x < w; ++x) {
-            insideV += Step(t, x, h / 2, x, h / 2 + 1);
-            seamV += Step(t, x, h - 1, x, 0);
-        }
-        // Across the seam the picture changes no more than between any two
-        // neighbouring columns (with room for JPEG's blocks).
+        for (int y = 0; y < h; ++y) inside += Step(t, w / 2, y, w / 2 + 1, y), seam += Step(t, w - 1, y, 0, y);
+        for (int x = 0; x < w; ++x) insideV += Step(t, x, h / 2, x, h / 2 + 1), seamV += Step(t, x, h - 1, x, 0);
         EXPECT_LT(seam, inside * 1.6 + w);
         EXPECT_LT(seamV, insideV * 1.6 + h);
     }
@@ -72,22 +65,17 @@ TEST_F(DataFiles, SoundsAreShortCleanPcm)
         std::string error;
         const auto bytes = ReadWholeFile(Dir + "/" + name, error);
         ASSERT_TRUE(bytes) << error;
+        // PCM, mono, 2-byte frames of 16 bits; braces read the fields in order.
         ByteReader r(*bytes);
-        EXPECT_EQ(r.GetFixedText(4), "RIFF");
-        EXPECT_EQ(r.GetU32(), bytes->size() - 8);
-        EXPECT_EQ(r.GetFixedText(8), "WAVEfmt ");
-        EXPECT_EQ(r.GetU32(), 16u);
-        EXPECT_EQ(r.GetU32(), 0x00010001u);  // PCM, mono
+        EXPECT_EQ((std::tuple{r.GetFixedText(4), r.GetU32(), r.GetFixedText(8), r.GetU32(), r.GetU32()}),
+                  std::tuple("RIFF", bytes->size() - 8, "WAVEfmt ", 16u, 0x00010001u));
         const uint32_t rate = r.GetU32();
         r.GetU32();
-        EXPECT_EQ(r.GetU32(), 0x00100002u);  // 2-byte frames of 16 bits
-        EXPECT_EQ(r.GetFixedText(4), "data");
+        EXPECT_EQ((std::tuple{r.GetU32(), r.GetFixedText(4)}), std::tuple(0x00100002u, "data"));
         const uint32_t n = r.GetU32() / 2;
-        ASSERT_TRUE(r.Ok());
-        ASSERT_EQ(r.Remaining(), n * 2);
+        ASSERT_TRUE(r.Ok() && r.Remaining() == n * 2);
         const double seconds = static_cast<double>(n) / rate;
-        EXPECT_GT(seconds, 0.04);
-        EXPECT_LT(seconds, std::string(name) == "win.wav" ? 2.0 : 0.6);
+        EXPECT_TRUE(seconds > 0.04 && seconds < (std::string(name) == "win.wav" ? 2.0 : 0.6)) << seconds;
         int peak = 0;
         double sum = 0;
         std::vector<int> s(n);
@@ -96,11 +84,10 @@ TEST_F(DataFiles, SoundsAreShortCleanPcm)
             peak = std::max(peak, std::abs(s[i]));
             sum += s[i];
         }
-        EXPECT_GT(peak, 8000);       // audible
-        EXPECT_LT(peak, 24000);      // headroom, never clipped
-        EXPECT_LT(std::abs(sum / n), 300.0);  // no offset
-        EXPECT_LT(std::abs(s.front()), 600);  // starts and ends without a click
-        EXPECT_LT(std::abs(s.back()), 600);
+        // Audible with headroom, no offset, and no click at either end.
+        EXPECT_TRUE(peak > 8000 && peak < 24000) << peak;
+        EXPECT_LT(std::abs(sum / n), 300.0);
+        EXPECT_LT(std::max(std::abs(s.front()), std::abs(s.back())), 600);
     }
 }
 

@@ -41,17 +41,13 @@ std::string WriteTemp(const std::string& name, const Bytes& bytes)
 
 TEST(DetectImageType, ByTheFirstFiveBytes)
 {
+    // Four bytes are too few.
     const std::pair<Bytes, int> rows[] = {
-        {{0xFF, 0xD8, 0xFF, 0xE0, 0}, ImageJpeg},
-        {{'G', 'I', 'F', '8', '9', 'a'}, ImageGif},
-        {{'G', 'I', 'F', '8', '7'}, ImageGif},
-        {{'B', 'M', 0, 0, 0}, ImageBmp},
-        {{'B', 'M', 0, 0}, ImageNone},  // four bytes are too few
-        {{0xFF, 0xD8, 0xFE, 0, 0}, ImageNone},
-        {{'G', 'I', 'F', '9', 0}, ImageNone},
-        {{'b', 'm', 0, 0, 0}, ImageNone},
-        {{}, ImageNone},
-    };
+        {{0xFF, 0xD8, 0xFF, 0xE0, 0}, ImageJpeg}, {{'G', 'I', 'F', '8', '9', 'a'}, ImageGif},
+        {{'G', 'I', 'F', '8', '7'}, ImageGif},    {{'B', 'M', 0, 0, 0}, ImageBmp},
+        {{'B', 'M', 0, 0}, ImageNone},            {{0xFF, 0xD8, 0xFE, 0, 0}, ImageNone},
+        {{'G', 'I', 'F', '9', 0}, ImageNone},     {{'b', 'm', 0, 0, 0}, ImageNone},
+        {{}, ImageNone}};
     for (const auto& [bytes, type] : rows) {
         EXPECT_EQ(DetectImageType(bytes), type);
         EXPECT_EQ(DetectImageType(WriteTemp("detect", bytes)), type);
@@ -62,10 +58,8 @@ TEST(DetectImageType, ByTheFirstFiveBytes)
 TEST(Bmp, OwnFilesComeBackExactlyAndOtherLayoutsGoThroughTheGeneralReader)
 {
     for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {71, 96}, {998, 5}}) {
-        const PixelBuffer src = Gradient(w, h);
         PixelBuffer back;
-        ASSERT_TRUE(DecodePicture(EncodeBmp(src), back)) << w;
-        EXPECT_TRUE(back.SamePixels(src)) << w;
+        EXPECT_TRUE(DecodePicture(EncodeBmp(Gradient(w, h)), back) && back.SamePixels(Gradient(w, h))) << w;
     }
     // The same picture stored top-down (negative height) is read by Qt.
     const PixelBuffer src = Gradient(13, 7);
@@ -77,18 +71,12 @@ TEST(Bmp, OwnFilesComeBackExactlyAndOtherLayoutsGoThroughTheGeneralReader)
     PixelBuffer back;
     ASSERT_TRUE(DecodePicture(bmp, back));
     EXPECT_TRUE(back.SamePixels(src));
-}
-
-// A file too short to hold its rows is refused whether it is copied or
-// taken over, and the target keeps its picture.
-TEST(Bmp, ShortFilesAreRefusedEitherWay)
-{
-    Bytes bmp = EncodeBmp(Gradient(37, 11));
+    // A file too short for its rows is refused whether it is copied or taken
+    // over, and the target keeps its picture.
+    bmp = EncodeBmp(src);
     bmp.resize(bmp.size() - 40);
-    PixelBuffer keep = Gradient(2, 2);
-    EXPECT_FALSE(DecodePicture(std::span<const uint8_t>(bmp), keep));
-    EXPECT_FALSE(DecodePicture(Bytes(bmp), keep));
-    EXPECT_TRUE(keep.SamePixels(Gradient(2, 2)));
+    EXPECT_FALSE(DecodePicture(std::span<const uint8_t>(bmp), back) || DecodePicture(Bytes(bmp), back));
+    EXPECT_TRUE(back.SamePixels(src));
 }
 
 TEST(Gif, EncodedPicturesDecodeToTheirPaletteColours)
@@ -101,46 +89,27 @@ TEST(Gif, EncodedPicturesDecodeToTheirPaletteColours)
         const int w = 301, h = 177;
         Bytes idx(static_cast<size_t>(w * h));
         for (size_t i = 0; i < idx.size(); ++i) idx[i] = noise ? static_cast<uint8_t>(rng()) : static_cast<uint8_t>(i / 999);
-        PixelBuffer back;
+        PixelBuffer back, want(w, h);
+        for (int i = 0; i < w * h; ++i) want.SetPixel(i % w, i / w, palette[idx[static_cast<size_t>(i)]]);
         ASSERT_TRUE(DecodePicture(EncodeGif(w, h, idx, palette), back));
-        ASSERT_EQ(back.Width(), w);
-        ASSERT_EQ(back.Height(), h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) ASSERT_EQ(back.GetPixel(x, y), palette[idx[y * w + x]]) << x << "," << y;
+        EXPECT_TRUE(back.SamePixels(want)) << noise;
     }
     EXPECT_TRUE(EncodeGif(2, 2, Bytes(3), palette).empty());
 }
 
-TEST(Jpeg, RoundTripIsCloseAndBrokenStreamsFailCleanly)
+TEST(Jpeg, RoundTripIsClose)
 {
     const PixelBuffer src = Gradient(64, 48);
-    const Bytes jpg = EncodeJpeg(src, 95);
-    ASSERT_FALSE(jpg.empty());
     PixelBuffer back;
-    ASSERT_TRUE(DecodePicture(jpg, back));
+    ASSERT_TRUE(DecodePicture(EncodeJpeg(src, 95), back));
     ASSERT_EQ(back.Width(), 64);
     int worst = 0;
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 64; ++x) {
-            Bgr a = src.GetPixel(x, y), b = back.GetPixel(x, y);
+            const Bgr a = src.GetPixel(x, y), b = back.GetPixel(x, y);
             worst = std::max({worst, std::abs(a.B - b.B), std::abs(a.G - b.G), std::abs(a.R - b.R)});
         }
     EXPECT_LT(worst, 12);
-
-    // Broken headers are fatal to libjpeg; they must come back as false.
-    Bytes header_only(jpg.begin(), jpg.begin() + 20);
-    Bytes garbage = {0xFF, 0xD8, 0xFF, 0x00, 0x13, 0x37, 0x42, 0x42, 0x42, 0x42};
-    Bytes bad_marker = jpg;
-    for (size_t i = 0; i + 8 < bad_marker.size(); ++i)
-        if (bad_marker[i] == 0xFF && bad_marker[i + 1] == 0xC0) {
-            bad_marker[i + 5] = bad_marker[i + 6] = 0;  // a frame zero rows high
-            break;
-        }
-    for (const Bytes& b : {header_only, garbage, bad_marker}) {
-        PixelBuffer keep = Gradient(3, 3);
-        EXPECT_FALSE(DecodePicture(b, keep));
-        EXPECT_TRUE(keep.SamePixels(Gradient(3, 3)));
-    }
 }
 
 TEST(LoadImageFile, FailuresLeaveTheImageAsItWas)
@@ -148,34 +117,27 @@ TEST(LoadImageFile, FailuresLeaveTheImageAsItWas)
     const Bytes bmp = EncodeBmp(Gradient(20, 10));
     Bytes short_bmp(bmp.begin(), bmp.begin() + 200);
     Bytes bad_gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x2C};
-    Bytes huge_bmp = bmp;
-    const int32_t big = 100000;
-    std::memcpy(&huge_bmp[18], &big, 4);
-    std::memcpy(&huge_bmp[22], &big, 4);
-    // One side too long, in a plain BMP and in a 70-byte 1-bit one that only
-    // the general reader takes.
-    Bytes tall_bmp = bmp;
-    const int32_t tall = 16385;
+    // Too large; one side too long, in a plain BMP and in a 70-byte 1-bit one
+    // that only the general reader takes.
+    Bytes huge_bmp = bmp, tall_bmp = bmp;
+    const int32_t big[] = {100000, 100000}, tall = 16385;
+    std::memcpy(&huge_bmp[18], big, 8);
     std::memcpy(&tall_bmp[22], &tall, 4);
-    Bytes line_bmp(70, 0);
-    const uint32_t head[] = {70, 0, 62, 40, 1, 33'554'000, 1 | (1u << 16), 0, 8, 0, 0, 2, 0};
-    line_bmp[0] = 'B';
-    line_bmp[1] = 'M';
-    std::memcpy(&line_bmp[2], head, sizeof head);
-    const std::pair<std::string, Bytes> rows[] = {{"short.bmp", short_bmp},
-                                                  {"bad.gif", bad_gif},
-                                                  {"huge.bmp", huge_bmp},
-                                                  {"tall.bmp", tall_bmp},
-                                                  {"line.bmp", line_bmp},
-                                                  {"text.jpg", {'h', 'e', 'l', 'l', 'o'}}};
+    Bytes line_bmp = {'B', 'M'};
+    for (uint32_t v : {70u, 0u, 62u, 40u, 1u, 33'554'000u, 1u | (1u << 16), 0u, 8u, 0u, 0u, 2u, 0u})
+        line_bmp.insert(line_bmp.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)});
+    line_bmp.resize(70);
+    Bytes jpegHead = EncodeJpeg(Gradient(8, 8), 90);
+    jpegHead.resize(20);
+    const std::pair<std::string, Bytes> rows[] = {
+        {"short.bmp", short_bmp}, {"bad.gif", bad_gif},   {"huge.bmp", huge_bmp},          {"tall.bmp", tall_bmp},
+        {"line.bmp", line_bmp},   {"head.jpg", jpegHead}, {"text.jpg", {'h', 'e', 'l', 'l', 'o'}},
+        {"missing.bmp", {}}};
     for (const auto& [name, bytes] : rows) {
         PixelBuffer keep = Gradient(4, 4);
-        EXPECT_FALSE(LoadImageFile(keep, WriteTemp(name, bytes))) << name;
+        EXPECT_FALSE(LoadImageFile(keep, name == "missing.bmp" ? TempPath(name) : WriteTemp(name, bytes))) << name;
         EXPECT_TRUE(keep.SamePixels(Gradient(4, 4))) << name;
     }
-    PixelBuffer keep = Gradient(4, 4);
-    EXPECT_FALSE(LoadImageFile(keep, TempPath("missing.bmp")));
-    EXPECT_TRUE(keep.SamePixels(Gradient(4, 4)));
 
     PixelBuffer loaded;
     EXPECT_TRUE(LoadImageFile(loaded, WriteTemp("good.bmp", bmp)));

@@ -1,5 +1,5 @@
 // The installed icon: a PNG at every hicolor size that is what its folder
-// says, transparent round the cards, and an SVG that is well-formed.
+// says, transparent round the cards and solid in the middle, and an SVG that is well-formed.
 
 #include <gtest/gtest.h>
 
@@ -23,14 +23,9 @@ TEST(ProgramIcon, PngAtEverySizeAndWellFormedSvg)
     for (int size : art::IconSizes) {
         SCOPED_TRACE(size);
         const QImage png(root + QString("%1x%1/apps/quillotaire.png").arg(size));
-        ASSERT_FALSE(png.isNull());
-        EXPECT_EQ(png.size(), QSize(size, size));
-        EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0);
-        EXPECT_EQ(qAlpha(png.pixel(size - 1, 0)), 0);
-        // The heart sits in the middle of the face card.
-        const QRgb heart = png.pixel(size * 39 / 64, size * 32 / 64);
-        EXPECT_GT(qRed(heart), 150);
-        EXPECT_LT(qGreen(heart), 90);
+        ASSERT_EQ(png.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(png.pixel(0, 0)) + qAlpha(png.pixel(size - 1, 0)), 0);
+        EXPECT_EQ(qAlpha(png.pixel(size / 2, size / 2)), 255);
     }
     QFile svg(root + "scalable/apps/quillotaire.svg");
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));

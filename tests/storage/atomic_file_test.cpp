@@ -16,20 +16,14 @@ TEST(AtomicFile, InterruptedWritesLeaveTheOldFile)
 {
     const std::vector<uint8_t> oldBytes{1, 2, 3, 4, 5};
     const std::vector<uint8_t> newBytes(10000, 7);
-    const WriteFault faults[] = {
-        {WriteFault::Stage::Write, 0},
-        {WriteFault::Stage::Write, 1},
-        {WriteFault::Stage::Write, 9999},
-        {WriteFault::Stage::Sync, 0},
-        {WriteFault::Stage::Rename, 0},
-    };
+    using S = WriteFault::Stage;
+    const WriteFault faults[] = {{S::Write, 0}, {S::Write, 1}, {S::Write, 9999}, {S::Sync, 0}, {S::Rename, 0}};
     for (const WriteFault& f : faults) {
         ScratchDir dir;
         const std::string path = dir.File("quillo.set");
         ASSERT_TRUE(WriteFileAtomic(path, oldBytes).Ok());
         IoResult r = WriteFileAtomic(path, newBytes, &f);
-        EXPECT_FALSE(r.Ok());
-        EXPECT_FALSE(r.Error.empty());
+        EXPECT_FALSE(r.Ok() || r.Error.empty());
         EXPECT_EQ(test::Slurp(path), oldBytes) << static_cast<int>(f.At) << " " << f.AfterBytes;
         EXPECT_EQ(dir.Entries(), std::vector<std::string>{"quillo.set"});
     }
@@ -37,22 +31,17 @@ TEST(AtomicFile, InterruptedWritesLeaveTheOldFile)
 
 TEST(AtomicFile, ReadFailuresAreTold)
 {
+    // A missing file is no error; a directory, a file over the limit and a
+    // pipe (refused at once rather than waited on) are.
     ScratchDir dir;
-    std::string error;
-    EXPECT_FALSE(ReadWholeFile(dir.File("missing"), error));
-    EXPECT_TRUE(error.empty());  // missing is not an error
-    EXPECT_FALSE(ReadWholeFile(dir.Path(), error));
-    EXPECT_FALSE(error.empty());
     test::Spit(dir.File("big"), std::vector<uint8_t>(100, 0));
-    EXPECT_FALSE(ReadWholeFile(dir.File("big"), error, 99));
-    EXPECT_FALSE(error.empty());
-    // A pipe is refused at once rather than waited on.
     ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(ReadWholeFile(dir.File("pipe"), error));
-    EXPECT_FALSE(error.empty());
-    // Writing where no directory exists reports the system's reason.
-    IoResult r = WriteFileAtomic(dir.File("no/such/dir/file"), {1});
-    EXPECT_FALSE(r.Ok());
+    for (const std::string& path : {dir.File("missing"), dir.Path(), dir.File("big"), dir.File("pipe")}) {
+        std::string error;
+        EXPECT_FALSE(ReadWholeFile(path, error, 99));
+        EXPECT_EQ(error.empty(), path == dir.File("missing")) << path;
+    }
+    EXPECT_FALSE(WriteFileAtomic(dir.File("no/such/dir/file"), {1}).Ok());
 }
 
 }  // namespace

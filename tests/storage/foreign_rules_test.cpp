@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <tuple>
 
 #include "engine/autoplay.h"
 #include "engine/catalogue.h"
@@ -20,61 +20,29 @@
 namespace quillo {
 namespace {
 
-constexpr int PlaySteps = 200;
-
-std::string Label(int rulesOf, int named)
-{
-    return GameNameOf(rulesOf) + " rules named " + GameNameOf(named);
-}
-
-void PlayOn(Game& g, uint32_t seed, const std::string& label)
-{
-    std::vector<PlayerAction> scratch;
-    uint32_t x = seed | 1u;
-    for (int step = 0; step < PlaySteps; ++step) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        test::PlayRandomStep(g, x, scratch);
-        if (auto bad = test::PlayedTableFault(g.T)) FAIL() << label << " step " << step << ": " << *bad;
-    }
-}
-
-void ExpectRefusal(const std::string& message, const std::string& path, int named, const std::string& label)
-{
-    EXPECT_NE(message.find(path), std::string::npos) << label << ": " << message;
-    EXPECT_NE(message.find(GameNameOf(named)), std::string::npos) << label << ": " << message;
-}
-
-struct Tally {
-    int Refused = 0;
-    int Played = 0;
-};
-
-// A game's own rules always play; any other pair may only play when its
-// rules fit the named game.
-void Count(Tally& tally, bool played, int rulesOf, int named)
-{
-    (played ? tally.Played : tally.Refused)++;
-    if (rulesOf == named) {
-        EXPECT_TRUE(played) << Label(rulesOf, named);
-    }
-}
-
 TEST(ForeignRules, EveryPairIsRefusedOrPlays)
 {
     test::ScratchDir dir;
     const std::string cus = dir.File(CustomGamesFileName), sav = dir.File("pair.sav");
     const std::vector<int> all = test::LaidOutGames();
-    Tally custom, saved;
+    std::vector<PlayerAction> scratch;
+    int played = 0;
     for (int rulesOf : all) {
         Game source;
         test::SetUpAndDeal(source, rulesOf, 77);
-        const SavedGame record = CaptureSavedGame(source);
         for (int named : all) {
-            const std::string label = Label(rulesOf, named);
-            const uint32_t seed = static_cast<uint32_t>(rulesOf * CatalogueSize + named);
-
+            const std::string label = GameNameOf(rulesOf) + " rules named " + GameNameOf(named);
+            uint32_t x = static_cast<uint32_t>(rulesOf * CatalogueSize + named) | 1u;
+            // A game's own rules always play; a refusal names the file and the
+            // game; what is taken plays on without breaking its table.
+            auto check = [&](bool ok, Game& g, const std::string& message, const std::string& path) {
+                EXPECT_TRUE(ok || rulesOf != named) << label;
+                const bool told = message.find(path) != std::string::npos &&
+                                    message.find(GameNameOf(named)) != std::string::npos;
+                EXPECT_TRUE(ok ? test::PlayRandomSteps(g, x, 200, scratch) : told)
+                    << label << ": " << (ok ? test::PlayedTableFault(g.T).value_or("") : message);
+                played += ok;
+            };
             // Written afresh: truncating the last one would wait for the disk.
             std::filesystem::remove(cus);
             std::filesystem::remove(sav);
@@ -82,37 +50,22 @@ TEST(ForeignRules, EveryPairIsRefusedOrPlays)
             Game g;
             std::string refused;
             const bool set = SetUpCustomGame(g, cus, named, 0, &refused);
-            Count(custom, set, rulesOf, named);
-            if (set) {
-                EXPECT_EQ(g.T.CurrentCustom, 0) << label;
-                ASSERT_TRUE(NewDeal(g, DealKind::New)) << label;
-                PlayOn(g, seed, "custom " + label);
-            } else {
-                ExpectRefusal(refused, cus, named, label);
-            }
+            ASSERT_TRUE(!set || (g.T.CurrentCustom == 0 && NewDeal(g, DealKind::New))) << label;
+            check(set, g, refused, cus);
 
-            SavedGame s = record;
+            SavedGame s = CaptureSavedGame(source);
             s.CurrentGame = named;
             test::Spit(sav, EncodeSavedGame(s));
             Game live;
             test::SetUpAndDeal(live, games::Klondike, 5);
             const auto before = live.T.Cards;
             const SavedGameRead read = LoadSavedGame(live, sav);
-            Count(saved, read.Ok(), rulesOf, named);
-            if (read.Ok()) {
-                PlayOn(live, seed, "saved " + label);
-            } else {
-                ExpectRefusal(read.Message, sav, named, label);
-                EXPECT_EQ(live.T.Cards, before) << label;
-                EXPECT_EQ(live.T.CurrentGame, games::Klondike) << label;
-            }
+            check(read.Ok(), live, read.Message, sav);
+            EXPECT_TRUE(read.Ok() || (live.T.Cards == before && live.T.CurrentGame == games::Klondike)) << label;
         }
     }
-    const int pairs = static_cast<int>(all.size() * all.size());
-    EXPECT_EQ(custom.Refused + custom.Played, pairs);
-    EXPECT_GT(custom.Refused, pairs / 2);
-    EXPECT_GT(saved.Refused, pairs / 2);
-    std::printf("pairs %d: custom games %d played, saved games %d played\n", pairs, custom.Played, saved.Played);
+    // Most pairs do not fit and are refused.
+    EXPECT_LT(played, static_cast<int>(all.size() * all.size()));
 }
 
 // The crash this guards against: a custom game whose base game field no
@@ -135,27 +88,26 @@ TEST(ForeignRules, CustomRecordsThatDoNotFitAreSetAsideAndKept)
     test::Spit(path, bytes);
 
     CustomGamesRead read = ReadCustomGames(path);
-    EXPECT_EQ(read.Source, CustomGamesSource::File);
-    ASSERT_EQ(read.Records.size(), 1u);
-    ASSERT_EQ(read.SetAside.size(), 2u);
-    EXPECT_EQ(read.SetAside[0].Name, "Flipped");
+    ASSERT_EQ(std::tuple(read.Source, read.Records.size(), read.SetAside.size()),
+              std::tuple(CustomGamesSource::File, 1u, 2u));
     EXPECT_EQ(SetAsideMessage(path, read.SetAside[0]),
               "The custom game \"Flipped\" in " + path +
                   " does not fit Big Harp (another number of cards); it is set aside.");
 
     auto table = GameRowTable::WithCatalogue();
     int32_t highest = ListCustomGames(path, table);
-    EXPECT_EQ(table.Rows().size(), static_cast<size_t>(CatalogueSize) + 1);  // only the sound one is offered
-    EXPECT_EQ(highest, 2);                                                   // set-aside keys are not handed out again
+    // Only the sound one is offered; set-aside keys are not handed out again.
+    EXPECT_EQ(std::tuple(table.Rows().size(), highest), std::tuple(CatalogueSize + 1u, 2));
 
     // Neither chosen nor current at start-up does it reach the deal.
+    // Key 0 is Klondike's, not Free Cell's.
     Game g;
-    std::string refused;
-    EXPECT_FALSE(SetUpCustomGame(g, path, games::Klondike ^ 1, 1, &refused));
-    EXPECT_NE(refused.find("Flipped"), std::string::npos);
-    refused.clear();
-    EXPECT_FALSE(SetUpCustomGame(g, path, games::FreeCell, 0, &refused));  // key 0 is Klondike's
-    EXPECT_NE(refused.find("is a game of Klondike, not of Free Cell"), std::string::npos) << refused;
+    for (auto [base, key, says] : {std::tuple(games::Klondike ^ 1, 1, "Flipped"),
+                                   std::tuple(+games::FreeCell, 0, "is a game of Klondike, not of Free Cell")}) {
+        std::string refused;
+        EXPECT_FALSE(SetUpCustomGame(g, path, base, key, &refused));
+        EXPECT_NE(refused.find(says), std::string::npos) << refused;
+    }
     EXPECT_EQ(LoadCustomGame(g, path, games::Klondike ^ 1, 1), CustomLoad::Refused);
 
     // Rewrites keep the set-aside records byte for byte.
@@ -164,14 +116,12 @@ TEST(ForeignRules, CustomRecordsThatDoNotFitAreSetAsideAndKept)
     ASSERT_TRUE(SaveCustomGame(path, table, highest, more, highest + 1, "More").Ok());
     ASSERT_TRUE(DeleteCustomGame(path, games::Klondike, 0).Ok());
     const std::vector<uint8_t> after = test::Slurp(path);
-    const size_t record = CustomGameRecordSize, head = bytes.size() - 3 * record;
-    ASSERT_EQ(after.size(), head + 3 * record);
-    EXPECT_TRUE(std::equal(bytes.begin() + static_cast<long>(head + record), bytes.end(),
-                           after.begin() + static_cast<long>(head + record)));
+    const size_t kept = 2 * CustomGameRecordSize;
+    ASSERT_EQ(after.size(), bytes.size());
+    EXPECT_TRUE(std::equal(bytes.end() - kept, bytes.end(), after.end() - kept));
     read = ReadCustomGames(path);
-    ASSERT_EQ(read.Records.size(), 1u);
+    ASSERT_EQ(std::tuple(read.Records.size(), read.SetAside.size()), std::tuple(1u, 2u));
     EXPECT_EQ(read.Records[0].Name, "More");
-    EXPECT_EQ(read.SetAside.size(), 2u);
 }
 
 // Past every reader, the engine itself will not deal or press on a table

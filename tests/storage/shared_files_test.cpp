@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include <tuple>
 #include <utime.h>
 
 #include "engine/test_support.h"
@@ -27,37 +29,24 @@ TEST(SharedStatistics, TwoCopiesAddTheirCountsAndKeepTheBetterTime)
     test::ScratchDir dir;
     const std::string path = dir.File(StatisticsFileName);
     GameRowTable start = GameRowTable::WithCatalogue();
-    start.Rows()[games::Star].Played = 10;
-    start.Rows()[games::Star].Won = 4;
-    start.Rows()[games::Star].BestPlayer = "Old";
-    start.Rows()[games::Star].BestTime = "00:05:00";
+    GameRow& first = start.Rows()[games::Star];
+    std::tie(first.Played, first.Won, first.BestPlayer, first.BestTime) = std::tuple{10, 4, "Old", "00:05:00"};
     ASSERT_TRUE(SaveStatistics(path, start).Ok());
 
-    GameRowTable a = Loaded(path);
-    GameRowTable b = Loaded(path);
-    struct Step {
-        GameRowTable* copy;
-        int played, won;
-        const char* best;  // a record set by this copy, or none
-    };
     // Interleaved writes; the records: b's 4:00 beats 5:00, a's 4:30 does not beat b's.
-    const Step steps[] = {{&a, 2, 1, nullptr}, {&b, 3, 0, "00:04:00"}, {&a, 1, 1, "00:04:30"}, {&b, 0, 2, nullptr}};
-    for (const Step& s : steps) {
-        GameRow& star = s.copy->Rows()[static_cast<size_t>(s.copy->Find(games::Star, -1))];
-        star.Played += s.played;
-        star.Won += s.won;
-        if (s.best) {
-            star.BestPlayer = s.copy == &a ? "A" : "B";
-            star.BestTime = s.best;
-        }
-        ASSERT_TRUE(SaveStatistics(path, *s.copy).Ok());
+    GameRowTable a = Loaded(path), b = Loaded(path);
+    const std::tuple<GameRowTable*, int, int, std::string> steps[] = {
+        {&a, 2, 1, ""}, {&b, 3, 0, "00:04:00"}, {&a, 1, 1, "00:04:30"}, {&b, 0, 2, ""}};
+    for (const auto& [copy, played, won, best] : steps) {
+        GameRow& star = copy->Rows()[games::Star];
+        star.Played += played;
+        star.Won += won;
+        if (!best.empty()) std::tie(star.BestPlayer, star.BestTime) = std::tuple(copy == &a ? "A" : "B", best);
+        ASSERT_TRUE(SaveStatistics(path, *copy).Ok());
     }
     const GameRowTable after = Loaded(path);
     const GameRow& star = test::RowOf(after, games::Star);
-    EXPECT_EQ(star.Played, 16);
-    EXPECT_EQ(star.Won, 8);
-    EXPECT_EQ(star.BestPlayer, "B");
-    EXPECT_EQ(star.BestTime, "00:04:00");
+    EXPECT_EQ(std::tie(star.Played, star.Won, star.BestPlayer, star.BestTime), std::tuple(16, 8, "B", "00:04:00"));
     // A write shows what the other copy counted.
     EXPECT_EQ(test::RowOf(b, games::Star).Played, 16);
 }
@@ -66,24 +55,21 @@ TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
 {
     test::ScratchDir dir;
     const std::string path = dir.File(StatisticsFileName);
-    GameRowTable full = GameRowTable::WithCatalogue();
-    full.AppendCustom("Mine", games::Klondike, 3);
-    full.AppendCustom("Other", games::FreeCell, 4);
-    full.Rows()[full.Rows().size() - 2].Played = 7;
-    full.Rows().back().Played = 9;
-    ASSERT_TRUE(SaveStatistics(path, full).Ok());
+    GameRowTable back = GameRowTable::WithCatalogue();
+    back.AppendCustom("Mine", games::Klondike, 3);
+    back.AppendCustom("Other", games::FreeCell, 4);
+    back.Rows()[back.Rows().size() - 2].Played = 7;
+    back.Rows().back().Played = 9;
+    ASSERT_TRUE(SaveStatistics(path, back).Ok());
 
     // The custom games file could not be read: no custom rows, counts kept.
     GameRowTable bare = Loaded(path);
     bare.Rows()[games::Klondike].Played += 1;
     ASSERT_TRUE(SaveStatistics(path, bare).Ok());
-    GameRowTable back = GameRowTable::WithCatalogue();
-    back.AppendCustom("Mine", games::Klondike, 3);
-    back.AppendCustom("Other", games::FreeCell, 4);
     LoadStatistics(path, back);
-    EXPECT_EQ(test::RowOf(back, games::Klondike, 3).Played, 7);
-    EXPECT_EQ(test::RowOf(back, games::FreeCell, 4).Played, 9);
-    EXPECT_EQ(test::RowOf(back, games::Klondike).Played, 1);
+    EXPECT_EQ(std::tuple(test::RowOf(back, games::Klondike, 3).Played, test::RowOf(back, games::FreeCell, 4).Played,
+                         test::RowOf(back, games::Klondike).Played),
+              std::tuple(7, 9, 1));
 
     // Deleted by the player: its row goes at the next write.
     ASSERT_TRUE(back.Remove(games::FreeCell, 4));
@@ -93,48 +79,27 @@ TEST(SharedStatistics, RowsOfUnlistedGamesStayUntilDeleted)
     for (const StatisticsRecord& r : read.Records) EXPECT_FALSE(r.Game == games::FreeCell && r.Key == 4);
 }
 
-struct CustomFile {
-    test::ScratchDir Dir;
-    std::string Path = Dir.File(CustomGamesFileName);
-};
-
-Game Base(int game)
-{
-    Game g;
-    test::SetUpAndDeal(g, game, 1);
-    return g;
-}
-
 TEST(SharedCustomGames, RepeatedKeysAreRepairedAndWrittenBack)
 {
-    CustomFile f;
-    std::vector<CustomGameRecord> recs(3);
-    const char* names[] = {"First", "Second", "Third"};
-    const int32_t keys[] = {2, 5, 2};
-    for (size_t i = 0; i < 3; ++i) {
-        recs[i].Name = names[i];
-        recs[i].Key = keys[i];
-        recs[i].BaseGame = games::Klondike;
-        recs[i].Rules = Base(games::Klondike).T.Rules;
-    }
-    test::Spit(f.Path, EncodeCustomGames(recs));
-    const CustomGamesRead read = ReadCustomGames(f.Path);
-    ASSERT_EQ(read.Records.size(), 3u);
-    EXPECT_EQ(read.Records[0].Key, 2);
-    EXPECT_EQ(read.Records[2].Key, 6);
-    ASSERT_EQ(read.Notes.size(), 1u);
+    test::ScratchDir dir;
+    const std::string path = dir.File(CustomGamesFileName);
+    Game kl;
+    test::SetUpAndDeal(kl, games::Klondike, 1);
+    const GameRules& rules = kl.T.Rules;
+    test::Spit(path, EncodeCustomGames({{2, "First", games::Klondike, rules},
+                                          {5, "Second", games::Klondike, rules},
+                                          {2, "Third", games::Klondike, rules}}));
+    const CustomGamesRead read = ReadCustomGames(path);
+    ASSERT_EQ(std::tuple(read.Records.size(), read.Notes.size()), std::tuple(3u, 1u));
+    EXPECT_EQ(std::tuple(read.Records[0].Key, read.Records[2].Key), std::tuple(2, 6));
     EXPECT_NE(read.Notes[0].find("Third"), std::string::npos);
 
     GameRowTable t = GameRowTable::WithCatalogue();
     std::vector<std::string> notes;
-    EXPECT_EQ(ListCustomGames(f.Path, t, &notes), 6);
+    EXPECT_EQ(ListCustomGames(path, t, &notes), 6);
     ASSERT_EQ(notes.size(), 1u);
-    EXPECT_NE(notes[0].find(f.Path), std::string::npos);
-    EXPECT_TRUE(ReadCustomGames(f.Path).Notes.empty());  // the repair was written
-    notes.clear();
-    GameRowTable again = GameRowTable::WithCatalogue();
-    ListCustomGames(f.Path, again, &notes);
-    EXPECT_TRUE(notes.empty());
+    EXPECT_NE(notes[0].find(path), std::string::npos);
+    EXPECT_TRUE(ReadCustomGames(path).Notes.empty());  // the repair was written
 }
 
 TEST(PlayerFiles, LinksAreWrittenThroughAndTemporariesFollowTheUmask)
@@ -147,12 +112,10 @@ TEST(PlayerFiles, LinksAreWrittenThroughAndTemporariesFollowTheUmask)
     const mode_t old = umask(027);
     ASSERT_TRUE(WriteFileAtomic(link, {7, 7}).Ok());
     umask(old);
-    struct stat st {};
-    ASSERT_EQ(lstat(link.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(test::Slurp(target), (std::vector<uint8_t>{7, 7}));
-    ASSERT_EQ(stat(target.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    using P = std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(target).permissions(), P::owner_read | P::owner_write | P::group_read);
 }
 
 TEST(PlayerFiles, StaleTemporariesAreRemoved)
@@ -161,32 +124,15 @@ TEST(PlayerFiles, StaleTemporariesAreRemoved)
     const std::string path = dir.File(SettingsFileName);
     const std::string names[] = {"quillo.set.Ab12Cd", "quillo.set.Zz99Yy", "quillo.set.bak", "quillo.set.toolong1",
                                  "quillo.won.Ab12Cd"};
-    for (const std::string& n : names) test::Spit(dir.File(n), {1});
     // All old but one fresh write in progress.
     for (const std::string& n : names) {
-        if (n == "quillo.set.Zz99Yy") continue;
-        struct utimbuf t {1000, 1000};
-        utime(dir.File(n).c_str(), &t);
+        test::Spit(dir.File(n), {1});
+        const struct utimbuf old {1000, 1000};
+        if (n != "quillo.set.Zz99Yy") utime(dir.File(n).c_str(), &old);
     }
     RemoveStaleTemporaries(path);
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"quillo.set.Zz99Yy", "quillo.set.bak", "quillo.set.toolong1",
                                                        "quillo.won.Ab12Cd"}));
-}
-
-TEST(PlayerFiles, LongProgramDirectoryKeepsTheCardSet)
-{
-    const std::string programDir = "/" + std::string(250, 'd') + "/";
-    SettingsEnv env;
-    env.ProgramDir = programDir;
-    env.FileExists = [](const std::string&) { return true; };
-    Settings s = DefaultSettings(env);
-    s.CardSetPath = programDir + "parlour.cr4";
-    s.TexturePath = "/short/felt.bmp";
-    const SettingsLoad back = DecodeSettings(EncodeSettings(ForStoring(s, programDir)), env);
-    EXPECT_EQ(back.Value.CardSetPath, s.CardSetPath);
-    EXPECT_EQ(back.Value.TexturePath, s.TexturePath);
-    // Short paths are stored whole, as before.
-    EXPECT_EQ(ForStoring(s, "/p/").CardSetPath, s.CardSetPath);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/catalogue.h"
+#include "engine/records.h"
 #include "storage/game_rows.h"
 
 namespace quillo::test {
@@ -55,16 +56,11 @@ inline void Spit(const std::string& path, const std::vector<uint8_t>& bytes)
 
 struct Bytes {
     std::vector<uint8_t> B;
-    Bytes& U8(uint8_t v)
-    {
-        B.push_back(v);
-        return *this;
-    }
+    Bytes& U8(uint8_t v) { return Raw({v}); }
     Bytes& I32(int32_t v)
     {
-        auto u = static_cast<uint32_t>(v);
-        for (int i = 0; i < 4; ++i) B.push_back(static_cast<uint8_t>(u >> (8 * i)));
-        return *this;
+        const auto u = static_cast<uint32_t>(v);
+        return Raw({uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)});
     }
     // Text in a field of the given width, the rest filled with fill.
     Bytes& Field(const std::string& s, size_t width, uint8_t fill = 0)
@@ -72,13 +68,7 @@ struct Bytes {
         for (size_t i = 0; i < width; ++i) B.push_back(i < s.size() ? static_cast<uint8_t>(s[i]) : i == s.size() ? 0 : fill);
         return *this;
     }
-    Bytes& Counted(const std::string& s)
-    {
-        I32(static_cast<int32_t>(s.size() + 1));
-        for (char c : s) B.push_back(static_cast<uint8_t>(c));
-        B.push_back(0);
-        return *this;
-    }
+    Bytes& Counted(const std::string& s) { return I32(static_cast<int32_t>(s.size() + 1)).Field(s, s.size() + 1); }
     Bytes& Raw(const std::vector<uint8_t>& v)
     {
         B.insert(B.end(), v.begin(), v.end());
@@ -86,19 +76,19 @@ struct Bytes {
     }
 };
 
-inline int32_t I32At(const std::vector<uint8_t>& b, size_t off)
-{
-    uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(b.at(off + static_cast<size_t>(i))) << (8 * i);
-    return static_cast<int32_t>(v);
-}
-
 // A copy of bytes with the 32-bit field at off set to v.
 inline std::vector<uint8_t> WithI32(std::vector<uint8_t> b, size_t off, int32_t v)
 {
-    const auto u = static_cast<uint32_t>(v);
-    for (size_t i = 0; i < 4; ++i) b.at(off + i) = static_cast<uint8_t>(u >> (8 * i));
+    const std::vector<uint8_t> le = Bytes().I32(v).B;
+    std::copy(le.begin(), le.end(), b.begin() + static_cast<long>(off));
     return b;
+}
+
+inline std::vector<uint8_t> RulesBytes(const GameRules& r)
+{
+    ByteWriter w;
+    EncodeGameRules(r, w);
+    return w.Take();
 }
 
 // The catalogue's rows and one custom game of Klondike under key 0.
