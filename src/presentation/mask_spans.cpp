@@ -1,0 +1,132 @@
+#include "mask_spans.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quillo {
+
+PixelBox PixelBox::Meet(const PixelBox& b) const
+{
+    return {std::max(Left, b.Left), std::max(Top, b.Top), std::min(Right, b.Right), std::min(Bottom, b.Bottom)};
+}
+
+void SubtractBox(std::vector<PixelBox>& boxes, const PixelBox& b)
+{
+    if (b.Empty()) return;
+    std::vector<PixelBox> out;
+    out.reserve(boxes.size() + 4);
+    for (const PixelBox& a : boxes) {
+        const PixelBox m = a.Meet(b);
+        if (m.Empty()) {
+            out.push_back(a);
+            continue;
+        }
+        // Above, below, then left and right of the cut within its rows.
+        if (a.Top < m.Top) out.push_back({a.Left, a.Top, a.Right, m.Top});
+        if (m.Bottom < a.Bottom) out.push_back({a.Left, m.Bottom, a.Right, a.Bottom});
+        if (a.Left < m.Left) out.push_back({a.Left, m.Top, m.Left, m.Bottom});
+        if (m.Right < a.Right) out.push_back({m.Right, m.Top, a.Right, m.Bottom});
+    }
+    boxes.swap(out);
+}
+
+namespace {
+
+bool CellInside(const PixelBuffer& b, int x, int y, int w, int h)
+{
+    return x >= 0 && y >= 0 && w >= 1 && h >= 1 && x <= b.Width() - w && y <= b.Height() - h;
+}
+
+SpanKind KindOf(const uint8_t* m, const uint8_t* p)
+{
+    if ((m[0] | m[1] | m[2]) == 0) return SpanKind::Copy;
+    if ((m[0] & m[1] & m[2]) == 0xFF && p != nullptr && (p[0] | p[1] | p[2]) == 0) return SpanKind::Keep;
+    return SpanKind::Mixed;
+}
+
+// The longest run of true values: [begin, end).
+void LongestRun(const std::vector<uint8_t>& on, int& begin, int& end)
+{
+    begin = end = 0;
+    const int n = static_cast<int>(on.size());
+    for (int i = 0; i < n;) {
+        if (!on[static_cast<size_t>(i)]) {
+            ++i;
+            continue;
+        }
+        int j = i;
+        while (j < n && on[static_cast<size_t>(j)]) ++j;
+        if (j - i > end - begin) {
+            begin = i;
+            end = j;
+        }
+        i = j;
+    }
+}
+
+void MaskBytes(uint8_t* __restrict d, const uint8_t* __restrict m, const uint8_t* __restrict p, size_t n)
+{
+    for (size_t i = 0; i < n; ++i) d[i] = static_cast<uint8_t>((d[i] & m[i]) | p[i]);
+}
+
+}  // namespace
+
+MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, const PixelBuffer* picture, int px,
+                     int py)
+{
+    if (!CellInside(mask, mx, my, w, h)) return;
+    if (picture != nullptr && !CellInside(*picture, px, py, w, h)) return;
+    Width_ = w;
+    Height_ = h;
+    Starts_.reserve(static_cast<size_t>(h) + 1);
+    std::vector<uint8_t> fullRow(static_cast<size_t>(h)), fullColumn(static_cast<size_t>(w), 1);
+    for (int y = 0; y < h; ++y) {
+        Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
+        const uint8_t* m = mask.PixelAt(mx, my + y);
+        const uint8_t* p = picture != nullptr ? picture->PixelAt(px, py + y) : nullptr;
+        for (int x = 0; x < w; ++x) {
+            const SpanKind k = KindOf(m + 3 * x, p != nullptr ? p + 3 * x : nullptr);
+            if (k != SpanKind::Copy) fullColumn[static_cast<size_t>(x)] = 0;
+            if (!Spans_.empty() && Spans_.size() > Starts_.back() && Spans_.back().Kind == k)
+                Spans_.back().End = x + 1;
+            else
+                Spans_.push_back({x, x + 1, k});
+        }
+        const MaskSpan& first = Spans_[Starts_.back()];
+        fullRow[static_cast<size_t>(y)] = first.Kind == SpanKind::Copy && first.End == w;
+    }
+    Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
+    LongestRun(fullRow, CoreTop_, CoreBottom_);
+    LongestRun(fullColumn, CoreLeft_, CoreRight_);
+}
+
+void DrawMaskedSpans(PixelBuffer& dst, int dx, int dy, const MaskSpans& spans, const PixelBuffer& mask, int mx,
+                     int my, const PixelBuffer& picture, int px, int py, const PixelBox& clip)
+{
+    if (!spans.Valid()) return;
+    // The part of the cell that lands inside the clip, dst and picture, in
+    // cell coordinates.
+    const int x0 = std::max({0, clip.Left - dx, -dx, -px});
+    const int y0 = std::max({0, clip.Top - dy, -dy, -py});
+    const int x1 = std::min({spans.Width(), clip.Right - dx, dst.Width() - dx, picture.Width() - px});
+    const int y1 = std::min({spans.Height(), clip.Bottom - dy, dst.Height() - dy, picture.Height() - py});
+    if (x1 <= x0 || y1 <= y0) return;
+    for (int y = y0; y < y1; ++y) {
+        uint8_t* d = dst.Row(dy + y);
+        const uint8_t* p = picture.Row(py + y);
+        const uint8_t* m = mask.Row(my + y);
+        for (const MaskSpan* s = spans.RowBegin(y); s != spans.RowEnd(y); ++s) {
+            const int b = std::max(s->Begin, x0), e = std::min(s->End, x1);
+            if (e <= b || s->Kind == SpanKind::Keep) continue;
+            const size_t n = 3 * static_cast<size_t>(e - b);
+            uint8_t* to = d + 3 * static_cast<size_t>(dx + b);
+            const uint8_t* from = p + 3 * static_cast<size_t>(px + b);
+            if (s->Kind == SpanKind::Copy)
+                std::memcpy(to, from, n);
+            else
+                MaskBytes(to, m + 3 * static_cast<size_t>(mx + b), from, n);
+        }
+    }
+}
+
+}  // namespace quillo
