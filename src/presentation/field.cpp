@@ -1,5 +1,6 @@
 #include "field.h"
 
+#include <deque>
 #include <utility>
 #include <vector>
 
@@ -52,15 +53,24 @@ std::vector<std::pair<int, int>> Uncovered(int begin, int end, std::vector<std::
 struct ShapeCache {
     struct Entry {
         int Column, Orientation, Width, Height;
+        bool WhiteKeeps;
         MaskSpans Spans;
+    };
+    // Whether every cell of a sheet is black outside the card's mask.
+    struct SheetVerdict {
+        const PixelBuffer* Sheet;
+        const uint8_t* Bits;
+        int Width, Height, Orientation;
+        bool Cut;
     };
     const PixelBuffer* Frames = nullptr;
     const uint8_t* Bits = nullptr;
     int Pitch = 0;
-    std::vector<Entry> Entries;
+    std::deque<Entry> Entries;  // handed out by reference: never moved
+    std::vector<SheetVerdict> Sheets;
 };
 
-const MaskSpans& Field::SpansOf(int column, int o, int w, int h) const
+const MaskSpans& Field::SpansOf(int column, int o, int w, int h, bool whiteKeeps) const
 {
     if (!Art.Shapes) Art.Shapes = std::make_shared<ShapeCache>();
     ShapeCache& cache = *Art.Shapes;
@@ -68,17 +78,43 @@ const MaskSpans& Field::SpansOf(int column, int o, int w, int h) const
     const int P = Art.FramePitch;
     if (cache.Frames != &frames || cache.Bits != frames.Bits() || cache.Pitch != P) {
         cache.Entries.clear();
+        cache.Sheets.clear();
         cache.Frames = &frames;
         cache.Bits = frames.Bits();
         cache.Pitch = P;
     }
     for (const ShapeCache::Entry& e : cache.Entries)
-        if (e.Column == column && e.Orientation == o && e.Width == w && e.Height == h) return e.Spans;
+        if (e.Column == column && e.Orientation == o && e.Width == w && e.Height == h && e.WhiteKeeps == whiteKeeps)
+            return e.Spans;
     const bool mark = column != 1;
     MaskSpans spans(frames, column * P + 1, o * P + 1, w, h, mark ? &frames : nullptr, (column - 1) * P + 1,
-                    o * P + 1);
-    cache.Entries.push_back({column, o, w, h, std::move(spans)});
+                    o * P + 1, whiteKeeps);
+    cache.Entries.push_back({column, o, w, h, whiteKeeps, std::move(spans)});
     return cache.Entries.back().Spans;
+}
+
+const MaskSpans& Field::CardSpans(int o, int w, int h, const PixelBuffer& sheet) const
+{
+    const MaskSpans& plain = SpansOf(1, o, w, h);
+    if (!plain.Valid()) return plain;
+    ShapeCache& cache = *Art.Shapes;
+    auto same = [&](const ShapeCache::SheetVerdict& v) {
+        return v.Sheet == &sheet && v.Bits == sheet.Bits() && v.Width == sheet.Width() && v.Height == sheet.Height() &&
+               v.Orientation == o;
+    };
+    auto found = std::find_if(cache.Sheets.begin(), cache.Sheets.end(), same);
+    if (found == cache.Sheets.end()) {
+        // Sets cut to the card's shape are black around it: the corners then
+        // need no work at all.
+        const int P = Art.FramePitch;
+        bool cut = true;
+        for (int row = 0; cut && row * (h + 1) < sheet.Height(); ++row)
+            for (int col = 0; cut && col < 14 && col * (w + 1) < sheet.Width(); ++col)
+                cut = BlackOutsideMask(plain, *Art.Frames, P + 1, o * P + 1, sheet, (w + 1) * col, (h + 1) * row);
+        cache.Sheets.push_back({&sheet, sheet.Bits(), sheet.Width(), sheet.Height(), o, cut});
+        found = cache.Sheets.end() - 1;
+    }
+    return found->Cut ? SpansOf(1, o, w, h, true) : plain;
 }
 
 bool CardArt::Ready() const
@@ -239,7 +275,7 @@ void Field::DrawCardPart(PixelBuffer& image, const TableState& t, int card, int 
     const PixelBuffer& sheet = Art.Sheet(o);
     const int sx = faceUp ? (s.Width + 1) * c.Rank : (s.Width + 1) * 13;
     const int sy = faceUp ? (s.Height + 1) * c.Suit : (s.Height + 1) * t.Rules.BackIndex;
-    const MaskSpans& spans = SpansOf(1, o, s.Width, s.Height);
+    const MaskSpans& spans = CardSpans(o, s.Width, s.Height, sheet);
     if (spans.Valid() && &image != Art.Frames && &image != &sheet) {
         DrawMaskedSpans(image, x, y, spans, *Art.Frames, P + 1, o * P + 1, sheet, sx, sy, clip);
         return;
@@ -344,16 +380,32 @@ void Field::DrawCardInverted(const TableState& t, int card)
 
 void Field::DrawField(TableState& t)
 {
-    DrawBackground(I_Field);
-    DrawPilesAndCards(I_Field, t);
+    DrawPilesAndCards(I_Field, t, true);
     Surface_->Invalidate(FieldRect::Of(0, 0, I_Field.Width(), I_Field.Height()));
 }
 
 void Field::DrawPilesAndCards(PixelBuffer& image, TableState& t) const
 {
+    DrawPilesAndCards(image, t, false);
+}
+
+void Field::DrawPilesAndCards(PixelBuffer& image, TableState& t, bool withBackground) const
+{
     SortPileOrder(t);
     SortDealOrder(t);
     const int piles = PileCount(t), cards = CardCount(t);
+    if (withBackground) {
+        // No background under the cards' opaque cores: the cards paint those.
+        std::vector<PixelBox> open{{0, 0, image.Width(), image.Height()}};
+        for (int i = 0; i < cards; ++i) {
+            const Card& c = t.CardAt(i);
+            if (!c.InPlay || c.PileIndex < 0 || c.PileIndex >= piles) continue;
+            const Cover cover = CoverOf(t, i);
+            SubtractBox(open, cover.Rows);
+            SubtractBox(open, cover.Columns);
+        }
+        for (const PixelBox& b : open) DrawBackgroundRect(image, {b.Left, b.Top, b.Right - 1, b.Bottom - 1});
+    }
     for (int k = 0; k < piles; ++k) DrawPileMark(image, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
     // Cards pile by pile: a pile higher in the order covers the ones below.
     std::array<std::array<int8_t, MaxCards>, MaxPiles> byPile;

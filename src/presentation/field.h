@@ -115,10 +115,15 @@ public:
     // The mask pixel of a card picture: true where the card is opaque.
     bool MaskOpaque(int orientation, int x, int y) const;
 
+    // With withBackground, the background goes first wherever no card covers it.
+    void DrawPilesAndCards(PixelBuffer& image, TableState& t, bool withBackground) const;
+
 private:
     // The spans of frames column `column` for orientation o over w x h;
     // mark columns are read with their outline column as the picture.
-    const MaskSpans& SpansOf(int column, int o, int w, int h) const;
+    const MaskSpans& SpansOf(int column, int o, int w, int h, bool whiteKeeps = false) const;
+    // The spans a card of orientation o is drawn through from sheet.
+    const MaskSpans& CardSpans(int o, int w, int h, const PixelBuffer& sheet) const;
     void DrawCardPart(PixelBuffer& image, const TableState& t, int card, int x, int y, int orientation, bool faceUp,
                       const PixelBox& clip) const;
 

@@ -37,10 +37,11 @@ bool CellInside(const PixelBuffer& b, int x, int y, int w, int h)
     return x >= 0 && y >= 0 && w >= 1 && h >= 1 && x <= b.Width() - w && y <= b.Height() - h;
 }
 
-SpanKind KindOf(const uint8_t* m, const uint8_t* p)
+SpanKind KindOf(const uint8_t* m, const uint8_t* p, bool whiteKeeps)
 {
     if ((m[0] | m[1] | m[2]) == 0) return SpanKind::Copy;
-    if ((m[0] & m[1] & m[2]) == 0xFF && p != nullptr && (p[0] | p[1] | p[2]) == 0) return SpanKind::Keep;
+    const bool white = (m[0] & m[1] & m[2]) == 0xFF;
+    if (white && (whiteKeeps || (p != nullptr && (p[0] | p[1] | p[2]) == 0))) return SpanKind::Keep;
     return SpanKind::Mixed;
 }
 
@@ -72,7 +73,7 @@ void MaskBytes(uint8_t* __restrict d, const uint8_t* __restrict m, const uint8_t
 }  // namespace
 
 MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, const PixelBuffer* picture, int px,
-                     int py)
+                     int py, bool whiteKeeps)
 {
     if (!CellInside(mask, mx, my, w, h)) return;
     if (picture != nullptr && !CellInside(*picture, px, py, w, h)) return;
@@ -85,7 +86,7 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
         const uint8_t* m = mask.PixelAt(mx, my + y);
         const uint8_t* p = picture != nullptr ? picture->PixelAt(px, py + y) : nullptr;
         for (int x = 0; x < w; ++x) {
-            const SpanKind k = KindOf(m + 3 * x, p != nullptr ? p + 3 * x : nullptr);
+            const SpanKind k = KindOf(m + 3 * x, p != nullptr ? p + 3 * x : nullptr, whiteKeeps);
             if (k != SpanKind::Copy) fullColumn[static_cast<size_t>(x)] = 0;
             if (!Spans_.empty() && Spans_.size() > Starts_.back() && Spans_.back().Kind == k)
                 Spans_.back().End = x + 1;
@@ -98,6 +99,22 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
     Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
     LongestRun(fullRow, CoreTop_, CoreBottom_);
     LongestRun(fullColumn, CoreLeft_, CoreRight_);
+}
+
+bool BlackOutsideMask(const MaskSpans& spans, const PixelBuffer& mask, int mx, int my, const PixelBuffer& picture,
+                      int px, int py)
+{
+    if (!spans.Valid() || !CellInside(picture, px, py, spans.Width(), spans.Height())) return false;
+    for (int y = 0; y < spans.Height(); ++y) {
+        const uint8_t* m = mask.PixelAt(mx, my + y);
+        const uint8_t* p = picture.PixelAt(px, py + y);
+        for (const MaskSpan* s = spans.RowBegin(y); s != spans.RowEnd(y); ++s) {
+            if (s->Kind == SpanKind::Copy) continue;
+            for (int x = 3 * s->Begin; x < 3 * s->End; x += 3)
+                if ((m[x] & m[x + 1] & m[x + 2]) == 0xFF && (p[x] | p[x + 1] | p[x + 2]) != 0) return false;
+        }
+    }
+    return true;
 }
 
 void DrawMaskedSpans(PixelBuffer& dst, int dx, int dy, const MaskSpans& spans, const PixelBuffer& mask, int mx,

@@ -39,10 +39,12 @@ public:
     MaskSpans() = default;
     // The runs of the w x h mask cell at (mx, my). With a picture cell,
     // pixels where the mask is white and the picture black are Keep; only
-    // that picture may then be drawn through these spans. Not Valid() when
+    // that picture may then be drawn through these spans. With whiteKeeps
+    // every white mask pixel is Keep: for pictures known to be black
+    // wherever the mask is white (cut to the card's shape). Not Valid() when
     // a cell does not lie wholly inside its buffer.
     MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, const PixelBuffer* picture = nullptr, int px = 0,
-              int py = 0);
+              int py = 0, bool whiteKeeps = false);
 
     bool Valid() const { return Width_ > 0 && Height_ > 0; }
     int Width() const { return Width_; }
@@ -62,6 +64,11 @@ private:
     std::vector<MaskSpan> Spans_;
     std::vector<uint32_t> Starts_;  // Height_ + 1 offsets into Spans_
 };
+
+// Whether the w x h picture cell at (px, py) is black wherever the mask
+// read into spans is white.
+bool BlackOutsideMask(const MaskSpans& spans, const PixelBuffer& mask, int mx, int my, const PixelBuffer& picture,
+                      int px, int py);
 
 // DrawMasked(dst, dx, dy, mask, mx, my, picture, px, py, w, h) for the cell
 // the spans were read from, limited to the clip box of dst.
