@@ -158,6 +158,62 @@ FramesPicture BuildFramesPicture(int width, int height)
     return f;
 }
 
+std::vector<EdgePixel> SoftEdgeOf(const FramesPicture& frames, int width, int height, int k)
+{
+    const CardSizeTable sizes = MakeCardSizes(width, height);
+    const int turned = k & 3;
+    const int w = sizes[turned].Width, h = sizes[turned].Height;
+    const CardShape shape(sizes, turned);
+    const int mx = FrameMask * frames.Pitch + 1, my = turned * frames.Pitch + 1;
+    if (!frames.Picture.Contains(mx + w - 1, my + h - 1)) return {};
+    auto on = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && frames.Picture.PixelAt(mx + x, my + y)[0] == 0;
+    };
+    constexpr int n = 8;  // samples a side
+    std::vector<EdgePixel> edge;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool in = on(x, y);
+            bool rim = false;
+            for (int j = -1; j <= 1 && !rim; ++j)
+                for (int i = -1; i <= 1 && !rim; ++i) rim = on(x + i, y + j) != in;
+            if (!rim) continue;
+            int covered = 0;
+            for (int j = 0; j < n; ++j)
+                for (int i = 0; i < n; ++i) covered += shape.Inside(x + (i + 0.5) / n, y + (j + 0.5) / n);
+            const int alpha = (covered * 255 + n * n / 2) / (n * n);
+            if (alpha <= 0 || alpha >= 255) continue;
+            EdgePixel e{static_cast<uint16_t>(x), static_cast<uint16_t>(y), static_cast<uint8_t>(alpha), 0, 0};
+            if (!in) {
+                // The colour of the card next to it: sides first, then corners.
+                const int8_t steps[8][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}, {1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
+                bool found = false;
+                for (const auto& s : steps)
+                    if (!found && on(x + s[0], y + s[1])) {
+                        e.FromX = s[0];
+                        e.FromY = s[1];
+                        found = true;
+                    }
+                if (!found) continue;
+            }
+            edge.push_back(e);
+        }
+    return k < 4 ? edge : QuarterTurnEdge(edge, w);
+}
+
+std::vector<EdgePixel> QuarterTurnEdge(std::vector<EdgePixel> edge, int w)
+{
+    // As the turned sheets are made: (x, y) of the w x h cell goes to (y, w - 1 - x).
+    for (EdgePixel& e : edge) {
+        const EdgePixel s = e;
+        e.X = s.Y;
+        e.Y = static_cast<uint16_t>(w - 1 - s.X);
+        e.FromX = s.FromY;
+        e.FromY = static_cast<int8_t>(-s.FromX);
+    }
+    return edge;
+}
+
 void CutToShape(PixelBuffer& sheet, int x0, int y0, const FramesPicture& frames, int k, int w, int h)
 {
     const int fy = k * frames.Pitch + 1;

@@ -87,8 +87,9 @@ const MaskSpans& Field::SpansOf(int column, int o, int w, int h, bool whiteKeeps
         if (e.Column == column && e.Orientation == o && e.Width == w && e.Height == h && e.WhiteKeeps == whiteKeeps)
             return e.Spans;
     const bool mark = column != 1;
+    const std::vector<EdgePixel>* soft = !mark && Art.SoftEdges ? &(*Art.SoftEdges)[static_cast<size_t>(o)] : nullptr;
     MaskSpans spans(frames, column * P + 1, o * P + 1, w, h, mark ? &frames : nullptr, (column - 1) * P + 1,
-                    o * P + 1, whiteKeeps);
+                    o * P + 1, whiteKeeps, soft);
     cache.Entries.push_back({column, o, w, h, whiteKeeps, std::move(spans)});
     return cache.Entries.back().Spans;
 }

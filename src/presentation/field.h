@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/table_state.h"
 #include "presentation/field_rect.h"
@@ -40,6 +41,8 @@ struct CardArt {
     // The runs of the frames picture's masks, read on first use. A card set
     // loaded again comes with a new CardArt, and so with none.
     mutable std::shared_ptr<struct ShapeCache> Shapes;
+    // Rim pixels blended over the field, by orientation (drawn sets).
+    const std::array<std::vector<EdgePixel>, OrientationCount>* SoftEdges = nullptr;
 
     bool Ready() const;
     const PixelBuffer& Sheet(int orientation) const;

@@ -73,25 +73,37 @@ void MaskBytes(uint8_t* __restrict d, const uint8_t* __restrict m, const uint8_t
 }  // namespace
 
 MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, const PixelBuffer* picture, int px,
-                     int py, bool whiteKeeps)
+                     int py, bool whiteKeeps, const std::vector<EdgePixel>* softEdge)
 {
     if (!CellInside(mask, mx, my, w, h)) return;
     if (picture != nullptr && !CellInside(*picture, px, py, w, h)) return;
     Width_ = w;
     Height_ = h;
     Starts_.reserve(static_cast<size_t>(h) + 1);
+    // The soft edge by place: which pixels blend, and with what.
+    std::vector<int32_t> edgeAt;
+    if (softEdge != nullptr && !softEdge->empty()) {
+        edgeAt.assign(static_cast<size_t>(w) * static_cast<size_t>(h), -1);
+        for (size_t i = 0; i < softEdge->size(); ++i) {
+            const EdgePixel& e = (*softEdge)[i];
+            if (e.X < w && e.Y < h && e.Alpha > 0 && e.Alpha < 255)
+                edgeAt[static_cast<size_t>(e.Y) * static_cast<size_t>(w) + e.X] = static_cast<int32_t>(i);
+        }
+    }
     std::vector<uint8_t> fullRow(static_cast<size_t>(h)), fullColumn(static_cast<size_t>(w), 1);
     for (int y = 0; y < h; ++y) {
         Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
         const uint8_t* m = mask.PixelAt(mx, my + y);
         const uint8_t* p = picture != nullptr ? picture->PixelAt(px, py + y) : nullptr;
         for (int x = 0; x < w; ++x) {
-            const SpanKind k = KindOf(m + 3 * x, p != nullptr ? p + 3 * x : nullptr, whiteKeeps);
+            const int32_t edge = edgeAt.empty() ? -1 : edgeAt[static_cast<size_t>(y) * static_cast<size_t>(w) + x];
+            const SpanKind k = edge >= 0 ? SpanKind::Blend : KindOf(m + 3 * x, p != nullptr ? p + 3 * x : nullptr, whiteKeeps);
             if (k != SpanKind::Copy) fullColumn[static_cast<size_t>(x)] = 0;
+            if (k == SpanKind::Blend) Edges_.push_back((*softEdge)[static_cast<size_t>(edge)]);
             if (!Spans_.empty() && Spans_.size() > Starts_.back() && Spans_.back().Kind == k)
                 Spans_.back().End = x + 1;
             else
-                Spans_.push_back({x, x + 1, k});
+                Spans_.push_back({x, x + 1, k, static_cast<uint32_t>(Edges_.size() - (k == SpanKind::Blend ? 1 : 0))});
         }
         const MaskSpan& first = Spans_[Starts_.back()];
         fullRow[static_cast<size_t>(y)] = first.Kind == SpanKind::Copy && first.End == w;
@@ -140,8 +152,18 @@ void DrawMaskedSpans(PixelBuffer& dst, int dx, int dy, const MaskSpans& spans, c
             const uint8_t* from = p + 3 * static_cast<size_t>(px + b);
             if (s->Kind == SpanKind::Copy)
                 std::memcpy(to, from, n);
-            else
+            else if (s->Kind == SpanKind::Mixed)
                 MaskBytes(to, m + 3 * static_cast<size_t>(mx + b), from, n);
+            else
+                for (int x = b; x < e; ++x) {
+                    const EdgePixel& edge = spans.Edge(s->First + static_cast<uint32_t>(x - s->Begin));
+                    const int cx = px + x + edge.FromX, cy = py + y + edge.FromY;
+                    if (!picture.Contains(cx, cy)) continue;
+                    const uint8_t* c = picture.PixelAt(cx, cy);
+                    uint8_t* o = d + 3 * static_cast<size_t>(dx + x);
+                    const int a = edge.Alpha;
+                    for (int k = 0; k < 3; ++k) o[k] = static_cast<uint8_t>((c[k] * a + o[k] * (255 - a) + 127) / 255);
+                }
         }
     }
 }

@@ -23,15 +23,26 @@ struct PixelBox {
 // Cuts b out of each box of the list (at most four pieces a box).
 void SubtractBox(std::vector<PixelBox>& boxes, const PixelBox& b);
 
+// A pixel on the rim of a drawn card that the card covers only in part: its
+// colour, taken from the cell pixel (X + FromX, Y + FromY) on the card, is
+// blended over what lies below by Alpha (1..254 of 255).
+struct EdgePixel {
+    uint16_t X = 0, Y = 0;
+    uint8_t Alpha = 0;
+    int8_t FromX = 0, FromY = 0;
+};
+
 enum class SpanKind : uint8_t {
     Copy,   // mask black: the picture replaces what lies below
     Keep,   // mask white over a black picture: nothing changes
     Mixed,  // anything else: (below AND mask) OR picture, byte by byte
+    Blend,  // rim pixels of a soft edge, one EdgePixel each
 };
 
 struct MaskSpan {
     int Begin = 0, End = 0;  // columns of the cell, End excluded
     SpanKind Kind = SpanKind::Mixed;
+    uint32_t First = 0;  // Blend: the EdgePixel of Begin
 };
 
 class MaskSpans {
@@ -43,14 +54,16 @@ public:
     // every white mask pixel is Keep: for pictures known to be black
     // wherever the mask is white (cut to the card's shape). Not Valid() when
     // a cell does not lie wholly inside its buffer.
+    // With a soft edge, its pixels inside the cell blend instead.
     MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, const PixelBuffer* picture = nullptr, int px = 0,
-              int py = 0, bool whiteKeeps = false);
+              int py = 0, bool whiteKeeps = false, const std::vector<EdgePixel>* softEdge = nullptr);
 
     bool Valid() const { return Width_ > 0 && Height_ > 0; }
     int Width() const { return Width_; }
     int Height() const { return Height_; }
     const MaskSpan* RowBegin(int y) const { return Spans_.data() + Starts_[static_cast<size_t>(y)]; }
     const MaskSpan* RowEnd(int y) const { return Spans_.data() + Starts_[static_cast<size_t>(y) + 1]; }
+    const EdgePixel& Edge(uint32_t i) const { return Edges_[i]; }
 
     // The opaque core, in cell coordinates: the rows that are Copy from edge
     // to edge, and the columns that are Copy from top to bottom (the longest
@@ -62,6 +75,7 @@ private:
     int Width_ = 0, Height_ = 0;
     int CoreTop_ = 0, CoreBottom_ = 0, CoreLeft_ = 0, CoreRight_ = 0;
     std::vector<MaskSpan> Spans_;
+    std::vector<EdgePixel> Edges_;  // the Blend pixels, row by row
     std::vector<uint32_t> Starts_;  // Height_ + 1 offsets into Spans_
 };
 

@@ -42,12 +42,37 @@ MaskCase RandomMask(std::mt19937& rng, int w, int h, bool cut)
     return m;
 }
 
-// DrawMasked restricted to the clip box.
+// A soft edge on random pixels of a w x h cell.
+std::vector<EdgePixel> RandomEdge(std::mt19937& rng, int w, int h)
+{
+    std::uniform_int_distribution<int> alpha(1, 254), from(-1, 1), pick(0, 3);
+    std::vector<EdgePixel> edge;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (pick(rng) == 0)
+                edge.push_back({uint16_t(x), uint16_t(y), uint8_t(alpha(rng)), int8_t(from(rng)), int8_t(from(rng))});
+    return edge;
+}
+
+// DrawMasked restricted to the clip box; edge pixels instead blend the
+// picture pixel they name over what was there.
 PixelBuffer ModelClipped(const PixelBuffer& before, int dx, int dy, const MaskCase& m, int mx, int my, int w, int h,
-                         const PixelBox& clip)
+                         const PixelBox& clip, const std::vector<EdgePixel>& edge)
 {
     PixelBuffer all = before;
     DrawMasked(all, dx, dy, m.Mask, mx, my, m.Picture, mx, my, w, h);
+    for (const EdgePixel& e : edge) {
+        const int x = dx + e.X, y = dy + e.Y;
+        if (!before.Contains(x, y)) continue;
+        // A colour from outside the picture: the pixel is left alone.
+        if (!m.Picture.Contains(mx + e.X + e.FromX, my + e.Y + e.FromY)) {
+            all.SetPixel(x, y, before.GetPixel(x, y));
+            continue;
+        }
+        const Bgr b = before.GetPixel(x, y), c = m.Picture.GetPixel(mx + e.X + e.FromX, my + e.Y + e.FromY);
+        auto mix = [&](uint8_t p, uint8_t q) { return uint8_t((p * e.Alpha + q * (255 - e.Alpha) + 127) / 255); };
+        all.SetPixel(x, y, {mix(c.B, b.B), mix(c.G, b.G), mix(c.R, b.R)});
+    }
     PixelBuffer out = before;
     for (int y = 0; y < out.Height(); ++y)
         for (int x = 0; x < out.Width(); ++x)
@@ -55,15 +80,16 @@ PixelBuffer ModelClipped(const PixelBuffer& before, int dx, int dy, const MaskCa
     return out;
 }
 
-TEST(MaskSpans, DrawingByRunsMatchesTheMaskedTransferAtEveryEdge)
+TEST(MaskSpans, DrawingByRunsMatchesTheMaskedTransferAndBlendsTheSoftEdge)
 {
     std::mt19937 rng(11);
-    std::uniform_int_distribution<int> pos(-14, 20), cell(0, 6), size(1, 12), flag(0, 2);
-    for (int i = 0; i < 600; ++i) {
-        const int form = flag(rng);  // 0 mask only, 1 with its picture, 2 cut picture
-        const MaskCase m = RandomMask(rng, 18, 18, form == 2);
+    std::uniform_int_distribution<int> pos(-14, 20), cell(0, 6), size(1, 12), flag(0, 3);
+    for (int i = 0; i < 800; ++i) {
+        const int form = flag(rng);  // 0 mask only, 1 with its picture, 2 cut picture, 3 soft edge
+        const MaskCase m = RandomMask(rng, 18, 18, form >= 2);
         const int mx = cell(rng), my = cell(rng), w = size(rng), h = size(rng);
-        const MaskSpans spans(m.Mask, mx, my, w, h, form == 1 ? &m.Picture : nullptr, mx, my, form == 2);
+        const std::vector<EdgePixel> edge = form == 3 ? RandomEdge(rng, w, h) : std::vector<EdgePixel>{};
+        const MaskSpans spans(m.Mask, mx, my, w, h, form == 1 ? &m.Picture : nullptr, mx, my, form >= 2, &edge);
         ASSERT_TRUE(spans.Valid());
         PixelBuffer d(16, 12);
         for (int y = 0; y < 12; ++y)
@@ -72,7 +98,7 @@ TEST(MaskSpans, DrawingByRunsMatchesTheMaskedTransferAtEveryEdge)
         const int dx = pos(rng), dy = pos(rng);
         const PixelBox clip{pos(rng), pos(rng), pos(rng) + 8, pos(rng) + 8};
         DrawMaskedSpans(d, dx, dy, spans, m.Mask, mx, my, m.Picture, mx, my, clip);
-        ASSERT_TRUE(d.SamePixels(ModelClipped(before, dx, dy, m, mx, my, w, h, clip))) << i;
+        ASSERT_TRUE(d.SamePixels(ModelClipped(before, dx, dy, m, mx, my, w, h, clip, edge))) << i;
     }
     // A cell leaving its mask is refused, not read.
     const MaskCase m = RandomMask(rng, 8, 8, false);
