@@ -86,7 +86,7 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
         edgeAt.assign(static_cast<size_t>(w) * static_cast<size_t>(h), -1);
         for (size_t i = 0; i < softEdge->size(); ++i) {
             const EdgePixel& e = (*softEdge)[i];
-            if (e.X < w && e.Y < h && e.Alpha > 0 && e.Alpha < 255)
+            if (e.X < w && e.Y < h && e.Inner <= e.Alpha)
                 edgeAt[static_cast<size_t>(e.Y) * static_cast<size_t>(w) + e.X] = static_cast<int32_t>(i);
         }
     }
@@ -157,12 +157,15 @@ void DrawMaskedSpans(PixelBuffer& dst, int dx, int dy, const MaskSpans& spans, c
             else
                 for (int x = b; x < e; ++x) {
                     const EdgePixel& edge = spans.Edge(s->First + static_cast<uint32_t>(x - s->Begin));
-                    const int cx = px + x + edge.FromX, cy = py + y + edge.FromY;
-                    if (!picture.Contains(cx, cy)) continue;
-                    const uint8_t* c = picture.PixelAt(cx, cy);
+                    const int fx = px + x + edge.FromX, fy = py + y + edge.FromY;
+                    const int lx = px + x + edge.LineX, ly = py + y + edge.LineY;
+                    if (!picture.Contains(fx, fy) || !picture.Contains(lx, ly)) continue;
+                    const uint8_t* face = picture.PixelAt(fx, fy);
+                    const uint8_t* line = picture.PixelAt(lx, ly);
                     uint8_t* o = d + 3 * static_cast<size_t>(dx + x);
-                    const int a = edge.Alpha;
-                    for (int k = 0; k < 3; ++k) o[k] = static_cast<uint8_t>((c[k] * a + o[k] * (255 - a) + 127) / 255);
+                    const int a = edge.Alpha, i = edge.Inner;
+                    for (int k = 0; k < 3; ++k)
+                        o[k] = static_cast<uint8_t>((face[k] * i + line[k] * (a - i) + o[k] * (255 - a) + 127) / 255);
                 }
         }
     }

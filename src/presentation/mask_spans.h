@@ -23,13 +23,15 @@ struct PixelBox {
 // Cuts b out of each box of the list (at most four pieces a box).
 void SubtractBox(std::vector<PixelBox>& boxes, const PixelBox& b);
 
-// A pixel on the rim of a drawn card that the card covers only in part: its
-// colour, taken from the cell pixel (X + FromX, Y + FromY) on the card, is
-// blended over what lies below by Alpha (1..254 of 255).
+// A pixel on the rim of a drawn card whose outline line or outer edge
+// passes through it. Of its area (in 255ths) the card covers Alpha, the face
+// inside the line Inner (at most Alpha): the face's colour is taken from the
+// cell pixel (X + FromX, Y + FromY), the line's from (X + LineX, Y + LineY),
+// and what lies below keeps the rest.
 struct EdgePixel {
     uint16_t X = 0, Y = 0;
-    uint8_t Alpha = 0;
-    int8_t FromX = 0, FromY = 0;
+    uint8_t Alpha = 0, Inner = 0;
+    int8_t FromX = 0, FromY = 0, LineX = 0, LineY = 0;
 };
 
 enum class SpanKind : uint8_t {

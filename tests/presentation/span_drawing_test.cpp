@@ -45,12 +45,15 @@ MaskCase RandomMask(std::mt19937& rng, int w, int h, bool cut)
 // A soft edge on random pixels of a w x h cell.
 std::vector<EdgePixel> RandomEdge(std::mt19937& rng, int w, int h)
 {
-    std::uniform_int_distribution<int> alpha(1, 254), from(-1, 1), pick(0, 3);
+    std::uniform_int_distribution<int> share(0, 255), from(-2, 2), pick(0, 3);
     std::vector<EdgePixel> edge;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (pick(rng) == 0)
-                edge.push_back({uint16_t(x), uint16_t(y), uint8_t(alpha(rng)), int8_t(from(rng)), int8_t(from(rng))});
+            if (pick(rng) == 0) {
+                const int a = share(rng), i = share(rng) * a / 255;
+                edge.push_back({uint16_t(x), uint16_t(y), uint8_t(a), uint8_t(i), int8_t(from(rng)), int8_t(from(rng)),
+                                int8_t(from(rng)), int8_t(from(rng))});
+            }
     return edge;
 }
 
@@ -63,15 +66,19 @@ PixelBuffer ModelClipped(const PixelBuffer& before, int dx, int dy, const MaskCa
     DrawMasked(all, dx, dy, m.Mask, mx, my, m.Picture, mx, my, w, h);
     for (const EdgePixel& e : edge) {
         const int x = dx + e.X, y = dy + e.Y;
+        const int fx = mx + e.X + e.FromX, fy = my + e.Y + e.FromY, lx = mx + e.X + e.LineX, ly = my + e.Y + e.LineY;
         if (!before.Contains(x, y)) continue;
         // A colour from outside the picture: the pixel is left alone.
-        if (!m.Picture.Contains(mx + e.X + e.FromX, my + e.Y + e.FromY)) {
+        if (!m.Picture.Contains(fx, fy) || !m.Picture.Contains(lx, ly)) {
             all.SetPixel(x, y, before.GetPixel(x, y));
             continue;
         }
-        const Bgr b = before.GetPixel(x, y), c = m.Picture.GetPixel(mx + e.X + e.FromX, my + e.Y + e.FromY);
-        auto mix = [&](uint8_t p, uint8_t q) { return uint8_t((p * e.Alpha + q * (255 - e.Alpha) + 127) / 255); };
-        all.SetPixel(x, y, {mix(c.B, b.B), mix(c.G, b.G), mix(c.R, b.R)});
+        const Bgr b = before.GetPixel(x, y), f = m.Picture.GetPixel(fx, fy), l = m.Picture.GetPixel(lx, ly);
+        const int a = e.Alpha, i = e.Inner;
+        auto mix = [&](uint8_t face, uint8_t line, uint8_t below) {
+            return uint8_t((face * i + line * (a - i) + below * (255 - a) + 127) / 255);
+        };
+        all.SetPixel(x, y, {mix(f.B, l.B, b.B), mix(f.G, l.G, b.G), mix(f.R, l.R, b.R)});
     }
     PixelBuffer out = before;
     for (int y = 0; y < out.Height(); ++y)
