@@ -182,6 +182,8 @@ std::vector<EdgePixel> SoftEdgeOf(const FramesPicture& frames, int width, int he
             }
     constexpr int n = 8;  // samples a side
     auto share = [&](auto inside) {
+        // The shape is convex: a pixel whose corners are on it is on it whole.
+        if (inside(0.0, 0.0) && inside(1.0, 0.0) && inside(0.0, 1.0) && inside(1.0, 1.0)) return 255;
         int covered = 0;
         for (int j = 0; j < n; ++j)
             for (int i = 0; i < n; ++i) covered += inside((i + 0.5) / n, (j + 0.5) / n);
