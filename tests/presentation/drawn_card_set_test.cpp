@@ -39,8 +39,8 @@ TEST_F(DrawnCardSets, EdgesOutsideTheRangeGiveNoSetAndBacksAreClamped)
         bool Drawn;
         int BackCount;
     };
-    const Row rows[] = {{7, 96, 3, false, 0},   {71, 7, 3, false, 0}, {513, 96, 3, false, 0}, {0, 0, 3, false, 0},
-                        {-71, 96, 3, false, 0}, {71, 96, 0, true, 1}, {71, 96, 99, true, 3},  {512, 8, 2, true, 2}};
+    const Row rows[] = {{7, 96, 3, false, 0},   {71, 7, 3, false, 0}, {art::MaxDrawnEdge + 1, 96, 3, false, 0}, {0, 0, 3, false, 0},
+                        {-71, 96, 3, false, 0}, {71, 96, 0, true, 1}, {71, 96, 99, true, 3},  {art::MaxDrawnEdge, 8, 2, true, 2}};
     for (const Row& r : rows) {
         const CardImageStore store = art::DrawCardSet(r.W, r.H, art::DrawnSetLook(), r.Backs);
         EXPECT_EQ(store.Loaded(), r.Drawn) << r.W << "x" << r.H;
