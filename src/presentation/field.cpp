@@ -60,7 +60,7 @@ struct ShapeCache {
     struct SheetVerdict {
         const PixelBuffer* Sheet;
         const uint8_t* Bits;
-        int Width, Height, Orientation;
+        int Width, Height, Orientation, CellWidth, CellHeight;
         bool Cut;
     };
     const PixelBuffer* Frames = nullptr;
@@ -101,7 +101,7 @@ const MaskSpans& Field::CardSpans(int o, int w, int h, const PixelBuffer& sheet)
     ShapeCache& cache = *Art.Shapes;
     auto same = [&](const ShapeCache::SheetVerdict& v) {
         return v.Sheet == &sheet && v.Bits == sheet.Bits() && v.Width == sheet.Width() && v.Height == sheet.Height() &&
-               v.Orientation == o;
+               v.Orientation == o && v.CellWidth == w && v.CellHeight == h;
     };
     auto found = std::find_if(cache.Sheets.begin(), cache.Sheets.end(), same);
     if (found == cache.Sheets.end()) {
@@ -112,7 +112,7 @@ const MaskSpans& Field::CardSpans(int o, int w, int h, const PixelBuffer& sheet)
         for (int row = 0; cut && row * (h + 1) < sheet.Height(); ++row)
             for (int col = 0; cut && col < 14 && col * (w + 1) < sheet.Width(); ++col)
                 cut = BlackOutsideMask(plain, *Art.Frames, P + 1, o * P + 1, sheet, (w + 1) * col, (h + 1) * row);
-        cache.Sheets.push_back({&sheet, sheet.Bits(), sheet.Width(), sheet.Height(), o, cut});
+        cache.Sheets.push_back({&sheet, sheet.Bits(), sheet.Width(), sheet.Height(), o, w, h, cut});
         found = cache.Sheets.end() - 1;
     }
     return found->Cut ? SpansOf(1, o, w, h, true) : plain;
