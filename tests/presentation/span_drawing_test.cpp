@@ -113,21 +113,6 @@ TEST(MaskSpans, DrawingByRunsMatchesTheMaskedTransferAndBlendsTheSoftEdge)
         EXPECT_FALSE(MaskSpans(m.Mask, x, y, w, h).Valid()) << x << "," << y;
 }
 
-TEST(MaskSpans, CoreIsTheRunOfWhollyOpaqueRowsAndColumns)
-{
-    // A 7 x 6 card with cut corners: rows 1..4 and columns 1..5 are opaque
-    // edge to edge; one odd pixel breaks row 3 but no column run's length.
-    PixelBuffer mask(7, 6);
-    Fill(mask, Bgr{});
-    for (auto [x, y] : {std::pair{0, 0}, {6, 0}, {0, 5}, {6, 5}}) mask.SetPixel(x, y, {255, 255, 255});
-    mask.SetPixel(6, 3, {1, 0, 0});
-    const MaskSpans s(mask, 0, 0, 7, 6);
-    EXPECT_EQ(s.CoreRows().Top, 1);
-    EXPECT_EQ(s.CoreRows().Bottom, 3);
-    EXPECT_EQ(s.CoreColumns().Left, 1);
-    EXPECT_EQ(s.CoreColumns().Right, 6);
-}
-
 TEST(SubtractBox, LeavesExactlyThePixelsOutsideTheCut)
 {
     std::mt19937 rng(3);
