@@ -3,12 +3,18 @@
 // the pointer and key events on. It is the window side of the drawing:
 // invalidated rectangles are repainted from the picture, and the keyboard
 // cursor's frame is drawn over it.
+//
+// The picture may hold Scale() device pixels per widget pixel (a drawn card
+// set on a high-density screen): it is then painted pixel for pixel, and
+// pointer positions and rectangles are turned between the two.
 
 #include <QRegion>
 #include <QWidget>
 #include <functional>
 
 #include "presentation/field_rect.h"
+
+class QPainter;
 
 namespace quillo {
 
@@ -20,6 +26,14 @@ public:
     explicit FieldWidget(QWidget* parent = nullptr);
 
     void SetField(const Field* field) { Field_ = field; }
+
+    // Field pixels per widget pixel; 1 unless the field is drawn at device pixels.
+    qreal Scale() const { return Scale_; }
+    void SetScale(qreal scale);
+    int ToField(int widgetLength) const;
+    int ToWidget(int fieldLength) const;
+    // The widget pixels a field rectangle touches.
+    QRect ToWidget(const QRect& fieldRect) const;
 
     void Invalidate(const FieldRect& r) override;
     void RepaintNow() override;
@@ -51,9 +65,12 @@ protected:
 
 private:
     const Field* Field_ = nullptr;
+    qreal Scale_ = 1;
     QRegion Pending_;
     QRect CursorShown_;
     QRect DropShown_;
+    QRect FrameArea(const QRect& fieldBox) const;
+    void PaintFrame(QPainter& p, const QRect& fieldBox, const QColor& light) const;
 };
 
 }  // namespace quillo

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
+#include <QWindow>
 
 #include <QFileInfo>
 
@@ -86,6 +87,11 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     Game_.UndoEnabled = true;
     MI_GameUndo->setEnabled(true);
     show();
+    // Another screen may have another pixel density.
+    if (!ScreenWatched_ && windowHandle() != nullptr) {
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { RescaleField(); });
+        ScreenWatched_ = true;
+    }
     for (const QString& note : StartNotes_) ShowError(note);
     StartNotes_.clear();
 
@@ -104,6 +110,7 @@ void F_Main::StartUp(bool closeDialogsAtOnce)
     // The game left at the last exit comes back; a fresh deal otherwise.
     const AutosaveResume resumed = ResumeAutosave(Game_, Files_.Autosave);
     if (resumed.Outcome != ResumeOutcome::Resumed) NewDeal(Game_, DealKind::New);
+    if (resumed.Outcome == ResumeOutcome::Resumed) FitLoadedTable();
     // A resumed game already counted as played goes on: its streak and its
     // time are settled when it is won or left, as if never interrupted.
     if (resumed.Outcome == ResumeOutcome::Resumed && !Game_.T.PlayedPending)
@@ -239,7 +246,7 @@ bool F_Main::DealButtonVisible() const
 void F_Main::MoveDealButton(int x, int y)
 {
     DealButtonPlaced_ = true;
-    B_Deal->move(x, y);
+    B_Deal->move(I_Field->ToWidget(x), I_Field->ToWidget(y));
 }
 
 void F_Main::PlaySound(const char* fileName)
@@ -261,7 +268,10 @@ bool F_Main::LoadCards()
 {
     // The default deck, or the plain one when it is missing.
     if (PickedDeck.empty()) PickedDeck = Files_.CardSetPath.empty() ? Files_.DataDir + "wheels.cr3" : Files_.CardSetPath;
-    if (UsesFittedCards()) return DrawFittedCards();
+    if (UsesFittedCards()) {
+        ApplyFieldScale();
+        return DrawFittedCards();
+    }
     FittedDrawn_ = false;
     if (!QFileInfo::exists(QString::fromStdString(PickedDeck))) PickedDeck = Files_.DataDir + "standard.cr3";
     F_Loading->SetLoader([this](const std::function<void()>& stage) {
@@ -273,7 +283,10 @@ bool F_Main::LoadCards()
         return LoadCardSet(PickedDeck, Cards_, Game_.T.Rules, hooks);
     });
     const bool loaded = F_Loading->exec() == QDialog::Accepted;
-    if (loaded) AttachCardArt();
+    if (loaded) {
+        AttachCardArt();
+        ApplyFieldScale();
+    }
     return loaded;
 }
 

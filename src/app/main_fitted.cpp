@@ -1,18 +1,60 @@
 // The card set drawn for the window: drawn at the size that fits the current
 // game in the field, and again when the field's size or the game changes.
 
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+
 #include "art/drawn_card_set.h"
 #include "engine/card_fit.h"
 #include "engine/labels.h"
 #include "engine/setup.h"
+#include "field_widget.h"
 #include "main_window.h"
 #include "presentation/card_set_reader.h"
+#include "presentation/field.h"
+#include "token_pictures.h"
 
 namespace quillo {
 
 bool F_Main::UsesFittedCards() const
 {
     return PickedDeck == FittedCardSetName;
+}
+
+// A drawn set on a high-density screen is drawn and laid out at device
+// pixels. A file set keeps the window's pixels and is enlarged by the
+// window system: its pictures hold no finer detail to show.
+qreal F_Main::WantedFieldScale() const
+{
+    return UsesFittedCards() ? std::max<qreal>(1, devicePixelRatioF()) : 1;
+}
+
+bool F_Main::ApplyFieldScale()
+{
+    const qreal scale = WantedFieldScale();
+    if (scale == I_Field->Scale()) return false;
+    I_Field->SetScale(scale);
+    const int tokens = std::max(1, qRound(scale));
+    Field_->I_FoundPics = FoundationTokens(tokens);
+    Field_->I_StockPics = StockArrows(tokens);
+    FitFieldToWindow();
+    return true;
+}
+
+void F_Main::RescaleField()
+{
+    TableState& t = Game_.T;
+    if (t.Dragging || Celebrating()) {
+        QTimer::singleShot(RefitDelayMs, this, [this] { RescaleField(); });
+        return;
+    }
+    if (!ApplyFieldScale() || !t.LayoutReady) return;
+    if (UsesFittedCards()) DrawFittedCards();
+    PaintBackgrounds();
+    RelayoutGame(Game_);
+    setWindowTitle(QString::fromStdString(DealCaption(t)));
+    RelayoutCards();
 }
 
 bool F_Main::DrawFittedCards()

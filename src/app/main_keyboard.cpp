@@ -98,7 +98,7 @@ bool F_Main::I_FieldKeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (Keys_.Carrying) FrameDrag();
     I_Field->RefreshCursor();
     I_Field->RefreshDropBox();
-    const QRect box = KeyCursorBox();
+    const QRect box = I_Field->ToWidget(KeyCursorBox());
     if (!box.isNull()) SB_Field->ensureVisible(box.center().x(), box.center().y(), box.width() / 2 + 8, box.height() / 2 + 8);
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolBar>
 
 #include "engine/labels.h"
@@ -33,13 +34,17 @@ int F_Main::ToolBarHeight() const
 void F_Main::FitFieldToWindow()
 {
     GameRules& r = Game_.T.Rules;
-    r.FieldWidth = ClientWidth();
-    r.FieldHeight = ClientHeight() - ToolBarHeight();
+    r.FieldWidth = I_Field->ToField(ClientWidth());
+    r.FieldHeight = I_Field->ToField(ClientHeight() - ToolBarHeight());
     ResizeField(r.FieldWidth, r.FieldHeight);
 }
 
-void F_Main::FitWindow(const WindowFit& fit)
+void F_Main::FitWindow(const WindowFit& asked)
 {
+    // Setup speaks in field pixels; the window in its own.
+    WindowFit fit = asked;
+    fit.ClientWidth = I_Field->ToWidget(asked.ClientWidth);
+    fit.ClientHeight = I_Field->ToWidget(asked.ClientHeight);
     const bool armed = ResizeArmed;
     ResizeArmed = false;
     const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
@@ -53,10 +58,32 @@ void F_Main::FitWindow(const WindowFit& fit)
     ResizeArmed = armed;
 }
 
+bool F_Main::event(QEvent* e)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (e->type() == QEvent::DevicePixelRatioChange) QTimer::singleShot(0, this, [this] { RescaleField(); });
+#endif
+    return QMainWindow::event(e);
+}
+
 void F_Main::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
     FormResize();
+}
+
+void F_Main::FitLoadedTable()
+{
+    TableState& t = Game_.T;
+    if (!t.LayoutReady || (t.Rules.FieldWidth == I_Field->ToField(ClientWidth()) &&
+                           t.Rules.FieldHeight == I_Field->ToField(ClientHeight() - ToolBarHeight())))
+        return;
+    FitFieldToWindow();
+    if (UsesFittedCards()) DrawFittedCards();
+    PaintBackgrounds();
+    RelayoutGame(Game_);
+    setWindowTitle(QString::fromStdString(DealCaption(t)));
+    RelayoutCards();
 }
 
 void F_Main::FormResize()
@@ -69,7 +96,11 @@ void F_Main::FormResize()
     }
     // Setup's own window fit arrives here late on some window systems; a
     // field that already has the window's size needs no new layout.
-    if (t.Rules.FieldWidth == ClientWidth() && t.Rules.FieldHeight == ClientHeight() - ToolBarHeight()) return;
+    // A new density changes the field's size in its own pixels, not the window's.
+    const bool rescaled = ApplyFieldScale();
+    if (!rescaled && t.Rules.FieldWidth == I_Field->ToField(ClientWidth()) &&
+        t.Rules.FieldHeight == I_Field->ToField(ClientHeight() - ToolBarHeight()))
+        return;
 
     SB_Field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SB_Field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -224,6 +224,10 @@ void F_Main::ShowHint(const PlayerAction& a)
         target = a.Other >= 0 ? ToQRect(Field::CardRect(t, a.Other)) : DropRect(t, a.Pile);
         break;
     }
+    // The marks are drawn over the widget, in its pixels; the Deal button's
+    // box is in them already.
+    for (QRect& r : cards) r = I_Field->ToWidget(r);
+    if (a.Kind != ActionKind::DealButton) target = I_Field->ToWidget(target);
     if (Hint == nullptr) Hint = new HintOverlay(I_Field);
     Hint->Show(cards, target);
 }

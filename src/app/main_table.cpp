@@ -16,7 +16,7 @@ void F_Main::ResizeField(int width, int height)
 {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    I_Field->setFixedSize(width, height);
+    I_Field->setFixedSize(I_Field->ToWidget(width), I_Field->ToWidget(height));
     if (Field_->Width() != width || Field_->Height() != height) Field_->Resize(width, height);
 }
 

@@ -143,6 +143,9 @@ public:
     // Window sizing.
     void FitFieldToWindow();
     void FormResize();
+    // A game saved in a window of another size, or on a screen of another
+    // density, is laid out again for this window.
+    void FitLoadedTable();
     int ClientWidth() const;
     int ClientHeight() const;
     int ToolBarHeight() const;
@@ -168,6 +171,12 @@ public:
     bool LoadCards();
     bool UsesFittedCards() const;
     bool DrawFittedCards();
+    // Field pixels per window pixel for the cards in use, and the field
+    // fitted to it anew when it changed; true when it did.
+    qreal WantedFieldScale() const;
+    bool ApplyFieldScale();
+    // A change of screen or density: the table laid out again at the new scale.
+    void RescaleField();
     // The drawn set is drawn again for the field and the game in play, and
     // the table laid out anew, when the fitted size changed.
     void RefitCards();
@@ -287,6 +296,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -334,6 +344,7 @@ private:
     bool KeyCursorShown_ = false;
     QRect DropBox_;
     bool FittedDrawn_ = false;
+    bool ScreenWatched_ = false;
     std::unique_ptr<HelpEngine> Help_;
     QPointer<HelpWindow> HelpWindow_;
     void CreateSolverCommands(QMenu* game, QMenu* options);

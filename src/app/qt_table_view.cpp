@@ -16,6 +16,9 @@ namespace quillo {
 
 double CurrentTimeOfDay();
 
+// The sizes setup reads and sets are in field pixels, which are device
+// pixels while the field is drawn at them (see FieldWidget::Scale).
+
 bool QtTableView::IsMaximized() const
 {
     return W_.isMaximized();
@@ -24,37 +27,37 @@ bool QtTableView::IsMaximized() const
 int QtTableView::MaximizedClientWidth() const
 {
     const QSize frame = W_.frameGeometry().size() - W_.geometry().size();
-    return W_.screen()->availableGeometry().width() - frame.width();
+    return W_.I_Field->ToField(W_.screen()->availableGeometry().width() - frame.width());
 }
 
 int QtTableView::MaximizedClientHeight() const
 {
     const QSize frame = W_.frameGeometry().size() - W_.geometry().size();
     const int menu = W_.menuBar()->sizeHint().height();
-    return W_.screen()->availableGeometry().height() - frame.height() - menu;
+    return W_.I_Field->ToField(W_.screen()->availableGeometry().height() - frame.height() - menu);
 }
 
 ScreenSize QtTableView::Screen() const
 {
     const QRect g = W_.screen()->geometry();
-    return {g.width(), g.height()};
+    return {W_.I_Field->ToField(g.width()), W_.I_Field->ToField(g.height())};
 }
 
 int QtTableView::ToolBarHeight() const
 {
-    return W_.ToolBarHeight();
+    return W_.I_Field->ToField(W_.ToolBarHeight());
 }
 
 // A new game takes the field the window has: the player sized it, and the
 // layout spreads over it. Setup still grows it to the game's least field.
 int QtTableView::NormalFieldWidth() const
 {
-    return W_.ClientWidth();
+    return W_.I_Field->ToField(W_.ClientWidth());
 }
 
 int QtTableView::NormalFieldHeight() const
 {
-    return W_.ClientHeight() - W_.ToolBarHeight();
+    return W_.I_Field->ToField(W_.ClientHeight() - W_.ToolBarHeight());
 }
 
 double QtTableView::TimeOfDay() const

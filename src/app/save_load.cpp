@@ -57,6 +57,7 @@ void F_Main::MI_GameLoadClick()
     // Only a whole, sound file reaches the live game; anything else leaves it
     // as it was and says why (a file of another kind says nothing).
     const SavedGameRead read = LoadSavedGame(Game_, path.toStdString());
+    if (read.Ok()) FitLoadedTable();
     if (read.Ok() || read.Message.empty()) return;
     if (read.Outcome == SavedGameOutcome::Outdated)
         ShowMessage("Quillotaire", QString::fromStdString(read.Message));

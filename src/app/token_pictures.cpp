@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cstring>
 
 namespace quillo {
@@ -37,10 +38,12 @@ void Disc(QPainter& p, QRectF r, const QColor& rim, const QColor& face)
 
 }  // namespace
 
-PixelBuffer FoundationTokens()
+PixelBuffer FoundationTokens(int scale)
 {
-    QImage img = BlackCanvas(561, 118);
+    const int k = std::max(1, scale);
+    QImage img = BlackCanvas(561 * k, 118 * k);
     QPainter p(&img);
+    p.scale(k, k);
     p.setRenderHint(QPainter::Antialiasing);
     const char* ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
     const QColor ink[] = {QColor(120, 120, 120), QColor(10, 10, 10), QColor(200, 20, 20)};
@@ -63,21 +66,24 @@ PixelBuffer FoundationTokens()
     p.drawEllipse(QRectF(522, 41, 37, 36));
     p.end();
     // Outside the discs the tokens must be black, so that the mask decides.
-    QImage mask = img.copy(521, 40, 39, 38);
+    QImage mask = img.copy(521 * k, 40 * k, 39 * k, 38 * k);
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 14; ++col) {
             if (col == 13 && row > 0) continue;
-            for (int y = 0; y < 38; ++y)
-                for (int x = 0; x < 39; ++x)
-                    if (mask.pixelColor(x, y) == Qt::white) img.setPixelColor(col * 40 + 1 + x, row * 39 + 1 + y, Qt::black);
+            for (int y = 0; y < 38 * k; ++y)
+                for (int x = 0; x < 39 * k; ++x)
+                    if (mask.pixelColor(x, y) == Qt::white)
+                        img.setPixelColor((col * 40 + 1) * k + x, (row * 39 + 1) * k + y, Qt::black);
         }
     return ToPixelBuffer(img);
 }
 
-PixelBuffer StockArrows()
+PixelBuffer StockArrows(int scale)
 {
-    QImage img = BlackCanvas(109, 40);
+    const int k = std::max(1, scale);
+    QImage img = BlackCanvas(109 * k, 40 * k);
     QPainter p(&img);
+    p.scale(k, k);
     p.setRenderHint(QPainter::Antialiasing);
     auto arrow = [&p](double x0, const QColor& c, bool mask) {
         QPainterPath path;

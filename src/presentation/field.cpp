@@ -236,19 +236,23 @@ void Field::DrawPileMark(PixelBuffer& image, const TableState& t, int pile) cons
     // Small cards have no room for tokens.
     if (t.Rules.CardHeight() <= 36) return;
     if (found && !I_FoundPics.Empty()) {
-        const int left = boxX + (boxW - TokenW) / 2, top = boxY + (boxH - TokenH) / 2;
+        // Sheets k times their usual size serve a field at device pixels.
+        const int k = std::max(1, I_FoundPics.Width() / 561);
+        const int left = boxX + (boxW - k * TokenW) / 2, top = boxY + (boxH - k * TokenH) / 2;
         int tx = 521, ty = 1;
         if (p.BaseRank >= 0 && p.BaseRank <= RankKing && p.BaseColor >= 0 && p.BaseColor <= 2) {
             tx = p.BaseRank * 40 + 1;
             ty = p.BaseColor * 39 + 1;
         }
-        DrawMasked(image, left, top, I_FoundPics, 521, 40, I_FoundPics, tx, ty, TokenW, TokenH);
+        DrawMasked(image, left, top, I_FoundPics, k * 521, k * 40, I_FoundPics, k * tx, k * ty, k * TokenW,
+                   k * TokenH);
     } else if (p.Kind == KindStock && !I_StockPics.Empty()) {
-        const int left = boxX + (boxW - ArrowW) / 2, top = boxY + (boxH - ArrowH) / 2;
+        const int k = std::max(1, I_StockPics.Width() / 109);
+        const int left = boxX + (boxW - k * ArrowW) / 2, top = boxY + (boxH - k * ArrowH) / 2;
         const GameRules& r = t.Rules;
         const bool spent = r.StockRedeals != StockUnlimited && r.StockRedeals - r.StockPass < 1;
         const int ax = (p.Count > 0 || spent) ? 37 : 1;
-        DrawMasked(image, left, top, I_StockPics, 73, 1, I_StockPics, ax, 1, ArrowW, ArrowH);
+        DrawMasked(image, left, top, I_StockPics, k * 73, k, I_StockPics, k * ax, k, k * ArrowW, k * ArrowH);
     }
 }
 

@@ -1,8 +1,12 @@
 #pragma once
-// A headless game and a scratch program directory for the dialog suites.
+// A headless game, a scratch program directory and whole files as bytes, for
+// the dialog and window suites.
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -37,5 +41,18 @@ public:
 private:
     QTemporaryDir Dir_;
 };
+
+inline void WriteBytes(const std::string& path, const QByteArray& bytes)
+{
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+inline QByteArray ReadBytes(const std::string& path)
+{
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 }  // namespace quillo::test

@@ -13,6 +13,7 @@
 
 #include "app/autosave.h"
 #include "app/dialog_support.h"
+#include "app/games_dialog.h"
 #include "app/main_window.h"
 #include "engine/deal.h"
 #include "engine/move_list.h"
@@ -40,6 +41,12 @@ struct RunningWindow {
 
     TableState& T() { return W->CurrentGame().T; }
     Game& G() { return W->CurrentGame(); }
+    // A built-in game's row as the chooser counts it.
+    GameRow& Row(int game)
+    {
+        GameRowTable& t = W->F_Games->SG_Table;
+        return t.Rows()[static_cast<size_t>(t.Find(game, -1))];
+    }
     void Deal(int game, uint32_t number)
     {
         T().CurrentGame = game;

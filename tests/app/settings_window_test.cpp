@@ -1,213 +1,386 @@
-// Settings carried from one run to the next: written when the window closes,
-// read and applied at the next start, with their fallbacks.
+// Settings carried from one run to the next and the option commands that
+// change them: written when they change or the window closes, read and
+// applied at the next start with their fallbacks; colour, texture, deck and
+// back through their dialogs; where the shipped data is looked for; and a
+// custom game chosen, made and played, found again after a restart.
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFrame>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/file_bytes.h"
+#include "app/bkg_pics.h"
+#include "app/customize_dialog.h"
+#include "app/dialog_support.h"
+#include "app/file_names.h"
 #include "app/games_dialog.h"
+#include "app/main_window.h"
 #include "app/running_window.h"
+#include "app/shirts.h"
+#include "app/thumbnails.h"
+#include "engine/card_fit.h"
 #include "engine/catalogue.h"
 #include "storage/settings_file.h"
+#include "support/drawn_art.h"
 
 namespace quillo {
 namespace {
 
 using test::WriteBytes;
 
+// The settings the window holds, but for its place on the screen.
+Settings Held(const F_Main& w)
+{
+    Settings s = w.CurrentSettings();
+    s.WindowWidth = s.WindowHeight = s.WindowLeft = s.WindowTop = 0;
+    s.HasWindowPosition = false;
+    return s;
+}
+
 TEST(SettingsAcrossRuns, WrittenAtCloseAndTakenBackAtTheNextStart)
 {
     test::ProgramDir dir;
     WriteBytes(dir.File("tiny.cr3"), "not read here");
+    Settings s;
+    s.CurrentGame = games::FreeCell;
+    s.CardSetPath = dir.File("tiny.cr3");
+    s.BackIndex = 2;
+    s.BackgroundColor = 0x302010;  // blue 0x30, green 0x20, red 0x10
+    s.Recent = {{games::FreeCell, -1}, {games::Klondike, -1}};
+    s.Opt = {false, true, false};
     {
         F_Main w(dir.Path());
         // A fresh installation: Klondike, cards fitted to the window, green, all options on.
         w.ReadSettingsFile();
-        Settings s = w.CurrentSettings();
-        EXPECT_EQ(s.CurrentGame, games::Klondike);
-        EXPECT_EQ(s.CardSetPath, FittedCardSetName);
-        EXPECT_EQ(w.TableField().Bkg.BackgroundColor, 0x008000u);
-        EXPECT_EQ(s.Opt, (Options{true, true, true}));
-
-        s.CurrentGame = games::FreeCell;
-        s.CardSetPath = dir.File("tiny.cr3");
-        s.BackIndex = 2;
-        s.BackgroundColor = 0x302010;  // blue 0x30, green 0x20, red 0x10
-        s.Recent = {{games::FreeCell, -1}, {games::Klondike, -1}};
-        s.Opt = {false, true, false};
+        const Settings fresh = w.CurrentSettings();
+        EXPECT_EQ(std::tie(fresh.CurrentGame, fresh.CardSetPath, fresh.BackgroundColor, fresh.Opt),
+                  std::make_tuple(games::Klondike, std::string(FittedCardSetName), 0x008000u, Options{true, true, true}));
         w.ApplySettings(s);
-        // The field keeps red in the high byte; the check marks are the options.
+        EXPECT_EQ(Held(w), s);
+        // The field keeps red in the high byte; the game plays by the options.
         EXPECT_EQ(w.TableField().Bkg.BackgroundColor, 0x102030u);
-        EXPECT_FALSE(w.MI_OptionsSound->isChecked());
-        EXPECT_FALSE(w.CurrentGame().T.Opt.Autoplay);
+        EXPECT_EQ(w.CurrentGame().T.Opt, s.Opt);
         w.close();
     }
-    {
-        // The next start deals the game of the settings.
-        F_Main w(dir.Path());
-        w.ShowError = [](const QString&) {};  // the deck is not a card set
-        w.StartUp(true);
-        const Settings s = w.CurrentSettings();
-        EXPECT_EQ(w.CurrentGame().T.CurrentGame, games::FreeCell);
-        EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
-        EXPECT_EQ(s.CardSetPath, dir.File("tiny.cr3"));
-        EXPECT_EQ(s.BackIndex, 2);
-        EXPECT_EQ(w.TableField().Bkg.BackgroundColor, 0x102030u);
-        EXPECT_EQ(w.F_Games->RecentGames, (std::vector<RecentGame>{{games::FreeCell, -1}, {games::Klondike, -1}}));
-        EXPECT_EQ(w.CurrentGame().T.Opt, (Options{false, true, false}));
-        EXPECT_FALSE(w.MI_OptionsAutoplay->isChecked());
-        EXPECT_TRUE(w.MI_OptionsAnimation->isChecked());
-    }
+    // The next start deals the game of the settings.
+    F_Main w(dir.Path());
+    w.ShowError = [](const QString&) {};  // the deck is not a card set
+    w.StartUp(true);
+    EXPECT_EQ(Held(w), s);
+    EXPECT_EQ(w.CurrentGame().T.CurrentGame, games::FreeCell);
+    EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
+    EXPECT_EQ(w.CurrentGame().T.Opt, s.Opt);
 }
 
-TEST(SettingsAcrossRuns, UnknownGamesAndMissingDecksFallBack)
+TEST(SettingsAcrossRuns, UnknownGamesMissingDecksAndTexturesFallBack)
 {
-    struct Row {
-        int Game;
-        bool DeckExists;
-        int StartsGame;
-        const char* Deck;
+    // The game, deck (which may not exist), background and texture written;
+    // the game started, the deck used and the background's corner.
+    const Bgr tiled{50, 100, 200}, colour{0x30, 0x20, 0x10};
+    const std::tuple<int, const char*, BackgroundMode, const char*, int, const char*, Bgr> rows[] = {
+        {games::FreeCell, "gone.cr3", BackgroundMode::Tiled, "tile.bmp", games::FreeCell, "standard.cr3", tiled},
+        {games::FourPackages, "tiny.cr3", BackgroundMode::Tiled, "gone.bmp", games::FourPackages, "tiny.cr3", colour},
+        {CatalogueSize, "tiny.cr3", BackgroundMode::Plain, "tile.bmp", games::Star, "tiny.cr3", colour},
+        {-3, "gone.cr3", BackgroundMode::Plain, "", games::Star, "standard.cr3", colour},
     };
-    const Row rows[] = {
-        {games::FreeCell, false, games::FreeCell, "standard.cr3"},
-        {games::FourPackages, true, games::FourPackages, "tiny.cr3"},
-        {CatalogueSize, true, games::Star, "tiny.cr3"},
-        {-3, false, games::Star, "standard.cr3"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Game);
+    for (const auto& [game, deck, mode, texture, startsGame, deckAfter, corner] : rows) {
+        SCOPED_TRACE(game);
         test::ProgramDir dir;
-        if (row.DeckExists) WriteBytes(dir.File("tiny.cr3"), "x");
+        WriteBytes(dir.File("tiny.cr3"), "x");
+        QImage tile(8, 8, QImage::Format_RGB888);
+        tile.fill(QColor(200, 100, 50));
+        ASSERT_TRUE(tile.save(QString::fromStdString(dir.File("tile.bmp"))));
         Settings s;
-        s.CurrentGame = row.Game;
+        s.CurrentGame = game;
         s.CurrentCustom = 4;
-        s.CardSetPath = dir.File("tiny.cr3");
-        ASSERT_TRUE(WriteSettings(dir.File(SettingsFileName), s).Ok());
-        F_Main w(dir.Path());
-        w.ReadSettingsFile();
-        EXPECT_EQ(w.CurrentGame().T.CurrentGame, row.StartsGame);
-        EXPECT_EQ(w.CurrentGame().T.CurrentCustom, row.StartsGame == row.Game ? 4 : -1);
-        EXPECT_EQ(w.CurrentSettings().CardSetPath, dir.File(row.Deck));
-    }
-}
-
-TEST(SettingsAcrossRuns, TexturedBackgroundIsLoadedOrFallsBackToTheColour)
-{
-    test::ProgramDir dir;
-    QImage tile(8, 8, QImage::Format_RGB888);
-    tile.fill(QColor(200, 100, 50));
-    ASSERT_TRUE(tile.save(QString::fromStdString(dir.File("tile.bmp"))));
-    struct Row {
-        const char* Texture;
-        BackgroundMode Mode;
-        uint8_t FieldMode;
-        Bgr Corner;
-    };
-    const Row rows[] = {
-        {"tile.bmp", BackgroundMode::Tiled, BackgroundTiled, {50, 100, 200}},
-        {"gone.bmp", BackgroundMode::Tiled, BackgroundColour, {0x30, 0x20, 0x10}},
-        {"tile.bmp", BackgroundMode::Plain, BackgroundColour, {0x30, 0x20, 0x10}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Texture);
-        Settings s;
+        s.CardSetPath = dir.File(deck);
         s.BackgroundColor = 0x302010;
-        s.Background = row.Mode;
-        s.TexturePath = dir.File(row.Texture);
+        s.Background = mode;
+        s.TexturePath = dir.File(texture);
         ASSERT_TRUE(WriteSettings(dir.File(SettingsFileName), s).Ok());
         F_Main w(dir.Path());
         w.ResizeField(792, 526);
         w.ReadSettingsFile();
+        EXPECT_EQ(w.CurrentGame().T.CurrentGame, startsGame);
+        EXPECT_EQ(w.CurrentGame().T.CurrentCustom, startsGame == game ? 4 : -1);
+        EXPECT_EQ(w.CurrentSettings().CardSetPath, dir.File(deckAfter));
         Field& f = w.TableField();
-        EXPECT_EQ(f.Bkg.BackgroundMode, row.FieldMode);
         f.DrawBackground(f.I_Field);
-        EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), row.Corner);
+        EXPECT_EQ(f.I_Field.GetPixel(f.Width() - 1, f.Height() - 1), corner);
     }
 }
 
-// Counted games and changed settings reach the disk as soon as the current
-// event is done, without the window closing (a signal or a lost display may
-// end the run at any moment); a damaged settings file is kept as .bak.
-TEST(SettingsAcrossRuns, WrittenWhenChangedAndDamagedFilesKept)
+
+// Damaged player files are told once, after the welcome box, naming the
+// file and its copy; the next start says nothing more about them. Damaged
+// settings are kept as .bak too.
+TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
 {
     test::ProgramDir dir;
     const QByteArray damaged("CARDSSET\0broken", 15);
     WriteBytes(dir.File("quillo.set"), damaged);
-    F_Main w(dir.Path());
-    w.ReadSettingsFile();
+    WriteBytes(dir.File("quillo.cus"), QByteArray("CUSTOMGAME\0\0001.1\0\0\0\0\0\0\0abcd", 26));
+    WriteBytes(dir.File("quillo.won"), QByteArray("CARDSSTAT\0\0003.0", 14));
+    // A whole head and a cut record.
+    WriteBytes(dir.File("quillo.str"), QByteArray("CARDSSTRK\0001.0\0\0\0\0\0\0\0\1\2", 22));
+    for (size_t told : {4u, 0u}) {
+        std::vector<QString> errors;
+        F_Main w(dir.Path());
+        w.ShowError = [&](const QString& text) {
+            if (!text.startsWith("The cards could not be loaded")) errors.push_back(text);
+        };
+        w.StartUp(true);
+        EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
+        ASSERT_EQ(errors.size(), told);
+        const char* names[] = {"quillo.cus", "quillo.won", "quillo.str", "quillo.set"};
+        for (size_t i = 0; i < told; ++i)
+            EXPECT_TRUE(errors[i].contains(QString::fromStdString(dir.File(names[i]))) && errors[i].contains(".bak"))
+                << errors[i].toStdString();
+        w.close();
+    }
     EXPECT_EQ(test::ReadBytes(dir.File("quillo.set.bak")), damaged);
-    test::StartGame(w.CurrentGame(), games::Klondike);
-
-    w.MI_OptionsSound->setChecked(false);
-    w.OnGamePlayed();
-    w.OnGamePlayed();
-    QApplication::processEvents();
-    SettingsEnv env;
-    EXPECT_FALSE(ReadSettings(dir.File("quillo.set"), env).Value.Opt.Sound);
-    EXPECT_EQ(test::StoredRow(dir, games::Klondike).Played, 2);
 }
 
-// A game counted as played ends won or left: a new deal, a restart or
-// another game leave it and break the streak.
-TEST(StreaksAcrossRuns, LeavingAGameBreaksTheStreak)
+TEST(DataDir, BesideTheProgramThenShareThenXdg)
+{
+    const std::tuple<const char*, std::vector<const char*>, const char*> rows[] = {
+        {"build tree or portable copy", {"prefix/bin", "prefix/share/quillotaire", "xdg1/quillotaire"}, "prefix/bin"},
+        {"installed under a prefix", {"prefix/share/quillotaire", "xdg1/quillotaire"}, "prefix/share/quillotaire"},
+        {"only in XDG data folders: the first that has it", {"xdg2/quillotaire", "xdg3/quillotaire"}, "xdg2/quillotaire"},
+        {"nowhere: the program directory", {}, "prefix/bin"},
+    };
+    for (const auto& [what, shipped, want] : rows) {
+        SCOPED_TRACE(what);
+        QTemporaryDir root;
+        const auto dir = [&](const char* rel) { return QDir::cleanPath(root.path() + "/" + rel).toStdString() + "/"; };
+        QDir().mkpath(QString::fromStdString(dir("prefix/bin")));
+        for (const char* rel : shipped) {
+            QDir().mkpath(QString::fromStdString(dir(rel)));
+            WriteBytes(dir(rel) + "standard.cr3", "");
+        }
+        EXPECT_EQ(FindDataDir(dir("prefix/bin"), {dir("xdg1"), "", dir("xdg2"), dir("xdg3")}), dir(want));
+    }
+}
+
+struct WindowFixture : ::testing::Test {
+    test::ProgramDir Dir;
+    F_Main W{Dir.Path()};
+    test::DrawnArt Art;
+    Field& F = W.TableField();
+    GameRules& Rules = W.CurrentGame().T.Rules;
+
+    void SetUp() override
+    {
+        Art.Attach(F);
+        W.ResizeField(792, 526);
+        test::StartGame(W.CurrentGame(), games::Klondike);
+        Rules.BackCount = 4;
+    }
+    Bgr Corner() const { return F.I_Field.GetPixel(F.Width() - 1, F.Height() - 1); }
+    // The picker, listed, OKs the named entry (none: Cancel).
+    void PickWith(const char* name, std::vector<std::string>* listed = nullptr, const char* caption = nullptr)
+    {
+        W.ShowPicker = [=](TF_BkgPics& p) {
+            p.ListAll();
+            if (caption) {
+                EXPECT_EQ(p.windowTitle(), caption);
+            }
+            for (int i = 0; listed && i < p.LV_Thumbs->count(); ++i)
+                listed->push_back(p.LV_Thumbs->item(i)->text().toStdString());
+            if (!name) return false;
+            p.LV_Thumbs->clearSelection();
+            p.LV_Thumbs->findItems(name, Qt::MatchExactly).value(0)->setSelected(true);
+            return p.B_OkClick();
+        };
+    }
+    // The generated card sets and frames beside the test binary.
+    void CopyProgramData(std::initializer_list<const char*> names)
+    {
+        const QDir from(QCoreApplication::applicationDirPath());
+        for (const QString& frm : from.entryList({"*.frm"})) QFile::copy(from.filePath(frm), Dir.Path() + "/" + frm);
+        for (const char* n : names) ASSERT_TRUE(QFile::copy(from.filePath(n), Dir.Path() + "/" + n)) << n;
+        W.PickedDeck = Dir.File("standard.cr3");
+        ASSERT_TRUE(W.LoadCards());
+    }
+};
+
+// The colour is kept only after OK and drawn at once; a texture from the
+// picker is tiled and Cancel keeps it, an unreadable picture is not listed.
+TEST_F(WindowFixture, ColourAndTextureFromTheirDialogs)
+{
+    F.Bkg.BackgroundMode = BackgroundTiled;
+    const uint32_t before = F.Bkg.BackgroundColor;
+    QColor offered;
+    W.PickColour = [&](const QColor& old) {
+        offered = old;
+        return QColor();  // Cancel
+    };
+    W.MI_OptionsBkgColorClick();
+    EXPECT_EQ(offered, QColor((before >> 16) & 0xFF, (before >> 8) & 0xFF, before & 0xFF));
+    EXPECT_EQ(std::tie(F.Bkg.BackgroundColor, F.Bkg.BackgroundMode), std::make_tuple(before, BackgroundTiled));
+    W.PickColour = [](const QColor&) { return QColor(10, 20, 30); };
+    W.MI_OptionsBkgColorClick();
+    EXPECT_EQ(std::tie(F.Bkg.BackgroundColor, F.Bkg.BackgroundMode), std::make_tuple(0x0A141Eu, BackgroundColour));
+    EXPECT_EQ(Corner(), (Bgr{30, 20, 10}));  // away from every pile
+
+    QImage tile(8, 8, QImage::Format_RGB888);
+    tile.fill(QColor(200, 100, 50));
+    ASSERT_TRUE(tile.save(Dir.Path() + "/tile.bmp"));
+    test::WriteBytes(Dir.File("broken.jpg"), "not a picture at all");
+    for (const char* pick : {"tile.bmp", static_cast<const char*>(nullptr)}) {
+        std::vector<std::string> listed;
+        PickWith(pick, &listed, "Choose Background Texture");
+        W.MI_OptionsBkgTextureClick();
+        EXPECT_EQ(listed, std::vector<std::string>{"tile.bmp"});
+        EXPECT_EQ(std::tie(F.Bkg.BackgroundMode, F.Bkg.TexturePath), std::make_tuple(BackgroundTiled, Dir.File("tile.bmp")));
+        EXPECT_EQ(Corner(), (Bgr{50, 100, 200}));
+    }
+}
+
+// The back picker shows each back of the set, the one in use sunken; an
+// empty place cannot be chosen, and the choice is applied on OK only. A
+// back's picture is its cell, the cut corners showing the button face. A set
+// with one back has nothing to choose.
+TEST_F(WindowFixture, BackPickerShowsTheBacksAndAppliesTheChoiceOnOk)
+{
+    Rules.BackIndex = 1;
+    for (const auto& [click, ok, after] : {std::tuple{3, false, 1}, std::tuple{2, true, 2}, std::tuple{0, true, 0}}) {
+        const int before = Rules.BackIndex;
+        W.ShowShirts = [&, click = click, ok = ok](TF_Shirts& d) {
+            const auto sunken = [&](int i) { return d.P_Shirt[static_cast<size_t>(i)]->frameShadow() == QFrame::Sunken; };
+            for (int i = 0; i < ShirtPlaces; ++i) {
+                EXPECT_EQ(!d.I_Shirt[static_cast<size_t>(i)]->isHidden(), i < Rules.BackCount) << i;
+                EXPECT_EQ(sunken(i), i == before) << i;
+            }
+            d.I_ShirtClick(Rules.BackCount);  // an empty place
+            EXPECT_EQ(d.SelectedBack, before);
+            d.I_ShirtClick(click);
+            EXPECT_EQ(sunken(before), click == before);
+            return ok;
+        };
+        W.MI_OptionsBackClick();
+        EXPECT_EQ(Rules.BackIndex, after);
+    }
+    const CardSize upright = DefaultCardSizes()[Upright];
+    for (int back = 0; back < Rules.BackCount; ++back) {
+        const PixelBuffer pic = BackPicture(F.Art, upright, back, {1, 2, 3});
+        EXPECT_EQ(pic.GetPixel(upright.Width / 2, upright.Height / 2), test::BackColour(back));
+        EXPECT_EQ(pic.GetPixel(0, 0), (Bgr{1, 2, 3}));
+    }
+    Rules.BackCount = 1;
+    bool shown = false;
+    W.ShowShirts = [&](TF_Shirts&) { return shown = true; };
+    W.MI_OptionsBackClick();
+    EXPECT_FALSE(shown);
+}
+
+// A deck from the picker is loaded and the table laid out again. The fitted
+// set is drawn at the size that fits the game in the field, the deal going
+// on, and drawn again once a resize settles.
+TEST_F(WindowFixture, DeckFromThePickerIsLoadedOrFittedToTheField)
+{
+    ASSERT_NO_FATAL_FAILURE(CopyProgramData({"standard.cr3", "tiny.cr4"}));
+    Rules.BackIndex = 1;
+    const int oldWidth = Rules.CardWidth();
+    const uint32_t deal = Rules.GameNumber;
+    std::vector<std::string> listed;
+    PickWith("tiny.cr4", &listed, "Choose Deck");
+    W.MI_OptionsDeckClick();
+    EXPECT_EQ(listed, (std::vector<std::string>{"Fit to window", "standard.cr3", "tiny.cr4"}));
+    EXPECT_EQ(W.PickedDeck, Dir.File("tiny.cr4"));
+    EXPECT_EQ(Rules.BackIndex, 0);
+    EXPECT_LT(Rules.CardWidth(), oldWidth);
+    // The cards lie where the new layout puts them: a card of the first tableau pile at the pile.
+    const TableState& t = W.CurrentGame().T;
+    const Pile& first = t.PileAt(Rules.TableFirst);
+    EXPECT_TRUE(std::any_of(t.Cards.begin(), t.Cards.begin() + Rules.TotalCards, [&](const Card& c) {
+        return c.InPlay && c.PileIndex == Rules.TableFirst && c.X == first.X && c.Y == first.Y;
+    }));
+
+    const auto expectFitted = [&](const char* when) {
+        const CardFit fit = FitCards(W.CurrentGame(), Rules.FieldWidth, Rules.FieldHeight);
+        EXPECT_EQ(std::pair(Rules.CardSizes[Upright].Width, Rules.CardSizes[Upright].Height),
+                  std::pair(fit.Width, fit.Height))
+            << when;
+        EXPECT_EQ(Rules.GameNumber, deal) << when;
+    };
+    PickWith("Fit to window");
+    W.MI_OptionsDeckClick();
+    EXPECT_EQ(W.PickedDeck, FittedCardSetName);
+    expectFitted("picked");
+    // The window is not shown here: its resize is handed on by hand.
+    W.ResizeArmed = true;
+    W.resize(W.width() + 500, W.height() + 300);
+    W.FormResize();
+    QTest::qWait(F_Main::RefitDelayMs + 100);
+    EXPECT_EQ(Rules.FieldWidth, W.ClientWidth());
+    expectFitted("resized");
+}
+
+// Runs a modal dialog's part once it is shown.
+template <typename Dialog, typename Fn> void WhenShown(Fn fn)
+{
+    QTimer::singleShot(0, [fn] {
+        auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        fn(*d);
+    });
+}
+
+TEST(PlayerCycle, ChooseCustomizePlayAndFindTheStatisticsAfterARestart)
 {
     test::ProgramDir dir;
     {
         F_Main w(dir.Path());
-        w.ShowWinForm = [] {};
         test::StartGame(w.CurrentGame(), games::Klondike);
-        w.OnGamePlayed();
-        w.MI_GameNewClick();  // left
-        for (int i = 0; i < 2; ++i) {
-            w.OnGamePlayed();
-            w.CountWin();
-            w.MI_GameNewClick();  // after a win nothing is left
-        }
-        w.MI_GameRestartClick();  // a restart before the first press leaves nothing
-        QApplication::processEvents();
-        EXPECT_EQ(test::StoredRow(dir, games::Klondike).Streak, 2);
-        w.OnGamePlayed();
-        w.MI_GameRestartClick();  // left
-        w.OnGamePlayed();
-        w.CountWin();
-        w.close();
-    }
-    const GameRow k = test::StoredRow(dir, games::Klondike);
-    EXPECT_EQ(std::tie(k.Played, k.Won, k.Streak, k.LongestStreak), std::make_tuple(5, 3, 1, 2));
-}
+        const TableState& t = w.CurrentGame().T;
+        const bool dealShown = w.DealButtonVisible();
+        // A cancelled chooser changes nothing.
+        const uint32_t number = t.Rules.GameNumber;
+        WhenShown<TF_Games>([](TF_Games& d) { d.reject(); });
+        w.MI_GameChooseClick();
+        EXPECT_EQ(std::tie(t.CurrentGame, t.Rules.GameNumber), std::tie(games::Klondike, number));
+        EXPECT_EQ(w.DealButtonVisible(), dealShown);
 
-// Damaged player files are told once, after the welcome box, naming the
-// file and its copy; the next start says nothing more about them.
-TEST(SettingsAcrossRuns, DamagedFilesAreToldOnceWithTheirNames)
-{
-    test::ProgramDir dir;
-    WriteBytes(dir.File("quillo.cus"), QByteArray("CUSTOMGAME\0\0001.1\0\0\0\0\0\0\0abcd", 26));
-    WriteBytes(dir.File("quillo.won"), QByteArray("CARDSSTAT\0\0003.0", 14));
-    // A whole head and a cut record.
-    WriteBytes(dir.File("quillo.str"),
-               QByteArray("CARDSSTRK", 10) + QByteArray("1.0\0\0\0\0\0\0\0", 10) + QByteArray("\1\2", 2));
-    for (size_t run : {0u, 1u}) {
-        std::vector<QString> told;
-        F_Main w(dir.Path());
-        w.ShowError = [&](const QString& text) {
-            if (!text.startsWith("The cards could not be loaded")) told.push_back(text);
-        };
-        w.StartUp(true);
-        EXPECT_TRUE(w.CurrentGame().T.LayoutReady);
-        if (run == 0) {
-            ASSERT_EQ(told.size(), 3u);
-            const char* names[] = {"quillo.cus", "quillo.won", "quillo.str"};
-            for (size_t i = 0; i < 3; ++i)
-                EXPECT_TRUE(told[i].contains(QString::fromStdString(dir.File(names[i]))) && told[i].contains(".bak"))
-                    << told[i].toStdString();
-        } else {
-            EXPECT_TRUE(told.empty()) << told.front().toStdString();
-        }
+        WhenShown<TF_Games>([](TF_Games& d) {
+            d.SelectRow(d.SG_Table.Find(games::FreeCell, -1));
+            d.ChooseSelected();
+        });
+        w.MI_GameChooseClick();
+        EXPECT_EQ(t.CurrentGame, games::FreeCell);
+        EXPECT_EQ(w.F_Games->RecentGames.front(), (RecentGame{games::FreeCell, -1}));
+
+        WhenShown<TF_Customize>([](TF_Customize& d) {
+            d.RG_TableConsVal->ClickItem(2);
+            d.E_GameName->setText("Loose Cell");
+            d.B_OkClick();
+        });
+        w.MI_GameCustomizeClick();
+        EXPECT_EQ(std::tie(t.GameName, t.CurrentCustom, t.Rules.TableConsVal),
+                  std::make_tuple(std::string("Loose Cell"), 0, ConsEither));
+        EXPECT_TRUE(w.windowTitle().contains("Loose Cell"));
+        // Two deals of it played.
+        w.OnGamePlayed();
+        w.OnGamePlayed();
         w.close();
     }
+    F_Main again(dir.Path());
+    test::StartGame(again.CurrentGame(), games::Klondike);
+    WhenShown<TF_Games>([](TF_Games& d) {
+        d.SelectRow(d.SG_Table.Find(games::FreeCell, 0));
+        EXPECT_EQ(d.L_Play->text(), "2");
+        d.ChooseSelected();
+    });
+    again.MI_GameChooseClick();
+    EXPECT_EQ(again.CurrentGame().T.Rules.TableConsVal, ConsEither);
 }
 
 }  // namespace

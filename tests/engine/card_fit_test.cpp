@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "engine/card_fit.h"
@@ -128,56 +129,45 @@ TEST(CardFit, RandomPlayKeepsEveryCardInside)
     }
 }
 
-// Klondike's first column (pile 6, at Y 131 with 71 x 96 cards) holding
-// `down` face-down cards under `up` face-up ones, in a field `height` tall.
-struct SqueezeRow {
-    int Down, Up, Height;
-    enum { Full, FaceDownShrunk, FaceUpShrunk, BelowReadable } Expect;
-};
+// How a fan step stands: F full, S shrunk but readable, L at the least
+// readable step, B below it.
+char StepClass(int step, int full, int least)
+{
+    return step == full ? 'F' : step == least ? 'L' : step > least ? 'S' : 'B';
+}
 
+// Klondike's first column (pile 6, at Y 131 with 71 x 96 cards) holding
+// Down face-down cards under Up face-up ones, in a field Height tall; Steps
+// matches the face-up step's class, then the face-down one's.
 TEST(FanFit, StepsShrinkFaceDownFirstThenFaceUpThenFurther)
 {
-    const SqueezeRow rows[] = {
-        {6, 1, 526, SqueezeRow::Full},          {6, 13, 526, SqueezeRow::FaceDownShrunk},
-        {6, 13, 440, SqueezeRow::FaceUpShrunk}, {6, 13, 380, SqueezeRow::BelowReadable},
-        {0, 13, 420, SqueezeRow::FaceUpShrunk}, {0, 20, 260, SqueezeRow::BelowReadable},
+    const struct {
+        int Down, Up, Height;
+        const char* Steps;
+    } rows[] = {
+        { 6, 1, 526, "FF" }, { 6, 13, 526, "F[SL]" }, { 6, 13, 440, "[SL]L" }, { 6, 13, 380, "B." },
+        { 0, 13, 420, "[SL]." }, { 0, 20, 260, "B." },
     };
-    for (const SqueezeRow& row : rows) {
-        SCOPED_TRACE(std::to_string(row.Down) + " down, " + std::to_string(row.Up) + " up, " +
-                     std::to_string(row.Height) + " tall");
+    for (const auto& row : rows) {
         Game g;
         SetUpAndDeal(g, games::Klondike, 1);
         g.T.Rules.FieldHeight = row.Height;
         std::vector<int> column, down;
-        for (int k = 0; k < row.Down + row.Up; ++k) column.push_back(k);
-        for (int k = 0; k < row.Down; ++k) down.push_back(k);
-        test::Arrange(g.T, {{6, column}}, down);
+        for (int k = 0; k < row.Down + row.Up; ++k) {
+            column.push_back(k);
+            if (k < row.Down) down.push_back(k);
+        }
+        test::Arrange(g.T, { { 6, column } }, down);
         FitFans(g.T);
         const Pile& p = g.T.PileAt(6);
+        const std::string steps
+            = { StepClass(p.FanY, 20, MinFaceUpStep96), StepClass(p.DownFanY, 10, MinFaceDownStep96) };
+        EXPECT_TRUE(std::regex_match(steps, std::regex(row.Steps))) << steps << " for " << row.Down << " down, "
+                                                                    << row.Up << " up, " << row.Height << " tall";
         EXPECT_EQ(CardOutside(g.T), "");
-        switch (row.Expect) {
-        case SqueezeRow::Full:
-            EXPECT_EQ(p.FanY, 20);
-            EXPECT_EQ(p.DownFanY, 10);
-            break;
-        case SqueezeRow::FaceDownShrunk:
-            EXPECT_EQ(p.FanY, 20);
-            EXPECT_LT(p.DownFanY, 10);
-            EXPECT_GE(p.DownFanY, MinFaceDownStep96);
-            break;
-        case SqueezeRow::FaceUpShrunk:
-            if (row.Down > 0) {
-                EXPECT_EQ(p.DownFanY, MinFaceDownStep96);
-            }
-            EXPECT_LT(p.FanY, 20);
-            EXPECT_GE(p.FanY, MinFaceUpStep96);
-            break;
-        case SqueezeRow::BelowReadable: EXPECT_LT(p.FanY, MinFaceUpStep96); break;
-        }
         // The top card reaches close to the bottom: the squeeze wastes little.
-        if (row.Expect != SqueezeRow::Full) {
-            const Card& top = g.T.CardAt(column.back());
-            EXPECT_GT(top.Y + 96 + row.Up + row.Down, row.Height);
+        if (steps != "FF") {
+            EXPECT_GT(g.T.CardAt(column.back()).Y + 96 + row.Up + row.Down, row.Height);
         }
     }
 }

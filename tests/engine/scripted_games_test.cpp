@@ -27,11 +27,9 @@ std::string ToolOutput(const std::string& arguments)
     return out;
 }
 
-struct ToolRun {
-    std::vector<std::string> Lines;
-};
-
-ToolRun RunTool(int game, uint32_t number, const std::vector<std::string>& commands, const std::string& name)
+// The lines quillo-tool play prints for the commands, one a command.
+std::vector<std::string> RunTool(
+    int game, uint32_t number, const std::vector<std::string>& commands, const std::string& name)
 {
     const std::string script = testing::TempDir() + "quillo_play_" + name + ".txt";
     {
@@ -39,13 +37,33 @@ ToolRun RunTool(int game, uint32_t number, const std::vector<std::string>& comma
         for (const auto& c : commands)
             out << c << '\n';
     }
-    std::istringstream printed(ToolOutput("play --game " + std::to_string(game) + " --number "
-        + std::to_string(number) + " < " + script));
-    ToolRun run;
+    std::istringstream printed(ToolOutput(
+        "play --game " + std::to_string(game) + " --number " + std::to_string(number) + " < " + script));
+    std::vector<std::string> lines;
     for (std::string line; std::getline(printed, line);)
-        run.Lines.push_back(line);
+        lines.push_back(line);
     std::remove(script.c_str());
-    return run;
+    return lines;
+}
+
+bool HasWin(const std::string& line)
+{
+    return line.find("\"win\"") != std::string::npos;
+}
+
+// Every command plays, none wins but the last, and the state then says won.
+void ExpectWinWithTheLast(int game, uint32_t number, std::vector<std::string> commands, const std::string& name)
+{
+    const size_t played = commands.size();
+    commands.push_back("state");
+    const std::vector<std::string> lines = RunTool(game, number, commands, name);
+    ASSERT_EQ(lines.size(), played + 2);
+    for (size_t k = 0; k + 1 < played; ++k) {
+        ASSERT_EQ(lines[k].rfind("{\"events\":", 0), 0u) << commands[k] << ": " << lines[k];
+        ASSERT_FALSE(HasWin(lines[k])) << "won early, at command " << k << " of " << played;
+    }
+    EXPECT_TRUE(HasWin(lines[played - 1])) << commands[played - 1] << ": " << lines[played - 1];
+    EXPECT_NE(lines[played].find("\"GameWon\":true"), std::string::npos);
 }
 
 // The commands of a line kept beside this file, one a line.
@@ -58,14 +76,10 @@ std::vector<std::string> StoredCommands(const char* file)
     return commands;
 }
 
-bool HasWin(const std::string& line)
-{
-    return line.find("\"win\"") != std::string::npos;
-}
-
 struct Deal {
     int Game;
     uint32_t Number;
+    const char* File = nullptr; // a line kept beside this file, else the solver's
 };
 
 // Deals the solver wins quickly.
@@ -86,19 +100,16 @@ class ScriptedGame : public testing::TestWithParam<Deal> { };
 TEST_P(ScriptedGame, WinComesWithTheLastCommand)
 {
     const Deal d = GetParam();
-    const test::WinLine line = test::FindWin(d.Game, d.Number, 100000);
-    ASSERT_TRUE(line.Won) << "no win found in " << line.Nodes << " positions";
-    std::vector<std::string> commands = test::LineCommands(line);
-    const size_t played = commands.size();
-    commands.push_back("state");
-    const ToolRun run = RunTool(d.Game, d.Number, commands, std::to_string(d.Game));
-    ASSERT_EQ(run.Lines.size(), played + 2);
-    for (size_t k = 0; k + 1 < played; ++k) {
-        ASSERT_EQ(run.Lines[k].rfind("{\"events\":", 0), 0u) << commands[k] << ": " << run.Lines[k];
-        ASSERT_FALSE(HasWin(run.Lines[k])) << "won early, at command " << k << " of " << played;
+    std::vector<std::string> commands;
+    if (d.File != nullptr) {
+        commands = StoredCommands(d.File);
+        ASSERT_GT(commands.size(), 50u) << d.File;
+    } else {
+        const test::WinLine line = test::FindWin(d.Game, d.Number, 100000);
+        ASSERT_TRUE(line.Won) << "no win found in " << line.Nodes << " positions";
+        commands = test::LineCommands(line);
     }
-    EXPECT_TRUE(HasWin(run.Lines[played - 1])) << commands[played - 1] << ": " << run.Lines[played - 1];
-    EXPECT_NE(run.Lines[played].find("\"GameWon\":true"), std::string::npos);
+    ExpectWinWithTheLast(d.Game, d.Number, commands, d.File != nullptr ? d.File : std::to_string(d.Game));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDeals),
@@ -135,58 +146,33 @@ INSTANTIATE_TEST_SUITE_P(EveryLaidOutGame, ScriptedGame, testing::ValuesIn(WonDe
 // Four Packages deal 1 comes from a best-first search over cards packed,
 // cards lying above the ones the packages wait for and cards off sequence,
 // which never makes a carry that buries a package (some 400 positions).
-struct StoredLine {
-    int Game;
-    uint32_t Number;
-    const char* File;
-};
-
-class StoredWin : public testing::TestWithParam<StoredLine> { };
-
-TEST_P(StoredWin, WinComesWithTheLastCommand)
-{
-    const StoredLine s = GetParam();
-    std::vector<std::string> commands = StoredCommands(s.File);
-    ASSERT_GT(commands.size(), 50u) << s.File;
-    const size_t played = commands.size();
-    commands.push_back("state");
-    const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
-    ASSERT_EQ(run.Lines.size(), played + 2);
-    for (size_t k = 0; k + 1 < played; ++k) {
-        ASSERT_EQ(run.Lines[k].rfind("{\"events\":", 0), 0u) << commands[k] << ": " << run.Lines[k];
-        ASSERT_FALSE(HasWin(run.Lines[k])) << k << ": " << run.Lines[k];
-    }
-    EXPECT_TRUE(HasWin(run.Lines[played - 1]));
-    EXPECT_NE(run.Lines[played].find("\"GameWon\":true"), std::string::npos);
-}
-
-INSTANTIATE_TEST_SUITE_P(LongGames, StoredWin,
-    testing::Values(StoredLine{games::Scorpion, 34, "scorpion_34.txt"},
-        StoredLine{games::NapoleonsTomb, 1, "napoleons_tomb_1.txt"}, StoredLine{games::Golf, 1, "golf_1.txt"},
-        StoredLine{games::DogsToTheBasket, 1, "dogs_to_the_basket_1.txt"},
-        StoredLine{games::GothicCastle, 50, "gothic_castle_50.txt"}, StoredLine{games::Crescent, 4, "crescent_4.txt"},
-        StoredLine{games::BakersDozen, 7, "bakers_dozen_7.txt"}, StoredLine{games::Osmosis, 23, "osmosis_23.txt"},
-        StoredLine{games::Gaps, 29, "gaps_29.txt"}, StoredLine{games::FlowerGarden, 3, "flower_garden_3.txt"},
-        StoredLine{games::Sun, 17, "sun_17.txt"}, StoredLine{games::Icebreaker, 14, "icebreaker_14.txt"},
-        StoredLine{games::FortyThieves, 145, "forty_thieves_145.txt"},
-        StoredLine{games::RougeEtNoir, 9, "rouge_et_noir_9.txt"},
-        StoredLine{games::FourPackages, 1, "four_packages_1.txt"}),
+INSTANTIATE_TEST_SUITE_P(LongGames, ScriptedGame,
+    testing::Values(Deal{games::Scorpion, 34, "scorpion_34.txt"},
+        Deal{games::NapoleonsTomb, 1, "napoleons_tomb_1.txt"}, Deal{games::Golf, 1, "golf_1.txt"},
+        Deal{games::DogsToTheBasket, 1, "dogs_to_the_basket_1.txt"},
+        Deal{games::GothicCastle, 50, "gothic_castle_50.txt"}, Deal{games::Crescent, 4, "crescent_4.txt"},
+        Deal{games::BakersDozen, 7, "bakers_dozen_7.txt"}, Deal{games::Osmosis, 23, "osmosis_23.txt"},
+        Deal{games::Gaps, 29, "gaps_29.txt"}, Deal{games::FlowerGarden, 3, "flower_garden_3.txt"},
+        Deal{games::Sun, 17, "sun_17.txt"}, Deal{games::Icebreaker, 14, "icebreaker_14.txt"},
+        Deal{games::FortyThieves, 145, "forty_thieves_145.txt"},
+        Deal{games::RougeEtNoir, 9, "rouge_et_noir_9.txt"},
+        Deal{games::FourPackages, 1, "four_packages_1.txt"}),
     [](const auto& info) { return test::GameTestName(info.param.Game); });
 
 // Games no search here has won yet are played to a clear dead end instead:
 // the stock spent and not one action left, through the real tool.
-class StoredDeadEnd : public testing::TestWithParam<StoredLine> { };
+class StoredDeadEnd : public testing::TestWithParam<Deal> { };
 
 TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
 {
-    const StoredLine s = GetParam();
+    const Deal s = GetParam();
     const std::vector<std::string> commands = StoredCommands(s.File);
     ASSERT_GT(commands.size(), 10u) << s.File;
-    const ToolRun run = RunTool(s.Game, s.Number, commands, s.File);
-    ASSERT_EQ(run.Lines.size(), commands.size());
+    const std::vector<std::string> lines = RunTool(s.Game, s.Number, commands, s.File);
+    ASSERT_EQ(lines.size(), commands.size());
     for (size_t k = 0; k < commands.size(); ++k) {
-        ASSERT_EQ(run.Lines[k].rfind("{\"events\":", 0), 0u) << commands[k] << ": " << run.Lines[k];
-        ASSERT_FALSE(HasWin(run.Lines[k])) << k;
+        ASSERT_EQ(lines[k].rfind("{\"events\":", 0), 0u) << commands[k] << ": " << lines[k];
+        ASSERT_FALSE(HasWin(lines[k])) << k;
     }
     PlaySession session(s.Game, s.Number);
     for (const auto& c : commands)
@@ -200,8 +186,8 @@ TEST_P(StoredDeadEnd, EndsWithNoActionLeft)
 }
 
 INSTANTIATE_TEST_SUITE_P(UnwonGames, StoredDeadEnd,
-    testing::Values(StoredLine{ games::Spider, 1, "spider_1_dead_end.txt" },
-        StoredLine{ games::Chameleon, 3, "chameleon_3_dead_end.txt" }),
+    testing::Values(Deal{ games::Spider, 1, "spider_1_dead_end.txt" },
+        Deal{ games::Chameleon, 3, "chameleon_3_dead_end.txt" }),
     [](const auto& info) { return test::GameTestName(info.param.Game); });
 
 // The same commands with Animation on and off leave the same table.
@@ -216,38 +202,24 @@ TEST(ScriptedGame, AnimationChangesNoData)
             commands.push_back(c);
         commands.resize(commands.size() - 1); // stop before the win, which deals anew in a window
         commands.push_back("state");
-        const ToolRun run = RunTool(games::Canfield, 9, commands, "anim");
-        ASSERT_GE(run.Lines.size(), 2u);
-        states.push_back(run.Lines[run.Lines.size() - 2]);
+        const std::vector<std::string> lines = RunTool(games::Canfield, 9, commands, "anim");
+        ASSERT_GE(lines.size(), 2u);
+        states.push_back(lines[lines.size() - 2]);
     }
     EXPECT_EQ(states[0], states[1]);
 }
 
 TEST(PlayTool, BadCommandsReportAndChangeNothing)
 {
-    const std::vector<std::string> commands = {
-        "state",
-        "left",
-        "left 52",
-        "left x",
-        "right -1",
-        "drop 3",
-        "left-pile 99",
-        "deal",
-        "option sound maybe",
-        "option colour on",
-        "undo 2",
-        "fly",
-        "left-pile 6",
-        "state",
-    };
-    const ToolRun run = RunTool(games::Klondike, 5, commands, "bad");
-    ASSERT_EQ(run.Lines.size(), commands.size() + 2);
-    for (size_t k = 2; k + 3 < run.Lines.size(); ++k)
-        EXPECT_EQ(run.Lines[k].rfind("{\"error\":", 0), 0u) << commands[k - 1] << ": " << run.Lines[k];
+    const std::vector<std::string> commands = { "state", "left", "left 52", "left x", "right -1", "drop 3",
+        "left-pile 99", "deal", "option sound maybe", "option colour on", "undo 2", "fly", "left-pile 6", "state" };
+    const std::vector<std::string> lines = RunTool(games::Klondike, 5, commands, "bad");
+    ASSERT_EQ(lines.size(), commands.size() + 2);
+    for (size_t k = 2; k + 3 < lines.size(); ++k)
+        EXPECT_EQ(lines[k].rfind("{\"error\":", 0), 0u) << commands[k - 1] << ": " << lines[k];
     // Everything but the Layer values is as dealt (the press on an empty pile raised it).
-    EXPECT_EQ(run.Lines[0].substr(run.Lines[0].find("\"Cards\"")),
-        run.Lines[run.Lines.size() - 2].substr(run.Lines[run.Lines.size() - 2].find("\"Cards\"")));
+    const std::string& last = lines[lines.size() - 2];
+    EXPECT_EQ(lines[0].substr(lines[0].find("\"Cards\"")), last.substr(last.find("\"Cards\"")));
 }
 
 // The commands of the line in quillo-tool solve's JSON object.
@@ -278,11 +250,7 @@ TEST(SolveTool, PrintedLineWinsThroughPlay)
         EXPECT_NE(json.find("\"milliseconds\":"), std::string::npos);
         const std::vector<std::string> commands = LineOf(json);
         ASSERT_FALSE(commands.empty());
-        const ToolRun run = RunTool(d.Game, d.Number, commands, "solve" + std::to_string(d.Game));
-        ASSERT_EQ(run.Lines.size(), commands.size());
-        for (size_t k = 0; k + 1 < commands.size(); ++k)
-            ASSERT_FALSE(HasWin(run.Lines[k])) << "won early at " << k;
-        EXPECT_TRUE(HasWin(run.Lines[commands.size() - 1])) << json;
+        ExpectWinWithTheLast(d.Game, d.Number, commands, "solve" + std::to_string(d.Game));
     }
 }
 

@@ -22,15 +22,6 @@ using test::Clubs;
 using test::Hearts;
 using test::Spades;
 
-// A suit from the given rank down to its Ace.
-std::vector<int> SuitDown(int suit, int from = RankKing)
-{
-    std::vector<int> out;
-    for (int r = from; r >= 0; --r)
-        out.push_back(CardOf(suit, r));
-    return out;
-}
-
 // Plays the line on a copy of t; true when the last action, and no earlier
 // one, wins.
 ::testing::AssertionResult ReplayWins(const TableState& t, const std::vector<PlayerAction>& line)
@@ -49,8 +40,7 @@ std::vector<int> SuitDown(int suit, int from = RankKing)
 struct PositionRow {
     const char* Name;
     int Game;
-    test::PileCards Piles;
-    std::vector<int> FaceDown;
+    const char* Table; // as test::Lay reads it
     SolveResult Expected;
     size_t MaxLine; // for a win
 };
@@ -62,7 +52,7 @@ TEST_P(KnownPosition, SolverFindsTheKnownAnswer)
     const PositionRow& row = GetParam();
     Game g;
     test::SetUpAndDeal(g, row.Game, 1);
-    Arrange(g.T, row.Piles, row.FaceDown);
+    test::Lay(g.T, row.Table);
     const TableState before = g.T;
     const Solution s = Solve(g.T, { 100000, 1'000'000'000 });
     EXPECT_EQ(g.T.Cards, before.Cards) << "the search works on its own copy";
@@ -72,36 +62,21 @@ TEST_P(KnownPosition, SolverFindsTheKnownAnswer)
     EXPECT_TRUE(ReplayWins(g.T, s.Line));
 }
 
+// Klondike: stock 0, waste 1, foundations 2..5, tableau 6..12. Free Cell:
+// free cells 0..3, foundations 4..7, tableau 8..15. Golf: tableau 0..6,
+// stock 7, waste 8. Scorpion, tableau 0..6: three suits built whole, the
+// fourth's Queen and its run wait to join their King.
 const PositionRow Positions[] = {
-    // Klondike: stock 0, waste 1, foundations 2..5, tableau 6..12.
-    { "KlondikeAceThenHiddenTwo", games::Klondike, { { 6, { CardOf(Spades, 1), CardOf(Spades, 0) } } },
-        { CardOf(Spades, 1) }, SolveResult::Won, 3 },
-    { "KlondikeTwoOverHiddenAceWithAStockToTurn", games::Klondike,
-        { { 0, { CardOf(Hearts, 6), CardOf(Clubs, 4) } }, { 6, { CardOf(Spades, 0), CardOf(Spades, 1) } } },
-        { CardOf(Spades, 0) }, SolveResult::Lost, 0 },
-    // Free Cell: free cells 0..3, foundations 4..7, tableau 8..15.
-    { "FreeCellTwoSuitsCrossed", games::FreeCell,
-        { { 8, { CardOf(Hearts, 1), CardOf(Spades, 0) } }, { 9, { CardOf(Spades, 1), CardOf(Hearts, 0) } } }, {},
-        SolveResult::Won, 4 },
+    { "KlondikeAceThenHiddenTwo", games::Klondike, "6: ~2S AS", SolveResult::Won, 3 },
+    { "KlondikeTwoOverHiddenAceWithAStockToTurn", games::Klondike, "0: 7H 5C; 6: ~AS 2S", SolveResult::Lost, 0 },
+    { "FreeCellTwoSuitsCrossed", games::FreeCell, "8: 2H AS; 9: 2S AH", SolveResult::Won, 4 },
     { "FreeCellCellsFullNoMove", games::FreeCell,
-        { { 0, { CardOf(Spades, 12) } }, { 1, { CardOf(Clubs, 12) } }, { 2, { CardOf(Spades, 11) } },
-            { 3, { CardOf(Clubs, 11) } }, { 8, { CardOf(Spades, 2) } }, { 9, { CardOf(Spades, 3) } },
-            { 10, { CardOf(Spades, 4) } }, { 11, { CardOf(Spades, 5) } }, { 12, { CardOf(Clubs, 2) } },
-            { 13, { CardOf(Clubs, 3) } }, { 14, { CardOf(Clubs, 4) } }, { 15, { CardOf(Clubs, 5) } } },
-        {}, SolveResult::Lost, 0 },
-    // Golf: tableau 0..6, stock 7, waste 8.
-    { "GolfTwoColumnCardsUpFromTheWaste", games::Golf,
-        { { 8, { CardOf(Spades, 4) } }, { 0, { CardOf(Hearts, 5) } }, { 1, { CardOf(Clubs, 6) } } }, {},
-        SolveResult::Won, 2 },
-    { "GolfStockCardFitsNothing", games::Golf,
-        { { 8, { CardOf(Spades, 4) } }, { 0, { CardOf(Hearts, 8) } }, { 7, { CardOf(Clubs, 12) } } },
-        { CardOf(Clubs, 12) }, SolveResult::Lost, 0 },
-    // Scorpion, tableau 0..6: three suits built whole, the fourth's Queen
-    // and its run wait to join their King.
-    { "ScorpionRunJoinsItsKing", games::Scorpion,
-        { { 0, SuitDown(0) }, { 1, { CardOf(3, 12) } }, { 2, SuitDown(1) }, { 4, SuitDown(3, 11) },
-            { 5, SuitDown(2) } },
-        {}, SolveResult::Won, 1 },
+        "0: KS; 1: KC; 2: QS; 3: QC; 8: 3S; 9: 4S; 10: 5S; 11: 6S; 12: 3C; 13: 4C; 14: 5C; 15: 6C", SolveResult::Lost,
+        0 },
+    { "GolfTwoColumnCardsUpFromTheWaste", games::Golf, "8: 5S; 0: 6H; 1: 7C", SolveResult::Won, 2 },
+    { "GolfStockCardFitsNothing", games::Golf, "8: 5S; 0: 9H; 7: ~KC", SolveResult::Lost, 0 },
+    { "ScorpionRunJoinsItsKing", games::Scorpion, "0: KC-AC; 1: KD; 2: KS-AS; 4: QD-AD; 5: KH-AH", SolveResult::Won,
+        1 },
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, KnownPosition, testing::ValuesIn(Positions),
@@ -121,7 +96,7 @@ TEST(Solver, SpentBudgetIsUnknownNeverLost)
 // away on the waste's top or still to come can never go.
 struct GolfRow {
     const char* Name;
-    test::PileCards Piles;
+    const char* Table;
     bool Hopeless;
 };
 
@@ -131,22 +106,18 @@ TEST_P(GolfDeadCard, HopelessOnlyWhereACardCanNeverGo)
 {
     Game g;
     test::SetUpAndDeal(g, games::Golf, 1);
-    Arrange(g.T, GetParam().Piles);
+    test::Lay(g.T, GetParam().Table);
     EXPECT_EQ(games::GolfHopeless(g.T), GetParam().Hopeless);
 }
 
 const GolfRow GolfRows[] = {
-    { "KingWithEveryQueenGone", { { 0, { CardOf(Spades, 12) } }, { 8, { CardOf(Hearts, 11), CardOf(Spades, 3) } } },
-        true },
-    { "QueenOnTheWasteTop", { { 0, { CardOf(Spades, 12) } }, { 8, { CardOf(Hearts, 11) } } }, false },
-    { "QueenInTheStock", { { 0, { CardOf(Spades, 12) } }, { 7, { CardOf(Hearts, 11) } }, { 8, { CardOf(Spades, 3) } } },
-        false },
-    { "QueenInAnotherColumn", { { 0, { CardOf(Spades, 12) } }, { 1, { CardOf(Hearts, 11) } } }, false },
-    { "QueenAboveInItsOwnColumn", { { 0, { CardOf(Spades, 12), CardOf(Hearts, 11) } }, { 7, { CardOf(Clubs, 10) } } },
-        false },
-    { "OnlyNeighbourUnderItInItsColumn",
-        { { 0, { CardOf(Hearts, 4), CardOf(Spades, 5) } }, { 8, { CardOf(Spades, 9) } } }, true },
-    { "AceNeedsATwoNotAKing", { { 0, { CardOf(Spades, 0) } }, { 7, { CardOf(Hearts, 12) } } }, true },
+    { "KingWithEveryQueenGone", "0: KS; 8: QH 4S", true },
+    { "QueenOnTheWasteTop", "0: KS; 8: QH", false },
+    { "QueenInTheStock", "0: KS; 7: QH; 8: 4S", false },
+    { "QueenInAnotherColumn", "0: KS; 1: QH", false },
+    { "QueenAboveInItsOwnColumn", "0: KS QH; 7: JC", false },
+    { "OnlyNeighbourUnderItInItsColumn", "0: 5H 6S; 8: TS", true },
+    { "AceNeedsATwoNotAKing", "0: AS; 7: KH", true },
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, GolfDeadCard, testing::ValuesIn(GolfRows),
@@ -177,12 +148,11 @@ TEST(BlackHoleDeadCard, TheHoleTurnsTheCorner)
 {
     Game g;
     test::SetUpAndDeal(g, games::BlackHole, 1);
-    Arrange(g.T, { { 0, { CardOf(Hearts, 12) } }, { 1, { CardOf(Spades, 0) } } });
-    EXPECT_FALSE(games::BlackHoleHopeless(g.T));
-    Arrange(g.T, { { 0, { CardOf(Hearts, 5) } }, { 1, { CardOf(Spades, 0) } }, { 2, { CardOf(Clubs, 11) } } });
-    EXPECT_TRUE(games::BlackHoleHopeless(g.T));
-    Arrange(g.T, { { 0, { CardOf(Hearts, 5) } }, { 1, { CardOf(Spades, 0) } }, { 2, { CardOf(Clubs, 12) } } });
-    EXPECT_FALSE(games::BlackHoleHopeless(g.T));
+    for (const auto& [table, hopeless] :
+        { std::pair{ "0: KH; 1: AS", false }, { "0: 6H; 1: AS; 2: QC", true }, { "0: 6H; 1: AS; 2: KC", false } }) {
+        test::Lay(g.T, table);
+        EXPECT_EQ(games::BlackHoleHopeless(g.T), hopeless) << table;
+    }
 }
 
 // Tables kept as changes from the deal come back whole: every field the

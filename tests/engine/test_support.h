@@ -20,6 +20,8 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -47,6 +49,22 @@ inline std::vector<int> CardsOf(const TableState& t, int pile)
         if (c.InPlay && c.PileIndex == pile && c.Order >= 0 && c.Order < static_cast<int>(out.size()))
             out[static_cast<size_t>(c.Order)] = i;
     }
+    return out;
+}
+
+// Card counts of piles first..last, or of the piles listed.
+inline std::vector<int> Counts(const TableState& t, int first, int last)
+{
+    std::vector<int> out;
+    for (int p = first; p <= last; ++p)
+        out.push_back(t.PileAt(p).Count);
+    return out;
+}
+inline std::vector<int> Counts(const TableState& t, std::initializer_list<int> piles)
+{
+    std::vector<int> out;
+    for (const int p : piles)
+        out.push_back(t.PileAt(p).Count);
     return out;
 }
 
@@ -81,9 +99,7 @@ inline void Arrange(TableState& t, const PileCards& piles, const std::vector<int
         for (const int card : cards) {
             const Offset at = NextOffset(t, pile);
             Card& c = t.CardAt(card);
-            c.FaceUp = true;
-            for (const int down : faceDown)
-                c.FaceUp = c.FaceUp && down != card;
+            c.FaceUp = std::find(faceDown.begin(), faceDown.end(), card) == faceDown.end();
             c.InPlay = true;
             c.PileIndex = pile;
             c.Order = t.PileAt(pile).Count++;
@@ -107,6 +123,64 @@ inline std::vector<int> SuitRun(int suit, int from, int to, int deck = 0)
         if (r == to) break;
     }
     return out;
+}
+
+// A card by name: rank A 2..9 T J Q K, then suit C S H D; a trailing '
+// names the second deck's card ("TH", "AS'").
+inline int C(std::string_view name)
+{
+    const auto rank = std::string_view("A23456789TJQK").find(name.substr(0, 1));
+    const auto suit = std::string_view("CSHD").find(name.substr(1, 1));
+    EXPECT_TRUE(rank != std::string_view::npos && suit != std::string_view::npos) << name;
+    return CardOf(static_cast<int>(suit), static_cast<int>(rank)) + (name.size() > 2 ? SecondDeck : 0);
+}
+
+// Cards named bottom first, apart by spaces; "KS-AS" is a run of one suit,
+// up or down. A ~ before a name lays that card face down (see Lay).
+inline std::vector<int> Cards(std::string_view text, std::vector<int>* faceDown = nullptr)
+{
+    std::vector<int> out;
+    while (!text.empty()) {
+        const size_t end = std::min(text.find(' '), text.size());
+        std::string_view word = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (word.empty()) continue;
+        const bool down = word[0] == '~';
+        if (down) word.remove_prefix(1);
+        const size_t dash = word.find('-');
+        std::vector<int> named{ C(word.substr(0, dash)) };
+        if (dash != std::string_view::npos) {
+            const int from = C(word.substr(0, dash)), to = C(word.substr(dash + 1));
+            named = SuitRun(from % CardsPerDeck / RanksPerSuit, from % RanksPerSuit, to % RanksPerSuit,
+                from / CardsPerDeck);
+        }
+        for (const int card : named)
+            if (down && faceDown != nullptr) faceDown->push_back(card);
+        out.insert(out.end(), named.begin(), named.end());
+    }
+    return out;
+}
+
+// Piles by number, apart by semicolons: "10: 9C 8H; 11: KS".
+inline PileCards Table(std::string_view text, std::vector<int>* faceDown = nullptr)
+{
+    PileCards out;
+    while (!text.empty()) {
+        const size_t end = std::min(text.find(';'), text.size());
+        const std::string_view pile = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        const size_t colon = pile.find(':');
+        out.push_back({ std::stoi(std::string(pile.substr(0, colon))), Cards(pile.substr(colon + 1), faceDown) });
+    }
+    return out;
+}
+
+// Arrange from a table written as Table reads it, ~ cards face down.
+inline void Lay(TableState& t, std::string_view text)
+{
+    std::vector<int> faceDown;
+    const PileCards piles = Table(text, &faceDown);
+    Arrange(t, piles, faceDown);
 }
 
 inline std::string NameOf(int game)
@@ -146,17 +220,13 @@ inline int Ask(TableState& t, int card, int pile)
     return result;
 }
 
-inline void Left(Game& g, int card)
+inline void Left(Game& g, int card, Button button = Button::Left)
 {
     const Card& c = g.T.CardAt(card);
-    FieldPress(g, { Button::Left, card, c.PileIndex, c.X + 5, c.Y + 5 });
+    FieldPress(g, { button, card, c.PileIndex, c.X + 5, c.Y + 5 });
 }
 
-inline void Right(Game& g, int card)
-{
-    const Card& c = g.T.CardAt(card);
-    FieldPress(g, { Button::Right, card, c.PileIndex, c.X + 5, c.Y + 5 });
-}
+inline void Right(Game& g, int card) { Left(g, card, Button::Right); }
 
 inline void LeftPile(Game& g, int pile)
 {
@@ -211,14 +281,14 @@ inline void ExpectDealt(
     }
 }
 
-// One drop: the table laid out as listed (the rest out of play), Card picked
-// with every card above it and dropped on Pile. StartRank and StockPass, when
-// set, replace the dealt ones.
+// One drop: the table laid out as Lay reads it (the rest out of play), Card
+// picked with every card above it and dropped on Pile. StartRank and
+// StockPass, when set, replace the dealt ones.
 struct DropRow {
     int Game;
     const char* What;
-    PileCards Table;
-    int Card;
+    const char* Table;
+    const char* Card;
     int Pile;
     bool Accepted;
     int32_t StartRank = -1;
@@ -236,8 +306,26 @@ inline void ExpectDrops(const std::vector<DropRow>& rows)
             ComputeFillRank(t.Rules);
         }
         if (row.StockPass != -1) t.Rules.StockPass = row.StockPass;
-        Arrange(t, row.Table);
-        EXPECT_EQ(Ask(t, row.Card, row.Pile), row.Accepted ? row.Pile : -1) << NameOf(row.Game) << ": " << row.What;
+        Lay(t, row.Table);
+        EXPECT_EQ(Ask(t, C(row.Card), row.Pile), row.Accepted ? row.Pile : -1) << NameOf(row.Game) << ": " << row.What;
+    }
+}
+
+// What a left press on Card does with the table laid out as Lay reads it.
+struct PickRow {
+    int Game;
+    const char* Table;
+    const char* Card;
+    PickAction Expected;
+};
+
+inline void ExpectPicks(const std::vector<PickRow>& rows)
+{
+    for (const PickRow& row : rows) {
+        Game g;
+        SetUpAndDeal(g, row.Game, 5);
+        Lay(g.T, row.Table);
+        EXPECT_EQ(PickRule(g.T, C(row.Card)), row.Expected) << NameOf(row.Game) << ": " << row.Table << " " << row.Card;
     }
 }
 
@@ -254,13 +342,7 @@ public:
     void GamePlayed() override { Events.emplace_back("played"); }
     void ShowMove(const MoveShow&) override { ++Moves; }
     void FadeOutCards(int, int) override { ++Fades; }
-    int Count(const std::string& e) const
-    {
-        int n = 0;
-        for (const auto& x : Events)
-            n += x == e ? 1 : 0;
-        return n;
-    }
+    int Count(const std::string& e) const { return static_cast<int>(std::count(Events.begin(), Events.end(), e)); }
 };
 
 } // namespace quillo::test

@@ -1,5 +1,5 @@
-// The undo history reaches back to the deal, Redo brings undone actions back
-// until a new one is made, and a saved game keeps the newest twenty steps.
+// The undo history reaches back to the deal, and Redo brings undone actions
+// back until a new one is made.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 #include "engine/catalogue.h"
 #include "engine/move_list.h"
 #include "engine/undo.h"
-#include "storage/saved_game.h"
 #include "test_support.h"
 
 namespace quillo {
@@ -90,26 +89,6 @@ TEST_P(UndoWalk, ANewActionForgetsWhatRedoHeld)
     // The new branch undoes onto the position it started from.
     for (size_t k = 1; k < branch.size(); ++k) UndoMove(g);
     EXPECT_EQ(SnapshotOf(g.T), seen[seen.size() - 6]);
-}
-
-TEST_P(UndoWalk, ASaveKeepsTheNewestTwentyStepsAndLoads)
-{
-    Game g;
-    test::SetUpAndDeal(g, GetParam().Game, GetParam().Number);
-    const std::vector<UndoSnapshot> seen = PlayRandom(g, 150, GetParam().Number);
-    ASSERT_GT(seen.size(), static_cast<size_t>(UndoSlots));
-
-    const SavedGameRead read = DecodeSavedGame(EncodeSavedGame(CaptureSavedGame(g)));
-    ASSERT_TRUE(read.Ok()) << read.Message;
-    ASSERT_EQ(read.Game.Undo.size(), static_cast<size_t>(UndoSlots));
-    Game back;
-    ASSERT_TRUE(ApplySavedGame(back, read.Game));
-    EXPECT_EQ(SnapshotOf(back.T), seen.back());
-    for (int k = 1; k < UndoSlots; ++k) {
-        UndoMove(back);
-        ASSERT_EQ(SnapshotOf(back.T), seen[seen.size() - 1 - static_cast<size_t>(k)]) << k;
-    }
-    EXPECT_FALSE(back.UndoEnabled) << "the file's oldest step is as far as Undo goes";
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, UndoWalk,
