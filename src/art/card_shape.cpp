@@ -158,6 +158,102 @@ FramesPicture BuildFramesPicture(int width, int height)
     return f;
 }
 
+std::vector<EdgePixel> SoftEdgeOf(const FramesPicture& frames, int width, int height, int k)
+{
+    const CardSizeTable sizes = MakeCardSizes(width, height);
+    const int turned = k & 3;
+    const int w = sizes[turned].Width, h = sizes[turned].Height;
+    // The card, and the face inside its one-pixel outline.
+    const CardShape card(sizes, turned), face(sizes, turned, -1.0);
+    const int mx = FrameMask * frames.Pitch + 1, my = turned * frames.Pitch + 1;
+    if (!frames.Picture.Contains(mx + w - 1, my + h - 1)) return {};
+    auto on = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && frames.Picture.PixelAt(mx + x, my + y)[0] == 0;
+    };
+    // The outline the sheet's cells carry: card pixels beside a pixel off it.
+    auto ring = [&](int x, int y) { return on(x, y) && (!on(x - 1, y) || !on(x + 1, y) || !on(x, y - 1) || !on(x, y + 1)); };
+    // The card's pixels in each row run from First to Last - 1 (it is convex).
+    std::vector<int> first(static_cast<size_t>(h), w), last(static_cast<size_t>(h), 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (on(x, y)) {
+                first[static_cast<size_t>(y)] = std::min(first[static_cast<size_t>(y)], x);
+                last[static_cast<size_t>(y)] = x + 1;
+            }
+    constexpr int n = 8;  // samples a side
+    auto share = [&](auto inside) {
+        // The shape is convex: a pixel whose corners are on it is on it whole.
+        if (inside(0.0, 0.0) && inside(1.0, 0.0) && inside(0.0, 1.0) && inside(1.0, 1.0)) return 255;
+        int covered = 0;
+        for (int j = 0; j < n; ++j)
+            for (int i = 0; i < n; ++i) covered += inside((i + 0.5) / n, (j + 0.5) / n);
+        return (covered * 255 + n * n / 2) / (n * n);
+    };
+    // The nearest pixel within two steps that passes the test.
+    auto nearest = [&](int x, int y, auto test, int8_t& ox, int8_t& oy) {
+        int best = 99;
+        for (int j = -2; j <= 2; ++j)
+            for (int i = -2; i <= 2; ++i)
+                if (i * i + j * j < best && test(x + i, y + j)) {
+                    best = i * i + j * j;
+                    ox = static_cast<int8_t>(i);
+                    oy = static_cast<int8_t>(j);
+                }
+        return best < 99;
+    };
+    std::vector<EdgePixel> edge;
+    for (int y = 0; y < h; ++y) {
+        // Pixels whose 5 x 5 neighbourhood is all on or all off the card
+        // are plain: only the two bands between need a look.
+        int lo = 0, hi = w, outLo = w, outHi = 0;
+        for (int j = y - 2; j <= y + 2; ++j) {
+            const bool row = j >= 0 && j < h;
+            const int f = row ? first[static_cast<size_t>(j)] : w, l = row ? last[static_cast<size_t>(j)] : 0;
+            lo = std::max(lo, f);
+            hi = std::min(hi, l);
+            outLo = std::min(outLo, f);
+            outHi = std::max(outHi, l);
+        }
+        for (int x = std::max(0, outLo - 2); x < std::min(w, outHi + 2); ++x) {
+            if (x >= lo + 2 && x < hi - 2) x = hi - 2;
+            const bool in = on(x, y), line = ring(x, y);
+            const int alpha = share([&](double u, double v) { return card.Inside(x + u, y + v); });
+            const int inner = std::min(alpha, share([&](double u, double v) { return face.Inside(x + u - 1, y + v - 1); }));
+            const bool plain = in ? alpha == 255 && inner == (line ? 0 : 255) : alpha == 0;
+            if (plain) continue;
+            EdgePixel e{static_cast<uint16_t>(x), static_cast<uint16_t>(y), static_cast<uint8_t>(alpha),
+                        static_cast<uint8_t>(inner), 0, 0, 0, 0};
+            const bool haveFace = nearest(x, y, [&](int i, int j) { return on(i, j) && !ring(i, j); }, e.FromX, e.FromY);
+            const bool haveLine = nearest(x, y, ring, e.LineX, e.LineY);
+            if (!haveLine && !haveFace) continue;
+            if (!haveFace) {
+                e.FromX = e.LineX;
+                e.FromY = e.LineY;
+            } else if (!haveLine) {
+                e.LineX = e.FromX;
+                e.LineY = e.FromY;
+            }
+            edge.push_back(e);
+        }
+    }
+    return k < 4 ? edge : QuarterTurnEdge(edge, w);
+}
+
+std::vector<EdgePixel> QuarterTurnEdge(std::vector<EdgePixel> edge, int w)
+{
+    // As the turned sheets are made: (x, y) of the w x h cell goes to (y, w - 1 - x).
+    for (EdgePixel& e : edge) {
+        const EdgePixel s = e;
+        e.X = s.Y;
+        e.Y = static_cast<uint16_t>(w - 1 - s.X);
+        e.FromX = s.FromY;
+        e.FromY = static_cast<int8_t>(-s.FromX);
+        e.LineX = s.LineY;
+        e.LineY = static_cast<int8_t>(-s.LineX);
+    }
+    return edge;
+}
+
 void CutToShape(PixelBuffer& sheet, int x0, int y0, const FramesPicture& frames, int k, int w, int h)
 {
     const int fy = k * frames.Pitch + 1;

@@ -4,8 +4,10 @@
 // turned card, so masks, outlines and turned faces line up to the pixel.
 
 #include <array>
+#include <vector>
 
 #include "engine/game_rules.h"
+#include "presentation/mask_spans.h"
 #include "presentation/pixel_buffer.h"
 
 namespace quillo::art {
@@ -44,6 +46,13 @@ struct FramesPicture {
 // The frames picture for an upright card of w x h: outline, mask, place
 // outline and mask, foundation outline and mask, for the eight classes.
 FramesPicture BuildFramesPicture(int width, int height);
+
+// The rim pixels of a class-k cell (0..7) that the card covers only in
+// part, with the share it covers: those inside the frames' mask blend their
+// own colour, those outside the colour of a neighbour on the card.
+std::vector<EdgePixel> SoftEdgeOf(const FramesPicture& frames, int width, int height, int k);
+// The soft edge of a w-wide cell turned a quarter anticlockwise.
+std::vector<EdgePixel> QuarterTurnEdge(std::vector<EdgePixel> edge, int w);
 
 // Cuts a class-k cell at (x, y) of a sheet to the card shape the way the
 // loader cuts turned cells: each byte ANDed with NOT mask and with outline.

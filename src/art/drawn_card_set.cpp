@@ -35,6 +35,11 @@ CardImageStore DrawCardSet(int32_t width, int32_t height, const CardLook& look, 
     store.FramesIndex = DrawnFramesIndex;
     store.Version = 2;  // one upright sheet; the turned ones come from it
     store.CardSheets[Upright] = std::move(sheet);
+    for (int k = 0; k < 4; ++k) {
+        auto& edge = store.SoftEdges[static_cast<size_t>(k)];
+        edge = SoftEdgeOf(frames, width, height, k);
+        store.SoftEdges[static_cast<size_t>(k + 4)] = QuarterTurnEdge(edge, store.CardSizes[k].Width);
+    }
     store.CurrentFrames.Picture = std::move(frames.Picture);
     store.CurrentFrames.FramePitch = frames.Pitch;
     store.CurrentFrames.FramesIndex = DrawnFramesIndex;

@@ -19,7 +19,7 @@ inline constexpr int32_t DrawnFramesIndex = 8;
 
 // Card edges a drawn set may have.
 inline constexpr int32_t MinDrawnEdge = 8;
-inline constexpr int32_t MaxDrawnEdge = 512;
+inline constexpr int32_t MaxDrawnEdge = 768;
 
 // The look and the backs of the drawn set the program offers.
 CardLook DrawnSetLook();

@@ -14,6 +14,7 @@ inline CardArt ArtOf(CardImageStore& store)
     for (int o = 0; o < OrientationCount; ++o) art.Sheets[static_cast<size_t>(o)] = &store.CardSheets[static_cast<size_t>(o)];
     art.Frames = &store.CurrentFrames.Picture;
     art.FramePitch = store.CurrentFrames.FramePitch;
+    art.SoftEdges = &store.SoftEdges;
     art.BuildSheet = [&store](int o) { BuildTurnedSheet(store, o); };
     return art;
 }

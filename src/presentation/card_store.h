@@ -4,8 +4,10 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/game_rules.h"
+#include "mask_spans.h"
 #include "pixel_buffer.h"
 
 namespace quillo {
@@ -29,6 +31,9 @@ struct CardImageStore {
     int32_t FramesIndex = -1;  // the frames file the set names
     int Version = 0;           // 2 or 3 once a set has loaded
     Frames CurrentFrames;
+    // Drawn sets only: the rim pixels each orientation's card covers in part,
+    // blended when a card is drawn. File sets keep their hard frames.
+    std::array<std::vector<EdgePixel>, OrientationCount> SoftEdges;
 
     bool Loaded() const { return Version != 0; }
     // Rows of back cells in every sheet: four, or more for a fifth back.

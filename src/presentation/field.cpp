@@ -1,5 +1,9 @@
 #include "field.h"
 
+#include <deque>
+#include <utility>
+#include <vector>
+
 #include "engine/catalogue.h"
 #include "engine/game_table.h"
 #include "engine/deal.h"
@@ -29,7 +33,90 @@ int CardCount(const TableState& t)
 constexpr int TokenW = 39, TokenH = 38;
 constexpr int ArrowW = 35, ArrowH = 38;
 
+// Columns of a cell that [begin, end) keeps once the cuts are taken out.
+std::vector<std::pair<int, int>> Uncovered(int begin, int end, std::vector<std::pair<int, int>>& cuts)
+{
+    std::sort(cuts.begin(), cuts.end());
+    std::vector<std::pair<int, int>> left;
+    int at = begin;
+    for (auto [b, e] : cuts) {
+        if (b > at) left.emplace_back(at, std::min(b, end));
+        at = std::max(at, e);
+        if (at >= end) break;
+    }
+    if (at < end) left.emplace_back(at, end);
+    return left;
+}
+
 }  // namespace
+
+struct ShapeCache {
+    struct Entry {
+        int Column, Orientation, Width, Height;
+        bool WhiteKeeps;
+        MaskSpans Spans;
+    };
+    // Whether every cell of a sheet is black outside the card's mask.
+    struct SheetVerdict {
+        const PixelBuffer* Sheet;
+        const uint8_t* Bits;
+        int Width, Height, Orientation, CellWidth, CellHeight;
+        bool Cut;
+    };
+    const PixelBuffer* Frames = nullptr;
+    const uint8_t* Bits = nullptr;
+    int Pitch = 0;
+    std::deque<Entry> Entries;  // handed out by reference: never moved
+    std::vector<SheetVerdict> Sheets;
+};
+
+const MaskSpans& Field::SpansOf(int column, int o, int w, int h, bool whiteKeeps) const
+{
+    if (!Art.Shapes) Art.Shapes = std::make_shared<ShapeCache>();
+    ShapeCache& cache = *Art.Shapes;
+    const PixelBuffer& frames = *Art.Frames;
+    const int P = Art.FramePitch;
+    if (cache.Frames != &frames || cache.Bits != frames.Bits() || cache.Pitch != P) {
+        cache.Entries.clear();
+        cache.Sheets.clear();
+        cache.Frames = &frames;
+        cache.Bits = frames.Bits();
+        cache.Pitch = P;
+    }
+    for (const ShapeCache::Entry& e : cache.Entries)
+        if (e.Column == column && e.Orientation == o && e.Width == w && e.Height == h && e.WhiteKeeps == whiteKeeps)
+            return e.Spans;
+    const bool mark = column != 1;
+    const std::vector<EdgePixel>* soft = !mark && Art.SoftEdges ? &(*Art.SoftEdges)[static_cast<size_t>(o)] : nullptr;
+    MaskSpans spans(frames, column * P + 1, o * P + 1, w, h, mark ? &frames : nullptr, (column - 1) * P + 1,
+                    o * P + 1, whiteKeeps, soft);
+    cache.Entries.push_back({column, o, w, h, whiteKeeps, std::move(spans)});
+    return cache.Entries.back().Spans;
+}
+
+const MaskSpans& Field::CardSpans(int o, int w, int h, const PixelBuffer& sheet) const
+{
+    const MaskSpans& plain = SpansOf(1, o, w, h);
+    if (!plain.Valid()) return plain;
+    ShapeCache& cache = *Art.Shapes;
+    auto same = [&](const ShapeCache::SheetVerdict& v) {
+        return v.Sheet == &sheet && v.Bits == sheet.Bits() && v.Width == sheet.Width() && v.Height == sheet.Height() &&
+               v.Orientation == o && v.CellWidth == w && v.CellHeight == h;
+    };
+    auto found = std::find_if(cache.Sheets.begin(), cache.Sheets.end(), same);
+    if (found == cache.Sheets.end()) {
+        // Sets cut to the card's shape are black around it: the corners then
+        // need no work at all.
+        const int P = Art.FramePitch;
+        bool cut = true;
+        for (int row = 0; cut && row * (h + 1) < sheet.Height(); ++row)
+            for (int col = 0; cut && col < 14 && col * (w + 1) < sheet.Width(); ++col)
+                cut = BlackOutsideMask(plain, *Art.Frames, P + 1, o * P + 1, sheet, (w + 1) * col, (h + 1) * row);
+        cache.Sheets.push_back({&sheet, sheet.Bits(), sheet.Width(), sheet.Height(), o, w, h, cut});
+        found = cache.Sheets.end() - 1;
+    }
+    return found->Cut ? SpansOf(1, o, w, h, true) : plain;
+}
 
 bool CardArt::Ready() const
 {
@@ -139,8 +226,13 @@ void Field::DrawPileMark(PixelBuffer& image, const TableState& t, int pile) cons
     const int column = found ? 4 : 2;
     const int boxX = found ? p.X - 2 : p.X, boxY = found ? p.Y - 2 : p.Y;
     const int boxW = found ? s.Width + 4 : s.Width, boxH = found ? s.Height + 4 : s.Height;
-    DrawMasked(image, boxX, boxY, *Art.Frames, (column + 1) * P + 1, o * P + 1, *Art.Frames, column * P + 1,
-               o * P + 1, boxW, boxH);
+    const MaskSpans& spans = SpansOf(column + 1, o, boxW, boxH);
+    if (spans.Valid() && &image != Art.Frames)
+        DrawMaskedSpans(image, boxX, boxY, spans, *Art.Frames, (column + 1) * P + 1, o * P + 1, *Art.Frames,
+                        column * P + 1, o * P + 1, PixelBox::Of(boxX, boxY, boxW, boxH));
+    else
+        DrawMasked(image, boxX, boxY, *Art.Frames, (column + 1) * P + 1, o * P + 1, *Art.Frames, column * P + 1,
+                   o * P + 1, boxW, boxH);
     // Small cards have no room for tokens.
     if (t.Rules.CardHeight() <= 36) return;
     if (found && !I_FoundPics.Empty()) {
@@ -173,6 +265,13 @@ void Field::DrawCard(PixelBuffer& image, const TableState& t, int card) const
 void Field::DrawCardAt(PixelBuffer& image, const TableState& t, int card, int x, int y, int orientation,
                        bool faceUp) const
 {
+    const CardSize& s = SizeOf(t, orientation & 7);
+    DrawCardPart(image, t, card, x, y, orientation, faceUp, PixelBox::Of(x, y, s.Width, s.Height));
+}
+
+void Field::DrawCardPart(PixelBuffer& image, const TableState& t, int card, int x, int y, int orientation,
+                         bool faceUp, const PixelBox& clip) const
+{
     if (!Art.Ready()) return;
     const Card& c = t.CardAt(card);
     const int o = orientation & 7;
@@ -181,7 +280,60 @@ void Field::DrawCardAt(PixelBuffer& image, const TableState& t, int card, int x,
     const PixelBuffer& sheet = Art.Sheet(o);
     const int sx = faceUp ? (s.Width + 1) * c.Rank : (s.Width + 1) * 13;
     const int sy = faceUp ? (s.Height + 1) * c.Suit : (s.Height + 1) * t.Rules.BackIndex;
-    DrawMasked(image, x, y, *Art.Frames, P + 1, o * P + 1, sheet, sx, sy, s.Width, s.Height);
+    const MaskSpans& spans = CardSpans(o, s.Width, s.Height, sheet);
+    if (spans.Valid() && &image != Art.Frames && &image != &sheet) {
+        DrawMaskedSpans(image, x, y, spans, *Art.Frames, P + 1, o * P + 1, sheet, sx, sy, clip);
+        return;
+    }
+    const PixelBox part = clip.Meet(PixelBox::Of(x, y, s.Width, s.Height));
+    if (part.Empty()) return;
+    const int ox = part.Left - x, oy = part.Top - y;
+    DrawMasked(image, part.Left, part.Top, *Art.Frames, P + 1 + ox, o * P + 1 + oy, sheet, sx + ox, sy + oy,
+               part.Right - part.Left, part.Bottom - part.Top);
+}
+
+Field::Cover Field::CoverOf(const TableState& t, int card) const
+{
+    if (!Art.Ready()) return {};
+    const Card& c = t.CardAt(card);
+    const int o = c.Orientation & 7;
+    const CardSize& s = SizeOf(t, o);
+    const PixelBuffer& sheet = Art.Sheet(o);
+    const int sx = c.FaceUp ? (s.Width + 1) * c.Rank : (s.Width + 1) * 13;
+    const int sy = c.FaceUp ? (s.Height + 1) * c.Suit : (s.Height + 1) * t.Rules.BackIndex;
+    // A cell cut short by its sheet leaves part of its core undrawn.
+    if (sx < 0 || sy < 0 || sx + s.Width > sheet.Width() || sy + s.Height > sheet.Height()) return {};
+    const MaskSpans& spans = SpansOf(1, o, s.Width, s.Height);
+    if (!spans.Valid()) return {};
+    auto at = [&](PixelBox b) { return PixelBox{b.Left + c.X, b.Top + c.Y, b.Right + c.X, b.Bottom + c.Y}; };
+    return {at(spans.CoreRows()), at(spans.CoreColumns())};
+}
+
+void Field::DrawCardsInOrder(PixelBuffer& image, const TableState& t, const int* cards, int count,
+                             const PixelBox& clip) const
+{
+    if (!Art.Ready() || count <= 0) return;
+    std::vector<Cover> covers(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) covers[static_cast<size_t>(i)] = CoverOf(t, cards[i]);
+    std::vector<std::pair<int, int>> rowCuts, columnCuts;
+    for (int i = 0; i < count; ++i) {
+        const FieldRect r = CardRect(t, cards[i]);
+        const PixelBox box = clip.Meet({r.Left, r.Top, r.Right, r.Bottom}).Meet({0, 0, image.Width(), image.Height()});
+        if (box.Empty()) continue;
+        rowCuts.clear();
+        columnCuts.clear();
+        for (int j = i + 1; j < count; ++j) {
+            const Cover& above = covers[static_cast<size_t>(j)];
+            if (!above.Rows.Empty() && above.Rows.Left <= box.Left && above.Rows.Right >= box.Right)
+                rowCuts.emplace_back(above.Rows.Top, above.Rows.Bottom);
+            if (!above.Columns.Empty() && above.Columns.Top <= box.Top && above.Columns.Bottom >= box.Bottom)
+                columnCuts.emplace_back(above.Columns.Left, above.Columns.Right);
+        }
+        const Card& c = t.CardAt(cards[i]);
+        for (auto [top, bottom] : Uncovered(box.Top, box.Bottom, rowCuts))
+            for (auto [left, right] : Uncovered(box.Left, box.Right, columnCuts))
+                DrawCardPart(image, t, cards[i], c.X, c.Y, c.Orientation, c.FaceUp, {left, top, right, bottom});
+    }
 }
 
 void Field::BlendCard(PixelBuffer& image, const PixelBuffer& below, const TableState& t, int card, int percent) const
@@ -233,16 +385,32 @@ void Field::DrawCardInverted(const TableState& t, int card)
 
 void Field::DrawField(TableState& t)
 {
-    DrawBackground(I_Field);
-    DrawPilesAndCards(I_Field, t);
+    DrawPilesAndCards(I_Field, t, true);
     Surface_->Invalidate(FieldRect::Of(0, 0, I_Field.Width(), I_Field.Height()));
 }
 
 void Field::DrawPilesAndCards(PixelBuffer& image, TableState& t) const
 {
+    DrawPilesAndCards(image, t, false);
+}
+
+void Field::DrawPilesAndCards(PixelBuffer& image, TableState& t, bool withBackground) const
+{
     SortPileOrder(t);
     SortDealOrder(t);
     const int piles = PileCount(t), cards = CardCount(t);
+    if (withBackground) {
+        // No background under the cards' opaque cores: the cards paint those.
+        std::vector<PixelBox> open{{0, 0, image.Width(), image.Height()}};
+        for (int i = 0; i < cards; ++i) {
+            const Card& c = t.CardAt(i);
+            if (!c.InPlay || c.PileIndex < 0 || c.PileIndex >= piles) continue;
+            const Cover cover = CoverOf(t, i);
+            SubtractBox(open, cover.Rows);
+            SubtractBox(open, cover.Columns);
+        }
+        for (const PixelBox& b : open) DrawBackgroundRect(image, {b.Left, b.Top, b.Right - 1, b.Bottom - 1});
+    }
     for (int k = 0; k < piles; ++k) DrawPileMark(image, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
     // Cards pile by pile: a pile higher in the order covers the ones below.
     std::array<std::array<int8_t, MaxCards>, MaxPiles> byPile;
@@ -254,10 +422,13 @@ void Field::DrawPilesAndCards(PixelBuffer& image, TableState& t) const
         auto& n = counts[static_cast<size_t>(c.PileIndex)];
         byPile[static_cast<size_t>(c.PileIndex)][static_cast<size_t>(n++)] = static_cast<int8_t>(i);
     }
+    std::array<int, MaxCards> order;
+    int n = 0;
     for (int k = 0; k < piles; ++k) {
         const auto p = static_cast<size_t>(t.PileOrder[static_cast<size_t>(k)].PileIndex);
-        for (int n = 0; n < counts[p]; ++n) DrawCard(image, t, byPile[p][static_cast<size_t>(n)]);
+        for (int m = 0; m < counts[p]; ++m) order[static_cast<size_t>(n++)] = byPile[p][static_cast<size_t>(m)];
     }
+    DrawCardsInOrder(image, t, order.data(), n, {0, 0, image.Width(), image.Height()});
 }
 
 void Field::RedrawPile(TableState& t, int pile, bool withBackground)

@@ -6,10 +6,13 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/table_state.h"
 #include "presentation/field_rect.h"
+#include "presentation/mask_spans.h"
 #include "presentation/pixel_buffer.h"
 
 namespace quillo {
@@ -35,6 +38,11 @@ struct CardArt {
     // Fills a sheet the card set leaves for later (the quarter-turned forms),
     // the first time a card is drawn from it.
     std::function<void(int orientation)> BuildSheet;
+    // The runs of the frames picture's masks, read on first use. A card set
+    // loaded again comes with a new CardArt, and so with none.
+    mutable std::shared_ptr<struct ShapeCache> Shapes;
+    // Rim pixels blended over the field, by orientation (drawn sets).
+    const std::array<std::vector<EdgePixel>, OrientationCount>* SoftEdges = nullptr;
 
     bool Ready() const;
     const PixelBuffer& Sheet(int orientation) const;
@@ -96,10 +104,32 @@ public:
     // shows it at once.
     void ShowMarked(TableState& t, int card);
 
+    // Draws the cards in the order given, limited to clip, each only where
+    // no later card of the list covers it for certain.
+    void DrawCardsInOrder(PixelBuffer& image, const TableState& t, const int* cards, int count,
+                          const PixelBox& clip) const;
+    // Where a card drawn at its place hides for certain whatever lay below:
+    // the rows and the columns of its opaque core (empty when unknown).
+    struct Cover {
+        PixelBox Rows, Columns;
+    };
+    Cover CoverOf(const TableState& t, int card) const;
+
     // The mask pixel of a card picture: true where the card is opaque.
     bool MaskOpaque(int orientation, int x, int y) const;
 
+    // With withBackground, the background goes first wherever no card covers it.
+    void DrawPilesAndCards(PixelBuffer& image, TableState& t, bool withBackground) const;
+
 private:
+    // The spans of frames column `column` for orientation o over w x h;
+    // mark columns are read with their outline column as the picture.
+    const MaskSpans& SpansOf(int column, int o, int w, int h, bool whiteKeeps = false) const;
+    // The spans a card of orientation o is drawn through from sheet.
+    const MaskSpans& CardSpans(int o, int w, int h, const PixelBuffer& sheet) const;
+    void DrawCardPart(PixelBuffer& image, const TableState& t, int card, int x, int y, int orientation, bool faceUp,
+                      const PixelBox& clip) const;
+
     FieldSurface* Surface_;
     PixelBuffer Scratch_;
 };

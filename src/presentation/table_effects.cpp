@@ -1,6 +1,8 @@
 #include "table_effects.h"
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "engine/deal.h"
 #include "engine/pointer.h"
@@ -91,15 +93,29 @@ void DragPainter::Start(Field& f, TableState& t)
 
 void DragPainter::Frame(Field& f, TableState& t, const FieldRect& extra)
 {
-    RestoreFromStore(f, Last_);
     SortDealOrder(t);
+    std::array<int, MaxCards> group;
+    int count = 0;
     FieldRect now;
     for (int n = 0; n < Cards(t); ++n) {
         const int i = t.DealOrder[static_cast<size_t>(n)].CardIndex;
         if (!t.CardAt(i).Moving) continue;
-        f.DrawCard(f.I_Field, t, i);
+        group[static_cast<size_t>(count++)] = i;
         now.Extend(Field::CardRect(t, i));
     }
+    // Only what the group's opaque cores will not paint over comes back
+    // from the store.
+    if (!Last_.Empty()) {
+        std::vector<PixelBox> gone{{Last_.Left, Last_.Top, Last_.Right + 1, Last_.Bottom + 1}};
+        for (int k = 0; k < count; ++k) {
+            const Field::Cover c = f.CoverOf(t, group[static_cast<size_t>(k)]);
+            SubtractBox(gone, c.Rows);
+            SubtractBox(gone, c.Columns);
+        }
+        for (const PixelBox& b : gone)
+            CopyRect(f.I_Field, b.Left, b.Top, f.I_StoreScr, b.Left, b.Top, b.Right - b.Left, b.Bottom - b.Top);
+    }
+    f.DrawCardsInOrder(f.I_Field, t, group.data(), count, {0, 0, f.Width(), f.Height()});
     FieldRect shown = Union(Last_, now);
     shown.Extend(extra);
     f.Surface().Invalidate(shown);
