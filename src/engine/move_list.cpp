@@ -103,7 +103,7 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
         int first = -1;
         for (int k = 0; k < piles && first == -1; ++k) {
             const int q = order[static_cast<size_t>(k)];
-            if (q != a.PileIndex && NearDropPoint(at.X, at.Y, point(q))) first = q;
+            if (q != a.PileIndex && NearDropPoint(t, at.X, at.Y, point(q))) first = q;
         }
         if (first == p) out.push_back({ActionKind::Drag, card, p, -1});
     }

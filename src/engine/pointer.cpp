@@ -13,6 +13,7 @@ namespace quillo {
 namespace {
 
 constexpr int SnapDistance = 40;
+constexpr int SnapCardWidth = 71;  // the card width SnapDistance was made for
 
 int PileCount(const TableState& t)
 {
@@ -74,9 +75,11 @@ void RaisePile(TableState& t, int pile)
     SortPileOrder(t);
 }
 
-bool NearDropPoint(int32_t x, int32_t y, Offset point)
+bool NearDropPoint(const TableState& t, int32_t x, int32_t y, Offset point)
 {
-    return std::abs(x - point.X) < SnapDistance && std::abs(y - point.Y) < SnapDistance;
+    const int width = t.Rules.CardSizes[Upright].Width;
+    const int snap = width > SnapCardWidth ? SnapDistance * width / SnapCardWidth : SnapDistance;
+    return std::abs(x - point.X) < snap && std::abs(y - point.Y) < snap;
 }
 
 Offset DropPoint(const TableState& t, int pile)
@@ -198,7 +201,7 @@ void DragTo(Game& g, int x, int y)
             gripX = t.GripX;
             gripY = t.GripY;
         }
-        if (!NearDropPoint(x - gripX, y - gripY, DropPoint(t, p))) continue;
+        if (!NearDropPoint(t, x - gripX, y - gripY, DropPoint(t, p))) continue;
         t.DropPile = p;
         if (CanDrop(t) == p) target = p;
     }
@@ -254,7 +257,7 @@ int FindDropPile(const TableState& t)
                      [&](int a1, int b1) { return t.PileAt(a1).Layer < t.PileAt(b1).Layer; });
     for (int k = 0; k < n; ++k) {
         const int p = order[static_cast<size_t>(k)];
-        if (p != source && NearDropPoint(a.X, a.Y, DropPoint(t, p))) return p;
+        if (p != source && NearDropPoint(t, a.X, a.Y, DropPoint(t, p))) return p;
     }
     return -1;
 }

@@ -22,8 +22,10 @@ void RaisePile(TableState& t, int pile);
 void SortPileOrder(TableState& t);
 // Where the top card of a pile lies: the point drops are measured against.
 Offset DropPoint(const TableState& t, int pile);
-// Whether a group whose active card lies at (x, y) is over the drop box at point.
-bool NearDropPoint(int32_t x, int32_t y, Offset point);
+// Whether a group whose active card lies at (x, y) is over the drop box at
+// point. The box is 40 pixels each way for cards up to 71 wide, and grows
+// with larger cards, so that it keeps its size against the whole layout.
+bool NearDropPoint(const TableState& t, int32_t x, int32_t y, Offset point);
 // A pointer move while dragging: snaps the group onto an accepting pile.
 void DragTo(Game& g, int x, int y);
 // Lays the picked group out on a pile's drop point as a snap would.

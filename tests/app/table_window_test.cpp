@@ -154,14 +154,16 @@ TEST(TableWindow, SnappedDropMovesRefusedDropReturns)
     EXPECT_EQ(std::tie(c.PileIndex, c.X, c.Y), std::tie(w.From, home.X, home.Y));
     EXPECT_EQ(w.G().Undo.Count(), undoBefore);
 
-    // Within 40 pixels of the target's drop point in both directions: it snaps.
+    // Within the drop box in both directions it snaps: 40 pixels each way
+    // for 71-wide cards, wider as the cards are.
+    const int box = std::max(40, 40 * w.T().Rules.CardSizes[Upright].Width / 71);
     w.Press(w.Grip());
-    w.Move(w.GripAt(w.To, 41, 0));
+    w.Move(w.GripAt(w.To, box + 1, 0));
     EXPECT_NE(w.T().HoverPile, w.To);
-    w.Move(w.GripAt(w.To, 39, -39));
+    w.Move(w.GripAt(w.To, box - 1, 1 - box));
     EXPECT_EQ(w.T().HoverPile, w.To);
     EXPECT_EQ(w.W->I_Field->cursor().shape(), Qt::DragMoveCursor);
-    w.Release(w.GripAt(w.To, 39, -39));
+    w.Release(w.GripAt(w.To, box - 1, 1 - box));
     EXPECT_EQ(c.PileIndex, w.To);
     EXPECT_EQ(w.G().Undo.Count(), undoBefore + 1);
     EXPECT_TRUE(w.W->MI_GameUndo->isEnabled());
