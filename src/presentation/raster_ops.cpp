@@ -175,11 +175,6 @@ void TurnCellAnticlockwise(const PixelBuffer& src, int sx, int sy, int w, int h,
         }
 }
 
-void RotateBilinear(PixelBuffer& dst, const PixelBuffer& src, int cx, int cy, double degrees)
-{
-    RotateBilinearRegion(dst, src, cx, cy, degrees, 0, 0, dst.Width(), dst.Height());
-}
-
 BilinearRotation::BilinearRotation(int dstWidth, int dstHeight, const PixelBuffer& src, int cx, int cy,
                                    double degrees)
     : Src_(src), Ws_(src.Width()), Hs_(src.Height()), Cx_(cx), Cy_(cy)
@@ -190,17 +185,6 @@ BilinearRotation::BilinearRotation(int dstWidth, int dstHeight, const PixelBuffe
     // Division rounding toward zero, as C++ does.
     ShiftX_ = cx - (dstWidth - Ws_) / 2;
     ShiftY_ = cy - (dstHeight - Hs_) / 2;
-}
-
-void RotateBilinearRegion(PixelBuffer& dst, const PixelBuffer& src, int cx, int cy, double degrees, int rx, int ry,
-                          int rw, int rh)
-{
-    if (src.Empty() || !ClipRect(dst, rx, ry, rw, rh)) return;
-    const BilinearRotation rot(dst.Width(), dst.Height(), src, cx, cy, degrees);
-    for (int y = ry; y < ry + rh; ++y) {
-        uint8_t* row = dst.Row(y);
-        for (int x = rx; x < rx + rw; ++x) rot.Sample(x, y, row + 3 * x);
-    }
 }
 
 void Stretch(PixelBuffer& dst, const PixelBuffer& src)

@@ -101,32 +101,11 @@ public:
         }
     }
 
-    // The rotated pixel at (x, y) of the destination into out[0..2]; false
-    // when its nearest source pixel lies outside the source.
-    bool Sample(int x, int y, uint8_t* out) const
-    {
-        Taps t;
-        if (!Locate(x, y, t)) return false;
-        const uint8_t* r0 = Src_.Row(t.Y0);
-        const uint8_t* r1 = Src_.Row(t.Y1);
-        Blend(r0 + 3 * t.X0, r0 + 3 * t.X1, r1 + 3 * t.X0, r1 + 3 * t.X1, t.Fx, t.Fy, out);
-        return true;
-    }
-
 private:
     const PixelBuffer& Src_;
     int Ws_, Hs_, Cx_, Cy_;
     double Cos_, Sin_, ShiftX_, ShiftY_;
 };
-
-// Bilinear rotation of src into dst, clockwise by degrees about (cx, cy) of
-// dst, src centred on dst. Destination pixels whose nearest source pixel is
-// outside src keep their value. Only the destination rectangle (rx, ry, rw,
-// rh) is written; every pixel is computed independently, so a region gives
-// exactly the pixels a full rotation would.
-void RotateBilinear(PixelBuffer& dst, const PixelBuffer& src, int cx, int cy, double degrees);
-void RotateBilinearRegion(PixelBuffer& dst, const PixelBuffer& src, int cx, int cy, double degrees, int rx, int ry,
-                          int rw, int rh);
 
 // Bilinear stretch of the whole of src onto the whole of dst in 15-bit fixed
 // point. Does nothing when either buffer is empty.
