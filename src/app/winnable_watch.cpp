@@ -1,6 +1,7 @@
 #include "winnable_watch.h"
 
 #include <QMetaObject>
+#include <malloc.h>
 
 namespace quillo {
 
@@ -45,6 +46,9 @@ int WinnableWatch::Start(const TableState& now, std::vector<TableState> earlier)
     job.Thread = std::thread(
         [this, generation, now, earlier = std::move(earlier), budget, stop = job.Stop, finished = job.Finished] {
             const WinnableVerdict v = Judge(now, earlier, budget);
+            // The search's tables are freed into this thread's own heap, which
+            // would otherwise stay resident for the life of the program.
+            malloc_trim(0);
             // The watch outlives the thread (its destructor joins), so the queued
             // call finds it; a cancelled search has nothing to say.
             if (!stop->load())
