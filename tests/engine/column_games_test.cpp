@@ -14,6 +14,13 @@ namespace {
 
 using namespace test;
 
+// A dealt game whose view records what it is told, bound as [view, g, t].
+struct Dealing {
+    RecordingView view;
+    Game g{ view };
+    TableState& t = g.T;
+    Dealing(int game, uint32_t deal) { SetUpAndDeal(g, game, deal); }
+};
 
 int Dealt(const TableState& t, int k)
 {
@@ -62,10 +69,10 @@ TEST(ColumnGames, DealtFaces)
     };
     for (const FacesRow& row : rows) {
         for (const uint32_t number : {3u, 10u, 11982u}) {
-            Game g;
-            SetUpAndDeal(g, row.Game, number);
+            auto&& [view, g, t] = Dealing(row.Game, number);
             std::string faces;
-            for (const int card : CardsOf(g.T, row.Pile)) faces += g.T.CardAt(card).FaceUp ? 'U' : 'D';
+            for (const int card : CardsOf(t, row.Pile))
+                faces += t.CardAt(card).FaceUp ? 'U' : 'D';
             EXPECT_EQ(faces, row.Faces) << NameOf(row.Game) << " #" << number << " pile " << row.Pile;
         }
     }
@@ -76,9 +83,7 @@ TEST(ColumnGames, DealtHiddenUnderTheTop)
 {
     for (const int game : { games::BigHarp, games::Agnes, games::Icebreaker, games::Threes, games::Trial }) {
         for (const uint32_t number : { 1u, 77u }) {
-            Game g;
-            SetUpAndDeal(g, game, number);
-            const TableState& t = g.T;
+            auto&& [view, g, t] = Dealing(game, number);
             for (int p = t.Rules.TableFirst; p <= t.Rules.TableLast; ++p)
                 for (const int card : CardsOf(t, p))
                     EXPECT_EQ(t.CardAt(card).FaceUp, IsTopCard(t, card)) << NameOf(game) << " pile " << p;
@@ -230,10 +235,7 @@ TEST(ColumnGames, IcebreakerRefillsASpaceFromTheWaste)
         {"6: AS; 7: 9D", {}, 0, 0},
     };
     for (const auto& c : cases) {
-        RecordingView view;
-        Game g(view);
-        SetUpAndDeal(g, games::Icebreaker, 2);
-        TableState& t = g.T;
+        auto&& [view, g, t] = Dealing(games::Icebreaker, 2);
         Lay(t, c.Table);
         Rebase(g);
         const TableState before = t;
@@ -259,9 +261,7 @@ TEST(ColumnGames, IcebreakerRefillsASpaceFromTheWaste)
 // 2 cards, then nothing. The label shows the stock alone.
 TEST(ColumnGames, AgnesStockFeedsTheReserveRow)
 {
-    Game g;
-    SetUpAndDeal(g, games::Agnes, 8);
-    TableState& t = g.T;
+    auto&& [view, g, t] = Dealing(games::Agnes, 8);
     const std::vector<std::vector<int>> after
         = {{2, 2, 2, 2, 2, 2, 2}, {3, 3, 3, 3, 3, 3, 3}, {4, 4, 3, 3, 3, 3, 3}, {4, 4, 3, 3, 3, 3, 3}};
     for (const auto& counts : after) {
@@ -278,9 +278,7 @@ TEST(ColumnGames, AgnesStockFeedsTheReserveRow)
 
 TEST(ColumnGames, CatsTailHeadsEveryPileWithAKing)
 {
-    Game g;
-    SetUpAndDeal(g, games::CatsTail, 4242);
-    const TableState& t = g.T;
+    auto&& [view, g, t] = Dealing(games::CatsTail, 4242);
     std::vector<int> kings, heads;
     for (int k = 0; k < 104; ++k)
         if (t.CardAt(Dealt(t, k)).Rank == RankKing) kings.push_back(Dealt(t, k));
@@ -292,9 +290,7 @@ TEST(ColumnGames, CatsTailHeadsEveryPileWithAKing)
 TEST(ColumnGames, AcesOnTheFoundationsThenOneCardEach)
 {
     for (int game : { games::Peacock, games::NewFashioned }) {
-        Game g;
-        SetUpAndDeal(g, game, 9);
-        const TableState& t = g.T;
+        auto&& [view, g, t] = Dealing(game, 9);
         const GameRules& r = t.Rules;
         std::vector<int> aces, others;
         for (int k = 0; k < 52; ++k)
@@ -309,10 +305,7 @@ TEST(ColumnGames, AcesOnTheFoundationsThenOneCardEach)
 
 TEST(ColumnGames, MarketStallsGetOneCardEachPerPress)
 {
-    RecordingView view;
-    Game g(view);
-    SetUpAndDeal(g, games::FairMarket, 12);
-    TableState& t = g.T;
+    auto&& [view, g, t] = Dealing(games::FairMarket, 12);
     EXPECT_EQ(StockWasteLabelText(t), "Stock: 25");
     const auto stock = CardsOf(t, 0);
     view.Events.clear();
@@ -323,7 +316,7 @@ TEST(ColumnGames, MarketStallsGetOneCardEachPerPress)
     for (int press = 2; press <= 7; ++press)
         Left(g, CardsOf(t, 0).back());
     EXPECT_EQ(Counts(t, 0, 2), (std::vector<int>{ 0, 7, 6 }));
-    EXPECT_EQ(CardsOf(t, 1).back(), stock.front());
+    EXPECT_EQ(TopCard(t, 1), stock.front());
     const TableState before = t;
     LeftPile(g, 0);
     EXPECT_TRUE(t.Cards == before.Cards);
@@ -331,14 +324,11 @@ TEST(ColumnGames, MarketStallsGetOneCardEachPerPress)
 
 TEST(ColumnGames, NewFashionedDealsOntoEveryPileEmptyOrNot)
 {
-    Game g;
-    SetUpAndDeal(g, games::NewFashioned, 3);
-    TableState& t = g.T;
+    auto&& [view, g, t] = Dealing(games::NewFashioned, 3);
     Arrange(t, {{0, CardsOf(t, 0)}, {5, CardsOf(t, 5)}, {6, CardsOf(t, 6)}, {8, {CardsOf(t, 7)[0]}}});
     for (int press = 0; press < 7; ++press)
         Left(g, CardsOf(t, 0).back());
-    EXPECT_EQ(Counts(t, 7, 8), (std::vector<int>{ 7, 8 })) << "the emptied pile got a card each press";
-    EXPECT_EQ(t.PileAt(0).Count, 0);
+    EXPECT_EQ(Counts(t, { 0, 7, 8 }), (std::vector<int>{ 0, 7, 8 })) << "the emptied pile got a card each press";
 }
 
 // The press on the empty stock turns it while passes are left, and the label
@@ -348,9 +338,7 @@ TEST(ColumnGames, PassesThroughTheStock)
     const std::pair<int, int> rows[] = { { games::Trial, 2 }, { games::Peacock, 2 }, { games::Icebreaker, 2 },
         { games::Octagon, 4 }, { games::Parterre, 1 }, { games::ForestHouse, 1 } };
     for (const auto& [game, passes] : rows) {
-        Game g;
-        SetUpAndDeal(g, game, 8);
-        TableState& t = g.T;
+        auto&& [view, g, t] = Dealing(game, 8);
         const auto label = RedealsLeftLabelText(t);
         EXPECT_EQ(label.value_or("none"), passes > 1 ? "Redeals Left: " + std::to_string(passes - 1) : "none");
         int turned = 1;
@@ -370,21 +358,18 @@ TEST(ColumnGames, PassesThroughTheStock)
 TEST(ColumnGames, ParterreFinishesOnlyWithEmptyBenches)
 {
     for (const char* queen : { "12: QD", "2: QD" }) {
-        Game g;
-        SetUpAndDeal(g, games::Parterre, 2);
-        g.T.Opt.Autoplay = true;
-        Lay(g.T, std::string("6: AC-KC; 7: AS-KS; 8: AH-QH; 9: AD-JD; 10: KH; 11: KD; ") + queen);
+        auto&& [view, g, t] = Dealing(games::Parterre, 2);
+        t.Opt.Autoplay = true;
+        Lay(t, std::string("6: AC-KC; 7: AS-KS; 8: AH-QH; 9: AD-JD; 10: KH; 11: KD; ") + queen);
         AutoFinish(g);
-        EXPECT_EQ(g.T.PileAt(10).Count, queen[0] == '2' ? 1 : 0) << queen;
+        EXPECT_EQ(t.PileAt(10).Count, queen[0] == '2' ? 1 : 0) << queen;
     }
 }
 
 // Dogs to the Basket: turning the stock first gathers the holding piles.
 TEST(ColumnGames, DogsGoBackToTheBasket)
 {
-    Game g;
-    SetUpAndDeal(g, games::DogsToTheBasket, 6);
-    TableState& t = g.T;
+    auto&& [view, g, t] = Dealing(games::DogsToTheBasket, 6);
     EXPECT_EQ(*RedealsLeftLabelText(t), "Redeals Left: 2");
     Lay(t, "1: 5C TS; 6: 3H 8D; 8: QC");
     Rebase(g);
@@ -402,8 +387,7 @@ TEST(ColumnGames, DogsGoBackToTheBasket)
         UndoMove(g);
     EXPECT_TRUE(t.Cards == turned.Cards);
     UndoMove(g);
-    EXPECT_TRUE(t.Cards == before.Cards);
-    EXPECT_EQ(t.Rules.StockPass, 1);
+    EXPECT_TRUE(t.Cards == before.Cards && t.Rules.StockPass == 1);
     // After the last turn the press does nothing, even with dogs out.
     Lay(t, "6: 3H");
     t.Rules.StockPass = 3;
@@ -414,10 +398,7 @@ TEST(ColumnGames, DogsGoBackToTheBasket)
 // Swedish Packet: 0 stock, 1..4 foundations, 5..12 tableau.
 TEST(SwedishPacket, ThePacketIsDealtAcrossOnce)
 {
-    RecordingView view;
-    Game g(view);
-    SetUpAndDeal(g, games::SwedishPacket, 1);
-    TableState& t = g.T;
+    auto&& [view, g, t] = Dealing(games::SwedishPacket, 1);
     t.Opt.Sound = true;
     view.Events.clear();
     Left(g, CardsOf(t, 0).back());
@@ -438,9 +419,7 @@ class ReserveRefill : public testing::TestWithParam<RefillCase> { };
 TEST_P(ReserveRefill, AnEmptiedPileTakesTheReserveTopInTheSameAction)
 {
     const RefillCase rc = GetParam();
-    Game g;
-    SetUpAndDeal(g, rc.Game, 11);
-    TableState& t = g.T;
+    auto&& [view, g, t] = Dealing(rc.Game, 11);
     t.Rules.StartRank = RankAce; // a dealt start of Six would refuse the Six
     const int five = CardOf(Hearts, 4), six = CardOf(Hearts, 5), hidden = CardOf(Clubs, 1), top = CardOf(Clubs, 2);
     PileCards piles{{rc.Foundation, {five}}, {rc.Pile, {six}}, {rc.Reserve, {hidden, top}}};
@@ -449,12 +428,10 @@ TEST_P(ReserveRefill, AnEmptiedPileTakesTheReserveTopInTheSameAction)
     Arrange(t, piles, { hidden });
     Rebase(g);
     const TableState before = t;
-    Left(g, six);
-    DropOn(g, rc.Foundation);
+    Drag(g, six, rc.Foundation);
     EXPECT_EQ(CardsOf(t, rc.Pile), std::vector<int>{ top });
-    EXPECT_EQ(t.PileAt(rc.Reserve).Count, 1);
-    EXPECT_TRUE(t.CardAt(hidden).FaceUp) << "Autoplay turns the next reserve card";
-    EXPECT_EQ(g.Undo.Count(), 2) << "one snapshot for the move and the refill";
+    EXPECT_EQ(std::tuple(t.PileAt(rc.Reserve).Count, t.CardAt(hidden).FaceUp, g.Undo.Count()), std::tuple(1, true, 2))
+        << "Autoplay turns the next reserve card; one snapshot for the move and the refill";
     UndoMove(g);
     EXPECT_TRUE(SameCardsAndPiles(t, before));
     // With the reserve gone, any card or run fills the space.
