@@ -49,45 +49,26 @@ struct GameDialogs : ::testing::Test {
         test::StartGame(G, playing, 777);
         G.T.CurrentCustom = custom;
     }
-    std::function<void(const QString&)> Error()
-    {
-        return [this](const QString& s) { Box.Errors.push_back(s); };
-    }
-    std::function<bool(const QString&)> Ask()
-    {
-        return [this](const QString& s) {
-            Box.Questions.push_back(s);
-            return Box.Answer;
-        };
-    }
+    std::function<void(const QString&)> Error = [this](const QString& s) { Box.Errors.push_back(s); };
+    std::function<bool(const QString&)> Ask = [this](const QString& s) {
+        Box.Questions.push_back(s);
+        return Box.Answer;
+    };
     std::unique_ptr<TF_Games> Open()
     {
-        GamesContext ctx;
-        ctx.G = &G;
-        ctx.CustomGamesPath = Path();
-        ctx.StatisticsPath = Dir.File("quillo.won");
-        ctx.Painter = [this](TableState& t, PixelBuffer&) {
-            ++Paints;
-            Painted = t;
-        };
-        ctx.Error = Error();
-        ctx.Ask = Ask();
-        ctx.HelpTopic = [this](const QString& s) { Topics.push_back(s); };
-        auto d = std::make_unique<TF_Games>(ctx);
+        auto d = std::make_unique<TF_Games>(GamesContext{
+            .G = &G, .CustomGamesPath = Path(), .StatisticsPath = Dir.File("quillo.won"),
+            .Painter = [this](TableState& t, PixelBuffer&) { ++Paints; Painted = t; }, .Error = Error, .Ask = Ask,
+            .HelpTopic = [this](const QString& s) { Topics.push_back(s); }, .HelpContext = {}, .Deleted = {}});
         d->Prepare();
         return d;
     }
     std::unique_ptr<TF_Customize> OpenCustomize(int game = -1, const char* name = nullptr)
     {
         if (game >= 0) test::StartGame(G, game);
-        CustomizeContext ctx;
-        ctx.G = &G;
-        ctx.Rows = &Rows;
-        ctx.HighestCustomKey = &Highest;
-        ctx.CustomGamesPath = Path();
-        ctx.Error = Error();
-        ctx.Ask = Ask();
-        auto d = std::make_unique<TF_Customize>(ctx);
+        auto d = std::make_unique<TF_Customize>(CustomizeContext{
+            .G = &G, .Rows = &Rows, .HighestCustomKey = &Highest, .CustomGamesPath = Path(), .Error = Error, .Ask = Ask,
+            .Help = {}});
         if (name) d->E_GameName->setText(name);
         return d;
     }
@@ -114,15 +95,13 @@ TEST_F(GameDialogs, HeaderSectionsSortAndFlipKeepingTheSelection)
     for (const auto& [section, descending] : clicks) {
         SCOPED_TRACE(testing::Message() << "section " << section << (descending ? " down" : " up"));
         d->HC_GamesSectionClick(section);
-        EXPECT_EQ(hc->sortIndicatorSection(), section);
-        EXPECT_EQ(hc->sortIndicatorOrder(), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        EXPECT_EQ(std::pair(hc->sortIndicatorSection(), hc->sortIndicatorOrder()),
+                  std::pair(section, descending ? Qt::DescendingOrder : Qt::AscendingOrder));
         const auto& rows = d->SG_Table.Rows();
         for (size_t i = 1; i < rows.size(); ++i) {
             const std::string &a = rows[i - 1].Column(section), &b = rows[i].Column(section);
-            EXPECT_TRUE(descending ? a >= b : a <= b) << rows[i].Name;
-            if (section != 0 && a == b) {
-                EXPECT_LE(rows[i - 1].Name, rows[i].Name);
-            }
+            EXPECT_TRUE((descending ? a >= b : a <= b) && (section == 0 || a != b || rows[i - 1].Name <= rows[i].Name))
+                << rows[i].Name;
         }
         // The list shows the table's rows in their new order, the same game selected.
         EXPECT_EQ(d->Model->index(0, 0).data().toString().toStdString(), rows[0].Name);
@@ -136,31 +115,27 @@ TEST_F(GameDialogs, PreviewsLeaveTheLiveGameExactlyAsItWas)
     const UndoHistory undo = G.Undo;
     const TableState live = G.T;
     auto d = Open();
-    EXPECT_EQ(d->LastPreviewed(), -1);
-    EXPECT_EQ(Paints, 1);  // the current game, at showing
+    EXPECT_EQ(std::pair(d->LastPreviewed(), Paints), std::pair(-1, 1));  // the current game painted at showing
     for (int game = 0; game < CatalogueSize; ++game) {
         if (game == games::Klondike) continue;  // selected already
         SCOPED_TRACE(Catalogue()[static_cast<size_t>(game)].Name);
         d->SelectRow(d->SG_Table.Find(game, -1));
-        EXPECT_EQ(d->LastPreviewed(), d->SG_Table.Find(game, -1));
-        EXPECT_EQ(Painted.CurrentGame, game);
-        EXPECT_FALSE(d->Preview().Picture.Empty());
+        EXPECT_EQ(std::tuple(d->LastPreviewed(), Painted.CurrentGame, d->Preview().Picture.Empty()),
+                  std::tuple(d->SG_Table.Find(game, -1), game, false));
         TableState now = G.T;
         now.RandSeed = live.RandSeed;  // the generator moves on, as after any deal
         EXPECT_TRUE(now.Cards == live.Cards && now.Piles == live.Piles && now.Rules == live.Rules &&
                     now.ChosenRules == live.ChosenRules && now.DealOrder == live.DealOrder &&
-                    now.PileOrder == live.PileOrder);
+                    now.PileOrder == live.PileOrder && G.Undo == undo);
         EXPECT_EQ(std::tie(now.CurrentGame, now.CurrentCustom, now.GameName, now.PreviewMode),
                   std::tie(live.CurrentGame, live.CurrentCustom, live.GameName, live.PreviewMode));
-        EXPECT_TRUE(G.Undo == undo);
     }
     // A custom game shows its base game's deal.
     d->SelectRow(d->SG_Table.Find(games::FreeCell, 0));
     EXPECT_EQ(std::tie(Painted.CurrentGame, Painted.CurrentCustom), std::tie(games::FreeCell, live.CurrentCustom));
     // A game that is not listed is not played.
     EXPECT_FALSE(PlayChosenGame(G, Path(), d->RecentGames, CatalogueSize, -1));
-    EXPECT_TRUE(G.T.Cards == live.Cards);
-    EXPECT_TRUE(d->RecentGames.empty());
+    EXPECT_TRUE(G.T.Cards == live.Cards && d->RecentGames.empty());
 }
 
 // The recent games box keeps the last six games chosen and chooses by
@@ -169,11 +144,9 @@ TEST_F(GameDialogs, PreviewsLeaveTheLiveGameExactlyAsItWas)
 TEST_F(GameDialogs, RecentGamesAndTheCurrentGameWithItsStatistics)
 {
     Make({{games::FreeCell, "Easy Cell"}}, games::Klondike);
-    GameRowTable rows = GameRowTable::WithCatalogue();
-    ListCustomGames(Path(), rows);
-    GameRow& r = rows.Rows()[static_cast<size_t>(rows.Find(games::FreeCell, 0))];
+    GameRow& r = Rows.Rows()[static_cast<size_t>(Rows.Find(games::FreeCell, 0))];
     std::tie(r.Played, r.Won, r.BestPlayer, r.BestTime) = std::make_tuple(7, 3, "Ann", "0:04:10");
-    ASSERT_TRUE(SaveStatistics(Dir.File("quillo.won"), rows).Ok());
+    ASSERT_TRUE(SaveStatistics(Dir.File("quillo.won"), Rows).Ok());
     auto d = Open();
     EXPECT_FALSE(d->CB_Favs->isEnabled());
     const std::pair<int, int32_t> chosen[] = {{games::Klondike, -1}, {games::Star, -1},     {games::FreeCell, 0},
@@ -182,16 +155,15 @@ TEST_F(GameDialogs, RecentGamesAndTheCurrentGameWithItsStatistics)
     for (const auto& [game, key] : chosen) Play(*d, game, key);
     EXPECT_EQ(G.T.CurrentGame, games::MonteCarlo);
     d->Prepare();
-    EXPECT_TRUE(d->CB_Favs->isEnabled());
     EXPECT_EQ(Recent(*d),
               (std::vector<std::string>{"Monte Carlo", "Canfield", "Scorpion", "Braid", "Easy Cell", "Star"}));
-    EXPECT_EQ(d->CB_Favs->currentIndex(), 0);
+    EXPECT_EQ(std::pair(d->CB_Favs->isEnabled(), d->CB_Favs->currentIndex()), std::pair(true, 0));
     d->CB_FavsChange(4);
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(std::tie(d->ChosenGame, d->ChosenCustom), std::make_tuple(games::FreeCell, 0));
+    EXPECT_EQ(std::tuple(d->result(), d->ChosenGame, d->ChosenCustom),
+              std::tuple(QDialog::Accepted, games::FreeCell, 0));
     Play(*d, d->ChosenGame, d->ChosenCustom);
-    EXPECT_EQ(G.T.GameName, "Easy Cell");
-    EXPECT_EQ(d->RecentGames.front(), (RecentGame{games::FreeCell, 0}));
+    EXPECT_EQ(std::pair(G.T.GameName, d->RecentGames.front()),
+              std::pair(std::string("Easy Cell"), RecentGame{games::FreeCell, 0}));
 
     auto again = Open();
     ASSERT_GE(again->SelectedRow(), 0);
@@ -200,11 +172,11 @@ TEST_F(GameDialogs, RecentGamesAndTheCurrentGameWithItsStatistics)
                            again->L_BestTime->text()}),
               (QStringList{"7", "3", "Ann", "0:04:10"}));
     again->ChooseSelected();
-    EXPECT_EQ(again->result(), QDialog::Accepted);
-    EXPECT_EQ(std::tie(again->ChosenGame, again->ChosenCustom), std::make_tuple(games::FreeCell, 0));
+    EXPECT_EQ(std::tuple(again->result(), again->ChosenGame, again->ChosenCustom),
+              std::tuple(QDialog::Accepted, games::FreeCell, 0));
     again->B_RulesClick();
-    ASSERT_EQ(Topics.size(), 1u);
-    EXPECT_EQ(Topics[0].toStdString(), Catalogue()[games::FreeCell].HelpTopic);
+    EXPECT_EQ(Topics,
+              std::vector<QString>{QString::fromStdString(std::string(Catalogue()[games::FreeCell].HelpTopic))});
 }
 
 TEST_F(GameDialogs, DeletingACustomGame)
@@ -228,19 +200,15 @@ TEST_F(GameDialogs, DeletingACustomGame)
     remove(games::FreeCell, 0, false);
     EXPECT_EQ(Box.Errors, std::vector<QString>{"Open Klondike is currently loaded now and cannot be deleted!"});
     EXPECT_EQ(Box.Questions, std::vector<QString>{"Delete custom game Easy Cell ?"});
-    EXPECT_EQ(ReadCustomGames(Path()).Records.size(), 2u);
-    EXPECT_EQ(d->SG_Table.Rows().size(), listed);
+    EXPECT_EQ(std::pair(Stored().size(), d->SG_Table.Rows().size()), std::pair(size_t{2}, listed));
     // Yes: gone from the list, the recent games and the file.
     remove(games::FreeCell, 0, true);
-    EXPECT_EQ(d->SG_Table.Rows().size(), listed - 1);
-    EXPECT_EQ(d->SG_Table.Find(games::FreeCell, 0), -1);
-    EXPECT_EQ(d->Model->rowCount(), static_cast<int>(listed - 1));
-    EXPECT_EQ(d->SelectedRow(), -1);
+    EXPECT_EQ(std::tuple(d->SG_Table.Rows().size(), d->Model->rowCount(), d->SG_Table.Find(games::FreeCell, 0),
+                         d->SelectedRow()),
+              std::tuple(listed - 1, static_cast<int>(listed - 1), -1, -1));
     EXPECT_EQ(d->RecentGames, (std::vector<RecentGame>{{games::Klondike, 1}, {games::Star, -1}}));
     EXPECT_EQ(Recent(*d), (std::vector<std::string>{"Open Klondike", "Star"}));
-    const auto left = ReadCustomGames(Path()).Records;
-    ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(left[0].Name, "Open Klondike");
+    EXPECT_TRUE(Stored().size() == 1 && Stored()[0].Name == "Open Klondike");
     // With no selection OK does nothing.
     d->ChooseSelected();
     EXPECT_NE(d->result(), QDialog::Accepted);
@@ -295,24 +263,17 @@ TEST_F(GameDialogs, EveryRefusalLeavesRulesAndFileAlone)
         if (noStartRank) G.T.Rules.StartRank = -1;
         const GameRules before = G.T.Rules;
         const size_t stored = Stored().size(), rowsBefore = Rows.Rows().size();
-        if (!error) {
-            QFile::remove(QString::fromStdString(Path()));
-            QDir().mkpath(QString::fromStdString(Path()));
-        }
+        if (!error && QFile::remove(QString::fromStdString(Path()))) QDir().mkpath(QString::fromStdString(Path()));
         Box = {};
         Box.Answer = false;
         auto d = OpenCustomize(-1, name);
         d->RG_TableConsVal->ClickItem(2);
         d->RG_FillFreeTable->ClickItem(1);
         EXPECT_FALSE(d->B_OkClick());
-        EXPECT_EQ(d->result(), QDialog::Rejected);
-        EXPECT_TRUE(G.T.Rules == before);
-        EXPECT_TRUE(!error || Stored().size() == stored);
-        EXPECT_EQ(Rows.Rows().size(), rowsBefore);
-        EXPECT_EQ(G.T.CurrentCustom, -1);
-        if (error) EXPECT_EQ(Box.Errors, texts(error));
-        else EXPECT_EQ(Box.Errors.size(), 1u);
-        EXPECT_EQ(Box.Questions, texts(question));
+        EXPECT_TRUE(G.T.Rules == before && (!error || Stored().size() == stored));
+        EXPECT_EQ(std::tuple(d->result(), Rows.Rows().size(), G.T.CurrentCustom, Box.Questions),
+                  std::tuple(QDialog::Rejected, rowsBefore, -1, texts(question)));
+        EXPECT_TRUE(error ? Box.Errors == texts(error) : Box.Errors.size() == 1) << Box.Errors.size();
     }
 }
 
@@ -330,8 +291,8 @@ TEST_F(GameDialogs, OkStoresANewCustomGameAndDealsIt)
     EXPECT_EQ(std::tie(stored[0].Key, stored[0].Name, stored[0].BaseGame, stored[0].Rules.TableConsVal),
               std::make_tuple(0, std::string("Custom Free Cell 1"), games::FreeCell, ConsAscending));
     EXPECT_EQ(std::tie(G.T.CurrentCustom, G.T.GameName), std::make_tuple(0, std::string("Custom Free Cell 1")));
-    EXPECT_TRUE(G.T.ChosenRules == stored[0].Rules);  // as stored, before the deal
-    EXPECT_NE(G.T.Rules.GameNumber, oldNumber);       // a new deal
+    // As stored, before the deal; and a new deal.
+    EXPECT_TRUE(G.T.ChosenRules == stored[0].Rules && G.T.Rules.GameNumber != oldNumber);
     for (int p = G.T.Rules.TableFirst; p <= G.T.Rules.TableLast; ++p)
         EXPECT_EQ(G.T.PileAt(p).ConsVal, ConsAscending) << p;  // the piles took the rules
     EXPECT_GE(Rows.Find(games::FreeCell, 0), 0);
@@ -356,13 +317,10 @@ TEST_F(GameDialogs, OverwritingAskedForAndCustomGamesKeepTheirKey)
     EXPECT_EQ(again->E_GameName->text(), "Second");
     again->E_GameName->setText("Klondike");  // even a built-in name: no check
     ASSERT_TRUE(again->B_OkClick());
-    EXPECT_EQ(Box.Questions.size(), 1u);
-    EXPECT_TRUE(Box.Errors.empty());
+    EXPECT_TRUE(Box.Questions.size() == 1 && Box.Errors.empty());
     stored = Stored();
     ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[1].Name, "Klondike");
-    EXPECT_EQ(G.T.GameName, "Klondike");
-    EXPECT_EQ(Highest, 1);
+    EXPECT_EQ(std::tie(stored[1].Name, G.T.GameName, Highest), std::make_tuple("Klondike", "Klondike", 1));
 }
 
 // Monte Carlo's shown stock passes and a pile-own order, which no item
@@ -376,9 +334,9 @@ TEST_F(GameDialogs, CodesWithoutItemsAndMonteCarlosBar)
     test::StartGame(G, games::Klondike);
     G.T.Rules.FoundConsVal = ConsKeepPile;
     auto k = OpenCustomize(-1, "Keeps");
-    EXPECT_EQ(k->RG_FoundConsVal->ItemIndex(), -1);
     k->SB_StockRedeals->setValue(11);
-    EXPECT_EQ(k->L_StockRedeals->text(), "Unlimited");
+    EXPECT_EQ(std::pair(k->RG_FoundConsVal->ItemIndex(), k->L_StockRedeals->text()),
+              std::pair(-1, QString("Unlimited")));
     ASSERT_TRUE(k->B_OkClick());
     EXPECT_EQ(G.T.Rules.FoundConsVal, ConsKeepPile);
 }

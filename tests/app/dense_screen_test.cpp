@@ -18,21 +18,15 @@
 namespace quillo {
 namespace {
 
-QRect ToQRect(const FieldRect& r)
-{
-    return QRect(r.Left, r.Top, r.Width(), r.Height());
-}
-
 struct Window : test::RunningWindow {
     FieldWidget& F() { return *W->I_Field; }
     QSize FieldSize() { return {T().Rules.FieldWidth, T().Rules.FieldHeight}; }
     // The field holds `scale` of its pixels per window pixel, the window's field.
     void ExpectFieldAt(qreal scale)
     {
-        EXPECT_EQ(F().Scale(), scale);
-        EXPECT_EQ(FieldSize(), F().size() * scale);
+        EXPECT_EQ(std::tuple(F().Scale(), F().size() * scale, T().Rules.FieldWidth),
+                  std::tuple(scale, FieldSize(), F().ToField(W->ClientWidth())));
         EXPECT_EQ(FieldSize(), QSize(W->TableField().Width(), W->TableField().Height()));
-        EXPECT_EQ(T().Rules.FieldWidth, F().ToField(W->ClientWidth()));
     }
     void Send(QEvent::Type type, QPointF pos)
     {
@@ -61,8 +55,7 @@ TEST(DenseScreen, DrawnCardsAreLaidOutPaintedAndPressedAtDevicePixels)
     const FieldRect r = Field::CardRect(t, card);
     const QPointF at((r.Left + r.Right) / 2.0 / ratio, (r.Top + r.Bottom) / 2.0 / ratio);
     w.Send(QEvent::MouseButtonPress, at);
-    EXPECT_TRUE(t.Dragging);
-    EXPECT_EQ(t.ActiveCard, card);
+    EXPECT_EQ(std::pair(t.Dragging, t.ActiveCard), std::pair(true, card));
     w.Send(QEvent::MouseButtonRelease, at);
 
     // A game saved in another window, or at another density, is laid out for this one.
@@ -74,8 +67,10 @@ TEST(DenseScreen, DrawnCardsAreLaidOutPaintedAndPressedAtDevicePixels)
     w.W->AskOpenName = [&] { return path; };
     w.W->MI_GameLoadClick();
     w.ExpectFieldAt(ratio);
-    for (int c = 0; c < t.Rules.TotalCards; ++c)
-        EXPECT_TRUE(QRect(QPoint(0, 0), w.FieldSize()).contains(ToQRect(Field::CardRect(t, c)))) << c;
+    for (int c = 0; c < t.Rules.TotalCards; ++c) {
+        const FieldRect cr = Field::CardRect(t, c);
+        EXPECT_TRUE(QRect(QPoint(0, 0), w.FieldSize()).contains(QRect(cr.Left, cr.Top, cr.Width(), cr.Height()))) << c;
+    }
 }
 
 // Their 71 x 96 pictures hold no more detail: the window system enlarges them.

@@ -25,25 +25,27 @@ bool SameTable(const TableState& a, const TableState& b)
     return a.CurrentGame == b.CurrentGame && a.Cards == b.Cards && a.Piles == b.Piles;
 }
 
+// The caption, the stock label and whether the clock runs.
+std::tuple<QString, QString, bool> Shown(const F_Main& w)
+{
+    return {w.windowTitle(), w.LabelText(StatusLabel::StockAndWaste), w.Timer1.isActive()};
+}
+
 TEST(Autosave, AKilledRunIsResumedWithItsHistoryAndCaption)
 {
     test::ProgramDir dir;
     std::vector<TableState> seen;
-    QString caption, stock;
+    std::tuple<QString, QString, bool> shown;
     {
         ProgramRun first(dir);
         seen = first.Play(12);
         ASSERT_EQ(seen.size(), 13u);
-        caption = first.W->windowTitle();
-        stock = first.W->LabelText(StatusLabel::StockAndWaste);
+        shown = Shown(*first.W);
         // Ends without its shutdown, as a killed process does.
     }
     ProgramRun second(dir);
-    EXPECT_TRUE(second.Messages.empty());
-    EXPECT_TRUE(SameTable(second.T(), seen.back()));
-    EXPECT_EQ(second.W->windowTitle(), caption);
-    EXPECT_EQ(second.W->LabelText(StatusLabel::StockAndWaste), stock);
-    EXPECT_TRUE(second.W->Timer1.isActive());
+    EXPECT_TRUE(second.Messages.empty() && SameTable(second.T(), seen.back()));
+    EXPECT_EQ(Shown(*second.W), shown);
     // The history came along: undo walks back through the same positions.
     for (size_t back = seen.size() - 1; back-- > seen.size() - 6;) {
         second.W->MI_GameUndoClick();
@@ -73,13 +75,12 @@ TEST(Autosave, AnUnreadableAutosaveIsSetAsideAndANewDealStarts)
         ASSERT_EQ(run.Messages.size(), 1u);
         EXPECT_TRUE(run.Messages[0].contains("autosave.sav.bak"));
         EXPECT_EQ(test::ReadBytes(dir.File("autosave.sav.bak")), bytes);
-        EXPECT_EQ(run.T().CurrentGame, games::Klondike);
-        EXPECT_FALSE(run.W->MI_GameUndo->isEnabled());
+        EXPECT_EQ(std::pair(run.T().CurrentGame, run.W->MI_GameUndo->isEnabled()),
+                  std::pair(int(games::Klondike), false));
         // The new deal takes the autosave's place.
         run.Settle();
         const SavedGameRead read = ReadSavedGame(dir.File(AutosaveFileName));
-        ASSERT_TRUE(read.Ok());
-        EXPECT_EQ(read.Game.Caption, run.W->windowTitle().toStdString());
+        EXPECT_TRUE(read.Ok() && read.Game.Caption == run.W->windowTitle().toStdString());
     }
 }
 
@@ -209,11 +210,6 @@ struct SavedGameWindow : ::testing::Test {
         R.Errors.clear();
     }
     std::string File(const char* name) const { return R.OwnDir->File(name); }
-    void SaveTo(const std::string& path)
-    {
-        W.AskSaveName = [path](const QString&) { return QString::fromStdString(path); };
-        W.MI_GameSaveClick();
-    }
     void LoadFrom(const std::string& path)
     {
         W.AskOpenName = [path] { return QString::fromStdString(path); };
@@ -227,28 +223,20 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     ASSERT_EQ(seen.size(), 7u);
     const std::vector<UndoSnapshot> history = G.Undo.Newest(G.Undo.Count());
     ASSERT_GE(history.size(), 4u);
-    G.T.Rules.BackCount = 4;
-    G.T.Rules.BackIndex = 3;
-    const QString caption = W.windowTitle(), stock = W.LabelText(StatusLabel::StockAndWaste);
+    std::tie(G.T.Rules.BackCount, G.T.Rules.BackIndex) = std::pair(4, 3);
+    const auto shown = Shown(W);
     QString proposed;
-    W.AskSaveName = [&](const QString& name) {
-        proposed = name;
-        return QString::fromStdString(File("mid.sav"));
-    };
+    W.AskSaveName = [&](const QString& name) { return proposed = name, QString::fromStdString(File("mid.sav")); };
     W.MI_GameSaveClick();
     EXPECT_EQ(proposed, "Klondike [4242]");
 
     // Another game in play, with a card set of two backs.
     test::StartGame(G, games::FreeCell, 9);
-    G.T.Rules.BackCount = 2;
-    G.T.Rules.BackIndex = 1;
+    std::tie(G.T.Rules.BackCount, G.T.Rules.BackIndex) = std::pair(2, 1);
     W.StopClock();
     LoadFrom(File("mid.sav"));
-    EXPECT_TRUE(R.Errors.empty() && R.Messages.empty());
-    EXPECT_TRUE(G.T.CurrentGame == games::Klondike && G.T.Cards == seen.back().Cards && G.T.Piles == seen.back().Piles);
-    EXPECT_EQ(W.windowTitle(), caption);
-    EXPECT_EQ(W.LabelText(StatusLabel::StockAndWaste), stock);
-    EXPECT_TRUE(W.Timer1.isActive());
+    EXPECT_TRUE(R.Errors.empty() && R.Messages.empty() && SameTable(G.T, seen.back()));
+    EXPECT_EQ(Shown(W), shown);
     // The backs are this run's card set's: back 3 of a two-back set is not drawn.
     EXPECT_EQ(std::tie(G.T.Rules.BackCount, G.T.Rules.BackIndex), std::make_tuple(2, 1));
 
@@ -260,14 +248,14 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
         ReadSnapshot(history[static_cast<size_t>(n - 1)], expect);
         EXPECT_TRUE(G.T.Cards == expect.Cards && G.T.Rules.StockPass == expect.Rules.StockPass) << n;
     }
-    EXPECT_TRUE(G.T.Cards == seen.front().Cards);
-    EXPECT_FALSE(W.MI_GameUndo->isEnabled());
+    EXPECT_TRUE(G.T.Cards == seen.front().Cards && !W.MI_GameUndo->isEnabled());
 }
 
 TEST_F(SavedGameWindow, UnreadableFilesLeaveTheLiveGameAndSayWhy)
 {
     R.Play(3);
-    SaveTo(File("good.sav"));
+    W.AskSaveName = [this](const QString&) { return QString::fromStdString(File("good.sav")); };
+    W.MI_GameSaveClick();
     const QByteArray good = test::ReadBytes(File("good.sav"));
     QByteArray outdated = good;
     outdated[10 + 2] = '1';  // "1.1"
@@ -288,11 +276,9 @@ TEST_F(SavedGameWindow, UnreadableFilesLeaveTheLiveGameAndSayWhy)
         R.Messages.clear();
         if (!bytes.isEmpty()) test::WriteBytes(File(name), bytes);
         LoadFrom(File(name));
-        EXPECT_EQ(R.Errors.size(), errors);
+        EXPECT_EQ(std::pair(R.Errors.size(), R.Messages), std::pair(errors, messages));
         EXPECT_TRUE(std::all_of(R.Errors.begin(), R.Errors.end(), [](const QString& e) { return !e.isEmpty(); }));
-        EXPECT_EQ(R.Messages, messages);
-        EXPECT_TRUE(G.T.Cards == before.Cards && G.T.Rules == before.Rules);
-        EXPECT_EQ(G.Undo.Count(), undoBefore);
+        EXPECT_TRUE(G.T.Cards == before.Cards && G.T.Rules == before.Rules && G.Undo.Count() == undoBefore);
         EXPECT_EQ(W.windowTitle(), caption);
     }
 }

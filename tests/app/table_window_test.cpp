@@ -50,22 +50,18 @@ struct Window : test::RunningWindow {
         Deal(game, number);
     }
 
-    void Send(QEvent::Type type, int x, int y)
+    void Send(QEvent::Type type, QPoint p)
     {
-        const QPointF pos(x, y);
+        const QPointF pos(p);
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent e(type, pos, W->I_Field->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                       held, Qt::NoModifier);
         QApplication::sendEvent(W->I_Field, &e);
     }
-    void Press(QPoint p) { Send(QEvent::MouseButtonPress, p.x(), p.y()); }
-    void Move(QPoint p) { Send(QEvent::MouseMove, p.x(), p.y()); }
-    void Release(QPoint p) { Send(QEvent::MouseButtonRelease, p.x(), p.y()); }
-    void Click(QPoint p)
-    {
-        Press(p);
-        Release(p);
-    }
+    void Press(QPoint p) { Send(QEvent::MouseButtonPress, p); }
+    void Move(QPoint p) { Send(QEvent::MouseMove, p); }
+    void Release(QPoint p) { Send(QEvent::MouseButtonRelease, p); }
+    void Click(QPoint p) { Press(p), Release(p); }
     // Sends the key of a command; returns whether the field took it.
     bool Key(KeyCommand c)
     {
@@ -110,12 +106,10 @@ TEST(TableWindow, StartsDealtCountsTheFirstPressAndKeepsTheLayoutOfAResize)
 {
     Window w;
     TableState& t = w.T();
-    EXPECT_TRUE(t.LayoutReady);
-    EXPECT_TRUE(w.W->windowTitle().startsWith("Quillotaire - Klondike ["));
-    EXPECT_EQ(w.W->LabelText(StatusLabel::StartRank), "Starting Rank: Ace");
-    EXPECT_EQ(w.W->LabelText(StatusLabel::StockAndWaste), "Stock: 24  Waste: 0");
-    EXPECT_FALSE(w.W->MI_GameUndo->isEnabled());
-    EXPECT_EQ(t.Rules.FieldWidth, w.W->I_Field->width());
+    EXPECT_TRUE(t.LayoutReady && w.W->windowTitle().startsWith("Quillotaire - Klondike [") &&
+                !w.W->MI_GameUndo->isEnabled() && t.Rules.FieldWidth == w.W->I_Field->width());
+    EXPECT_EQ((QStringList{w.W->LabelText(StatusLabel::StartRank), w.W->LabelText(StatusLabel::StockAndWaste)}),
+              (QStringList{"Starting Rank: Ace", "Stock: 24  Waste: 0"}));
     for (int i = 0; i < 2; ++i) w.Click({5, t.Rules.FieldHeight - 5});
     EXPECT_EQ(w.Played, 1);
     w.W->MI_GameNewClick();
@@ -123,13 +117,11 @@ TEST(TableWindow, StartsDealtCountsTheFirstPressAndKeepsTheLayoutOfAResize)
     const int oldWidth = t.Rules.FieldWidth, oldX = t.PileAt(t.Rules.TableLast).X;
     w.W->resize(w.W->width() - 100, w.W->height() - 40);
     QApplication::processEvents();
-    ASSERT_EQ(t.Rules.FieldWidth, oldWidth - 100);
-    EXPECT_EQ(w.W->TableField().Width(), oldWidth - 100);
+    ASSERT_EQ(std::pair(t.Rules.FieldWidth, w.W->TableField().Width()), std::pair(oldWidth - 100, oldWidth - 100));
     EXPECT_LT(t.PileAt(t.Rules.TableLast).X, oldX);
     const TableState after = t;
     w.Click(w.StockPoint());
-    EXPECT_EQ(w.Played, 2);
-    ASSERT_EQ(t.PileAt(t.Rules.WasteFirst).Count, 1);
+    ASSERT_EQ(std::pair(w.Played, t.PileAt(t.Rules.WasteFirst).Count), std::pair(2, 1));
     w.W->MI_GameUndoClick();
     for (int i = 0; i < t.Rules.TotalCards; ++i)
         EXPECT_EQ(std::tie(t.CardAt(i).X, t.CardAt(i).Y), std::tie(after.CardAt(i).X, after.CardAt(i).Y)) << i;
@@ -150,9 +142,8 @@ TEST(TableWindow, SnappedDropMovesRefusedDropReturns)
     w.Move(open);
     EXPECT_EQ(w.W->I_Field->cursor().shape(), Qt::ArrowCursor);
     w.Release(open);
-    EXPECT_FALSE(w.T().Dragging);
-    EXPECT_EQ(std::tie(c.PileIndex, c.X, c.Y), std::tie(w.From, home.X, home.Y));
-    EXPECT_EQ(w.G().Undo.Count(), undoBefore);
+    EXPECT_EQ(std::tuple(w.T().Dragging, c.PileIndex, c.X, c.Y, w.G().Undo.Count()),
+              std::tuple(false, w.From, home.X, home.Y, undoBefore));
 
     // Within the drop box in both directions it snaps: 40 pixels each way
     // for 71-wide cards, wider as the cards are.
@@ -161,12 +152,10 @@ TEST(TableWindow, SnappedDropMovesRefusedDropReturns)
     w.Move(w.GripAt(w.To, box + 1, 0));
     EXPECT_NE(w.T().HoverPile, w.To);
     w.Move(w.GripAt(w.To, box - 1, 1 - box));
-    EXPECT_EQ(w.T().HoverPile, w.To);
-    EXPECT_EQ(w.W->I_Field->cursor().shape(), Qt::DragMoveCursor);
+    EXPECT_EQ(std::pair(w.T().HoverPile, w.W->I_Field->cursor().shape()), std::pair(w.To, Qt::DragMoveCursor));
     w.Release(w.GripAt(w.To, box - 1, 1 - box));
-    EXPECT_EQ(c.PileIndex, w.To);
-    EXPECT_EQ(w.G().Undo.Count(), undoBefore + 1);
-    EXPECT_TRUE(w.W->MI_GameUndo->isEnabled());
+    EXPECT_EQ(std::tuple(c.PileIndex, w.G().Undo.Count(), w.W->MI_GameUndo->isEnabled()),
+              std::tuple(w.To, undoBefore + 1, true));
     // The field shows the card at its new place.
     EXPECT_EQ(w.W->TableField().I_Field.GetPixel(c.X + 35, c.Y + 50), test::FaceColour(c.Rank, c.Suit));
     w.W->MI_GameUndoClick();
@@ -211,8 +200,7 @@ TEST(TableWindow, SelectShuffleDealsTheTypedNumber)
         d->B_Ok->click();
     });
     w.W->MI_GameShuffleClick();
-    EXPECT_EQ(w.T().Rules.GameNumber, 1u);
-    EXPECT_TRUE(w.W->windowTitle().endsWith("[1]"));
+    EXPECT_TRUE(w.T().Rules.GameNumber == 1u && w.W->windowTitle().endsWith("[1]"));
 }
 
 TEST(TableWindow, APressEndsTheCelebrationCountsTheWinAndDeals)
@@ -226,10 +214,8 @@ TEST(TableWindow, APressEndsTheCelebrationCountsTheWinAndDeals)
     w.W->MI_GameRestartClick();
     EXPECT_TRUE(w.W->Celebrating());
     w.Click({100, 100});
-    EXPECT_FALSE(w.W->Celebrating());
-    EXPECT_EQ(w.Wins, 1);
+    EXPECT_EQ(std::tuple(w.W->Celebrating(), w.Wins, w.T().PlayedPending), std::tuple(false, 1, true));
     EXPECT_NE(w.T().Rules.GameNumber, before);
-    EXPECT_TRUE(w.T().PlayedPending);
 }
 
 // Each action's keys are planned on a copy of the window's own table (its
@@ -272,15 +258,13 @@ TEST(KeyboardWindow, FocusCursorEscapeAndTheDealKey)
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), w.W->I_Field);
 
+    const auto cursor = [&] { return std::pair(w.W->KeyCursorShown(), w.W->Keys().Cursor.Pile); };
     EXPECT_FALSE(w.W->KeyCursorShown());
     w.Key(KeyCommand::Down);
-    EXPECT_TRUE(w.W->KeyCursorShown());
-    EXPECT_EQ(w.W->Keys().Cursor.Pile, w.T().Rules.TableFirst);
-    EXPECT_FALSE(w.Key(KeyCommand::Cancel));
-    EXPECT_FALSE(w.Key(KeyCommand::Deal));
+    EXPECT_EQ(cursor(), std::pair(true, w.T().Rules.TableFirst));
+    EXPECT_FALSE(w.Key(KeyCommand::Cancel) || w.Key(KeyCommand::Deal));
     w.Click(w.StockPoint());
-    EXPECT_FALSE(w.W->KeyCursorShown());
-    EXPECT_EQ(w.W->Keys().Cursor.Pile, w.T().Rules.StockPile);
+    EXPECT_EQ(cursor(), std::pair(false, w.T().Rules.StockPile));
     w.Deal(games::Crescent, 1);
     ASSERT_TRUE(w.W->DealButtonVisible());
     const int used = w.T().Rules.TableRedealsUsed;
@@ -308,8 +292,7 @@ TEST(SolverWindow, HintLeavesTableAndHistoryAloneAndNamesAListedAction)
         const UndoHistory history = w.G().Undo;
         w.W->MI_GameHintClick();
         WriteSnapshot(w.T(), after);
-        EXPECT_EQ(before, after);
-        EXPECT_TRUE(history == w.G().Undo);
+        EXPECT_TRUE(before == after && history == w.G().Undo);
         ASSERT_NE(w.W->LastHint.Source, HintSource::None);
         std::vector<PlayerAction> listed;
         ListActions(w.T(), listed);
