@@ -226,7 +226,10 @@ TEST_F(SavedGameWindow, SaveThenLoadBringsBackTheTableAndItsHistory)
     std::tie(G.T.Rules.BackCount, G.T.Rules.BackIndex) = std::pair(4, 3);
     const auto shown = Shown(W);
     QString proposed;
-    W.AskSaveName = [&](const QString& name) { return proposed = name, QString::fromStdString(File("mid.sav")); };
+    W.AskSaveName = [&](const QString& name) {
+        proposed = name;
+        return QString::fromStdString(File("mid.sav"));
+    };
     W.MI_GameSaveClick();
     EXPECT_EQ(proposed, "Klondike [4242]");
 

@@ -206,7 +206,10 @@ TEST_F(WindowFixture, ColourAndTextureFromTheirDialogs)
     // Cancel, then a colour.
     for (const QColor& picked : {QColor(), QColor(10, 20, 30)}) {
         QColor offered;
-        W.PickColour = [&](const QColor& old) { return offered = old, picked; };
+        W.PickColour = [&](const QColor& old) {
+            offered = old;
+            return picked;
+        };
         W.MI_OptionsBkgColorClick();
         EXPECT_EQ(offered, QColor((before >> 16) & 0xFF, (before >> 8) & 0xFF, before & 0xFF));
     }

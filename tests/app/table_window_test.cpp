@@ -61,7 +61,11 @@ struct Window : test::RunningWindow {
     void Press(QPoint p) { Send(QEvent::MouseButtonPress, p); }
     void Move(QPoint p) { Send(QEvent::MouseMove, p); }
     void Release(QPoint p) { Send(QEvent::MouseButtonRelease, p); }
-    void Click(QPoint p) { Press(p), Release(p); }
+    void Click(QPoint p)
+    {
+        Press(p);
+        Release(p);
+    }
     // Sends the key of a command; returns whether the field took it.
     bool Key(KeyCommand c)
     {
