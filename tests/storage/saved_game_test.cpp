@@ -54,15 +54,13 @@ Game Dealt(int game, uint32_t number, int steps)
 TEST(SavedGame, WriterMatchesTheLayoutByteForByte)
 {
     Game g = Dealt(games::Klondike, 123456, 1);
-    g.T.CurrentCustom = 7;
-    g.T.ChosenRules.StockRedeals = 3;
-    SavedGame s = CaptureSavedGame(g, "Quillotaire - Klondike [123456]", "Starting Rank: Ace");
-    std::vector<uint8_t> file = EncodeSavedGame(s);
+    std::tie(g.T.CurrentCustom, g.T.ChosenRules.StockRedeals) = std::pair(7, 3);
+    const std::vector<uint8_t> file =
+        EncodeSavedGame(CaptureSavedGame(g, "Quillotaire - Klondike [123456]", "Starting Rank: Ace"));
 
     Bytes b;
-    b.Field("SAVEGAME", 10).Field("1.2", 10).I32(games::Klondike).I32(7);
-    b.Raw(test::RulesBytes(g.T.Rules)).Raw(test::RulesBytes(g.T.ChosenRules));
-    b.Counted("Klondike").Counted("H_klondike");
+    b.Field("SAVEGAME", 10).Field("1.2", 10).I32(games::Klondike).I32(7).Raw(test::RulesBytes(g.T.Rules));
+    b.Raw(test::RulesBytes(g.T.ChosenRules)).Counted("Klondike").Counted("H_klondike");
     ByteWriter w;
     for (const Card& c : g.T.Cards) EncodeCard(c, w);
     for (const Pile& p : g.T.Piles) EncodePile(p, w);
@@ -87,9 +85,7 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
     Game live(view);
     test::SetUpAndDeal(live, games::Klondike, 5);
     live.T.Rules.CardSizes = MakeCardSizes(53, 72);
-    live.T.ActiveCard = 3;
-    live.T.Dragging = true;
-    live.T.PlayedPending = true;
+    std::tie(live.T.ActiveCard, live.T.Dragging, live.T.PlayedPending) = std::tuple(3, true, true);
 
     SavedGameRead r = LoadSavedGame(live, path);
     ASSERT_TRUE(r.Ok()) << r.Message;
@@ -97,9 +93,8 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
               std::tie(saved.T.CurrentGame, saved.T.Cards, saved.T.Piles, saved.T.ChosenRules));
     // Card sizes stay this run's; the rest of the rules come from the file.
     GameRules expect = saved.T.Rules;
-    expect.CardSizes = MakeCardSizes(53, 72);
-    expect.StartTime = live.T.Rules.StartTime;
-    expect.NowTime = live.T.Rules.NowTime;
+    std::tie(expect.CardSizes, expect.StartTime, expect.NowTime) =
+        std::tuple(MakeCardSizes(53, 72), live.T.Rules.StartTime, live.T.Rules.NowTime);
     EXPECT_EQ(live.T.Rules, expect);
     // Pointer state cleared; a load neither sets nor clears PlayedPending.
     EXPECT_EQ(std::tuple(live.T.ActiveCard, live.T.MarkedCard, live.T.Dragging, live.T.PlayedPending),
@@ -117,8 +112,7 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
         TableState a = live.T, b = saved.T;
         ReadSnapshot(loaded[static_cast<size_t>(i)], a);
         ReadSnapshot(kept[static_cast<size_t>(i)], b);
-        EXPECT_EQ(a.Cards, b.Cards) << i;
-        EXPECT_EQ(a.Rules.StockPass, 2 + 30 - UndoSlots + i) << i;
+        EXPECT_EQ(std::tie(a.Cards, a.Rules.StockPass), std::tuple(b.Cards, 2 + 30 - UndoSlots + i)) << i;
     }
 }
 
@@ -127,10 +121,10 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
 TEST(SavedGame, StateRightAfterTheDealAcrossMidnight)
 {
     Game saved = Dealt(games::Klondike, 9, 0);
-    saved.T.Rules.StartTime = 1.0 - 60.0 / 86400.0;  // 23:59:00
-    saved.T.Rules.NowTime = 30.0 / 86400.0;          // 00:00:30
+    // From 23:59:00 to 00:00:30.
+    std::tie(saved.T.Rules.StartTime, saved.T.Rules.NowTime) = std::pair(1.0 - 60.0 / 86400.0, 30.0 / 86400.0);
     SavedGame s = CaptureSavedGame(saved, "Quillotaire - Klondike [9]", "");
-    EXPECT_EQ(s.Undo.size(), 1u);
+    ASSERT_EQ(s.Undo.size(), 1u);
     s.CurrentCustom = 12;
     SavedGameRead r = DecodeSavedGame(EncodeSavedGame(s));
     ASSERT_TRUE(r.Ok()) << r.Message;
@@ -178,9 +172,8 @@ TEST(SavedGame, EveryCutLeavesTheLiveGameUntouched)
     auto image = [&] { return EncodeSavedGame(CaptureSavedGame(live)); };
     const std::vector<uint8_t> before = image();
     for (size_t n = 0; n < whole.size(); ++n) {
-        SavedGameRead r = DecodeSavedGame(std::span<const uint8_t>(whole).first(n));
-        ASSERT_FALSE(r.Ok()) << n;
-        ASSERT_EQ(r.Outcome, n < 10 ? SavedGameOutcome::NotASavedGame : SavedGameOutcome::Damaged) << n;
+        const SavedGameOutcome want = n < 10 ? SavedGameOutcome::NotASavedGame : SavedGameOutcome::Damaged;
+        ASSERT_EQ(DecodeSavedGame(std::span<const uint8_t>(whole).first(n)).Outcome, want) << n;
     }
     // Through the file, a few cuts reach the load command itself.
     for (size_t n : {size_t{19}, whole.size() - 1}) {
@@ -188,8 +181,7 @@ TEST(SavedGame, EveryCutLeavesTheLiveGameUntouched)
         view.Caption = "unchanged";
         SavedGameRead r = LoadSavedGame(live, path);
         EXPECT_FALSE(r.Ok() || r.Message.empty());
-        EXPECT_EQ(image(), before) << n;
-        EXPECT_EQ(view.Caption, "unchanged");
+        EXPECT_EQ(std::tuple(image(), view.Caption), std::tuple(before, "unchanged")) << n;
     }
     EXPECT_EQ(LoadSavedGame(live, dir.File("none.sav")).Outcome, SavedGameOutcome::IoError);
     EXPECT_EQ(image(), before);
@@ -216,8 +208,7 @@ TEST(SavedGame, RecordsOutsideTheEnginesArraysAreRejected)
         SavedGame bad = s;
         spoil(bad);
         SavedGameRead r = DecodeSavedGame(EncodeSavedGame(bad));
-        EXPECT_EQ(r.Outcome, SavedGameOutcome::Damaged) << what;
-        EXPECT_NE(r.Message.find("damaged"), std::string::npos) << what;
+        EXPECT_TRUE(r.Outcome == SavedGameOutcome::Damaged && r.Message.find("damaged") != r.Message.npos) << what;
     }
 }
 
@@ -226,7 +217,7 @@ TEST(SavedGame, RecordsOutsideTheEnginesArraysAreRejected)
 TEST(SavedGame, PlayedPositionsOfEveryGameRoundTrip)
 {
     std::vector<PlayerAction> scratch;
-    for (int game : test::LaidOutGames()) {
+    for (int game : test::LaidOutGames())
         for (uint32_t number : {1u, 2u, 3u}) {
             Game g;
             test::SetUpAndDeal(g, game, number);
@@ -236,11 +227,10 @@ TEST(SavedGame, PlayedPositionsOfEveryGameRoundTrip)
                 ASSERT_TRUE(r.Ok()) << GameNameOf(game) << " #" << number << " round " << round << ": " << r.Message;
                 Game back;
                 ASSERT_TRUE(ApplySavedGame(back, r.Game));
-                ASSERT_EQ(back.T.Cards, g.T.Cards);
-                ASSERT_EQ(back.Undo.Count(), std::min(g.Undo.Count(), UndoSlots));
+                ASSERT_EQ(std::tuple(back.T.Cards, back.Undo.Count()),
+                          std::tuple(g.T.Cards, std::min(g.Undo.Count(), UndoSlots)));
             }
         }
-    }
 }
 
 }  // namespace
