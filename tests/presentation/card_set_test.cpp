@@ -113,9 +113,8 @@ TEST(Scrambling, PiecesOf8000UnscrambleLikeTheWholeBlock)
         file.push_back(0x77);  // the next block's first byte stays unread
         MemorySource src(file);
         Bytes out;
-        ASSERT_TRUE(UnscrambleBlock(src, 0xA9, out)) << n;
-        EXPECT_EQ(out, plain) << n;
-        EXPECT_EQ(src.Remaining(), 1u);
+        const bool ok = UnscrambleBlock(src, 0xA9, out);
+        EXPECT_EQ(std::tuple(ok, out, src.Remaining()), std::tuple(true, plain, 1u)) << n;
     }
 }
 
@@ -174,8 +173,7 @@ TEST_F(CardSets, DamagedFilesAreRefusedAndLeaveTheLoadedSetAlone)
 TEST_F(CardSets, BackIndexAndTheBackCommandFollowTheBackCount)
 {
     // Same set rewritten with one back.
-    Bytes one = ReadBytes(Path("standard.cr3"));
-    one[18] = 1;
+    const Bytes one = patch(ReadBytes(Path("standard.cr3")), 18, {1});
     // Set (none: the one-back copy), index before, index after, back command on.
     const std::tuple<const char*, int, int, bool> rows[] = {{"standard.cr3", 3, 0, true}, {"standard.cr3", 1, 1, true},
                                                             {"standard.cr3", -1, 0, true}, {"parlour.cr4", 4, 4, true},
@@ -215,8 +213,7 @@ TEST_F(CardSets, FramesProblemsAreReportedAndKeepTheOldFrames)
         std::string message;
         EXPECT_FALSE(LoadFrames(missing ? 5 : 2, frames, dir, [&](const std::string& m) { message = m; }));
         EXPECT_NE(message.find(says), std::string::npos) << message;
-        EXPECT_EQ(frames.FramesIndex, 2);
-        EXPECT_TRUE(frames.Picture.SamePixels(picture));
+        EXPECT_TRUE(frames.FramesIndex == 2 && frames.Picture.SamePixels(picture)) << says;
     }
 
     // A card set whose frames file is missing or damaged is refused, naming
@@ -224,9 +221,7 @@ TEST_F(CardSets, FramesProblemsAreReportedAndKeepTheOldFrames)
     std::filesystem::copy_file(Path("wheels.cr3"), dir + "/wheels.cr3");
     for (const bool damaged : {false, true}) {
         std::filesystem::remove(dir + "/fr-71-96.frm");
-        if (damaged) {
-            ASSERT_TRUE(WriteFileAtomic(dir + "/fr-71-96.frm", Bytes(good.begin(), good.begin() + 30)).Ok());
-        }
+        ASSERT_TRUE(!damaged || WriteFileAtomic(dir + "/fr-71-96.frm", Bytes(good.begin(), good.begin() + 30)).Ok());
         CardImageStore store;
         GameRules rules;
         const Loaded l = Load(dir + "/wheels.cr3", store, rules, dir);
@@ -235,8 +230,8 @@ TEST_F(CardSets, FramesProblemsAreReportedAndKeepTheOldFrames)
         const std::string& m = l.Messages[0];
         EXPECT_TRUE(m.find(dir + "/wheels.cr3") != m.npos && m.find(dir + "/fr-71-96.frm") != m.npos) << m;
         ASSERT_TRUE(Load(Path("wheels.cr3"), store, rules).Ok);
-        EXPECT_TRUE(Load(dir + "/wheels.cr3", store, rules, dir).Ok);  // the same frames stay
-        EXPECT_TRUE(store.CurrentFrames.Loaded());
+        // The same frames stay.
+        EXPECT_TRUE(Load(dir + "/wheels.cr3", store, rules, dir).Ok && store.CurrentFrames.Loaded());
     }
     // A drawn set's frames belong to no frames file: the file set is refused
     // rather than cut with them, and the drawn set stays.
@@ -254,9 +249,8 @@ TEST_F(CardSets, APreviewFromTheStoreMatchesTheFilesPreview)
     for (const char* name : {"wheels.cr3", "tall.cr3", "micro.cr3"}) {
         CardImageStore store;
         GameRules rules;
-        ASSERT_TRUE(Load(Path(name), store, rules).Ok);
         PixelBuffer file;
-        ASSERT_TRUE(LoadCardSetPreview(Path(name), file));
+        ASSERT_TRUE(Load(Path(name), store, rules).Ok && LoadCardSetPreview(Path(name), file));
         EXPECT_TRUE(art::PreviewOf(store).SamePixels(file)) << name;
     }
     EXPECT_TRUE(art::PreviewOf(CardImageStore{}).Empty());
