@@ -43,8 +43,7 @@ struct Fixture {
 
     static const DrawnArt& ArtFor(const CardSizeTable& sizes)
     {
-        static const DrawnArt normal;
-        static const DrawnArt small(MakeCardSizes(26, 36));
+        static const DrawnArt normal, small(MakeCardSizes(26, 36));
         return sizes == DefaultCardSizes() ? normal : small;
     }
 

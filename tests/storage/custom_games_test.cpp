@@ -79,6 +79,19 @@ TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
     EXPECT_EQ(live.T.ChosenRules, live.T.Rules);
     EXPECT_EQ(live.T.PileAt(live.T.Rules.TableFirst).ConsSuit, SuitNone);  // the rules reached the piles
 
+    // A custom Four Packages deals as the base game, shown ranks included,
+    // under its own building rules.
+    Game four;
+    test::SetUpAndDeal(four, games::FourPackages, 100);
+    std::tie(four.T.Rules.TableConsSuit, four.T.Rules.MoveUnit) = std::pair(SuitAlternate, MoveLegalRun);
+    ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, four, 1, "Coloured Packages").Ok());
+    ASSERT_TRUE(SetUpCustomGame(live, f.Path, games::FourPackages, 1));
+    live.T.Rules.GameNumber = 1;
+    NewDeal(live, DealKind::Restart);
+    EXPECT_EQ(std::tie(live.T.GameName, live.T.PileAt(0).ConsSuit, live.T.Rules.MoveUnit),
+              std::tuple("Coloured Packages", SuitAlternate, MoveLegalRun));
+    EXPECT_EQ(live.T.PileAt(14).BaseRank, RankAce) << "pile 4 of deal 1 ends with a King";
+
     // The choose command's whole step, from any current game.
     // Base, key, then set up, custom key and name: a key the file does not
     // hold keeps the base game and its rules.
@@ -105,26 +118,6 @@ std::vector<uint8_t> OldFile()
     b.I32(3).Field("Old Cells", 101, 0x41).I32(games::Canfield).Raw(r1);
     b.I32(8).Field("Old Klondike", 101).I32(games::Klondike).Raw(r2);
     return b.B;
-}
-
-// A custom Four Packages deals as the base game, shown ranks included,
-// under its own building rules.
-TEST(CustomGames, FourPackagesUnderOtherBuildingRules)
-{
-    Fixture f;
-    Game saved;
-    test::SetUpAndDeal(saved, games::FourPackages, 100);
-    std::tie(saved.T.Rules.TableConsSuit, saved.T.Rules.MoveUnit) = std::pair(SuitAlternate, MoveLegalRun);
-    ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, saved, 0, "Coloured Packages").Ok());
-
-    Game live;
-    test::SetUpAndDeal(live, games::Klondike, 3);
-    ASSERT_TRUE(SetUpCustomGame(live, f.Path, games::FourPackages, 0));
-    live.T.Rules.GameNumber = 1;
-    NewDeal(live, DealKind::Restart);
-    EXPECT_EQ(std::tie(live.T.GameName, live.T.PileAt(0).ConsSuit, live.T.Rules.MoveUnit),
-              std::tuple("Coloured Packages", SuitAlternate, MoveLegalRun));
-    EXPECT_EQ(live.T.PileAt(14).BaseRank, RankAce) << "pile 4 of deal 1 ends with a King";
 }
 
 TEST(CustomGames, VersionOneZeroIsReadAndCarriedOver)
