@@ -72,9 +72,8 @@ protected:
     }
     static Loaded LoadBytes(const Bytes& bytes, CardImageStore& store, GameRules& rules)
     {
-        const std::string p = Path("scratch.cr3");
-        EXPECT_TRUE(WriteFileAtomic(p, bytes).Ok());
-        return Load(p, store, rules);
+        EXPECT_TRUE(WriteFileAtomic(Path("scratch.cr3"), bytes).Ok());
+        return Load(Path("scratch.cr3"), store, rules);
     }
 
     static inline std::string Dir;

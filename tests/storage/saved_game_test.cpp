@@ -117,30 +117,11 @@ TEST(SavedGame, FullHistoryRoundTripsOntoTheLiveGame)
     }
 }
 
-// Put on right after the deal: nothing to undo, and an empty label shown as
-// the empty text (not hidden).
-TEST(SavedGame, StateRightAfterTheDeal)
+TEST(SavedGame, AFileSavedRightAfterTheDealLoadsAndForeignOrOutdatedOnesDoNot)
 {
     SavedGame s = CaptureSavedGame(Dealt(games::Klondike, 9, 0), "Quillotaire - Klondike [9]", "");
-    ASSERT_EQ(s.Undo.size(), 1u);
     s.CurrentCustom = 12;
-    SavedGameRead r = DecodeSavedGame(EncodeSavedGame(s));
-    ASSERT_TRUE(r.Ok()) << r.Message;
-
-    RecordingView view;
-    view.Now = 0.25;
-    Game live(view);
-    test::SetUpAndDeal(live, games::FreeCell, 1);
-    view.Labels[StatusLabel::StartRank] = "Starting Rank: 5";
-    ASSERT_TRUE(ApplySavedGame(live, r.Game));
-    EXPECT_EQ(std::tie(view.UndoEnabled, live.T.CurrentCustom, view.Labels[StatusLabel::StartRank]),
-              std::tuple(false, 12, ""));
-}
-
-TEST(SavedGame, OutcomesOfForeignAndOutdatedFiles)
-{
-    Game g = Dealt(games::Klondike, 1, 0);
-    const std::vector<uint8_t> good = EncodeSavedGame(CaptureSavedGame(g));
+    const std::vector<uint8_t> good = EncodeSavedGame(s);
     const std::string outdated = "The save game version is outdated!";
     const std::tuple<const char*, const char*, SavedGameOutcome, std::string> rows[] = {
         {"SAVEGAME", "1.2", SavedGameOutcome::Loaded, ""},
@@ -154,6 +135,14 @@ TEST(SavedGame, OutcomesOfForeignAndOutdatedFiles)
         SavedGameRead r = DecodeSavedGame(b.B);
         EXPECT_EQ(std::tie(r.Outcome, r.Message), std::tie(want, message)) << title << " " << version;
     }
+    // Put on: nothing to undo, and an empty label shown as the empty text (not hidden).
+    RecordingView view;
+    Game live(view);
+    test::SetUpAndDeal(live, games::FreeCell, 1);
+    view.Labels[StatusLabel::StartRank] = "Starting Rank: 5";
+    ASSERT_TRUE(ApplySavedGame(live, DecodeSavedGame(good).Game));
+    EXPECT_EQ(std::tie(view.UndoEnabled, live.T.CurrentCustom, view.Labels[StatusLabel::StartRank]),
+              std::tuple(false, 12, ""));
 }
 
 TEST(SavedGame, EveryCutLeavesTheLiveGameUntouched)
