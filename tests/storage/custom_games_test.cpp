@@ -38,9 +38,8 @@ TEST(CustomGames, SavingAppendsAndOverwritesInPlace)
     Game a = Customized(games::Klondike, 3);
     ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, a, f.Highest + 1, "Easy Klondike").Ok());
 
-    Bytes want;
-    want.Field("CUSTOMGAME", 11).Field("1.1", 10).I32(0).Field("Easy Klondike", 101).I32(games::Klondike);
-    EXPECT_EQ(test::Slurp(f.Path), want.Raw(test::RulesBytes(a.T.Rules)).B);
+    EXPECT_EQ(test::Slurp(f.Path), Bytes().Field("CUSTOMGAME", 11).Field("1.1", 10).I32(0).Field("Easy Klondike", 101)
+                                       .I32(games::Klondike).Raw(test::RulesBytes(a.T.Rules)).B);
     EXPECT_EQ(std::tuple(f.Highest, a.T.CurrentCustom, f.Table.Rows().size()), std::tuple(0, 0, 56u));
     EXPECT_EQ(f.Table.Rows().back().Column(ColCustomMark), "C");
 
