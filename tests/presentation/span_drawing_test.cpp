@@ -140,10 +140,9 @@ PixelBuffer PlainField(Field& f, TableState& t)
     f.DrawBackground(img);
     SortPileOrder(t);
     SortDealOrder(t);
-    const int piles = t.Rules.PileCount;
-    for (int k = 0; k < piles; ++k) f.DrawPileMark(img, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
+    for (int k = 0; k < t.Rules.PileCount; ++k) f.DrawPileMark(img, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
     const int P = f.Art.FramePitch;
-    for (int k = 0; k < piles; ++k)
+    for (int k = 0; k < t.Rules.PileCount; ++k)
         for (int n = 0; n < t.Rules.TotalCards; ++n) {
             const int i = t.DealOrder[static_cast<size_t>(n)].CardIndex;
             const Card& c = t.CardAt(i);
