@@ -19,10 +19,7 @@ using test::RecordingSurface;
 
 constexpr Bgr Green = BgrFromRgb(0x008000);
 
-Bgr TokenColour(int col, int row)
-{
-    return {static_cast<uint8_t>(col * 10), static_cast<uint8_t>(row * 50), 77};
-}
+const auto TokenColour = [](int col, int row) { return Bgr{uint8_t(col * 10), uint8_t(row * 50), 77}; };
 
 // Token pictures: each cell one colour, the masks fully opaque.
 void AttachTokens(Field& f)
@@ -32,7 +29,6 @@ void AttachTokens(Field& f)
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 14; ++col)
             if (col < 13 || row == 0) FillRect(f.I_FoundPics, col * 40 + 1, row * 39 + 1, 39, 38, TokenColour(col, row));
-    FillRect(f.I_FoundPics, 521, 40, 39, 38, Bgr{});
     f.I_StockPics.Create(109, 40);
     FillRect(f.I_StockPics, 1, 1, 35, 38, Bgr{255, 0, 0});   // blue arrow
     FillRect(f.I_StockPics, 37, 1, 35, 38, Bgr{0, 128, 255}); // orange arrow
@@ -47,14 +43,13 @@ struct Fixture {
 
     static const DrawnArt& ArtFor(const CardSizeTable& sizes)
     {
-        static const DrawnArt normal;
-        static const DrawnArt small(MakeCardSizes(26, 36));
+        static const DrawnArt normal, small(MakeCardSizes(26, 36));
         return sizes == DefaultCardSizes() ? normal : small;
     }
 
     explicit Fixture(const CardSizeTable& sizes = DefaultCardSizes()) : Art(ArtFor(sizes))
     {
-        T.Rules.CardSizes = sizes;
+        std::tie(T.Rules.CardSizes, T.Rules.TotalCards) = std::pair(sizes, 52);
         Art.Attach(F);
         AttachTokens(F);
         F.Resize(400, 300);
@@ -64,8 +59,7 @@ struct Fixture {
     int AddPile(int x, int y, int32_t kind = KindOther)
     {
         const int p = T.Rules.PileCount++;
-        Pile& pile = T.PileAt(p);
-        std::tie(pile.X, pile.Y, pile.Kind, pile.Layer) = std::tuple(x, y, kind, p);
+        std::tie(T.PileAt(p).X, T.PileAt(p).Y, T.PileAt(p).Kind, T.PileAt(p).Layer) = std::tuple(x, y, kind, p);
         return p;
     }
     // A card on top of the pile, fanned 20 pixels down.
@@ -75,21 +69,18 @@ struct Fixture {
         while (T.CardAt(i).InPlay) ++i;
         Card& c = T.CardAt(i);
         Pile& p = T.PileAt(pile);
-        c.InPlay = true;
-        c.Order = p.Count++;
-        std::tie(c.PileIndex, c.Rank, c.Suit, c.FaceUp, c.X, c.Y) =
-            std::tuple(pile, rank, suit, faceUp, p.X, p.Y + 20 * c.Order);
-        T.Rules.TotalCards = 52;
+        std::tie(c.InPlay, c.Order, c.PileIndex, c.Rank, c.Suit, c.FaceUp, c.X, c.Y) =
+            std::tuple(true, p.Count, pile, rank, suit, faceUp, p.X, p.Y + 20 * p.Count);
+        ++p.Count;
         return i;
     }
 };
 
-TEST(FieldDrawing, CardsAreDrawnThroughTheirMask)
+TEST(FieldDrawing, CardsAreDrawnThroughTheirMaskAndRedrawsInvalidateWhatTheyDrew)
 {
     Fixture fx;
     const int p = fx.AddPile(50, 40);
-    const int up = fx.AddCard(p, 4, 2, true);
-    const int down = fx.AddCard(p, 0, 0, false);
+    const int up = fx.AddCard(p, 4, 2, true), down = fx.AddCard(p, 0, 0, false);
     const int marked = fx.AddCard(fx.AddPile(200, 40), 7, 1, false);
     fx.T.Rules.BackIndex = 2;
     fx.F.DrawCard(fx.F.I_Field, fx.T, up);
@@ -101,6 +92,15 @@ TEST(FieldDrawing, CardsAreDrawnThroughTheirMask)
               std::tuple(test::FaceColour(4, 2), test::BackColour(2), inverted));
     // The cut corners keep the background.
     for (auto [x, y] : {std::pair{50, 40}, {50 + 70, 60 + 95}, {200, 40}}) EXPECT_EQ(img.GetPixel(x, y), Green) << x;
+
+    // The pile, then the top card alone, then the whole field.
+    fx.Surface.Invalidated.clear();
+    fx.F.RedrawPile(fx.T, p, true);
+    fx.F.RedrawCard(fx.T, down);
+    fx.F.DrawField(fx.T);
+    EXPECT_EQ(fx.Surface.Invalidated,
+              (std::vector<FieldRect>{{50, 40, 121, 156}, {50, 60, 121, 156}, {0, 0, 400, 300}}));
+    EXPECT_EQ(img.GetPixel(60, 100), test::BackColour(2));
 }
 
 // Each mark's centre shows its token, and its frame line the outline; cards
@@ -130,8 +130,8 @@ TEST(FieldDrawing, PileMarksCarryTheRightToken)
     for (const Row& row : rows) {
         Fixture fx(row.Small ? MakeCardSizes(26, 36) : DefaultCardSizes());
         const int p = fx.AddPile(100, 100, row.Kind);
-        Pile& pile = fx.T.PileAt(p);
-        std::tie(pile.BaseRank, pile.BaseColor, pile.Count) = std::tuple(row.BaseRank, row.BaseColor, row.Count);
+        std::tie(fx.T.PileAt(p).BaseRank, fx.T.PileAt(p).BaseColor, fx.T.PileAt(p).Count) =
+            std::tuple(row.BaseRank, row.BaseColor, row.Count);
         std::tie(fx.T.Rules.StockRedeals, fx.T.Rules.StockPass) = std::tuple(row.StockRedeals, row.StockPass);
         fx.F.DrawPileMark(fx.F.I_Field, fx.T, p);
         const CardSize& card = fx.T.Rules.CardSizes[Upright];
@@ -170,30 +170,12 @@ TEST(FieldDrawing, TiledAndStretchedBackgrounds)
     EXPECT_EQ(fx.F.I_Field.GetPixel(639, 479), (Bgr{10, 20, 30}));
 }
 
-TEST(FieldDrawing, RedrawsInvalidateWhatTheyDrew)
-{
-    Fixture fx;
-    const int p = fx.AddPile(50, 40);
-    fx.AddCard(p, 1, 1, true);
-    const int top = fx.AddCard(p, 2, 1, true);
-    fx.Surface.Invalidated.clear();
-    // The pile, then the top card alone, then the whole field.
-    fx.F.RedrawPile(fx.T, p, true);
-    fx.F.RedrawCard(fx.T, top);
-    fx.F.DrawField(fx.T);
-    EXPECT_EQ(fx.Surface.Invalidated,
-              (std::vector<FieldRect>{{50, 40, 121, 156}, {50, 60, 121, 156}, {0, 0, 400, 300}}));
-    EXPECT_EQ(fx.F.I_Field.GetPixel(80, 100), test::FaceColour(2, 1));
-}
-
 // Two piles overlapping: pile 1 lies over pile 0 and starts inside it.
 TEST(HitTest, TransparentCornersLetTheCardBeneathBePicked)
 {
     Fixture fx;
-    const int under = fx.AddPile(10, 10);
-    const int over = fx.AddPile(60, 80);
-    const int a = fx.AddCard(under, 0, 0, true);
-    const int b = fx.AddCard(over, 1, 1, true);
+    const int under = fx.AddPile(10, 10), over = fx.AddPile(60, 80);
+    const int a = fx.AddCard(under, 0, 0, true), b = fx.AddCard(over, 1, 1, true);
     // b's cut corner over a, inside b, a alone, a's own cut corner, a's left
     // edge (the box is open), nothing.
     const std::tuple<int, int, int> rows[] = {{61, 81, a},  {64, 84, b},  {20, 20, a},

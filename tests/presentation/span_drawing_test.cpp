@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "engine/card_sizes.h"
 #include "engine/catalogue.h"
@@ -81,9 +83,9 @@ PixelBuffer ModelClipped(const PixelBuffer& before, int dx, int dy, const MaskCa
         all.SetPixel(x, y, {mix(f.B, l.B, b.B), mix(f.G, l.G, b.G), mix(f.R, l.R, b.R)});
     }
     PixelBuffer out = before;
-    for (int y = 0; y < out.Height(); ++y)
-        for (int x = 0; x < out.Width(); ++x)
-            if (x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom) out.SetPixel(x, y, all.GetPixel(x, y));
+    for (int y = std::max(clip.Top, 0); y < std::min(clip.Bottom, out.Height()); ++y)
+        for (int x = std::max(clip.Left, 0); x < std::min(clip.Right, out.Width()); ++x)
+            out.SetPixel(x, y, all.GetPixel(x, y));
     return out;
 }
 
@@ -101,11 +103,11 @@ TEST(MaskSpans, DrawingByRunsMatchesTheMaskedTransferAndBlendsTheSoftEdge)
         PixelBuffer d(16, 12);
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 16; ++x) d.SetPixel(x, y, {uint8_t(x * 9 + i), uint8_t(y * 17), uint8_t(x ^ y)});
-        const PixelBuffer before = d;
         const int dx = pos(rng), dy = pos(rng);
         const PixelBox clip{pos(rng), pos(rng), pos(rng) + 8, pos(rng) + 8};
+        const PixelBuffer want = ModelClipped(d, dx, dy, m, mx, my, w, h, clip, edge);
         DrawMaskedSpans(d, dx, dy, spans, m.Mask, mx, my, m.Picture, mx, my, clip);
-        ASSERT_TRUE(d.SamePixels(ModelClipped(before, dx, dy, m, mx, my, w, h, clip, edge))) << i;
+        ASSERT_TRUE(d.SamePixels(want)) << i;
     }
     // A cell leaving its mask is refused, not read.
     const MaskCase m = RandomMask(rng, 8, 8, false);
@@ -138,10 +140,9 @@ PixelBuffer PlainField(Field& f, TableState& t)
     f.DrawBackground(img);
     SortPileOrder(t);
     SortDealOrder(t);
-    const int piles = t.Rules.PileCount;
-    for (int k = 0; k < piles; ++k) f.DrawPileMark(img, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
+    for (int k = 0; k < t.Rules.PileCount; ++k) f.DrawPileMark(img, t, t.PileOrder[static_cast<size_t>(k)].PileIndex);
     const int P = f.Art.FramePitch;
-    for (int k = 0; k < piles; ++k)
+    for (int k = 0; k < t.Rules.PileCount; ++k)
         for (int n = 0; n < t.Rules.TotalCards; ++n) {
             const int i = t.DealOrder[static_cast<size_t>(n)].CardIndex;
             const Card& c = t.CardAt(i);
@@ -172,72 +173,59 @@ const test::DrawnArt& ArtFor(bool cut)
     return cut ? plain : smudged;
 }
 
+// A game dealt onto a field drawn with the given art.
+struct DealtField {
+    TableView View;
+    Game G{View};
+    test::RecordingSurface Surface;
+    Field F{Surface};
+    DealtField(int game, uint32_t number, bool cut)
+    {
+        std::tie(G.T.Opt.Sound, G.T.Opt.Animation, G.T.CurrentGame) = std::tuple(false, false, game);
+        SetupGame(G, SetupForm::Full);
+        G.T.Rules.GameNumber = number;
+        NewDeal(G, DealKind::Restart);
+        ArtFor(cut).Attach(F);
+        F.Resize(G.T.Rules.FieldWidth, G.T.Rules.FieldHeight);
+    }
+};
+
 TEST(FieldDrawing, SkippingCoveredCardsAndBackgroundChangesNoPixel)
 {
-    const int games[] = {games::Klondike, games::Spider, games::Star, games::Braid, games::Scorpion};
     std::vector<PlayerAction> scratch;
-    for (int game : games)
+    for (int game : {games::Klondike, games::Spider, games::Star, games::Braid, games::Scorpion})
         for (bool cut : {true, false}) {
-            TableView view;
-            Game g{view};
-            g.T.Opt.Sound = g.T.Opt.Animation = false;
-            g.T.CurrentGame = game;
-            SetupGame(g, SetupForm::Full);
-            g.T.Rules.GameNumber = 321;
-            NewDeal(g, DealKind::Restart);
-            test::RecordingSurface surface;
-            Field f{surface};
-            ArtFor(cut).Attach(f);
-            f.Resize(g.T.Rules.FieldWidth, g.T.Rules.FieldHeight);
+            DealtField d(game, 321, cut);
             uint32_t x = 17;
-            for (int step = 0; step < 3; ++step) {
-                f.DrawField(g.T);
-                ASSERT_TRUE(f.I_Field.SamePixels(PlainField(f, g.T)))
+            for (int step = 0; step < 3; ++step, test::PlayRandomSteps(d.G, x, 40, scratch)) {
+                d.F.DrawField(d.G.T);
+                ASSERT_TRUE(d.F.I_Field.SamePixels(PlainField(d.F, d.G.T)))
                     << Catalogue()[static_cast<size_t>(game)].Name << " step " << step << (cut ? "" : " smudged");
-                test::PlayRandomSteps(g, x, 40, scratch);
             }
         }
 }
 
 TEST(Drag, FramesShowTheStoreAndTheWholeGroupAsAPlainRedrawWould)
 {
-    TableView view;
-    Game g{view};
-    g.T.Opt.Sound = g.T.Opt.Animation = false;
-    g.T.CurrentGame = games::Klondike;
-    SetupGame(g, SetupForm::Full);
-    g.T.Rules.GameNumber = 99;
-    NewDeal(g, DealKind::Restart);
-    TableState& t = g.T;
-    test::RecordingSurface surface;
-    Field f{surface};
-    ArtFor(true).Attach(f);
-    f.Resize(t.Rules.FieldWidth, t.Rules.FieldHeight);
+    DealtField d(games::Klondike, 99, true);
+    TableState& t = d.G.T;
+    Field& f = d.F;
     // A fanned group of five taken from the stock, carried about.
     const Pile& pile = t.PileAt(t.Rules.TableFirst + 2);
     for (int i = 0; i < 5; ++i) {
         Card& c = t.CardAt(i);
-        c.PileIndex = t.Rules.TableFirst + 2;
-        c.Order = 30 + i;
+        std::tie(c.PileIndex, c.Order, c.X, c.Y) = std::tuple(t.Rules.TableFirst + 2, 30 + i, pile.X, pile.Y + 20 * i);
         c.FaceUp = c.InPlay = c.Moving = true;
-        c.X = pile.X;
-        c.Y = pile.Y + 20 * i;
     }
     f.DrawField(t);
     DragPainter drag;
     drag.Start(f, t);
-    const std::pair<int, int> moves[] = {{1, 0}, {0, 1}, {-3, -2}, {40, 7}, {-90, 120}, {0, -300}, {2, 2}};
-    for (auto [dx, dy] : moves) {
-        for (int i = 0; i < 5; ++i) {
-            t.CardAt(i).X += dx;
-            t.CardAt(i).Y += dy;
-        }
+    for (auto [dx, dy] : {std::pair{1, 0}, {0, 1}, {-3, -2}, {40, 7}, {-90, 120}, {0, -300}, {2, 2}}) {
+        for (int i = 0; i < 5; ++i) t.CardAt(i).X += dx, t.CardAt(i).Y += dy;
         drag.Frame(f, t);
         PixelBuffer want = f.I_StoreScr;
-        for (int n = 0; n < t.Rules.TotalCards; ++n) {
-            const int i = t.DealOrder[static_cast<size_t>(n)].CardIndex;
-            if (t.CardAt(i).Moving) f.DrawCard(want, t, i);
-        }
+        for (int n = 0; n < t.Rules.TotalCards; ++n)
+            if (const int i = t.DealOrder[static_cast<size_t>(n)].CardIndex; t.CardAt(i).Moving) f.DrawCard(want, t, i);
         ASSERT_TRUE(f.I_Field.SamePixels(want)) << dx << "," << dy;
     }
 }

@@ -20,8 +20,7 @@ Game Customized(int base, int32_t stockRedeals)
 {
     Game g;
     test::SetUpAndDeal(g, base, 100);
-    g.T.Rules.StockRedeals = stockRedeals;
-    g.T.Rules.TableConsSuit = SuitNone;
+    std::tie(g.T.Rules.StockRedeals, g.T.Rules.TableConsSuit) = std::tuple(stockRedeals, SuitNone);
     return g;
 }
 
@@ -39,9 +38,8 @@ TEST(CustomGames, SavingAppendsAndOverwritesInPlace)
     Game a = Customized(games::Klondike, 3);
     ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, a, f.Highest + 1, "Easy Klondike").Ok());
 
-    Bytes want;
-    want.Field("CUSTOMGAME", 11).Field("1.1", 10).I32(0).Field("Easy Klondike", 101).I32(games::Klondike);
-    EXPECT_EQ(test::Slurp(f.Path), want.Raw(test::RulesBytes(a.T.Rules)).B);
+    EXPECT_EQ(test::Slurp(f.Path), Bytes().Field("CUSTOMGAME", 11).Field("1.1", 10).I32(0).Field("Easy Klondike", 101)
+                                       .I32(games::Klondike).Raw(test::RulesBytes(a.T.Rules)).B);
     EXPECT_EQ(std::tuple(f.Highest, a.T.CurrentCustom, f.Table.Rows().size()), std::tuple(0, 0, 56u));
     EXPECT_EQ(f.Table.Rows().back().Column(ColCustomMark), "C");
 
@@ -67,8 +65,7 @@ TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
 {
     Fixture f;
     Game saved = Customized(games::Canfield, 2);
-    saved.T.Rules.FieldWidth = 1;
-    saved.T.Rules.CardSizes[3].Width = 5;
+    std::tie(saved.T.Rules.FieldWidth, saved.T.Rules.CardSizes[3].Width) = std::pair(1, 5);
     ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, saved, 0, "Loose Cells").Ok());
 
     Game live;
@@ -81,13 +78,25 @@ TEST(CustomGames, LoadingPutsTheRulesOverTheBaseGame)
     EXPECT_EQ(live.T.ChosenRules, live.T.Rules);
     EXPECT_EQ(live.T.PileAt(live.T.Rules.TableFirst).ConsSuit, SuitNone);  // the rules reached the piles
 
+    // A custom Four Packages deals as the base game, shown ranks included,
+    // under its own building rules.
+    Game four;
+    test::SetUpAndDeal(four, games::FourPackages, 100);
+    std::tie(four.T.Rules.TableConsSuit, four.T.Rules.MoveUnit) = std::pair(SuitAlternate, MoveLegalRun);
+    ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, four, 1, "Coloured Packages").Ok());
+    ASSERT_TRUE(SetUpCustomGame(live, f.Path, games::FourPackages, 1));
+    live.T.Rules.GameNumber = 1;
+    NewDeal(live, DealKind::Restart);
+    EXPECT_EQ(std::tie(live.T.GameName, live.T.PileAt(0).ConsSuit, live.T.Rules.MoveUnit),
+              std::tuple("Coloured Packages", SuitAlternate, MoveLegalRun));
+    EXPECT_EQ(live.T.PileAt(14).BaseRank, RankAce) << "pile 4 of deal 1 ends with a King";
+
     // The choose command's whole step, from any current game.
     // Base, key, then set up, custom key and name: a key the file does not
     // hold keeps the base game and its rules.
-    const std::tuple<int, int32_t, bool, int32_t, std::string> rows[] = {{games::Canfield, 0, true, 0, "Loose Cells"},
-                                                                         {games::Canfield, 5, true, -1, "Canfield"},
-                                                                         {games::Klondike, -1, true, -1, "Klondike"},
-                                                                         {CatalogueSize, 0, false, -1, "Klondike"}};
+    const std::tuple<int, int32_t, bool, int32_t, std::string> rows[] = {
+        {games::Canfield, 0, true, 0, "Loose Cells"}, {games::Canfield, 5, true, -1, "Canfield"},
+        {games::Klondike, -1, true, -1, "Klondike"}, {CatalogueSize, 0, false, -1, "Klondike"}};
     for (const auto& row : rows) {
         Game g;
         test::SetUpAndDeal(g, games::Klondike, 2);
@@ -110,27 +119,6 @@ std::vector<uint8_t> OldFile()
     return b.B;
 }
 
-// A custom Four Packages deals as the base game, shown ranks included,
-// under its own building rules.
-TEST(CustomGames, FourPackagesUnderOtherBuildingRules)
-{
-    Fixture f;
-    Game saved;
-    test::SetUpAndDeal(saved, games::FourPackages, 100);
-    saved.T.Rules.TableConsSuit = SuitAlternate;
-    saved.T.Rules.MoveUnit = MoveLegalRun;
-    ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, f.Highest, saved, 0, "Coloured Packages").Ok());
-
-    Game live;
-    test::SetUpAndDeal(live, games::Klondike, 3);
-    ASSERT_TRUE(SetUpCustomGame(live, f.Path, games::FourPackages, 0));
-    live.T.Rules.GameNumber = 1;
-    NewDeal(live, DealKind::Restart);
-    EXPECT_EQ(std::tie(live.T.GameName, live.T.PileAt(0).ConsSuit, live.T.Rules.MoveUnit),
-              std::tuple("Coloured Packages", SuitAlternate, MoveLegalRun));
-    EXPECT_EQ(live.T.PileAt(14).BaseRank, RankAce) << "pile 4 of deal 1 ends with a King";
-}
-
 TEST(CustomGames, VersionOneZeroIsReadAndCarriedOver)
 {
     Fixture f;
@@ -150,22 +138,20 @@ TEST(CustomGames, VersionOneZeroIsReadAndCarriedOver)
     Game g = Customized(games::Klondike, 6);
     ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, highest, g, 9, "New").Ok());
     CustomGamesRead r = ReadCustomGames(f.Path);
-    EXPECT_EQ(r.Version, CustomVersion::V1_1);
-    ASSERT_EQ(r.Records.size(), 3u);
+    ASSERT_EQ(std::tuple(r.Version, r.Records.size()), std::tuple(CustomVersion::V1_1, 3u));
     // The editing flag is each base game's own, not the file's 0.
     for (const CustomGameRecord& rec : {r.Records[0], r.Records[1]})
         EXPECT_EQ(std::tie(rec.Rules.FoundTakeCards, rec.Rules.EditFoundTakeCards), std::tuple(false, true))
             << rec.Name;
-    EXPECT_EQ(std::tie(r.Records[0].Name, r.Records[1].Rules.StockRedeals, r.Records[2].Key),
-              std::tuple("Old Cells", 5, 9));
-    EXPECT_FALSE(FileExists(f.Path + ".bak"));
+    const bool bak = FileExists(f.Path + ".bak");
+    EXPECT_EQ(std::tie(r.Records[0].Name, r.Records[1].Rules.StockRedeals, r.Records[2].Key, bak),
+              std::tuple("Old Cells", 5, 9, false));
 
     // Deleting from a "1.0" file carries the others over too.
     test::Spit(f.Path, OldFile());
     ASSERT_TRUE(DeleteCustomGame(f.Path, games::Klondike, 8).Ok());
     r = ReadCustomGames(f.Path);
-    ASSERT_EQ(std::tuple(r.Version, r.Records.size()), std::tuple(CustomVersion::V1_1, 1u));
-    EXPECT_EQ(r.Records[0].Key, 3);
+    ASSERT_EQ(std::tuple(r.Version, r.Records.size(), r.Records.at(0).Key), std::tuple(CustomVersion::V1_1, 1u, 3));
 }
 
 TEST(CustomGames, DeletingRewritesThroughTheTemporaryTwin)
@@ -178,20 +164,12 @@ TEST(CustomGames, DeletingRewritesThroughTheTemporaryTwin)
     ASSERT_TRUE(DeleteCustomGame(f.Path, games::Klondike, 1).Ok());  // wrong base: nothing goes
     EXPECT_EQ(ReadCustomGames(f.Path).Records.size(), 3u);
     ASSERT_TRUE(DeleteCustomGame(f.Path, games::Canfield, 1).Ok());
-    CustomGamesRead r = ReadCustomGames(f.Path);
-    ASSERT_EQ(r.Records.size(), 2u);
-    EXPECT_EQ(std::tie(r.Records[0].Name, r.Records[1].Name), std::tuple("G0", "G2"));
+    const CustomGamesRead r = ReadCustomGames(f.Path);
+    ASSERT_EQ(std::tuple(r.Records.size(), r.Records.at(0).Name, r.Records.at(1).Name), std::tuple(2u, "G0", "G2"));
     for (int32_t key : {0, 2}) ASSERT_TRUE(DeleteCustomGame(f.Path, games::Klondike, key).Ok());
-    EXPECT_EQ(test::Slurp(f.Path).size(), 21u);  // just the header
-    EXPECT_EQ(f.Dir.Entries(), std::vector<std::string>{CustomGamesFileName});
-
-    // A failed save leaves the file as it was and hands out no key.
-    const auto before = test::Slurp(f.Path);
-    WriteFault fault{WriteFault::Stage::Sync, 0};
-    Game g = Customized(games::Klondike, 0);
-    EXPECT_FALSE(SaveCustomGame(f.Path, f.Table, f.Highest, g, 6, "Lost", &fault).Ok());
-    EXPECT_EQ(test::Slurp(f.Path), before);
-    EXPECT_EQ(f.Highest, 2);
+    // Just the header, and no temporary twin left behind.
+    EXPECT_EQ(std::tuple(test::Slurp(f.Path).size(), f.Dir.Entries()),
+              std::tuple(21u, std::vector<std::string>{CustomGamesFileName}));
 }
 
 TEST(CustomGames, ForeignAndDamagedFilesAreKeptAside)
@@ -215,14 +193,15 @@ TEST(CustomGames, ForeignAndDamagedFilesAreKeptAside)
         int32_t highest = 20;
         Game g = Customized(games::Klondike, 0);
         ASSERT_TRUE(SaveCustomGame(f.Path, f.Table, highest, g, 21, "New").Ok());
-        EXPECT_EQ(ReadCustomGames(f.Path).Records.size(), recordsAfterSave);
-        EXPECT_EQ(test::Slurp(f.Path + ".bak"), bytes);
-        // A failed rewrite, or deleting from another program's file, leaves it alone.
+        EXPECT_EQ(std::tuple(ReadCustomGames(f.Path).Records.size(), test::Slurp(f.Path + ".bak")),
+                  std::tuple(recordsAfterSave, bytes));
+        // A failed rewrite, or deleting from another program's file, leaves it
+        // alone, and the failed save hands out no key.
         test::Spit(f.Path, bytes);
         WriteFault fault{WriteFault::Stage::Rename, 0};
         EXPECT_FALSE(SaveCustomGame(f.Path, f.Table, highest, g, 22, "New", &fault).Ok());
         ASSERT_TRUE(recordsAfterSave != 1 || DeleteCustomGame(f.Path, games::Klondike, 21).Ok());
-        EXPECT_EQ(test::Slurp(f.Path), bytes);
+        EXPECT_EQ(std::tuple(test::Slurp(f.Path), highest), std::tuple(bytes, 21));
     }
 }
 
@@ -231,9 +210,9 @@ TEST(CustomGames, EveryCutAndBadRecordIsSafe)
     const std::vector<uint8_t> whole = OldFile();
     for (size_t n = 0; n <= whole.size(); ++n) {
         CustomGamesRead r = DecodeCustomGames(std::span<const uint8_t>(whole).first(n));
-        const size_t complete = n < 21 ? 0 : (n - 21) / CustomGameRecordSize;
-        ASSERT_EQ(r.Records.size(), complete) << n;
-        const bool ends = n >= 21 && (n - 21) % CustomGameRecordSize == 0;  // at a record's end
+        ASSERT_EQ(r.Records.size(), n < 21 ? 0 : (n - 21) / CustomGameRecordSize) << n;
+        // Cut at a record's end the file reads whole; anywhere else it is damaged.
+        const bool ends = n >= 21 && (n - 21) % CustomGameRecordSize == 0;
         const CustomGamesSource want = ends ? CustomGamesSource::File : CustomGamesSource::Damaged;
         ASSERT_TRUE(n < 21 || n == whole.size() || r.Source == want) << n;
     }
@@ -243,8 +222,7 @@ TEST(CustomGames, EveryCutAndBadRecordIsSafe)
                                                {rules + 108, 53}, {rules + 60, 0},   {rules + 64, 60}};
     for (const auto& [offset, value] : rows) {
         CustomGamesRead r = DecodeCustomGames(test::WithI32(whole, offset, value));
-        EXPECT_EQ(r.Source, CustomGamesSource::Damaged) << offset;
-        ASSERT_EQ(r.Records.size(), 1u) << offset;
+        ASSERT_EQ(std::tuple(r.Source, r.Records.size()), std::tuple(CustomGamesSource::Damaged, 1u)) << offset;
         EXPECT_EQ(r.Records[0].Key, 8) << offset;
     }
 }
