@@ -109,9 +109,10 @@ public:
     void DrawCardsInOrder(PixelBuffer& image, const TableState& t, const int* cards, int count,
                           const PixelBox& clip) const;
     // Where a card drawn at its place hides for certain whatever lay below:
-    // the rows and the columns of its opaque core (empty when unknown).
+    // the rows and the columns of its opaque core, and a rectangle inside it
+    // where those two leave most of it out (all empty when unknown).
     struct Cover {
-        PixelBox Rows, Columns;
+        PixelBox Rows, Columns, Inside;
     };
     Cover CoverOf(const TableState& t, int card) const;
 

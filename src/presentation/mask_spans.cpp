@@ -65,6 +65,29 @@ void LongestRun(const std::vector<uint8_t>& on, int& begin, int& end)
     }
 }
 
+// Widens best to the largest rectangle standing on row y (bottom y + 1)
+// under the heights of the Copy runs ending there.
+void LargestOnRow(const std::vector<int>& heights, int y, std::vector<int>& stack, PixelBox& best)
+{
+    const int n = static_cast<int>(heights.size());
+    long bestArea = static_cast<long>(best.Right - best.Left) * (best.Bottom - best.Top);
+    stack.clear();
+    for (int x = 0; x <= n; ++x) {
+        const int h = x < n ? heights[static_cast<size_t>(x)] : 0;
+        while (!stack.empty() && heights[static_cast<size_t>(stack.back())] >= h) {
+            const int top = heights[static_cast<size_t>(stack.back())];
+            stack.pop_back();
+            const int left = stack.empty() ? 0 : stack.back() + 1;
+            const long area = static_cast<long>(top) * (x - left);
+            if (area > bestArea) {
+                bestArea = area;
+                best = {left, y + 1 - top, x, y + 1};
+            }
+        }
+        stack.push_back(x);
+    }
+}
+
 void MaskBytes(uint8_t* __restrict d, const uint8_t* __restrict m, const uint8_t* __restrict p, size_t n)
 {
     for (size_t i = 0; i < n; ++i) d[i] = static_cast<uint8_t>((d[i] & m[i]) | p[i]);
@@ -91,6 +114,7 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
         }
     }
     std::vector<uint8_t> fullRow(static_cast<size_t>(h)), fullColumn(static_cast<size_t>(w), 1);
+    std::vector<int> copyHeight(static_cast<size_t>(w)), stack;
     for (int y = 0; y < h; ++y) {
         Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
         const uint8_t* m = mask.PixelAt(mx, my + y);
@@ -107,6 +131,12 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
         }
         const MaskSpan& first = Spans_[Starts_.back()];
         fullRow[static_cast<size_t>(y)] = first.Kind == SpanKind::Copy && first.End == w;
+        for (size_t i = Starts_.back(); i < Spans_.size(); ++i)
+            for (int x = Spans_[i].Begin; x < Spans_[i].End; ++x) {
+                int& up = copyHeight[static_cast<size_t>(x)];
+                up = Spans_[i].Kind == SpanKind::Copy ? up + 1 : 0;
+            }
+        LargestOnRow(copyHeight, y, stack, Inside_);
     }
     Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
     LongestRun(fullRow, CoreTop_, CoreBottom_);
