@@ -306,12 +306,17 @@ Field::Cover Field::CoverOf(const TableState& t, int card) const
     const MaskSpans& spans = SpansOf(1, o, s.Width, s.Height);
     if (!spans.Valid()) return {};
     auto at = [&](PixelBox b) { return PixelBox{b.Left + c.X, b.Top + c.Y, b.Right + c.X, b.Bottom + c.Y}; };
-    Cover cover{at(spans.CoreRows()), at(spans.CoreColumns()), at(spans.CoreInside())};
+    Cover cover{at(spans.CoreRows()), at(spans.CoreColumns()), at(spans.CoreInside()), {}};
     // Inside the rows or the columns it would only cost another cut.
     auto within = [](const PixelBox& a, const PixelBox& b) {
         return a.Empty() || (b.Left <= a.Left && b.Top <= a.Top && a.Right <= b.Right && a.Bottom <= b.Bottom);
     };
     if (within(cover.Inside, cover.Rows) || within(cover.Inside, cover.Columns)) cover.Inside = {};
+    for (size_t k = 0; k < cover.Bands.size(); ++k) {
+        const PixelBox band = spans.CoreBands()[k];
+        if (!band.Empty()) cover.Bands[k] = at(band);
+        if (within(cover.Bands[k], cover.Rows) || within(cover.Bands[k], cover.Columns)) cover.Bands[k] = {};
+    }
     return cover;
 }
 
@@ -337,6 +342,8 @@ void Field::DrawCardsInOrder(PixelBuffer& image, const TableState& t, const int*
             if (!above.Columns.Empty() && above.Columns.Top <= box.Top && above.Columns.Bottom >= box.Bottom)
                 columnCuts.emplace_back(above.Columns.Left, above.Columns.Right);
             if (!above.Inside.Meet(box).Empty()) insideCuts.push_back(above.Inside);
+            for (const PixelBox& band : above.Bands)
+                if (!band.Meet(box).Empty()) insideCuts.push_back(band);
         }
         parts.clear();
         for (auto [top, bottom] : Uncovered(box.Top, box.Bottom, rowCuts))

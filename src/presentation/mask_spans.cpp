@@ -115,6 +115,7 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
     }
     std::vector<uint8_t> fullRow(static_cast<size_t>(h)), fullColumn(static_cast<size_t>(w), 1);
     std::vector<int> copyHeight(static_cast<size_t>(w)), stack;
+    std::vector<std::pair<int, int>> longestCopy(static_cast<size_t>(h));
     for (int y = 0; y < h; ++y) {
         Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
         const uint8_t* m = mask.PixelAt(mx, my + y);
@@ -131,6 +132,11 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
         }
         const MaskSpan& first = Spans_[Starts_.back()];
         fullRow[static_cast<size_t>(y)] = first.Kind == SpanKind::Copy && first.End == w;
+        for (size_t i = Starts_.back(); i < Spans_.size(); ++i) {
+            auto& run = longestCopy[static_cast<size_t>(y)];
+            if (Spans_[i].Kind == SpanKind::Copy && Spans_[i].End - Spans_[i].Begin > run.second - run.first)
+                run = {Spans_[i].Begin, Spans_[i].End};
+        }
         for (size_t i = Starts_.back(); i < Spans_.size(); ++i)
             for (int x = Spans_[i].Begin; x < Spans_[i].End; ++x) {
                 int& up = copyHeight[static_cast<size_t>(x)];
@@ -140,6 +146,18 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
     }
     Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
     LongestRun(fullRow, CoreTop_, CoreBottom_);
+    // Bands over the rows that have any Copy run.
+    int top = 0, bottom = h;
+    while (top < h && longestCopy[static_cast<size_t>(top)].second == 0) ++top;
+    while (bottom > top && longestCopy[static_cast<size_t>(bottom) - 1].second == 0) --bottom;
+    for (int k = 0; k < CoreBandCount && bottom > top; ++k) {
+        PixelBox band{0, top + (bottom - top) * k / CoreBandCount, w, top + (bottom - top) * (k + 1) / CoreBandCount};
+        for (int y = band.Top; y < band.Bottom; ++y) {
+            band.Left = std::max(band.Left, longestCopy[static_cast<size_t>(y)].first);
+            band.Right = std::min(band.Right, longestCopy[static_cast<size_t>(y)].second);
+        }
+        if (!band.Empty()) Bands_[static_cast<size_t>(k)] = band;
+    }
     LongestRun(fullColumn, CoreLeft_, CoreRight_);
 }
 
