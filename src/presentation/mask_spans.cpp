@@ -192,6 +192,17 @@ void DrawMaskedSpans(PixelBuffer& dst, int dx, int dy, const MaskSpans& spans, c
         uint8_t* d = dst.Row(dy + y);
         const uint8_t* p = picture.Row(py + y);
         const uint8_t* m = mask.Row(my + y);
+        // A turned card's rows start at the blended edge, which would wait
+        // on memory for each row: ask for a later row's start early.
+        if (y + 2 < y1) {
+            const MaskSpan* s = spans.RowBegin(y + 2);
+            while (s != spans.RowEnd(y + 2) && (s->Kind == SpanKind::Keep || s->End <= x0)) ++s;
+            if (s != spans.RowEnd(y + 2) && s->Begin < x1) {
+                const size_t b = 3 * static_cast<size_t>(std::max(s->Begin, x0));
+                __builtin_prefetch(dst.Row(dy + y + 2) + 3 * static_cast<size_t>(dx) + b, 1);
+                __builtin_prefetch(picture.Row(py + y + 2) + 3 * static_cast<size_t>(px) + b);
+            }
+        }
         for (const MaskSpan* s = spans.RowBegin(y); s != spans.RowEnd(y); ++s) {
             const int b = std::max(s->Begin, x0), e = std::min(s->End, x1);
             if (e <= b || s->Kind == SpanKind::Keep) continue;
