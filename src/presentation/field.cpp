@@ -306,7 +306,18 @@ Field::Cover Field::CoverOf(const TableState& t, int card) const
     const MaskSpans& spans = SpansOf(1, o, s.Width, s.Height);
     if (!spans.Valid()) return {};
     auto at = [&](PixelBox b) { return PixelBox{b.Left + c.X, b.Top + c.Y, b.Right + c.X, b.Bottom + c.Y}; };
-    return {at(spans.CoreRows()), at(spans.CoreColumns())};
+    Cover cover{at(spans.CoreRows()), at(spans.CoreColumns()), at(spans.CoreInside()), {}};
+    // Inside the rows or the columns it would only cost another cut.
+    auto within = [](const PixelBox& a, const PixelBox& b) {
+        return a.Empty() || (b.Left <= a.Left && b.Top <= a.Top && a.Right <= b.Right && a.Bottom <= b.Bottom);
+    };
+    if (within(cover.Inside, cover.Rows) || within(cover.Inside, cover.Columns)) cover.Inside = {};
+    for (size_t k = 0; k < cover.Bands.size(); ++k) {
+        const PixelBox band = spans.CoreBands()[k];
+        if (!band.Empty()) cover.Bands[k] = at(band);
+        if (within(cover.Bands[k], cover.Rows) || within(cover.Bands[k], cover.Columns)) cover.Bands[k] = {};
+    }
+    return cover;
 }
 
 void Field::DrawCardsInOrder(PixelBuffer& image, const TableState& t, const int* cards, int count,
@@ -316,23 +327,31 @@ void Field::DrawCardsInOrder(PixelBuffer& image, const TableState& t, const int*
     std::vector<Cover> covers(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) covers[static_cast<size_t>(i)] = CoverOf(t, cards[i]);
     std::vector<std::pair<int, int>> rowCuts, columnCuts;
+    std::vector<PixelBox> insideCuts, parts;
     for (int i = 0; i < count; ++i) {
         const FieldRect r = CardRect(t, cards[i]);
         const PixelBox box = clip.Meet({r.Left, r.Top, r.Right, r.Bottom}).Meet({0, 0, image.Width(), image.Height()});
         if (box.Empty()) continue;
         rowCuts.clear();
         columnCuts.clear();
+        insideCuts.clear();
         for (int j = i + 1; j < count; ++j) {
             const Cover& above = covers[static_cast<size_t>(j)];
             if (!above.Rows.Empty() && above.Rows.Left <= box.Left && above.Rows.Right >= box.Right)
                 rowCuts.emplace_back(above.Rows.Top, above.Rows.Bottom);
             if (!above.Columns.Empty() && above.Columns.Top <= box.Top && above.Columns.Bottom >= box.Bottom)
                 columnCuts.emplace_back(above.Columns.Left, above.Columns.Right);
+            if (!above.Inside.Meet(box).Empty()) insideCuts.push_back(above.Inside);
+            for (const PixelBox& band : above.Bands)
+                if (!band.Meet(box).Empty()) insideCuts.push_back(band);
         }
-        const Card& c = t.CardAt(cards[i]);
+        parts.clear();
         for (auto [top, bottom] : Uncovered(box.Top, box.Bottom, rowCuts))
             for (auto [left, right] : Uncovered(box.Left, box.Right, columnCuts))
-                DrawCardPart(image, t, cards[i], c.X, c.Y, c.Orientation, c.FaceUp, {left, top, right, bottom});
+                parts.push_back({left, top, right, bottom});
+        for (const PixelBox& cut : insideCuts) SubtractBox(parts, cut);
+        const Card& c = t.CardAt(cards[i]);
+        for (const PixelBox& part : parts) DrawCardPart(image, t, cards[i], c.X, c.Y, c.Orientation, c.FaceUp, part);
     }
 }
 
@@ -408,6 +427,7 @@ void Field::DrawPilesAndCards(PixelBuffer& image, TableState& t, bool withBackgr
             const Cover cover = CoverOf(t, i);
             SubtractBox(open, cover.Rows);
             SubtractBox(open, cover.Columns);
+            SubtractBox(open, cover.Inside);
         }
         for (const PixelBox& b : open) DrawBackgroundRect(image, {b.Left, b.Top, b.Right - 1, b.Bottom - 1});
     }

@@ -109,9 +109,12 @@ public:
     void DrawCardsInOrder(PixelBuffer& image, const TableState& t, const int* cards, int count,
                           const PixelBox& clip) const;
     // Where a card drawn at its place hides for certain whatever lay below:
-    // the rows and the columns of its opaque core (empty when unknown).
+    // the rows and the columns of its opaque core, a rectangle inside it
+    // where those two leave most of it out, and the core's bands of rows (all
+    // empty when unknown).
     struct Cover {
-        PixelBox Rows, Columns;
+        PixelBox Rows, Columns, Inside;
+        std::array<PixelBox, MaskSpans::CoreBandCount> Bands;
     };
     Cover CoverOf(const TableState& t, int card) const;
 

@@ -65,6 +65,29 @@ void LongestRun(const std::vector<uint8_t>& on, int& begin, int& end)
     }
 }
 
+// Widens best to the largest rectangle standing on row y (bottom y + 1)
+// under the heights of the Copy runs ending there.
+void LargestOnRow(const std::vector<int>& heights, int y, std::vector<int>& stack, PixelBox& best)
+{
+    const int n = static_cast<int>(heights.size());
+    long bestArea = static_cast<long>(best.Right - best.Left) * (best.Bottom - best.Top);
+    stack.clear();
+    for (int x = 0; x <= n; ++x) {
+        const int h = x < n ? heights[static_cast<size_t>(x)] : 0;
+        while (!stack.empty() && heights[static_cast<size_t>(stack.back())] >= h) {
+            const int top = heights[static_cast<size_t>(stack.back())];
+            stack.pop_back();
+            const int left = stack.empty() ? 0 : stack.back() + 1;
+            const long area = static_cast<long>(top) * (x - left);
+            if (area > bestArea) {
+                bestArea = area;
+                best = {left, y + 1 - top, x, y + 1};
+            }
+        }
+        stack.push_back(x);
+    }
+}
+
 void MaskBytes(uint8_t* __restrict d, const uint8_t* __restrict m, const uint8_t* __restrict p, size_t n)
 {
     for (size_t i = 0; i < n; ++i) d[i] = static_cast<uint8_t>((d[i] & m[i]) | p[i]);
@@ -91,6 +114,8 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
         }
     }
     std::vector<uint8_t> fullRow(static_cast<size_t>(h)), fullColumn(static_cast<size_t>(w), 1);
+    std::vector<int> copyHeight(static_cast<size_t>(w)), stack;
+    std::vector<std::pair<int, int>> longestCopy(static_cast<size_t>(h));
     for (int y = 0; y < h; ++y) {
         Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
         const uint8_t* m = mask.PixelAt(mx, my + y);
@@ -107,9 +132,32 @@ MaskSpans::MaskSpans(const PixelBuffer& mask, int mx, int my, int w, int h, cons
         }
         const MaskSpan& first = Spans_[Starts_.back()];
         fullRow[static_cast<size_t>(y)] = first.Kind == SpanKind::Copy && first.End == w;
+        for (size_t i = Starts_.back(); i < Spans_.size(); ++i) {
+            auto& run = longestCopy[static_cast<size_t>(y)];
+            if (Spans_[i].Kind == SpanKind::Copy && Spans_[i].End - Spans_[i].Begin > run.second - run.first)
+                run = {Spans_[i].Begin, Spans_[i].End};
+        }
+        for (size_t i = Starts_.back(); i < Spans_.size(); ++i)
+            for (int x = Spans_[i].Begin; x < Spans_[i].End; ++x) {
+                int& up = copyHeight[static_cast<size_t>(x)];
+                up = Spans_[i].Kind == SpanKind::Copy ? up + 1 : 0;
+            }
+        LargestOnRow(copyHeight, y, stack, Inside_);
     }
     Starts_.push_back(static_cast<uint32_t>(Spans_.size()));
     LongestRun(fullRow, CoreTop_, CoreBottom_);
+    // Bands over the rows that have any Copy run.
+    int top = 0, bottom = h;
+    while (top < h && longestCopy[static_cast<size_t>(top)].second == 0) ++top;
+    while (bottom > top && longestCopy[static_cast<size_t>(bottom) - 1].second == 0) --bottom;
+    for (int k = 0; k < CoreBandCount && bottom > top; ++k) {
+        PixelBox band{0, top + (bottom - top) * k / CoreBandCount, w, top + (bottom - top) * (k + 1) / CoreBandCount};
+        for (int y = band.Top; y < band.Bottom; ++y) {
+            band.Left = std::max(band.Left, longestCopy[static_cast<size_t>(y)].first);
+            band.Right = std::min(band.Right, longestCopy[static_cast<size_t>(y)].second);
+        }
+        if (!band.Empty()) Bands_[static_cast<size_t>(k)] = band;
+    }
     LongestRun(fullColumn, CoreLeft_, CoreRight_);
 }
 
@@ -144,6 +192,17 @@ void DrawMaskedSpans(PixelBuffer& dst, int dx, int dy, const MaskSpans& spans, c
         uint8_t* d = dst.Row(dy + y);
         const uint8_t* p = picture.Row(py + y);
         const uint8_t* m = mask.Row(my + y);
+        // A turned card's rows start at the blended edge, which would wait
+        // on memory for each row: ask for a later row's start early.
+        if (y + 2 < y1) {
+            const MaskSpan* s = spans.RowBegin(y + 2);
+            while (s != spans.RowEnd(y + 2) && (s->Kind == SpanKind::Keep || s->End <= x0)) ++s;
+            if (s != spans.RowEnd(y + 2) && s->Begin < x1) {
+                const size_t b = 3 * static_cast<size_t>(std::max(s->Begin, x0));
+                __builtin_prefetch(dst.Row(dy + y + 2) + 3 * static_cast<size_t>(dx) + b, 1);
+                __builtin_prefetch(picture.Row(py + y + 2) + 3 * static_cast<size_t>(px) + b);
+            }
+        }
         for (const MaskSpan* s = spans.RowBegin(y); s != spans.RowEnd(y); ++s) {
             const int b = std::max(s->Begin, x0), e = std::min(s->End, x1);
             if (e <= b || s->Kind == SpanKind::Keep) continue;

@@ -4,6 +4,7 @@
 // where the mask is mixed (the rounded corners). Drawing by spans gives
 // exactly the pixels DrawMasked gives. No Qt here.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -72,10 +73,19 @@ public:
     // such runs). Whatever a cell drawn there covered is gone.
     PixelBox CoreRows() const { return {0, CoreTop_, Width_, CoreBottom_}; }
     PixelBox CoreColumns() const { return {CoreLeft_, 0, CoreRight_, Height_}; }
+    // The largest rectangle of Copy pixels: the core of a card turned by an
+    // odd angle, which has no full rows or columns.
+    PixelBox CoreInside() const { return Inside_; }
+    // The core in CoreBandCount bands of rows, each the columns Copy in all
+    // of its rows: a staircase that follows a turned card's sides.
+    static constexpr int CoreBandCount = 10;
+    const std::array<PixelBox, CoreBandCount>& CoreBands() const { return Bands_; }
 
 private:
     int Width_ = 0, Height_ = 0;
     int CoreTop_ = 0, CoreBottom_ = 0, CoreLeft_ = 0, CoreRight_ = 0;
+    PixelBox Inside_;
+    std::array<PixelBox, CoreBandCount> Bands_{};
     std::vector<MaskSpan> Spans_;
     std::vector<EdgePixel> Edges_;  // the Blend pixels, row by row
     std::vector<uint32_t> Starts_;  // Height_ + 1 offsets into Spans_

@@ -111,6 +111,7 @@ void DragPainter::Frame(Field& f, TableState& t, const FieldRect& extra)
             const Field::Cover c = f.CoverOf(t, group[static_cast<size_t>(k)]);
             SubtractBox(gone, c.Rows);
             SubtractBox(gone, c.Columns);
+            SubtractBox(gone, c.Inside);
         }
         for (const PixelBox& b : gone)
             CopyRect(f.I_Field, b.Left, b.Top, f.I_StoreScr, b.Left, b.Top, b.Right - b.Left, b.Bottom - b.Top);
