@@ -30,6 +30,15 @@ QPainterPath Diamond()
     return d;
 }
 
+// The union of two shapes. QPainterPath flattens curves for a boolean
+// operation to the path's own units, which on these unit-sized shapes leaves
+// facets that show on large cards: the union is made a thousand times larger.
+QPainterPath United(const QPainterPath& a, const QPainterPath& b)
+{
+    const QTransform up = QTransform::fromScale(1000, 1000);
+    return up.inverted().map(up.map(a).united(up.map(b)).simplified());
+}
+
 // The flared foot shared by spades and clubs.
 QPainterPath Stem()
 {
@@ -53,7 +62,7 @@ QPainterPath Spade()
     s.cubicTo(0.13, 0.85, 0.0, 0.77, 0.0, 0.60);
     s.cubicTo(0.0, 0.36, 0.36, 0.18, 0.5, 0.0);
     s.closeSubpath();
-    return s.united(Stem());
+    return United(s, Stem());
 }
 
 QPainterPath Club()
@@ -65,7 +74,7 @@ QPainterPath Club()
     c.addEllipse(QPointF(0.255, 0.58), r, r);
     c.addEllipse(QPointF(0.745, 0.58), r, r);
     c.addEllipse(QPointF(0.5, 0.52), 0.13, 0.13);
-    return c.united(Stem()).simplified();
+    return United(c, Stem());
 }
 
 }  // namespace
