@@ -77,22 +77,23 @@ void FieldWidget::PaintFrame(QPainter& p, const QRect& fieldBox, const QColor& l
     p.drawRect(frame);
 }
 
+void FieldWidget::MoveFrame(const std::function<QRect()>& where, QRect& shown)
+{
+    const QRect box = where ? where() : QRect();
+    if (box == shown) return;
+    update(FrameArea(shown));
+    update(FrameArea(box));
+    shown = box;
+}
+
 void FieldWidget::RefreshCursor()
 {
-    const QRect box = CursorBox ? CursorBox() : QRect();
-    if (box == CursorShown_) return;
-    update(FrameArea(CursorShown_));
-    update(FrameArea(box));
-    CursorShown_ = box;
+    MoveFrame(CursorBox, CursorShown_);
 }
 
 void FieldWidget::RefreshDropBox()
 {
-    const QRect box = DropBox ? DropBox() : QRect();
-    if (box == DropShown_) return;
-    update(FrameArea(DropShown_));
-    update(FrameArea(box));
-    DropShown_ = box;
+    MoveFrame(DropBox, DropShown_);
 }
 
 void FieldWidget::Invalidate(const FieldRect& r)

@@ -70,6 +70,8 @@ private:
     QRect CursorShown_;
     QRect DropShown_;
     QRect FrameArea(const QRect& fieldBox) const;
+    // Repaints a frame that moved from shown to where it now is.
+    void MoveFrame(const std::function<QRect()>& where, QRect& shown);
     void PaintFrame(QPainter& p, const QRect& fieldBox, const QColor& light) const;
 };
 

@@ -51,10 +51,7 @@ void F_Main::RescaleField()
     }
     if (!ApplyFieldScale() || !t.LayoutReady) return;
     if (UsesFittedCards()) DrawFittedCards();
-    PaintBackgrounds();
-    RelayoutGame(Game_);
-    setWindowTitle(QString::fromStdString(DealCaption(t)));
-    RelayoutCards();
+    RelayoutTable();
 }
 
 bool F_Main::DrawFittedCards()
@@ -86,10 +83,7 @@ void F_Main::RefitCards()
     if (!DrawFittedCards()) return;
     const CardSize& after = t.Rules.CardSizes[Upright];
     if (before.Width == after.Width && before.Height == after.Height) return;
-    PaintBackgrounds();
-    RelayoutGame(Game_);
-    setWindowTitle(QString::fromStdString(DealCaption(t)));
-    RelayoutCards();
+    RelayoutTable();
 }
 
 }  // namespace quillo

@@ -75,11 +75,8 @@ void F_Main::MI_OptionsDeckClick()
     }
     Files_.CardSetPath = PickedDeck;
     Game_.T.Rules.BackIndex = 0;
-    PaintBackgrounds();
-    RelayoutGame(Game_);
-    RelayoutCards();
     // The same deal goes on: its number stays in the caption.
-    setWindowTitle(QString::fromStdString(DealCaption(Game_.T)));
+    RelayoutTable();
 }
 
 void F_Main::MI_OptionsBackClick()

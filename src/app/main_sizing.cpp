@@ -80,10 +80,7 @@ void F_Main::FitLoadedTable()
         return;
     FitFieldToWindow();
     if (UsesFittedCards()) DrawFittedCards();
-    PaintBackgrounds();
-    RelayoutGame(Game_);
-    setWindowTitle(QString::fromStdString(DealCaption(t)));
-    RelayoutCards();
+    RelayoutTable();
 }
 
 void F_Main::FormResize()
@@ -105,10 +102,7 @@ void F_Main::FormResize()
     SB_Field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SB_Field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FitFieldToWindow();
-    PaintBackgrounds();
-    RelayoutGame(Game_);
-    setWindowTitle(QString::fromStdString(DealCaption(t)));
-    RelayoutCards();
+    RelayoutTable();
     ScheduleRefit(RefitDelayMs);
     SB_Field->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SB_Field->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -5,6 +5,8 @@
 #include <QThread>
 
 #include "engine/deal.h"
+#include "engine/labels.h"
+#include "engine/setup.h"
 #include "engine/undo.h"
 #include "field_widget.h"
 #include "main_window.h"
@@ -25,6 +27,14 @@ void F_Main::PaintBackgrounds()
     Field_->DrawBackground(Field_->I_StoreScr);
     Field_->DrawBackground(Field_->I_Field);
     I_Field->Invalidate(FieldRect::Of(0, 0, Field_->Width(), Field_->Height()));
+}
+
+void F_Main::RelayoutTable()
+{
+    PaintBackgrounds();
+    RelayoutGame(Game_);
+    setWindowTitle(QString::fromStdString(DealCaption(Game_.T)));
+    RelayoutCards();
 }
 
 void F_Main::RelayoutCards()

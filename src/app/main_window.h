@@ -310,6 +310,9 @@ private:
     void ShowWriteError(const std::string& what, const std::string& path, const std::string& error);
     void PaintBackgrounds();
     void RelayoutCards();
+    // The same deal laid out again for a new field or card size: the
+    // backgrounds, the piles, the caption and every card.
+    void RelayoutTable();
     void SetUpKeyboard();
     QRect KeyCursorBox();
 
