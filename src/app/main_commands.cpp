@@ -148,6 +148,11 @@ bool F_Main::Celebrating() const
 void F_Main::MI_GameNewClick()
 {
     if (Celebrating()) return;
+    DealNext();
+}
+
+void F_Main::DealNext()
+{
     if (MI_OptionsWinnableOnly->isChecked())
         DealWinnable();
     else

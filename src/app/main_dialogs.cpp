@@ -126,8 +126,10 @@ void F_Main::MI_GameChooseClick()
     }
     const TF_Games& chooser = *F_Games;
     std::string refused;
-    if (!PlayChosenGame(Game_, Files_.CustomGames, F_Games->RecentGames, chooser.ChosenGame, chooser.ChosenCustom,
-                        &refused)) {
+    const bool played = PlayChosenGame(Game_, Files_.CustomGames, F_Games->RecentGames, chooser.ChosenGame,
+                                       chooser.ChosenCustom, &refused);
+    if (played && MI_OptionsWinnableOnly->isChecked()) DealWinnable();
+    if (!played) {
         SetDealButtonVisible(dealShown);
         if (!refused.empty()) {
             ShowError(QString::fromStdString(refused));

@@ -97,7 +97,7 @@ void F_Main::StartCelebration()
     B_Deal->hide();
     if (!Game_.T.Opt.Animation) {
         CountWin();
-        NewDeal(Game_, DealKind::New);
+        DealNext();
         return;
     }
     Celebration_.Start(*Field_, Game_.T);
@@ -110,7 +110,7 @@ void F_Main::T_FinishTimer()
     T_Finish.stop();
     I_Field->RepaintNow();
     CountWin();
-    NewDeal(Game_, DealKind::New);
+    DealNext();
 }
 
 void F_Main::FinishCelebration()
@@ -118,7 +118,7 @@ void F_Main::FinishCelebration()
     T_Finish.stop();
     Celebration_.Stop();
     CountWin();
-    NewDeal(Game_, DealKind::New);
+    DealNext();
 }
 
 void F_Main::CountWin()

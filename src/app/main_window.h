@@ -277,6 +277,8 @@ public:
     void WatchPosition();
     // Deals from new numbers until the solver wins one (or gives up).
     void DealWinnable();
+    // A new deal of the current game, winnable when the player asked for that.
+    void DealNext();
     // A passing message in the solver panel; the indicator returns after it.
     void ShowSolverMessage(const QString& text);
     QAction* MI_GameHint = nullptr;

@@ -349,13 +349,16 @@ TEST(SolverWindow, WinnableOnlyDealsGiveANumberTheSolverWins)
         w.W->WinnableDealTries = 5;
         w.W->WinnableDealMs = 3'000'000;
         w.W->MI_OptionsWinnableOnly->setChecked(true);
-        w.W->MI_GameNewClick();
-        const uint32_t number = w.T().Rules.GameNumber;
-        const uint64_t dealt = PositionHash(w.T());
-        EXPECT_EQ(Solve(w.T(), w.W->SolveBudget).Result, SolveResult::Won);
-        // The number is the deal's own: dealt again from it, the same table.
-        w.Deal(game, number);
-        EXPECT_EQ(PositionHash(w.T()), dealt);
+        // Both ways to a new deal: asked for, and the one after a win.
+        for (auto deal : {&F_Main::MI_GameNewClick, &F_Main::FinishCelebration}) {
+            ((*w.W).*deal)();
+            const uint32_t number = w.T().Rules.GameNumber;
+            const uint64_t dealt = PositionHash(w.T());
+            EXPECT_EQ(Solve(w.T(), w.W->SolveBudget).Result, SolveResult::Won);
+            // The number is the deal's own: dealt again from it, the same table.
+            w.Deal(game, number);
+            EXPECT_EQ(PositionHash(w.T()), dealt);
+        }
     }
 }
 
