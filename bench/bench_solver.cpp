@@ -38,13 +38,14 @@ void BM_SolveDeals(benchmark::State& state)
     const auto first = static_cast<uint32_t>(state.range(1));
     const auto last = static_cast<uint32_t>(state.range(2));
     const SolverBudget budget{100'000'000, state.range(3)};
-    std::vector<double> all, decided, cpu;
+    std::vector<double> all, decided, cpu, searched;
     long won = 0, positions = 0;
     double milliseconds = 0;
     for (auto _ : state) {
         all.clear();
         decided.clear();
         cpu.clear();
+        searched.clear();
         won = positions = 0;
         milliseconds = 0;
         for (uint32_t n = first; n <= last; ++n) {
@@ -57,6 +58,7 @@ void BM_SolveDeals(benchmark::State& state)
             if (s.Result != SolveResult::Unknown) decided.push_back(s.Milliseconds);
             won += s.Result == SolveResult::Won ? 1 : 0;
             positions += s.Positions;
+            searched.push_back(static_cast<double>(s.Positions));
             milliseconds += s.Milliseconds;
         }
     }
@@ -72,6 +74,8 @@ void BM_SolveDeals(benchmark::State& state)
     for (const double c : cpu) cpuTotal += c;
     state.counters["cpu_median_ms"] = Percentile(cpu, 0.5);
     state.counters["cpu_p99_ms"] = Percentile(cpu, 0.99);
+    state.counters["positions_median"] = Percentile(searched, 0.5);
+    state.counters["positions_p99"] = Percentile(searched, 0.99);
     state.counters["positions_per_cpu_s"] = cpuTotal > 0 ? static_cast<double>(positions) * 1000 / cpuTotal : 0;
 }
 
