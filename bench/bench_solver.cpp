@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <cstdlib>
 #include <vector>
 
 #include "engine/catalogue.h"
@@ -37,7 +38,7 @@ void BM_SolveDeals(benchmark::State& state)
     const int game = static_cast<int>(state.range(0));
     const auto first = static_cast<uint32_t>(state.range(1));
     const auto last = static_cast<uint32_t>(state.range(2));
-    const SolverBudget budget{100'000'000, state.range(3)};
+    SolverBudget budget{100'000'000, state.range(3)};
     std::vector<double> all, decided, cpu, searched;
     long won = 0, positions = 0;
     double milliseconds = 0;
@@ -85,6 +86,7 @@ BENCHMARK(BM_SolveDeals)
     ->Args({games::FreeCell, 1, 1000, 1000})
     ->Args({games::Klondike, 1, 200, 2000})
     ->Args({games::FreeCell, 1, 200, 1000})
+    ->Args({games::FreeCell, 1001, 2000, 1000})
     ->Args({games::Klondike, 1, 50, 2000})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);

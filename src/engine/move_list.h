@@ -3,10 +3,12 @@
 // Listing works on the table alone; playing an action goes through the same
 // press, drag and release functions as the mouse, so it follows every rule.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "game.h"
+#include "moves.h"
 
 namespace quillo {
 
@@ -35,8 +37,22 @@ void ListStandardActions(const TableState& t, std::vector<PlayerAction>& out);
 // Picks and turns of every card off the stock (tableau cards only when
 // tableauOnly); s is a scratch copy of t.
 void AddPickActions(TableState& s, const TableState& t, std::vector<PlayerAction>& out, bool tableauOnly);
-// Drops of the group picked at card; s is a scratch copy of t.
+// The drop points of a table's piles, each worked out at first need. Picking
+// a group moves no other pile's point, so one listing shares them.
+class DropPoints {
+public:
+    explicit DropPoints(const TableState& t) : T_(t) {}
+    Offset At(int pile);
+
+private:
+    const TableState& T_;
+    std::array<Offset, MaxPiles> Points_;
+    std::array<bool, MaxPiles> Known_{};
+};
+
+// Drops of the group picked at card; s is a scratch copy of t, points those of t.
 void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out);
+void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out, DropPoints& points);
 // A press on the stock, or on its empty place while a redeal is left. A stock
 // that deals onto empty piles only waits for one, unless the game's own click
 // rule deals regardless.
