@@ -115,8 +115,18 @@ double DownLength(const PileSteps& set)
 bool FitsAsSetUp(const GameRules& r, const Pile& p, const PileSteps& set)
 {
     const Step s = set.Up;
-    if (s.X == 0 && s.Y == 0) return true;
-    return (p.Count - 1) * std::max(1.0, DownLength(set)) <= RoomInSteps(r, p, s);
+    if ((s.X == 0 && s.Y == 0) || p.Count <= 1) return true;
+    if (std::abs(set.Down.X) > std::abs(s.X) || std::abs(set.Down.Y) > std::abs(s.Y))
+        return (p.Count - 1) * std::max(1.0, DownLength(set)) <= RoomInSteps(r, p, s);
+    // In whole pixels, as RoomInSteps measures the room.
+    const CardSize& size = r.CardSizes[static_cast<size_t>(p.Orientation & 7)];
+    const int64_t steps = p.Count - 1;
+    auto fits = [&](int32_t step, int32_t at, int32_t card, int32_t field) {
+        if (step > 0) return steps * step <= int64_t{field} - card - at;
+        if (step < 0) return steps * -int64_t{step} <= at;
+        return true;
+    };
+    return fits(s.X, p.X, size.Width, r.FieldWidth) && fits(s.Y, p.Y, size.Height, r.FieldHeight);
 }
 
 PileSteps StepsFor(const TableState& t, int pile, StepCounts n)

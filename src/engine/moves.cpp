@@ -125,8 +125,15 @@ void AnimateMove(Game& g, int d, bool accepted)
         const int total = CardCount(t);
         for (int i = 0; i < total; ++i)
             if (t.CardAt(i).Moving) group[static_cast<size_t>(n++)] = i;
-        std::stable_sort(group.begin(), group.begin() + n,
-                         [&](int a, int b) { return t.CardAt(a).Order < t.CardAt(b).Order; });
+        // By insertion, keeping equals in order: a group is a few cards, too
+        // few to pay for a sort's buffer.
+        for (int k = 1; k < n; ++k) {
+            const int card = group[static_cast<size_t>(k)];
+            int j = k;
+            for (; j > 0 && t.CardAt(card).Order < t.CardAt(group[static_cast<size_t>(j - 1)]).Order; --j)
+                group[static_cast<size_t>(j)] = group[static_cast<size_t>(j - 1)];
+            group[static_cast<size_t>(j)] = card;
+        }
         for (int k = 0; k < n; ++k) {
             const Card& c = t.CardAt(group[static_cast<size_t>(k)]);
             moved[static_cast<size_t>(k)] = {group[static_cast<size_t>(k)], c.X, c.Y, c.Orientation};
