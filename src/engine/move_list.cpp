@@ -22,7 +22,7 @@ int Cards(const TableState& t)
 
 }  // namespace
 
-Offset DropPoints::At(int pile)
+Offset DragFacts::DropPointOf(int pile)
 {
     const auto p = static_cast<size_t>(pile);
     if (!Known_[p]) {
@@ -30,6 +30,13 @@ Offset DropPoints::At(int pile)
         Known_[p] = true;
     }
     return Points_[p];
+}
+
+const TopCards& DragFacts::Tops()
+{
+    if (!TopsKnown_) Tops_ = FindTopCards(T_);
+    TopsKnown_ = true;
+    return Tops_;
 }
 
 bool AnyPileEmpty(const TableState& t, int32_t first, int32_t last)
@@ -46,7 +53,7 @@ int CountEmptyPiles(const TableState& t, int32_t first, int32_t last)
     return n;
 }
 
-void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out, DropPoints& points)
+void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out, DragFacts& facts)
 {
     const bool regroups = HasTrait(t.CurrentGame, TraitRegroupsDrag);
     const Card& a = t.CardAt(card);
@@ -75,7 +82,7 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
     pick();
     uint64_t targets = 0;
     if (!regroups) {
-        targets = DropTargets(s);
+        targets = DropTargets(s, &facts.Tops());
     } else {
         // The drop rule re-forms the group, so every pile is asked afresh.
         for (int p = 0; p < std::min(t.Rules.PileCount, MaxPiles); ++p) {
@@ -96,11 +103,11 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
     const int piles = std::clamp(t.Rules.PileCount, 0, MaxPiles);
     for (int p = 0; p < piles; ++p) {
         if (((targets >> p) & 1) == 0) continue;
-        const Offset at = points.At(p);
+        const Offset at = facts.DropPointOf(p);
         int first = -1;
         for (int q = 0; q < piles; ++q) {
             if (q == a.PileIndex || (first != -1 && t.PileAt(q).Layer >= t.PileAt(first).Layer)) continue;
-            if (NearDropPoint(t, at.X, at.Y, points.At(q))) first = q;
+            if (NearDropPoint(t, at.X, at.Y, facts.DropPointOf(q))) first = q;
         }
         if (first == p) out.push_back({ActionKind::Drag, card, p, -1});
     }
@@ -108,8 +115,8 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
 
 void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out)
 {
-    DropPoints points(t);
-    AddDrags(s, t, card, out, points);
+    DragFacts facts(t);
+    AddDrags(s, t, card, out, facts);
 }
 
 void AddStockActions(const TableState& t, std::vector<PlayerAction>& out, bool dealsRegardless)
@@ -131,14 +138,14 @@ void AddStockActions(const TableState& t, std::vector<PlayerAction>& out, bool d
 void AddPickActions(TableState& s, const TableState& t, std::vector<PlayerAction>& out, bool tableauOnly)
 {
     const GameRules& r = t.Rules;
-    DropPoints points(t);
+    DragFacts facts(t);
     for (int i = 0; i < Cards(t); ++i) {
         const Card& c = t.CardAt(i);
         if (!c.InPlay || r.IsStock(c.PileIndex)) continue;
         if (tableauOnly && !r.IsTableau(c.PileIndex)) continue;
         switch (PickRule(t, i)) {
         case PickAction::TurnUp: out.push_back({ActionKind::Press, i, c.PileIndex, -1}); break;
-        case PickAction::PickUp: AddDrags(s, t, i, out, points); break;
+        case PickAction::PickUp: AddDrags(s, t, i, out, facts); break;
         default: break;
         }
     }

@@ -223,13 +223,13 @@ void FreeCellActions(const TableState& t, std::vector<PlayerAction>& out)
     TableState s = t;
     const GameRules& r = t.Rules;
     const int free = CountEmptyPiles(t, r.ReserveFirst, r.ReserveLast) + CountEmptyPiles(t, r.TableFirst, r.TableLast);
-    const TopCards tops = FindTopCards(t);
-    DropPoints points(t);
+    DragFacts facts(t);
+    const TopCards& tops = facts.Tops();
     for (int i = 0; i < std::clamp(r.TotalCards, 0, MaxCards); ++i) {
         const Card& c = t.CardAt(i);
         if (!c.InPlay) continue;
         if (IsTopCard(t, i)) {
-            if (PickRule(t, i) == PickAction::PickUp) AddDrags(s, t, i, out, points);
+            if (PickRule(t, i) == PickAction::PickUp) AddDrags(s, t, i, out, facts);
             continue;
         }
         if (!r.IsTableau(c.PileIndex) || !IsLegalRunFrom(t, i, SuitAlternate, ConsDescending)) continue;
