@@ -324,6 +324,12 @@ void TurnUp(Game& g)
 bool TurnUpTopCards(Game& g)
 {
     TableState& t = g.T;
+    // Once every card is face up, as after most moves of most games, there
+    // is nothing to look for.
+    const int total = CardCount(t);
+    int down = 0;
+    while (down < total && (!t.CardAt(down).InPlay || t.CardAt(down).FaceUp)) ++down;
+    if (down == total) return false;
     const TopCards tops = FindTopCards(t);
     bool any = false;
     for (int p = 0; p < std::min(t.Rules.PileCount, MaxPiles); ++p) {

@@ -214,7 +214,10 @@ const HeuristicWeights WaitingPass = [] {
 
 }  // namespace
 
-const HeuristicWeights FreeCellWeights = Pass(Spacious(), &WaitingPass);
+const HeuristicWeights FreeCellWeights = [] {
+    HeuristicWeights w = Spacious();
+    return Pass(w, &WaitingPass);
+}();
 
 // Top cards drag; a run goes by two presses, as long as the free cells and
 // empty columns could carry it one card at a time.
