@@ -93,7 +93,7 @@ TEST(Solver, SpentBudgetIsUnknownNeverLost)
     EXPECT_TRUE(s.Line.empty());
     EXPECT_LT(s.Positions, 200);
     // Across the passes that start afresh, the budget still counts all.
-    test::SetUpAndDeal(g, games::FreeCell, 77);
+    test::SetUpAndDeal(g, games::FreeCell, 102);
     const Solution passes = Solve(g.T, { 12'000, 1'000'000'000 });
     EXPECT_EQ(passes.Result, SolveResult::Unknown);
     EXPECT_LT(passes.Positions, 12'100);
