@@ -102,6 +102,33 @@ std::array<StepCounts, MaxPiles> CountSteps(const TableState& t)
     return counts;
 }
 
+// A face-down step in units of the set-up face-up step s.
+double DownLength(const PileSteps& set)
+{
+    const Step s = set.Up;
+    return s.X != 0 ? static_cast<double>(set.Down.X) / s.X : static_cast<double>(set.Down.Y) / s.Y;
+}
+
+// Whether the pile's cards, however they face, stay inside the field at its
+// set-up steps: as many steps as the pile has cards but one, each no longer
+// than the longer of the two.
+bool FitsAsSetUp(const GameRules& r, const Pile& p, const PileSteps& set)
+{
+    const Step s = set.Up;
+    if ((s.X == 0 && s.Y == 0) || p.Count <= 1) return true;
+    if (std::abs(set.Down.X) > std::abs(s.X) || std::abs(set.Down.Y) > std::abs(s.Y))
+        return (p.Count - 1) * std::max(1.0, DownLength(set)) <= RoomInSteps(r, p, s);
+    // In whole pixels, as RoomInSteps measures the room.
+    const CardSize& size = r.CardSizes[static_cast<size_t>(p.Orientation & 7)];
+    const int64_t steps = p.Count - 1;
+    auto fits = [&](int32_t step, int32_t at, int32_t card, int32_t field) {
+        if (step > 0) return steps * step <= int64_t{field} - card - at;
+        if (step < 0) return steps * -int64_t{step} <= at;
+        return true;
+    };
+    return fits(s.X, p.X, size.Width, r.FieldWidth) && fits(s.Y, p.Y, size.Height, r.FieldHeight);
+}
+
 PileSteps StepsFor(const TableState& t, int pile, StepCounts n)
 {
     const Pile& p = t.PileAt(pile);
@@ -112,7 +139,7 @@ PileSteps StepsFor(const TableState& t, int pile, StepCounts n)
 
     // Lengths in units of the set-up face-up step.
     const double room = RoomInSteps(t.Rules, p, s);
-    const double downLength = s.X != 0 ? static_cast<double>(set.Down.X) / s.X : static_cast<double>(set.Down.Y) / s.Y;
+    const double downLength = DownLength(set);
     if (down * downLength + up <= room) return set;
 
     const double unit = std::hypot(s.X, s.Y);
@@ -181,23 +208,44 @@ bool SetSteps(Pile& p, const PileSteps& steps)
 
 }  // namespace
 
+namespace {
+
+// Fitted steps for every plain fanned pile, in pile order. Cards are counted
+// only where a pile could run out at its set-up steps, which after most
+// moves none can.
+template <class F> void ForEachFitted(const TableState& t, F&& f)
+{
+    std::array<StepCounts, MaxPiles> counts;
+    bool counted = false;
+    for (int i = 0; i < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++i) {
+        const Pile& p = t.PileAt(i);
+        if (!PlainFan(p.FanDir)) continue;
+        const PileSteps set = SetUpSteps(t, p);
+        if (FitsAsSetUp(t.Rules, p, set)) {
+            f(i, set);
+            continue;
+        }
+        if (!counted) counts = CountSteps(t);
+        counted = true;
+        f(i, StepsFor(t, i, counts[static_cast<size_t>(i)]));
+    }
+}
+
+}  // namespace
+
 void FitFanSteps(TableState& t)
 {
-    const auto counts = CountSteps(t);
-    for (int i = 0; i < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++i)
-        if (PlainFan(t.PileAt(i).FanDir)) SetSteps(t.PileAt(i), StepsFor(t, i, counts[static_cast<size_t>(i)]));
+    ForEachFitted(t, [&](int i, const PileSteps& steps) { SetSteps(t.PileAt(i), steps); });
 }
 
 bool FitFans(TableState& t)
 {
-    const auto counts = CountSteps(t);
     bool changed = false;
-    for (int i = 0; i < std::clamp(t.Rules.PileCount, 0, MaxPiles); ++i) {
-        if (!PlainFan(t.PileAt(i).FanDir) || !SetSteps(t.PileAt(i), StepsFor(t, i, counts[static_cast<size_t>(i)])))
-            continue;
+    ForEachFitted(t, [&](int i, const PileSteps& steps) {
+        if (!SetSteps(t.PileAt(i), steps)) return;
         PlaceFannedPile(t, i);
         changed = true;
-    }
+    });
     return changed;
 }
 

@@ -248,7 +248,7 @@ int CanDrop(TableState& t)
     return CanDropStandard(t);
 }
 
-uint64_t DropTargets(TableState& t)
+uint64_t DropTargets(TableState& t, const TopCards* known)
 {
     if (!TableFitsGame(t)) return 0;
     const int source = SourcePile(t);
@@ -262,8 +262,9 @@ uint64_t DropTargets(TableState& t)
             if (CanDrop(t) == p) set |= uint64_t{1} << p;
         }
     } else {
-        const TopCards tops = FindTopCards(t);
-        const Tops top{t, &tops};
+        TopCards found;
+        if (known == nullptr) found = FindTopCards(t);
+        const Tops top{t, known != nullptr ? known : &found};
         for (int p = 0; p < piles; ++p) {
             if (p == source) continue;
             t.DropPile = p;

@@ -44,8 +44,9 @@ int CanDropStandard(const TableState& t);
 int CanDrop(TableState& t);
 
 // Every pile the picked group may go to (the source excluded), as a bit set,
-// with one pass over the cards; for the solver and sweeps.
-uint64_t DropTargets(TableState& t);
+// with one pass over the cards; for the solver and sweeps. tops, where
+// given, are the table's top cards, which picking a group leaves as they are.
+uint64_t DropTargets(TableState& t, const TopCards* tops = nullptr);
 
 // Source pile of the picked group.
 inline int SourcePile(const TableState& t)

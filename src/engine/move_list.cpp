@@ -22,6 +22,23 @@ int Cards(const TableState& t)
 
 }  // namespace
 
+Offset DragFacts::DropPointOf(int pile)
+{
+    const auto p = static_cast<size_t>(pile);
+    if (!Known_[p]) {
+        Points_[p] = DropPoint(T_, pile);
+        Known_[p] = true;
+    }
+    return Points_[p];
+}
+
+const TopCards& DragFacts::Tops()
+{
+    if (!TopsKnown_) Tops_ = FindTopCards(T_);
+    TopsKnown_ = true;
+    return Tops_;
+}
+
 bool AnyPileEmpty(const TableState& t, int32_t first, int32_t last)
 {
     for (int p = first; p != -1 && p <= last; ++p)
@@ -36,7 +53,7 @@ int CountEmptyPiles(const TableState& t, int32_t first, int32_t last)
     return n;
 }
 
-void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out)
+void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out, DragFacts& facts)
 {
     const bool regroups = HasTrait(t.CurrentGame, TraitRegroupsDrag);
     const Card& a = t.CardAt(card);
@@ -65,7 +82,7 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
     pick();
     uint64_t targets = 0;
     if (!regroups) {
-        targets = DropTargets(s);
+        targets = DropTargets(s, &facts.Tops());
     } else {
         // The drop rule re-forms the group, so every pile is asked afresh.
         for (int p = 0; p < std::min(t.Rules.PileCount, MaxPiles); ++p) {
@@ -79,34 +96,27 @@ void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAc
     restore();
     if (targets == 0) return;
     // A release counts only the first drop box under the group, so a pile
-    // whose box lies beneath another's is out of reach. The group snapped to
-    // a pile lies at that pile's drop point, and picking it moves no other
-    // pile's point: each point is worked out once, against the piles in
-    // stacking order as the release takes them.
+    // whose box lies beneath another's is out of reach: the first is the
+    // lowest in stacking order, the earlier pile among equals, as the
+    // release takes them. The group snapped to a pile lies at that pile's
+    // drop point.
     const int piles = std::clamp(t.Rules.PileCount, 0, MaxPiles);
-    std::array<int, MaxPiles> order;
-    std::array<Offset, MaxPiles> points;
-    std::array<bool, MaxPiles> known{};
-    for (int p = 0; p < piles; ++p) order[static_cast<size_t>(p)] = p;
-    std::stable_sort(order.begin(), order.begin() + piles,
-                     [&](int x, int y) { return t.PileAt(x).Layer < t.PileAt(y).Layer; });
-    auto point = [&](int p) {
-        if (!known[static_cast<size_t>(p)]) {
-            points[static_cast<size_t>(p)] = DropPoint(t, p);
-            known[static_cast<size_t>(p)] = true;
-        }
-        return points[static_cast<size_t>(p)];
-    };
     for (int p = 0; p < piles; ++p) {
         if (((targets >> p) & 1) == 0) continue;
-        const Offset at = point(p);
+        const Offset at = facts.DropPointOf(p);
         int first = -1;
-        for (int k = 0; k < piles && first == -1; ++k) {
-            const int q = order[static_cast<size_t>(k)];
-            if (q != a.PileIndex && NearDropPoint(t, at.X, at.Y, point(q))) first = q;
+        for (int q = 0; q < piles; ++q) {
+            if (q == a.PileIndex || (first != -1 && t.PileAt(q).Layer >= t.PileAt(first).Layer)) continue;
+            if (NearDropPoint(t, at.X, at.Y, facts.DropPointOf(q))) first = q;
         }
         if (first == p) out.push_back({ActionKind::Drag, card, p, -1});
     }
+}
+
+void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out)
+{
+    DragFacts facts(t);
+    AddDrags(s, t, card, out, facts);
 }
 
 void AddStockActions(const TableState& t, std::vector<PlayerAction>& out, bool dealsRegardless)
@@ -128,13 +138,14 @@ void AddStockActions(const TableState& t, std::vector<PlayerAction>& out, bool d
 void AddPickActions(TableState& s, const TableState& t, std::vector<PlayerAction>& out, bool tableauOnly)
 {
     const GameRules& r = t.Rules;
+    DragFacts facts(t);
     for (int i = 0; i < Cards(t); ++i) {
         const Card& c = t.CardAt(i);
         if (!c.InPlay || r.IsStock(c.PileIndex)) continue;
         if (tableauOnly && !r.IsTableau(c.PileIndex)) continue;
         switch (PickRule(t, i)) {
         case PickAction::TurnUp: out.push_back({ActionKind::Press, i, c.PileIndex, -1}); break;
-        case PickAction::PickUp: AddDrags(s, t, i, out); break;
+        case PickAction::PickUp: AddDrags(s, t, i, out, facts); break;
         default: break;
         }
     }

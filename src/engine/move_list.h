@@ -3,10 +3,13 @@
 // Listing works on the table alone; playing an action goes through the same
 // press, drag and release functions as the mouse, so it follows every rule.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "game.h"
+#include "legality.h"
+#include "moves.h"
 
 namespace quillo {
 
@@ -35,8 +38,26 @@ void ListStandardActions(const TableState& t, std::vector<PlayerAction>& out);
 // Picks and turns of every card off the stock (tableau cards only when
 // tableauOnly); s is a scratch copy of t.
 void AddPickActions(TableState& s, const TableState& t, std::vector<PlayerAction>& out, bool tableauOnly);
-// Drops of the group picked at card; s is a scratch copy of t.
+// What the drags of one listing share: the table's top cards and its piles'
+// drop points, each worked out at first need. Picking a group changes
+// neither, so one listing serves them to every group.
+class DragFacts {
+public:
+    explicit DragFacts(const TableState& t) : T_(t) {}
+    Offset DropPointOf(int pile);
+    const TopCards& Tops();
+
+private:
+    const TableState& T_;
+    std::array<Offset, MaxPiles> Points_;
+    std::array<bool, MaxPiles> Known_{};
+    TopCards Tops_;
+    bool TopsKnown_ = false;
+};
+
+// Drops of the group picked at card; s is a scratch copy of t, facts those of t.
 void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out);
+void AddDrags(TableState& s, const TableState& t, int card, std::vector<PlayerAction>& out, DragFacts& facts);
 // A press on the stock, or on its empty place while a redeal is left. A stock
 // that deals onto empty piles only waits for one, unless the game's own click
 // rule deals regardless.

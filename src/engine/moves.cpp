@@ -112,7 +112,12 @@ void AnimateMove(Game& g, int d, bool accepted)
     TableState& t = g.T;
     GameRules& r = t.Rules;
     const int s = SourcePile(t);
-    std::array<MovedCard, MaxCards> moved;
+    // Kept from move to move: setting up a hundred entries afresh cost more
+    // than the rest of a one-card move.
+    static thread_local std::array<MovedCard, MaxCards> moved;
+    // The moving cards, where gathered: only they need their mark cleared.
+    std::array<int, MaxCards> group;
+    int grouped = -1;
     int n = 0;
     if (s >= 0 && s < MaxPiles) {
         if (d == -1 || !accepted || d >= MaxPiles || d == s) {
@@ -121,12 +126,19 @@ void AnimateMove(Game& g, int d, bool accepted)
         }
         if (accepted) PlaySound(g, r.IsFoundation(d) ? "found.wav" : "work.wav");
 
-        std::array<int, MaxCards> group;
         const int total = CardCount(t);
         for (int i = 0; i < total; ++i)
             if (t.CardAt(i).Moving) group[static_cast<size_t>(n++)] = i;
-        std::stable_sort(group.begin(), group.begin() + n,
-                         [&](int a, int b) { return t.CardAt(a).Order < t.CardAt(b).Order; });
+        grouped = n;
+        // By insertion, keeping equals in order: a group is a few cards, too
+        // few to pay for a sort's buffer.
+        for (int k = 1; k < n; ++k) {
+            const int card = group[static_cast<size_t>(k)];
+            int j = k;
+            for (; j > 0 && t.CardAt(card).Order < t.CardAt(group[static_cast<size_t>(j - 1)]).Order; --j)
+                group[static_cast<size_t>(j)] = group[static_cast<size_t>(j - 1)];
+            group[static_cast<size_t>(j)] = card;
+        }
         for (int k = 0; k < n; ++k) {
             const Card& c = t.CardAt(group[static_cast<size_t>(k)]);
             moved[static_cast<size_t>(k)] = {group[static_cast<size_t>(k)], c.X, c.Y, c.Orientation};
@@ -166,8 +178,12 @@ void AnimateMove(Game& g, int d, bool accepted)
             }
         }
     }
-    const int total = CardCount(t);
-    for (int i = 0; i < total; ++i) t.CardAt(i).Moving = false;
+    if (grouped >= 0) {
+        for (int k = 0; k < grouped; ++k) t.CardAt(group[static_cast<size_t>(k)]).Moving = false;
+    } else {
+        const int total = CardCount(t);
+        for (int i = 0; i < total; ++i) t.CardAt(i).Moving = false;
+    }
     t.Dragging = false;
     t.ActiveCard = -1;
     t.PickedCount = 0;
@@ -317,6 +333,12 @@ void TurnUp(Game& g)
 bool TurnUpTopCards(Game& g)
 {
     TableState& t = g.T;
+    // Once every card is face up, as after most moves of most games, there
+    // is nothing to look for.
+    const int total = CardCount(t);
+    int down = 0;
+    while (down < total && (!t.CardAt(down).InPlay || t.CardAt(down).FaceUp)) ++down;
+    if (down == total) return false;
     const TopCards tops = FindTopCards(t);
     bool any = false;
     for (int p = 0; p < std::min(t.Rules.PileCount, MaxPiles); ++p) {

@@ -60,8 +60,15 @@ void SortPileOrder(TableState& t)
 {
     const int n = PileCount(t);
     for (int p = 0; p < n; ++p) t.PileOrder[static_cast<size_t>(p)] = {t.PileAt(p).Layer, p};
-    std::stable_sort(t.PileOrder.begin(), t.PileOrder.begin() + n,
-                     [](const PilePair& a, const PilePair& b) { return a.Key < b.Key; });
+    // By insertion, which keeps equals in order and, for a few dozen piles,
+    // costs less than a sort that takes a buffer.
+    for (int p = 1; p < n; ++p) {
+        const PilePair moved = t.PileOrder[static_cast<size_t>(p)];
+        int k = p;
+        for (; k > 0 && moved.Key < t.PileOrder[static_cast<size_t>(k - 1)].Key; --k)
+            t.PileOrder[static_cast<size_t>(k)] = t.PileOrder[static_cast<size_t>(k - 1)];
+        t.PileOrder[static_cast<size_t>(k)] = moved;
+    }
 }
 
 void RaisePile(TableState& t, int pile)

@@ -51,8 +51,10 @@ inline uint64_t PositionHash(const TableState& t, bool alikePiles = false, uint6
     const uint64_t pass = r.StockRedeals == StockUnlimited ? 0 : static_cast<uint64_t>(r.StockPass & 0xffff);
     uint64_t h = MixBits(pass << 32 | static_cast<uint64_t>(r.TableRedealsUsed & 0xff) << 8
         | static_cast<uint64_t>(r.ActiveWastes & 0xff));
+    // Piles mixed apart from one another, so the work overlaps; an empty
+    // pile adds nothing.
     for (size_t p = 0; p < piles.size(); ++p)
-        h = MixBits(h ^ (piles[p] + p * 0x9e3779b97f4a7c15ull));
+        if (piles[p] != 0) h += MixBits(piles[p] + p * 0x9e3779b97f4a7c15ull);
     return h;
 }
 

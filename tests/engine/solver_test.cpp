@@ -4,6 +4,7 @@
 // games.
 
 #include "engine/catalogue.h"
+#include "engine/fan_fit.h"
 #include "engine/games/games.h"
 #include "engine/position_hash.h"
 #include "engine/solver.h"
@@ -92,7 +93,7 @@ TEST(Solver, SpentBudgetIsUnknownNeverLost)
     EXPECT_TRUE(s.Line.empty());
     EXPECT_LT(s.Positions, 200);
     // Across the passes that start afresh, the budget still counts all.
-    test::SetUpAndDeal(g, games::FreeCell, 77);
+    test::SetUpAndDeal(g, games::FreeCell, 102);
     const Solution passes = Solve(g.T, { 12'000, 1'000'000'000 });
     EXPECT_EQ(passes.Result, SolveResult::Unknown);
     EXPECT_LT(passes.Positions, 12'100);
@@ -258,6 +259,32 @@ TEST(ListedPlay, MakesTheTableThePointerMakes)
                 test::PlayRandomStep(g, x, scratch);
             else
                 PlayAction(g, listed[x % listed.size()]);
+        }
+    }
+}
+
+// Fitting every fan after a move skips counting the cards of piles that fit
+// however their cards face; the steps must still be those that counting
+// gives, on both sides of the edge (Klondike's first column, 6, at Y 131,
+// 96 tall, steps 20 up and 10 down, in a field 526 tall).
+TEST(FanFit, SkippingTheCountGivesTheCountedSteps)
+{
+    for (const int down : { 0, 4, 8 }) {
+        for (int up = 1; up <= 20; ++up) {
+            Game g;
+            test::SetUpAndDeal(g, games::Klondike, 1);
+            std::vector<int> column, faceDown;
+            for (int k = 0; k < down + up; ++k) {
+                column.push_back(k);
+                if (k < down) faceDown.push_back(k);
+            }
+            Arrange(g.T, { { 6, column } }, faceDown);
+            FitFans(g.T);
+            for (int p = 0; p < g.T.Rules.PileCount; ++p) {
+                const Pile& pile = g.T.PileAt(p);
+                const PileSteps steps{ { pile.FanX, pile.FanY }, { pile.DownFanX, pile.DownFanY } };
+                EXPECT_TRUE(steps == FittedSteps(g.T, p)) << "pile " << p << ", " << down << " down, " << up << " up";
+            }
         }
     }
 }

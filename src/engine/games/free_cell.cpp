@@ -17,6 +17,8 @@
 #include "../move_list.h"
 #include "games.h"
 
+#include <array>
+
 namespace quillo::games {
 
 void FreeCellLayout(Game& g)
@@ -193,8 +195,8 @@ HeuristicWeights Pass(HeuristicWeights w, const HeuristicWeights* then)
 
 // The deals the first measure wanders on mostly fall to one that frees the
 // cards the foundations wait for, one that prizes empty columns more, or one
-// that digs out cards lying above lower ones; the last pass goes back to the
-// first measure for the rest of the budget.
+// that digs out cards lying above lower ones; the last pass takes the plain
+// measure for the rest of the budget.
 const HeuristicWeights LastPass = Spacious();
 const HeuristicWeights UnburyPass = [] {
     HeuristicWeights w = Spacious();
@@ -214,7 +216,79 @@ const HeuristicWeights WaitingPass = [] {
 
 }  // namespace
 
-const HeuristicWeights FreeCellWeights = Pass(Spacious(), &WaitingPass);
+// The first measure weighs built cards up and cards lying above lower ones
+// down more than the plain one, and longer lines less: most deals then fall
+// in a few thousand positions.
+const HeuristicWeights FreeCellWeights = [] {
+    HeuristicWeights w = Spacious();
+    w.Ordered = 4;
+    w.Buried = -6;
+    w.DepthCost = 5;
+    return Pass(w, &WaitingPass);
+}();
+
+namespace {
+
+// Which tableau cards begin a run of alternate colours down to the top of
+// their column, as IsLegalRunFrom finds it: one walk down each column
+// rather than one up from every card.
+std::array<bool, MaxCards> RunStarts(const TableState& t)
+{
+    const GameRules& r = t.Rules;
+    const int n = std::clamp(r.TotalCards, 0, MaxCards);
+    std::array<bool, MaxCards> starts{};
+    // Cards of the tableau by place, from the columns' counts.
+    std::array<int, MaxPiles + 1> base{};
+    for (int p = 0; p < MaxPiles; ++p) {
+        const bool column = r.IsTableau(p) && p < r.PileCount;
+        base[static_cast<size_t>(p) + 1]
+            = base[static_cast<size_t>(p)] + (column ? std::clamp(t.PileAt(p).Count, 0, MaxCards) : 0);
+    }
+    std::array<int16_t, MaxCards * 2> at;
+    at.fill(-1);
+    for (int i = 0; i < n; ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || c.PileIndex < 0 || c.PileIndex >= MaxPiles) continue;
+        const int slot = base[static_cast<size_t>(c.PileIndex)] + c.Order;
+        if (c.Order >= 0 && slot < base[static_cast<size_t>(c.PileIndex) + 1] && slot < static_cast<int>(at.size()))
+            at[static_cast<size_t>(slot)] = static_cast<int16_t>(i);
+    }
+    auto fits = [&](int upper, int lower) {
+        const Card& c = t.CardAt(upper);
+        const Card& below = t.CardAt(lower);
+        return c.FaceUp && RankFits(t, ConsDescending, c, below, false) && SuitFits(SuitAlternate, c, below);
+    };
+    // chain[k]: the cards from place k up to the top lie each on the one below.
+    std::array<bool, MaxCards> chain{};
+    for (int i = 0; i < n; ++i) {
+        const Card& c = t.CardAt(i);
+        if (!c.InPlay || !r.IsTableau(c.PileIndex) || c.PileIndex >= std::min(r.PileCount, MaxPiles)) continue;
+        const int count = t.PileAt(c.PileIndex).Count;
+        starts[static_cast<size_t>(i)] = count < 2 || c.Order == count - 1;
+    }
+    for (int p = r.TableFirst; p != -1 && p <= r.TableLast && p < std::min(r.PileCount, MaxPiles); ++p) {
+        const int count = t.PileAt(p).Count;
+        if (count < 2 || count > MaxCards) continue;  // too many: places are missing, no run reaches the top
+        const int first = base[static_cast<size_t>(p)];
+        auto card = [&](int k) {
+            return first + k < static_cast<int>(at.size()) ? static_cast<int>(at[static_cast<size_t>(first + k)]) : -1;
+        };
+        chain[static_cast<size_t>(count - 1)] = true;
+        for (int k = count - 2; k >= 0; --k)
+            chain[static_cast<size_t>(k)]
+                = card(k) != -1 && card(k + 1) != -1 && fits(card(k + 1), card(k)) && chain[static_cast<size_t>(k + 1)];
+        // A card's walk starts from the card itself, whichever card its place holds.
+        for (int i = 0; i < n; ++i) {
+            const Card& c = t.CardAt(i);
+            if (!c.InPlay || c.PileIndex != p || c.Order < 0 || c.Order >= count - 1) continue;
+            const int next = card(c.Order + 1);
+            starts[static_cast<size_t>(i)] = next != -1 && fits(next, i) && chain[static_cast<size_t>(c.Order + 1)];
+        }
+    }
+    return starts;
+}
+
+}  // namespace
 
 // Top cards drag; a run goes by two presses, as long as the free cells and
 // empty columns could carry it one card at a time.
@@ -223,15 +297,17 @@ void FreeCellActions(const TableState& t, std::vector<PlayerAction>& out)
     TableState s = t;
     const GameRules& r = t.Rules;
     const int free = CountEmptyPiles(t, r.ReserveFirst, r.ReserveLast) + CountEmptyPiles(t, r.TableFirst, r.TableLast);
-    const TopCards tops = FindTopCards(t);
+    DragFacts facts(t);
+    const TopCards& tops = facts.Tops();
+    const std::array<bool, MaxCards> runs = RunStarts(t);
     for (int i = 0; i < std::clamp(r.TotalCards, 0, MaxCards); ++i) {
         const Card& c = t.CardAt(i);
         if (!c.InPlay) continue;
         if (IsTopCard(t, i)) {
-            if (PickRule(t, i) == PickAction::PickUp) AddDrags(s, t, i, out);
+            if (PickRule(t, i) == PickAction::PickUp) AddDrags(s, t, i, out, facts);
             continue;
         }
-        if (!r.IsTableau(c.PileIndex) || !IsLegalRunFrom(t, i, SuitAlternate, ConsDescending)) continue;
+        if (!r.IsTableau(c.PileIndex) || !runs[static_cast<size_t>(i)]) continue;
         const int length = t.PileAt(c.PileIndex).Count - c.Order;
         for (int p = r.TableFirst; p <= r.TableLast; ++p) {
             if (p == c.PileIndex) continue;
