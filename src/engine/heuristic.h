@@ -36,6 +36,9 @@ struct HeuristicWeights {
     // starts afresh under the weights Then (0 or null: one pass to the end).
     long PassPositions = 0;
     const HeuristicWeights* Then = nullptr;
+    // A King laid on an Ace (building wraps) never helps, so where cards go
+    // home safely an Ace goes at once.
+    bool AcesSafeHome = false;
     // A position from which the game's rules leave no win; the search drops it.
     bool (*Hopeless)(const TableState&) = nullptr;
 };

@@ -191,6 +191,7 @@ extern const HeuristicWeights GolfWeights;
 extern const HeuristicWeights BlackHoleWeights;
 extern const HeuristicWeights AcesUpWeights;
 extern const HeuristicWeights PyramidWeights;
+extern const HeuristicWeights BakersDozenWeights;
 // Spider and Rouge et Noir: their common layout (ten columns under a stock
 // and eight foundations, room for faceDown hidden cards under eighteen face-up
 // ones, King tokens from firstRunFoundation on); any tableau pile empty; a
