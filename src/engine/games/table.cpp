@@ -31,7 +31,7 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
     {.Index = Aribert, .Name = "Aribert", .Level = 'L', .HelpTopic = "H_aribert", .Layout = AribertLayout, .Deal = AribertDeal, .Drop = AribertDrop, .Click = AribertClick, .Actions = AribertActions, .Traits = TraitAlwaysTurnUp},
     {.Index = Trial, .Name = "Trial", .Level = 'M', .HelpTopic = "H_trial", .Layout = TrialLayout, .Deal = TrialDeal},
     {.Index = DogsToTheBasket, .Name = "Dogs to the Basket", .Level = 'M', .HelpTopic = "H_dogs", .Layout = DogsToTheBasketLayout, .Deal = DogsToTheBasketDeal, .Traits = TraitGatherTableauOnRedeal},
-    {.Index = Scorpion, .Name = "Scorpion", .Level = 'E', .HelpTopic = "H_scorpion", .Layout = ScorpionLayout, .Deal = ScorpionDeal, .Won = ScorpionWon, .Weights = &WholeRunWeights, .Traits = TraitAlikeEmptyPiles},
+    {.Index = Scorpion, .Name = "Scorpion", .Level = 'E', .HelpTopic = "H_scorpion", .Layout = ScorpionLayout, .Deal = ScorpionDeal, .Won = ScorpionWon, .Weights = &ScorpionWeights, .Traits = TraitAlikeEmptyPiles},
     {.Index = Pyramid, .Name = "Pyramid", .Level = 'H', .HelpTopic = "H_pyramid", .Layout = PyramidLayout, .Deal = PyramidDeal, .Click = PyramidClick, .Won = PyramidWon, .Actions = PyramidActions, .PlaceCards = PyramidPlaceCards, .Weights = &PyramidWeights, .Traits = TraitKeepsPlaces},
     {.Index = FreeCell, .Name = "Free Cell", .Level = 'H', .HelpTopic = "H_free_cell", .Layout = FreeCellLayout, .Deal = FreeCellDeal, .Click = FreeCellClick, .Actions = FreeCellActions, .Weights = &FreeCellWeights, .Traits = TraitAlikeEmptyPiles | TraitSafeHome | TraitMarksRun},
     {.Index = Star, .Name = "Star", .Level = 'H', .HelpTopic = "H_star", .Layout = StarLayout, .Deal = StarDeal, .Traits = TraitDefaultGame},
