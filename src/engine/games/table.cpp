@@ -66,7 +66,7 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
     {.Index = Spider, .Name = "Spider", .Level = 'H', .HelpTopic = "H_spider", .Layout = SpiderLayout, .Deal = SpiderDeal, .Drop = SpiderDrop, .Click = SpiderClick, .Actions = SpiderActions, .Weights = &WholeRunWeights, .Traits = TraitAlikeEmptyPiles},
     {.Index = RoyalMarriage, .Name = "Royal Marriage", .Level = 'E', .HelpTopic = "H_royal_marriage", .Layout = RoyalMarriageLayout, .Deal = RoyalMarriageDeal, .Click = RoyalMarriageClick, .Won = RoyalMarriageWon, .Actions = RoyalMarriageActions},
     {.Index = Chameleon, .Name = "Chameleon", .Level = 'L', .HelpTopic = "H_chameleon", .Layout = ChameleonLayout, .Deal = ChameleonDeal, .FollowUp = RefillFromReserve},
-    {.Index = FlowerGarden, .Name = "Flower Garden", .Level = 'H', .HelpTopic = "H_flower_garden", .Layout = FlowerGardenLayout, .Deal = FlowerGardenDeal, .Traits = TraitSafeHome},
+    {.Index = FlowerGarden, .Name = "Flower Garden", .Level = 'H', .HelpTopic = "H_flower_garden", .Layout = FlowerGardenLayout, .Deal = FlowerGardenDeal, .Weights = &FlowerGardenWeights, .Traits = TraitSafeHome},
     {.Index = Osmosis, .Name = "Osmosis", .Level = 'M', .HelpTopic = "H_osmosis", .Layout = OsmosisLayout, .Deal = OsmosisDeal, .Drop = OsmosisDrop},
     {.Index = Gaps, .Name = "Gaps", .Level = 'M', .HelpTopic = "H_gaps", .Layout = GapsLayout, .Deal = GapsDeal, .Drop = GapsDrop, .Won = GapsWon},
     }};
