@@ -291,6 +291,15 @@ public:
         return Outcome::Exhausted;
     }
 
+    // A depth-first pass over the game's share of positions before best first.
+    Outcome Opening(const TableState& root, std::vector<PlayerAction>& line)
+    {
+        PassEnd_ = Positions_ + Weights_.DepthFirstPositions;
+        const Outcome outcome = DepthFirst(root, false, line);
+        PassEnd_ = std::numeric_limits<long>::max();
+        return outcome;
+    }
+
     // Takes the next weights after a best-first pass that spent its own
     // share of positions, while the whole budget lasts; false where none.
     bool NextPass()
@@ -304,6 +313,7 @@ public:
     // The last pass searched every position that matters.
     bool Proved() const { return Proved_; }
     bool PrefersBestFirst() const { return Weights_.BestFirst; }
+    bool OpensDepthFirst() const { return Weights_.DepthFirstPositions > 0; }
 
 private:
     static constexpr size_t MaxOpen = 20000;
@@ -479,7 +489,10 @@ Solution Solve(const TableState& t, const SolverBudget& budget)
         return s;
     }
     Search search(t, budget, start, s.Positions);
-    auto outcome = search.PrefersBestFirst() ? search.BestFirst(t, s.Line) : search.DepthFirst(t, false, s.Line);
+    auto outcome = Search::Outcome::OutOfBudget;
+    if (search.PrefersBestFirst() && search.OpensDepthFirst()) outcome = search.Opening(t, s.Line);
+    if (outcome == Search::Outcome::OutOfBudget)
+        outcome = search.PrefersBestFirst() ? search.BestFirst(t, s.Line) : search.DepthFirst(t, false, s.Line);
     while (outcome == Search::Outcome::OutOfBudget && search.NextPass()) outcome = search.BestFirst(t, s.Line);
     // A first pass that skipped or dropped positions proves nothing when it
     // fails; a strict pass goes on while the budget lasts.

@@ -117,10 +117,12 @@ TEST(Solver, WinsTheDealsTheFirstPassWandersOn)
 }
 
 // Games whose own weights decide most deals: one deal each, won within a
-// budget of positions, and the line replays to the win.
-TEST(Solver, WinsDealsOfTheLargeTableauGames)
+// budget of positions, and the line replays to the win. Klondike's deal is
+// won by best first after its depth-first opening has spent its share.
+TEST(Solver, WinsADealOfEachGameWithItsOwnWeights)
 {
     const std::pair<int, uint32_t> deals[] = {
+        { games::Klondike, 16 },
         { games::BakersDozen, 2 },
         { games::Scorpion, 1 },
         { games::FlowerGarden, 4 },

@@ -194,6 +194,7 @@ extern const HeuristicWeights PyramidWeights;
 extern const HeuristicWeights BakersDozenWeights;
 extern const HeuristicWeights ScorpionWeights;
 extern const HeuristicWeights FlowerGardenWeights;
+extern const HeuristicWeights KlondikeWeights;
 // Spider and Rouge et Noir: their common layout (ten columns under a stock
 // and eight foundations, room for faceDown hidden cards under eighteen face-up
 // ones, King tokens from firstRunFoundation on); any tableau pile empty; a

@@ -14,7 +14,7 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
 {
     // clang-format off
     static const std::array<GameHooks, CatalogueSize> table{{
-    {.Index = Klondike, .Name = "Klondike", .Level = 'M', .HelpTopic = "H_klondike", .Layout = KlondikeLayout, .Deal = KlondikeDeal, .Traits = TraitAlikeEmptyPiles | TraitSafeHome},
+    {.Index = Klondike, .Name = "Klondike", .Level = 'M', .HelpTopic = "H_klondike", .Layout = KlondikeLayout, .Deal = KlondikeDeal, .Weights = &KlondikeWeights, .Traits = TraitAlikeEmptyPiles | TraitSafeHome},
     {.Index = BigHarp, .Name = "Big Harp", .Level = 'M', .HelpTopic = "H_big_harp", .Layout = BigHarpLayout, .Deal = BigHarpDeal},
     {.Index = Agnes, .Name = "Agnes", .Level = 'M', .HelpTopic = "H_agnes", .Layout = AgnesLayout, .Deal = AgnesDeal},
     {.Index = MerryTwos, .Name = "Merry Twos", .Level = 'H', .HelpTopic = "H_merry_twos", .Layout = MerryTwosLayout, .Deal = MerryTwosDeal},
