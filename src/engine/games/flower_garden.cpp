@@ -55,12 +55,15 @@ void FlowerGardenDeal(Game& g)
 namespace quillo::games {
 
 // Single cards build down regardless of suit, so shuffling a card between
-// equal tops may be the only way to free one and nothing is skipped; an
-// empty bed takes any card and is the resource.
+// equal tops may be the only way to free one and nothing is skipped. Any
+// card fits on any card one higher, so built order counts for little beside
+// the cards lying above lower ones; an empty bed takes any card and is the
+// resource.
 const HeuristicWeights FlowerGardenWeights = [] {
     HeuristicWeights w;
-    w.Buried = -5;
-    w.Waiting = -3;
+    w.Ordered = 0;
+    w.Buried = -8;
+    w.Waiting = -5;
     w.EmptyPile = 10;
     w.DepthCost = 10;
     w.SkipSeldom = false;
