@@ -59,8 +59,9 @@ enum GameTrait : uint16_t {
     // Empty tableau piles and free cells all serve alike, so a solver tries
     // one of them only, and never moves a whole pile to another.
     TraitAlikeEmptyPiles = 128,
-    // One deck home by suit, down in alternate colours: a card whose builders
-    // are home already may go home at once (with the standard rules only).
+    // Home by suit from the Ace, down on the tableau in alternate colours (one
+    // deck), in suit or regardless of suit: a card whose builders are home
+    // already may go home at once (with the standard rules only).
     TraitSafeHome = 256,
     // A marked card shows with every card on it.
     TraitMarksRun = 512,

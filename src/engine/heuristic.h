@@ -36,6 +36,13 @@ struct HeuristicWeights {
     // starts afresh under the weights Then (0 or null: one pass to the end).
     long PassPositions = 0;
     const HeuristicWeights* Then = nullptr;
+    // Best first may begin with a depth-first pass of this many positions:
+    // where the two win different deals, a short look by kind of action
+    // wins the easy deals of the one before the other takes over.
+    long DepthFirstPositions = 0;
+    // A King laid on an Ace (building wraps) never helps, so where cards go
+    // home safely an Ace goes at once.
+    bool AcesSafeHome = false;
     // A position from which the game's rules leave no win; the search drops it.
     bool (*Hopeless)(const TableState&) = nullptr;
 };

@@ -33,34 +33,60 @@ bool AlikeEmptyPiles(int game)
     return HasTrait(game, TraitAlikeEmptyPiles);
 }
 
-// One deck built home by suit from the Ace and down in alternate colours on
-// the tableau: a card whose possible builders, the two lower cards of the
-// other colour, are home already is never needed on the tableau again.
-// Drawing more than one card, a card taken off the waste would change the
-// later draws, so there the rule holds only with a single draw.
-bool SafeHomeRules(const TableState& t)
+// Built home by suit from the Ace: a card whose possible builders on the
+// tableau are all home already is never needed there again, so it goes home
+// at once and nothing else is tried.
+enum class SafeKind : uint8_t {
+    None,
+    // One deck, down in alternate colours: the two lower cards of the other
+    // colour. Drawing more than one card, a card taken off the waste would
+    // change the later draws, so there the rule holds only with a single draw.
+    Alternate,
+    // Any number of decks, down regardless of suit or in suit, nothing taken
+    // back from a foundation: every copy of the lower card of each suit that
+    // fits. Building wraps a King onto an Ace, so an Ace waits for the Kings
+    // unless the game never gains by laying a King on an Ace.
+    Builders,
+};
+
+SafeKind SafeHomeRules(const TableState& t)
 {
     const GameRules& r = t.Rules;
-    return HasTrait(t.CurrentGame, TraitSafeHome) && r.TotalCards == CardsPerDeck && r.FoundConsSuit == SuitSame
-        && r.FoundConsVal == ConsAscending
-        && r.TableConsSuit == SuitAlternate && r.TableConsVal == ConsDescending
-        && (r.WasteFirst == -1 || r.GetDeckCardNum <= 1);
+    if (!HasTrait(t.CurrentGame, TraitSafeHome) || r.FoundConsSuit != SuitSame || r.FoundConsVal != ConsAscending
+        || r.TableConsVal != ConsDescending || (r.WasteFirst != -1 && r.GetDeckCardNum > 1))
+        return SafeKind::None;
+    if (r.TableConsSuit == SuitAlternate) return r.TotalCards == CardsPerDeck ? SafeKind::Alternate : SafeKind::None;
+    const bool builders = r.TableConsSuit == SuitNone || r.TableConsSuit == SuitSame;
+    return builders && !r.FoundTakeCards && r.TotalCards == CardsPerDeck * r.Decks ? SafeKind::Builders
+                                                                                  : SafeKind::None;
 }
 
-bool SafeHome(const TableState& t, const PlayerAction& a)
+bool SafeHome(const TableState& t, const PlayerAction& a, SafeKind kind, bool acesSafe)
 {
     if (a.Kind != ActionKind::Drag || !t.Rules.IsFoundation(a.Pile)) return false;
     const Card& c = t.CardAt(a.Card);
     if (t.Rules.IsFoundation(c.PileIndex)) return false;
-    std::array<int, 4> home{};
-    for (int i = 0; i < t.Rules.TotalCards; ++i) {
-        const Card& h = t.CardAt(i);
-        if (h.InPlay && t.Rules.IsFoundation(h.PileIndex) && h.Suit >= 0 && h.Suit < 4)
-            ++home[static_cast<size_t>(h.Suit)];
+    if (kind == SafeKind::Alternate) {
+        std::array<int, 4> home{};
+        for (int i = 0; i < t.Rules.TotalCards; ++i) {
+            const Card& h = t.CardAt(i);
+            if (h.InPlay && t.Rules.IsFoundation(h.PileIndex) && h.Suit >= 0 && h.Suit < 4)
+                ++home[static_cast<size_t>(h.Suit)];
+        }
+        for (int s = 0; s < 4; ++s)
+            if (ColoursDiffer(s, c.Suit) && home[static_cast<size_t>(s)] < c.Rank) return false;
+        return true;
     }
-    for (int s = 0; s < 4; ++s)
-        if (ColoursDiffer(s, c.Suit) && home[static_cast<size_t>(s)] < c.Rank) return false;
-    return true;
+    if (c.Rank == RankAce && acesSafe) return true;
+    const int builder = c.Rank == RankAce ? RankKing : c.Rank - 1;
+    const bool anySuit = t.Rules.TableConsSuit == SuitNone;
+    int missing = anySuit ? 4 * t.Rules.Decks : t.Rules.Decks;
+    for (int i = 0; i < t.Rules.TotalCards && missing > 0; ++i) {
+        const Card& h = t.CardAt(i);
+        if (h.Rank == builder && (anySuit || h.Suit == c.Suit) && (!h.InPlay || t.Rules.IsFoundation(h.PileIndex)))
+            --missing;
+    }
+    return missing == 0;
 }
 
 int SourcePile(const TableState& t, const PlayerAction& a)
@@ -265,6 +291,15 @@ public:
         return Outcome::Exhausted;
     }
 
+    // A depth-first pass over the game's share of positions before best first.
+    Outcome Opening(const TableState& root, std::vector<PlayerAction>& line)
+    {
+        PassEnd_ = Positions_ + Weights_.DepthFirstPositions;
+        const Outcome outcome = DepthFirst(root, false, line);
+        PassEnd_ = std::numeric_limits<long>::max();
+        return outcome;
+    }
+
     // Takes the next weights after a best-first pass that spent its own
     // share of positions, while the whole budget lasts; false where none.
     bool NextPass()
@@ -278,6 +313,7 @@ public:
     // The last pass searched every position that matters.
     bool Proved() const { return Proved_; }
     bool PrefersBestFirst() const { return Weights_.BestFirst; }
+    bool OpensDepthFirst() const { return Weights_.DepthFirstPositions > 0; }
 
 private:
     static constexpr size_t MaxOpen = 20000;
@@ -362,10 +398,10 @@ private:
     {
         Listed_.clear();
         ListActions(state, Listed_);
-        if (SafeHome_) {
+        if (SafeHome_ != SafeKind::None) {
             // A safe move home is the only one worth trying here.
             for (const PlayerAction& a : Listed_) {
-                if (!SafeHome(state, a)) continue;
+                if (!SafeHome(state, a, SafeHome_, Weights_.AcesSafeHome)) continue;
                 Listed_ = { a };
                 break;
             }
@@ -419,7 +455,7 @@ private:
     long& Positions_;
     HeuristicWeights Weights_;
     bool Alike_;
-    bool SafeHome_;
+    SafeKind SafeHome_;
     bool Strict_ = false;
     bool SkippedSeldom_ = false;
     bool Complete_ = true;
@@ -453,7 +489,10 @@ Solution Solve(const TableState& t, const SolverBudget& budget)
         return s;
     }
     Search search(t, budget, start, s.Positions);
-    auto outcome = search.PrefersBestFirst() ? search.BestFirst(t, s.Line) : search.DepthFirst(t, false, s.Line);
+    auto outcome = Search::Outcome::OutOfBudget;
+    if (search.PrefersBestFirst() && search.OpensDepthFirst()) outcome = search.Opening(t, s.Line);
+    if (outcome == Search::Outcome::OutOfBudget)
+        outcome = search.PrefersBestFirst() ? search.BestFirst(t, s.Line) : search.DepthFirst(t, false, s.Line);
     while (outcome == Search::Outcome::OutOfBudget && search.NextPass()) outcome = search.BestFirst(t, s.Line);
     // A first pass that skipped or dropped positions proves nothing when it
     // fails; a strict pass goes on while the budget lasts.

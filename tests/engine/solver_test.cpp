@@ -67,7 +67,9 @@ TEST_P(KnownPosition, SolverFindsTheKnownAnswer)
 // Klondike: stock 0, waste 1, foundations 2..5, tableau 6..12. Free Cell:
 // free cells 0..3, foundations 4..7, tableau 8..15. Golf: tableau 0..6,
 // stock 7, waste 8. Scorpion, tableau 0..6: three suits built whole, the
-// fourth's Queen and its run wait to join their King.
+// fourth's Queen and its run wait to join their King. Baker's Dozen:
+// foundations 0..3, tableau 4..16, spaces never filled: the Three of Spades
+// could go home, but the Two of Diamonds must lie on it first to free its Ace.
 const PositionRow Positions[] = {
     { "KlondikeAceThenHiddenTwo", games::Klondike, "6: ~2S AS", SolveResult::Won, 3 },
     { "KlondikeTwoOverHiddenAceWithAStockToTurn", games::Klondike, "0: 7H 5C; 6: ~AS 2S", SolveResult::Lost, 0 },
@@ -79,6 +81,9 @@ const PositionRow Positions[] = {
     { "GolfStockCardFitsNothing", games::Golf, "8: 5S; 0: 9H; 7: ~KC", SolveResult::Lost, 0 },
     { "ScorpionRunJoinsItsKing", games::Scorpion, "0: KC-AC; 1: KD; 2: KS-AS; 4: QD-AD; 5: KH-AH", SolveResult::Won,
         1 },
+    { "BakersDozenThreeWaitsForATwoOfAnotherSuit", games::BakersDozen, "0: AS 2S; 4: AD 2D; 5: 3S", SolveResult::Won,
+        4 },
+    { "BakersDozenTwoOverItsAceWithNowhereToGo", games::BakersDozen, "0: AS; 4: AD 2D; 5: 2S", SolveResult::Lost, 0 },
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, KnownPosition, testing::ValuesIn(Positions),
@@ -109,6 +114,26 @@ TEST(Solver, WinsTheDealsTheFirstPassWandersOn)
         const Solution s = Solve(g.T, { 60'000, 1'000'000'000 });
         ASSERT_EQ(s.Result, SolveResult::Won) << deal;
         EXPECT_TRUE(ReplayWins(g.T, s.Line)) << deal;
+    }
+}
+
+// Games whose own weights decide most deals: one deal each, won within a
+// budget of positions, and the line replays to the win. Klondike's deal is
+// won by best first after its depth-first opening has spent its share.
+TEST(Solver, WinsADealOfEachGameWithItsOwnWeights)
+{
+    const std::pair<int, uint32_t> deals[] = {
+        { games::Klondike, 16 },
+        { games::BakersDozen, 2 },
+        { games::Scorpion, 1 },
+        { games::FlowerGarden, 4 },
+    };
+    for (const auto& [game, deal] : deals) {
+        Game g;
+        test::SetUpAndDeal(g, game, deal);
+        const Solution s = Solve(g.T, { 100'000, 1'000'000'000 });
+        ASSERT_EQ(s.Result, SolveResult::Won) << test::NameOf(game) << " " << deal;
+        EXPECT_TRUE(ReplayWins(g.T, s.Line)) << test::NameOf(game) << " " << deal;
     }
 }
 

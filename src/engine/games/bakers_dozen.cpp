@@ -4,6 +4,7 @@
 //   [4] [5] [6] [7] [8] [9] [10] [11] [12] [13] [14] [15] [16]   tableau
 
 #include "../deal_ops.h"
+#include "../heuristic.h"
 #include "../game.h"
 #include "../pile_cards.h"
 #include "../placement.h"
@@ -60,5 +61,29 @@ void BakersDozenDeal(Game& g)
         }
     }
 }
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Single cards move onto any card one higher and spaces stay empty. Every
+// card not home must move once more, and every card lying above a lower one
+// once before that: the search is nearly shortest-first over that count.
+// Shuffling a card between equal tops is often the only way to free one, so
+// nothing is skipped. Kings lie at the foot of the columns and spaces stay
+// empty: a King laid on an Ace uncovers only Kings or an empty column, so
+// Aces go home at once.
+const HeuristicWeights BakersDozenWeights = [] {
+    HeuristicWeights w;
+    w.Home = 10;
+    w.Buried = -10;
+    w.Ordered = 0;
+    w.Waiting = 0;
+    w.SkipSeldom = false;
+    w.BestFirst = true;
+    w.DepthCost = 30;
+    w.AcesSafeHome = true;
+    return w;
+}();
 
 }  // namespace quillo::games

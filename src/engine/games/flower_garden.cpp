@@ -6,6 +6,7 @@
 //                                [22] [23] [24] [25]
 
 #include "../deal_ops.h"
+#include "../heuristic.h"
 #include "../game.h"
 #include "../placement.h"
 #include "../setup.h"
@@ -48,5 +49,26 @@ void FlowerGardenDeal(Game& g)
     DealCounts(t, r.TableFirst, r.TableLast, counts, true, FaceMode::AllUp);
     DealEach(t, r.ReserveFirst, r.ReserveLast, 1, FaceMode::AllUp);
 }
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Single cards build down regardless of suit, so shuffling a card between
+// equal tops may be the only way to free one and nothing is skipped. Any
+// card fits on any card one higher, so built order counts for little beside
+// the cards lying above lower ones; an empty bed takes any card and is the
+// resource.
+const HeuristicWeights FlowerGardenWeights = [] {
+    HeuristicWeights w;
+    w.Ordered = 0;
+    w.Buried = -8;
+    w.Waiting = -5;
+    w.EmptyPile = 10;
+    w.DepthCost = 10;
+    w.SkipSeldom = false;
+    w.BestFirst = true;
+    return w;
+}();
 
 }  // namespace quillo::games

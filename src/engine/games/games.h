@@ -185,12 +185,16 @@ void SpiderDeal(Game&);
 int SpiderDrop(TableState&);
 void SpiderClick(Game&, const Press&);
 void SpiderActions(const TableState&, std::vector<PlayerAction>&);
-// Spider and Scorpion: runs go home only as a whole.
+// Spider: runs go home only as a whole.
 extern const HeuristicWeights WholeRunWeights;
 extern const HeuristicWeights GolfWeights;
 extern const HeuristicWeights BlackHoleWeights;
 extern const HeuristicWeights AcesUpWeights;
 extern const HeuristicWeights PyramidWeights;
+extern const HeuristicWeights BakersDozenWeights;
+extern const HeuristicWeights ScorpionWeights;
+extern const HeuristicWeights FlowerGardenWeights;
+extern const HeuristicWeights KlondikeWeights;
 // Spider and Rouge et Noir: their common layout (ten columns under a stock
 // and eight foundations, room for faceDown hidden cards under eighteen face-up
 // ones, King tokens from firstRunFoundation on); any tableau pile empty; a

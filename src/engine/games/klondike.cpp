@@ -4,6 +4,7 @@
 //   [6] [7] [8] [9] [10] [11] [12]   seven tableau piles, fanned down
 
 #include "../deal_ops.h"
+#include "../heuristic.h"
 #include "../game.h"
 #include "../placement.h"
 #include "games.h"
@@ -77,5 +78,19 @@ void ChineseDeal(Game& g)
     DealPatterns(t, patterns, t.Rules.TableFirst, t.Rules.TableLast, true);
     GatherIntoStock(t);
 }
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Depth first by kind of action wins the easy deals within a few thousand
+// positions; best first over progress wins others that depth first wanders
+// on through the passes of the stock.
+const HeuristicWeights KlondikeWeights = [] {
+    HeuristicWeights w;
+    w.BestFirst = true;
+    w.DepthFirstPositions = 10'000;
+    return w;
+}();
 
 }  // namespace quillo::games

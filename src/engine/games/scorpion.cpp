@@ -6,6 +6,7 @@
 #include "../deal_ops.h"
 #include "../game.h"
 #include "../game_table.h"
+#include "../heuristic.h"
 #include "../legality.h"
 #include "../moves.h"
 #include "../pointer.h"
@@ -64,5 +65,22 @@ bool ScorpionWon(const TableState& t)
     }
     return true;
 }
+
+}  // namespace quillo::games
+
+namespace quillo::games {
+
+// Built runs are the progress, as in Spider; but any face-up card moves with
+// all above it, so most moves reshape the piles and depth first wanders.
+// Best first, a little against long lines, skipping nothing.
+const HeuristicWeights ScorpionWeights = [] {
+    HeuristicWeights w;
+    w.KingRun = 8;
+    w.Ordered = 3;
+    w.SkipSeldom = false;
+    w.BestFirst = true;
+    w.DepthCost = 4;
+    return w;
+}();
 
 }  // namespace quillo::games

@@ -14,7 +14,7 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
 {
     // clang-format off
     static const std::array<GameHooks, CatalogueSize> table{{
-    {.Index = Klondike, .Name = "Klondike", .Level = 'M', .HelpTopic = "H_klondike", .Layout = KlondikeLayout, .Deal = KlondikeDeal, .Traits = TraitAlikeEmptyPiles | TraitSafeHome},
+    {.Index = Klondike, .Name = "Klondike", .Level = 'M', .HelpTopic = "H_klondike", .Layout = KlondikeLayout, .Deal = KlondikeDeal, .Weights = &KlondikeWeights, .Traits = TraitAlikeEmptyPiles | TraitSafeHome},
     {.Index = BigHarp, .Name = "Big Harp", .Level = 'M', .HelpTopic = "H_big_harp", .Layout = BigHarpLayout, .Deal = BigHarpDeal},
     {.Index = Agnes, .Name = "Agnes", .Level = 'M', .HelpTopic = "H_agnes", .Layout = AgnesLayout, .Deal = AgnesDeal},
     {.Index = MerryTwos, .Name = "Merry Twos", .Level = 'H', .HelpTopic = "H_merry_twos", .Layout = MerryTwosLayout, .Deal = MerryTwosDeal},
@@ -31,7 +31,7 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
     {.Index = Aribert, .Name = "Aribert", .Level = 'L', .HelpTopic = "H_aribert", .Layout = AribertLayout, .Deal = AribertDeal, .Drop = AribertDrop, .Click = AribertClick, .Actions = AribertActions, .Traits = TraitAlwaysTurnUp},
     {.Index = Trial, .Name = "Trial", .Level = 'M', .HelpTopic = "H_trial", .Layout = TrialLayout, .Deal = TrialDeal},
     {.Index = DogsToTheBasket, .Name = "Dogs to the Basket", .Level = 'M', .HelpTopic = "H_dogs", .Layout = DogsToTheBasketLayout, .Deal = DogsToTheBasketDeal, .Traits = TraitGatherTableauOnRedeal},
-    {.Index = Scorpion, .Name = "Scorpion", .Level = 'E', .HelpTopic = "H_scorpion", .Layout = ScorpionLayout, .Deal = ScorpionDeal, .Won = ScorpionWon, .Weights = &WholeRunWeights, .Traits = TraitAlikeEmptyPiles},
+    {.Index = Scorpion, .Name = "Scorpion", .Level = 'E', .HelpTopic = "H_scorpion", .Layout = ScorpionLayout, .Deal = ScorpionDeal, .Won = ScorpionWon, .Weights = &ScorpionWeights, .Traits = TraitAlikeEmptyPiles},
     {.Index = Pyramid, .Name = "Pyramid", .Level = 'H', .HelpTopic = "H_pyramid", .Layout = PyramidLayout, .Deal = PyramidDeal, .Click = PyramidClick, .Won = PyramidWon, .Actions = PyramidActions, .PlaceCards = PyramidPlaceCards, .Weights = &PyramidWeights, .Traits = TraitKeepsPlaces},
     {.Index = FreeCell, .Name = "Free Cell", .Level = 'H', .HelpTopic = "H_free_cell", .Layout = FreeCellLayout, .Deal = FreeCellDeal, .Click = FreeCellClick, .Actions = FreeCellActions, .Weights = &FreeCellWeights, .Traits = TraitAlikeEmptyPiles | TraitSafeHome | TraitMarksRun},
     {.Index = Star, .Name = "Star", .Level = 'H', .HelpTopic = "H_star", .Layout = StarLayout, .Deal = StarDeal, .Traits = TraitDefaultGame},
@@ -57,16 +57,16 @@ const std::array<GameHooks, CatalogueSize>& GameTable()
     {.Index = Octagon, .Name = "Octagon", .Level = 'E', .HelpTopic = "H_octagon", .Layout = OctagonLayout, .Deal = OctagonDeal, .FollowUp = OctagonFollowUp},
     {.Index = MonteCarlo, .Name = "Monte Carlo", .Level = 'M', .HelpTopic = "H_monte_carlo", .Layout = MonteCarloLayout, .Deal = MonteCarloDeal, .Click = MonteCarloClick, .Actions = MonteCarloActions, .Traits = TraitDealClosesGaps},
     {.Index = Yukon, .Name = "Yukon", .Level = 'M', .HelpTopic = "H_yukon", .Layout = YukonLayout, .Deal = YukonDeal, .Traits = TraitAlikeEmptyPiles | TraitSafeHome},
-    {.Index = BakersDozen, .Name = "Baker's Dozen", .Level = 'M', .HelpTopic = "H_baker_dozen", .Layout = BakersDozenLayout, .Deal = BakersDozenDeal},
+    {.Index = BakersDozen, .Name = "Baker's Dozen", .Level = 'M', .HelpTopic = "H_baker_dozen", .Layout = BakersDozenLayout, .Deal = BakersDozenDeal, .Weights = &BakersDozenWeights, .Traits = TraitSafeHome},
     {.Index = BlackHole, .Name = "Black Hole", .Level = 'M', .HelpTopic = "H_black_hole", .Layout = BlackHoleLayout, .Deal = BlackHoleDeal, .Weights = &BlackHoleWeights},
     {.Index = EagleWing, .Name = "Eagle Wing", .Level = 'E', .HelpTopic = "H_eagle_wing", .Layout = EagleWingLayout, .Deal = CanfieldDeal, .FollowUp = RefillFromReserve},
     {.Index = RougeEtNoir, .Name = "Rouge et Noir", .Level = 'V', .HelpTopic = "H_rouge_et_noir", .Layout = RougeEtNoirLayout, .Deal = RougeEtNoirDeal, .Drop = RougeEtNoirDrop},
-    {.Index = FortyThieves, .Name = "Forty Thieves", .Level = 'V', .HelpTopic = "H_forty_thieves", .Layout = FortyThievesLayout, .Deal = FortyThievesDeal},
+    {.Index = FortyThieves, .Name = "Forty Thieves", .Level = 'V', .HelpTopic = "H_forty_thieves", .Layout = FortyThievesLayout, .Deal = FortyThievesDeal, .Traits = TraitSafeHome},
     {.Index = AcesUp, .Name = "Aces Up", .Level = 'L', .HelpTopic = "H_aces_up", .Layout = AcesUpLayout, .Deal = AcesUpDeal, .Drop = AcesUpDrop, .Won = AcesUpWon, .Weights = &AcesUpWeights},
     {.Index = Spider, .Name = "Spider", .Level = 'H', .HelpTopic = "H_spider", .Layout = SpiderLayout, .Deal = SpiderDeal, .Drop = SpiderDrop, .Click = SpiderClick, .Actions = SpiderActions, .Weights = &WholeRunWeights, .Traits = TraitAlikeEmptyPiles},
     {.Index = RoyalMarriage, .Name = "Royal Marriage", .Level = 'E', .HelpTopic = "H_royal_marriage", .Layout = RoyalMarriageLayout, .Deal = RoyalMarriageDeal, .Click = RoyalMarriageClick, .Won = RoyalMarriageWon, .Actions = RoyalMarriageActions},
     {.Index = Chameleon, .Name = "Chameleon", .Level = 'L', .HelpTopic = "H_chameleon", .Layout = ChameleonLayout, .Deal = ChameleonDeal, .FollowUp = RefillFromReserve},
-    {.Index = FlowerGarden, .Name = "Flower Garden", .Level = 'H', .HelpTopic = "H_flower_garden", .Layout = FlowerGardenLayout, .Deal = FlowerGardenDeal},
+    {.Index = FlowerGarden, .Name = "Flower Garden", .Level = 'H', .HelpTopic = "H_flower_garden", .Layout = FlowerGardenLayout, .Deal = FlowerGardenDeal, .Weights = &FlowerGardenWeights, .Traits = TraitSafeHome},
     {.Index = Osmosis, .Name = "Osmosis", .Level = 'M', .HelpTopic = "H_osmosis", .Layout = OsmosisLayout, .Deal = OsmosisDeal, .Drop = OsmosisDrop},
     {.Index = Gaps, .Name = "Gaps", .Level = 'M', .HelpTopic = "H_gaps", .Layout = GapsLayout, .Deal = GapsDeal, .Drop = GapsDrop, .Won = GapsWon},
     }};
