@@ -19,33 +19,42 @@ public:
     void Reset(const TableState& base)
     {
         Base_ = base;
-        Words_.clear();
-        Starts_.clear();
+        Blocks_.clear();
+        Spans_.clear();
+        Plays_.clear();
     }
 
     // Keeps t; returns its number.
     int Add(const TableState& t)
     {
-        Starts_.push_back(Words_.size());
+        // Room for the most a table can differ by, so the block never moves.
+        if (Blocks_.empty() || Blocks_.back().capacity() - Blocks_.back().size() < MostWords) {
+            Blocks_.emplace_back();
+            Blocks_.back().reserve(BlockWords);
+        }
+        std::vector<uint32_t>& words = Blocks_.back();
+        const size_t begin = words.size();
         uint32_t offset = 0;
-        ForEachRegion(t, Base_, [&](const uint32_t* now, const uint32_t* base, uint32_t words) {
-            for (uint32_t k = 0; k < words; ++k) {
+        ForEachRegion(t, Base_, [&](const uint32_t* now, const uint32_t* base, uint32_t count) {
+            for (uint32_t k = 0; k < count; ++k) {
                 if (now[k] == base[k]) continue;
-                Words_.push_back(offset + k);
-                Words_.push_back(now[k]);
+                words.push_back(offset + k);
+                words.push_back(now[k]);
             }
-            offset += words;
+            offset += count;
         });
-        Plays_.resize(Starts_.size());
-        Plays_.back() = PlayFields::Of(t);
-        return static_cast<int>(Starts_.size()) - 1;
+        Spans_.push_back({ static_cast<uint32_t>(Blocks_.size() - 1), static_cast<uint32_t>(begin),
+            static_cast<uint32_t>(words.size()) });
+        Plays_.push_back(PlayFields::Of(t));
+        return static_cast<int>(Spans_.size()) - 1;
     }
 
     // Writes table number i into out.
     void Get(int i, TableState& out) const
     {
         const auto at = static_cast<size_t>(i);
-        const size_t end = at + 1 < Starts_.size() ? Starts_[at + 1] : Words_.size();
+        const Span& span = Spans_[at];
+        const std::vector<uint32_t>& words = Blocks_[span.Block];
         out = Base_;
         std::array<uint32_t*, Regions + 1> regions{};
         std::array<uint32_t, Regions + 1> firsts{};
@@ -58,17 +67,29 @@ public:
         });
         firsts[n] = offset;
         size_t region = 0;
-        for (size_t k = Starts_[at]; k < end; k += 2) {
-            const uint32_t word = Words_[k];
+        for (size_t k = span.Begin; k < span.End; k += 2) {
+            const uint32_t word = words[k];
             while (firsts[region + 1] <= word)
                 ++region;
-            regions[region][word - firsts[region]] = Words_[k + 1];
+            regions[region][word - firsts[region]] = words[k + 1];
         }
         Plays_[at].Into(out);
     }
 
 private:
     static constexpr size_t Regions = 6;
+    // Changes are kept in blocks that never grow past what they reserved: a
+    // full one is left where it is and the next begun, so keeping a table
+    // never copies the ones before it (a doubling vector stalled the search
+    // for tens of milliseconds at a time).
+    static constexpr size_t MostWords = 2
+        * (sizeof(TableState::Cards) + sizeof(TableState::Piles) + sizeof(TableState::Rules)
+            + sizeof(TableState::ChosenRules) + sizeof(TableState::DealOrder) + sizeof(TableState::PileOrder))
+        / sizeof(uint32_t);
+    static constexpr size_t BlockWords = MostWords * 64;
+    struct Span {
+        uint32_t Block, Begin, End;
+    };
 
     // The table's fields outside the card, pile and rule arrays.
     struct PlayFields {
@@ -123,8 +144,8 @@ private:
     }
 
     TableState Base_;
-    std::vector<uint32_t> Words_; // pairs: word number, value
-    std::vector<size_t> Starts_;
+    std::vector<std::vector<uint32_t>> Blocks_; // pairs: word number, value
+    std::vector<Span> Spans_;
     std::vector<PlayFields> Plays_;
 };
 

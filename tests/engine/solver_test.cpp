@@ -218,9 +218,13 @@ TEST_P(SnapshotRoundTrip, EveryKeptTableComesBackAsItWas)
     kept.Reset(g.T);
     std::vector<TableState> tables;
     std::vector<PlayerAction> actions;
+    // Each table is kept many times over, so that the kept changes run
+    // through more than one of the pool's blocks.
+    constexpr int Copies = 200;
     for (int step = 0; step < 60; ++step) {
         tables.push_back(g.T);
-        ASSERT_EQ(kept.Add(g.T), step);
+        for (int copy = 0; copy < Copies; ++copy)
+            ASSERT_EQ(kept.Add(g.T), step * Copies + copy);
         actions.clear();
         ListActions(g.T, actions);
         if (actions.empty()) break;
@@ -229,8 +233,9 @@ TEST_P(SnapshotRoundTrip, EveryKeptTableComesBackAsItWas)
     }
     ASSERT_GT(tables.size(), 5u);
     TableState back;
-    for (size_t k = tables.size(); k-- > 0;) {
-        kept.Get(static_cast<int>(k), back);
+    for (size_t i = tables.size() * 2; i-- > 0;) {
+        const size_t k = i / 2;
+        kept.Get(static_cast<int>(k) * Copies + (i % 2 == 0 ? 0 : Copies - 1), back);
         const TableState& want = tables[k];
         ASSERT_EQ(back.Cards, want.Cards) << k;
         ASSERT_EQ(back.Piles, want.Piles) << k;
