@@ -275,7 +275,9 @@ void F_Main::SolveTick()
         StopSolving();
         return;
     }
-    PlayAction(Game_, SolveLine_[SolveStep_++]);
+    // As the solver played it: the cards glide from where they lie, where
+    // the pointer's way would first lay them over the target unseen.
+    PlayListedAction(Game_, SolveLine_[SolveStep_++]);
     if (SolveStep_ >= SolveLine_.size() || Game_.GameWon) StopSolving();
 }
 

@@ -337,6 +337,38 @@ TEST(SolverWindow, SolvePlaysTheLineToAWinThatIsNotCounted)
     }
 }
 
+// A card Solve moves leaves nothing of itself where it lay: the spot it
+// uncovered shows what drawing the table afresh shows there.
+TEST(SolverWindow, SolveLeavesNothingWhereACardLay)
+{
+    Window w(games::Klondike, 1);
+    Field& field = w.W->TableField();
+    w.W->MI_GameSolveClick();
+    int uncovered = 0;
+    for (int step = 0; step < 20 && w.W->Solving(); ++step) {
+        const TableState before = w.T();
+        w.W->SolveTick();
+        const PixelBuffer shown = field.I_Field;
+        field.DrawField(w.T());
+        for (int i = 0; i < w.T().Rules.TotalCards; ++i) {
+            const FieldRect was = Field::CardRect(before, i);
+            if (!before.CardAt(i).InPlay || was == Field::CardRect(w.T(), i)) continue;
+            // Just inside the foot of its old place, where no card lies now.
+            const int x = (was.Left + was.Right) / 2, y = was.Bottom - 3;
+            bool covered = false;
+            for (int k = 0; k < w.T().Rules.TotalCards && !covered; ++k) {
+                const FieldRect r = Field::CardRect(w.T(), k);
+                covered = w.T().CardAt(k).InPlay && r.Left <= x && x < r.Right && r.Top <= y && y < r.Bottom;
+            }
+            if (covered) continue;
+            ++uncovered;
+            EXPECT_EQ(shown.GetPixel(x, y), field.I_Field.GetPixel(x, y)) << "card " << i << " at step " << step;
+        }
+    }
+    w.W->StopSolving();
+    EXPECT_GT(uncovered, 0);
+}
+
 TEST(SolverWindow, WinnableOnlyDealsGiveANumberTheSolverWins)
 {
     for (int game : {games::FreeCell, games::Klondike}) {
