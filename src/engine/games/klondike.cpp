@@ -89,7 +89,7 @@ namespace quillo::games {
 const HeuristicWeights KlondikeWeights = [] {
     HeuristicWeights w;
     w.BestFirst = true;
-    w.DepthFirstPositions = 10'000;
+    w.DepthFirstPositions = 30'000;
     return w;
 }();
 
