@@ -4,8 +4,8 @@
 //   [4] [5] [6] [7] [8] [9] [10] [11] [12] [13] [14] [15] [16]   tableau
 
 #include "../deal_ops.h"
-#include "../heuristic.h"
 #include "../game.h"
+#include "../heuristic.h"
 #include "../pile_cards.h"
 #include "../placement.h"
 #include "../setup.h"

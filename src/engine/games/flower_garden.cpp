@@ -6,8 +6,8 @@
 //                                [22] [23] [24] [25]
 
 #include "../deal_ops.h"
-#include "../heuristic.h"
 #include "../game.h"
+#include "../heuristic.h"
 #include "../placement.h"
 #include "../setup.h"
 #include "games.h"

@@ -4,8 +4,8 @@
 //   [6] [7] [8] [9] [10] [11] [12]   seven tableau piles, fanned down
 
 #include "../deal_ops.h"
-#include "../heuristic.h"
 #include "../game.h"
+#include "../heuristic.h"
 #include "../placement.h"
 #include "games.h"
 
