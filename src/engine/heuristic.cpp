@@ -2,6 +2,7 @@
 
 #include "game_table.h"
 #include "legality.h"
+#include "pile_cards.h"
 
 #include <algorithm>
 #include <array>
@@ -18,13 +19,7 @@ int Heuristic(const TableState& t, const HeuristicWeights& w)
 {
     const GameRules& r = t.Rules;
     const int n = r.TotalCards < MaxCards ? r.TotalCards : MaxCards;
-    // Cards of each pile by place, from the piles' counts.
-    std::array<int16_t, MaxPiles + 1> base{};
-    for (int p = 0; p < MaxPiles; ++p)
-        base[static_cast<size_t>(p) + 1]
-            = static_cast<int16_t>(base[static_cast<size_t>(p)] + std::max(0, t.PileAt(p).Count));
-    std::array<int16_t, MaxCards * 2> at;
-    at.fill(-1);
+    const CardPlaces places(t);
     int score = 0;
     // The lowest card of each suit still out: the card its foundation waits for.
     std::array<int, 4> waited{ -1, -1, -1, -1 };
@@ -41,10 +36,6 @@ int Heuristic(const TableState& t, const HeuristicWeights& w)
         if (!c.FaceUp) score += w.FaceDown;
         if (r.IsTableau(c.PileIndex)) score += w.OnTableau;
         if (r.IsStock(c.PileIndex)) score += w.InStock;
-        if (c.PileIndex < 0 || c.PileIndex >= MaxPiles) continue;
-        const int slot = base[static_cast<size_t>(c.PileIndex)] + c.Order;
-        if (c.Order >= 0 && c.Order < t.PileAt(c.PileIndex).Count && slot < static_cast<int>(at.size()))
-            at[static_cast<size_t>(slot)] = static_cast<int16_t>(i);
     }
     for (int p = r.TableFirst; p != -1 && p <= r.TableLast && p < MaxPiles; ++p) {
         const int count = t.PileAt(p).Count;
@@ -52,11 +43,10 @@ int Heuristic(const TableState& t, const HeuristicWeights& w)
             score += w.EmptyPile;
             continue;
         }
-        const int first = base[static_cast<size_t>(p)];
         bool run = w.KingRun != 0;
         int lowest = RanksPerSuit;
         for (int k = 0; k < count; ++k) {
-            const int i = at[static_cast<size_t>(first + k)];
+            const int i = places.At(p, k);
             if (i == -1) {
                 run = false;
                 continue;
@@ -69,7 +59,7 @@ int Heuristic(const TableState& t, const HeuristicWeights& w)
                 if (run) score += w.KingRun;
                 continue;
             }
-            const int j = at[static_cast<size_t>(first + k - 1)];
+            const int j = places.At(p, k - 1);
             if (j == -1) continue;
             const Card& below = t.CardAt(j);
             const bool fits = c.FaceUp && below.FaceUp && SuitFits(r.TableConsSuit, c, below)

@@ -1,5 +1,5 @@
 #pragma once
-// The cards of one pile by position, for walks from the bottom up.
+// The cards of a pile by position, for walks from the bottom up.
 
 #include <algorithm>
 #include <array>
@@ -24,5 +24,39 @@ inline int CardsByOrder(const TableState& t, int pile, CardList& out)
     }
     return count;
 }
+
+// Every pile's cards by position, found in one walk over the cards, for
+// measures that look at many piles at once.
+class CardPlaces {
+public:
+    explicit CardPlaces(const TableState& t)
+    {
+        for (size_t p = 0; p < MaxPiles; ++p) Base_[p + 1] = Base_[p] + std::clamp(t.Piles[p].Count, 0, MaxCards);
+        At_.fill(-1);
+        const int n = std::clamp(t.Rules.TotalCards, 0, MaxCards);
+        for (int i = 0; i < n; ++i) {
+            const Card& c = t.CardAt(i);
+            if (!c.InPlay || c.PileIndex < 0 || c.PileIndex >= MaxPiles) continue;
+            const int slot = Slot(c.PileIndex, c.Order);
+            if (slot != -1) At_[static_cast<size_t>(slot)] = static_cast<int16_t>(i);
+        }
+    }
+    // The card at place k of pile p, counted from the bottom; -1 where none.
+    int At(int p, int k) const
+    {
+        const int slot = Slot(p, k);
+        return slot == -1 ? -1 : At_[static_cast<size_t>(slot)];
+    }
+
+private:
+    static constexpr int Capacity = MaxCards * 2;
+    int Slot(int p, int k) const
+    {
+        const int slot = Base_[static_cast<size_t>(p)] + k;
+        return k >= 0 && slot < Base_[static_cast<size_t>(p) + 1] && slot < Capacity ? slot : -1;
+    }
+    std::array<int, MaxPiles + 1> Base_{};
+    std::array<int16_t, Capacity> At_;
+};
 
 }  // namespace quillo

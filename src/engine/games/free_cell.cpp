@@ -237,22 +237,7 @@ std::array<bool, MaxCards> RunStarts(const TableState& t)
     const GameRules& r = t.Rules;
     const int n = std::clamp(r.TotalCards, 0, MaxCards);
     std::array<bool, MaxCards> starts{};
-    // Cards of the tableau by place, from the columns' counts.
-    std::array<int, MaxPiles + 1> base{};
-    for (int p = 0; p < MaxPiles; ++p) {
-        const bool column = r.IsTableau(p) && p < r.PileCount;
-        base[static_cast<size_t>(p) + 1]
-            = base[static_cast<size_t>(p)] + (column ? std::clamp(t.PileAt(p).Count, 0, MaxCards) : 0);
-    }
-    std::array<int16_t, MaxCards * 2> at;
-    at.fill(-1);
-    for (int i = 0; i < n; ++i) {
-        const Card& c = t.CardAt(i);
-        if (!c.InPlay || c.PileIndex < 0 || c.PileIndex >= MaxPiles) continue;
-        const int slot = base[static_cast<size_t>(c.PileIndex)] + c.Order;
-        if (c.Order >= 0 && slot < base[static_cast<size_t>(c.PileIndex) + 1] && slot < static_cast<int>(at.size()))
-            at[static_cast<size_t>(slot)] = static_cast<int16_t>(i);
-    }
+    const CardPlaces places(t);
     auto fits = [&](int upper, int lower) {
         const Card& c = t.CardAt(upper);
         const Card& below = t.CardAt(lower);
@@ -269,10 +254,7 @@ std::array<bool, MaxCards> RunStarts(const TableState& t)
     for (int p = r.TableFirst; p != -1 && p <= r.TableLast && p < std::min(r.PileCount, MaxPiles); ++p) {
         const int count = t.PileAt(p).Count;
         if (count < 2 || count > MaxCards) continue;  // too many: places are missing, no run reaches the top
-        const int first = base[static_cast<size_t>(p)];
-        auto card = [&](int k) {
-            return first + k < static_cast<int>(at.size()) ? static_cast<int>(at[static_cast<size_t>(first + k)]) : -1;
-        };
+        auto card = [&](int k) { return places.At(p, k); };
         chain[static_cast<size_t>(count - 1)] = true;
         for (int k = count - 2; k >= 0; --k)
             chain[static_cast<size_t>(k)]
